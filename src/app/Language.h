@@ -1,0 +1,13 @@
+#pragma once
+// Text lookup in the language files of the selected language. Every lookup returns a text
+// (possibly empty) and never fails.
+
+#include <QString>
+
+QString GetLanText(const QString& section, const QString& key, const QString& file);
+QString GetMenuText(const QString& section, const QString& key);
+QString GetStringsText(int number);
+QString GetDialogText(const QString& section, int id);
+
+// The built-in German text of a number (the German Strings.lan built into the program).
+QString BuiltinGermanText(int number);

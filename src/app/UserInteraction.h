@@ -1,0 +1,76 @@
+#pragma once
+// Every question, message, progress display and file choice that the core needs goes through
+// this one interface. The window provides the GUI implementation, the batch mode answers by
+// itself, and tests script the answers.
+
+#include <QString>
+#include <optional>
+
+namespace hvx {
+
+// Message box types and answers carry the values of the classic message-box API, because the
+// batch answers are defined on the type value as a whole (see BatchInteraction).
+enum MessageBoxType : unsigned {
+    MB_OK = 0x00,
+    MB_OKCANCEL = 0x01,
+    MB_ABORTRETRYIGNORE = 0x02,
+    MB_YESNOCANCEL = 0x03,
+    MB_YESNO = 0x04,
+    MB_RETRYCANCEL = 0x05,
+    MB_ICONHAND = 0x10,
+    MB_ICONSTOP = 0x10,
+    MB_ICONERROR = 0x10,
+    MB_ICONQUESTION = 0x20,
+    MB_ICONEXCLAMATION = 0x30,
+    MB_ICONWARNING = 0x30,
+    MB_ICONASTERISK = 0x40,
+    MB_ICONINFORMATION = 0x40,
+};
+
+enum MessageBoxAnswer : int {
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDABORT = 3,
+    IDRETRY = 4,
+    IDIGNORE = 5,
+    IDYES = 6,
+    IDNO = 7,
+};
+
+struct FileChoice {
+    bool open = true;          // open or save
+    QString title;
+    QString filterDescription; // text shown for the file type
+    QString extension;         // default extension without the dot, e.g. "hxd"
+    QString directory;         // initial directory
+    QString fileName;          // proposed file name (save)
+};
+
+class IUserInteraction {
+public:
+    virtual ~IUserInteraction() = default;
+
+    // Shows a message; returns one of MessageBoxAnswer.
+    virtual int messageBox(const QString& text, unsigned type, unsigned helpId) = 0;
+
+    // Asks for the four-character access code; nullopt when the user cancels.
+    virtual std::optional<QString> askAccessCode() = 0;
+
+    // Progress of a long operation (for example a transfer byte by byte).
+    virtual void progressBegin(const QString& title, int range) = 0;
+    virtual void progressStep(int position) = 0;
+    virtual void progressEnd() = 0;
+
+    // File choice; nullopt when cancelled.
+    virtual std::optional<QString> chooseFile(const FileChoice& choice) = 0;
+
+    // Called regularly while the core waits (for example on the instrument), so that a window
+    // can repaint and update its progress display without accepting input.
+    virtual void idle() = 0;
+
+    // True when nobody can be asked (batch runs): workflows use it where they must decide
+    // something other than the answer of a box.
+    virtual bool isBatch() const = 0;
+};
+
+} // namespace hvx

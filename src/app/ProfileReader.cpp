@@ -105,6 +105,11 @@ bool ProfileContent::contains(const QString& section, const QString& key) const
     return s != m_sections.constEnd() && s->contains(key.trimmed().toLower());
 }
 
+QStringList ProfileContent::keys(const QString& section) const
+{
+    return m_sections.value(section.trimmed().toLower()).keys();
+}
+
 QString ReadProfileString(const QString& path, const QString& section, const QString& key)
 {
     if (path.isEmpty())

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace hvx {
 
@@ -19,6 +20,8 @@ public:
     // The raw value (quotes removed, cut to 254 characters), or an empty text when missing.
     QString value(const QString& section, const QString& key) const;
     bool contains(const QString& section, const QString& key) const;
+    // The keys of a section (lower-cased), in no particular order.
+    QStringList keys(const QString& section) const;
 
 private:
     QHash<QString, QHash<QString, QString>> m_sections;

@@ -26,6 +26,7 @@ public:
     TestApp& operator=(const TestApp&) = delete;
 
     CHVXApp& app() { return *m_app; }
+    const CHVXApp& app() const { return *m_app; }
     ScriptedInteraction& ui() { return m_ui; }
 
     QString dir() const { return m_dir.path(); }

@@ -20,7 +20,8 @@ public:
     // The raw value (quotes removed, cut to 254 characters), or an empty text when missing.
     QString value(const QString& section, const QString& key) const;
     bool contains(const QString& section, const QString& key) const;
-    // The keys of a section (lower-cased), in no particular order.
+    // The sections and the keys of a section (lower-cased), in no particular order.
+    QStringList sections() const { return m_sections.keys(); }
     QStringList keys(const QString& section) const;
 
 private:

@@ -39,6 +39,30 @@ TEST(LanguageFiles, BothLanguagesCarryTheSameNumberedTexts)
     }
 }
 
+TEST(LanguageFiles, MenuAndDialogFilesCarryTheSameKeysInBothLanguages)
+{
+    TestApp t;
+    for (const char* file : {"Main.lan", "Dialog.lan"}) {
+        const auto german = readLanguageFile(t, "01-Deutsch", file);
+        const auto english = readLanguageFile(t, "02-English", file);
+        QStringList sections = german.sections();
+        QStringList englishSections = english.sections();
+        sections.sort();
+        englishSections.sort();
+        EXPECT_EQ(sections, englishSections) << file;
+        for (const QString& section : sections) {
+            QStringList keys = german.keys(section);
+            QStringList englishKeys = english.keys(section);
+            keys.sort();
+            englishKeys.sort();
+            EXPECT_EQ(keys, englishKeys) << file << " [" << section.toStdString() << ']';
+        }
+    }
+    t.app().SetLanguage(QStringLiteral("01-Deutsch"));
+    EXPECT_EQ(GetMenuText(QStringLiteral("MainMenu1Items"), QStringLiteral("mm1item1")), QStringLiteral("&Neu\tStrg+N"));
+    EXPECT_EQ(GetDialogText(QStringLiteral("Zugangscode-Dialog"), 1531), QStringLiteral("Zugangscode:"));
+}
+
 TEST(LanguageFiles, QuotedTextsReadBackExactly)
 {
     TestApp german;

@@ -1,5 +1,6 @@
 // Message functions: every message is logged, and a batch run answers by the type value.
 #include "app/BatchInteraction.h"
+#include "app/FileDialogLan.h"
 #include "app/HvxApp.h"
 #include "app/Log.h"
 #include "support/TestApp.h"
@@ -64,4 +65,19 @@ TEST(MessageBox, DefaultInteractionIsTheBatchOne)
 {
     CHVXApp app;
     EXPECT_TRUE(app.ui().isBatch());
+}
+
+TEST(FileDialog, TitleAndFilterComeFromTheNumberedTexts)
+{
+    TestApp t;
+    t.ui().answerFileChoice(QStringLiteral("/tmp/a.alm")).answerFileChoice(std::nullopt);
+    EXPECT_EQ(hvx::FileDialogLan(false, QStringLiteral("/daten"), 462, 463, QStringLiteral("alm")), QStringLiteral("/tmp/a.alm"));
+    EXPECT_FALSE(hvx::FileDialogLan(true, QStringLiteral("/daten"), 464, 463, QStringLiteral("alm")).has_value());
+    const auto questions = t.ui().questions();
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_FALSE(questions[0].file.open);
+    EXPECT_EQ(questions[0].text, QStringLiteral("Alarmdaten speichern..."));
+    EXPECT_EQ(questions[0].file.filterDescription, QStringLiteral("Alarmdaten (*.alm)"));
+    EXPECT_EQ(questions[0].file.directory, QStringLiteral("/daten"));
+    EXPECT_EQ(questions[1].text, QStringLiteral("Alarmdaten laden..."));
 }

@@ -104,6 +104,19 @@ TEST(LogBook, HexDumpEntryIsIndentedUnderTheDetail)
     EXPECT_EQ(lines[2], indentation);
 }
 
+TEST(LogBook, OneFilePerDayNamedByTheDateOfSetLogDir)
+{
+    EXPECT_EQ(CHvxLogFile::FileNameFor(kMoment), QStringLiteral("20120705.log"));
+    TestApp t;
+    CHvxLogFile& log = t.app().m_logFile;
+    const QString name = CHvxLogFile::FileNameFor(QDateTime::currentDateTime());
+    log.SetLogDir(t.dir() + u'/');
+    EXPECT_EQ(log.Path(), t.dir() + u'/' + name);
+    LogEntry(0, QStringLiteral("eins"));
+    LogEntry(0, QStringLiteral("zwei"));
+    EXPECT_EQ(t.logEntries(), (QStringList{QStringLiteral("eins"), QStringLiteral("zwei")}));
+}
+
 TEST(LogBook, LevelFiltering)
 {
     TestApp t;

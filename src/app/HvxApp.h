@@ -4,6 +4,7 @@
 // at a time (theApp()); tests create their own, which replaces the current one while it lives.
 
 #include "app/HvxLogFile.h"
+#include "app/SettingsTable.h"
 #include "app/UserInteraction.h"
 
 #include <QByteArray>
@@ -23,6 +24,10 @@ public:
     // --- settings (INI file per user, or the file named by HVX_SETTINGS) ---
     int GetIntSetting(const QString& section, const QString& value, int defaultValue);
     QString GetStringSetting(const QString& section, const QString& value, const QString& defaultValue);
+    // The same for a row of the settings table (app/SettingsTable.h).
+    int GetIntSetting(const hvx::settings::Int& setting);
+    QString GetStringSetting(const hvx::settings::Text& setting, const QString& defaultValue);
+    QString GetStringSetting(const hvx::settings::Text& setting);
     // Clears buffer to size bytes, then reads; returns 0 on success, non-zero when missing (no write-back).
     long GetBinarySetting(const QString& section, const QString& value, QByteArray& buffer, int size);
     bool SetBinarySetting(const QString& section, const QString& value, const QByteArray& data);

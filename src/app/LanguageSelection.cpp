@@ -15,7 +15,7 @@ constexpr int kTextLongDatePicture = 433;
 
 void CHVXApp::LoadLanguage()
 {
-    m_strLanguage = GetStringSetting(QStringLiteral("System"), QStringLiteral("Language"), QString());
+    m_strLanguage = GetStringSetting(hvx::settings::kLanguage);
     if (m_strLanguage.isEmpty()) {
         m_strMainLan.clear();
         m_strStringsLan.clear();
@@ -32,7 +32,7 @@ void CHVXApp::LoadLanguage()
 
 void CHVXApp::SetLanguage(const QString& folderName)
 {
-    WriteProfileString(QStringLiteral("System"), QStringLiteral("Language"), folderName);
+    WriteProfileString(QLatin1String(hvx::settings::kLanguage.section), QLatin1String(hvx::settings::kLanguage.name), folderName);
     LoadLanguage();
 }
 

@@ -60,6 +60,21 @@ QString CHVXApp::GetStringSetting(const QString& section, const QString& value, 
     return result;
 }
 
+int CHVXApp::GetIntSetting(const hvx::settings::Int& setting)
+{
+    return GetIntSetting(QLatin1String(setting.section), QLatin1String(setting.name), setting.defaultValue);
+}
+
+QString CHVXApp::GetStringSetting(const hvx::settings::Text& setting, const QString& defaultValue)
+{
+    return GetStringSetting(QLatin1String(setting.section), QLatin1String(setting.name), defaultValue);
+}
+
+QString CHVXApp::GetStringSetting(const hvx::settings::Text& setting)
+{
+    return GetStringSetting(setting, QString::fromUtf8(setting.defaultValue));
+}
+
 long CHVXApp::GetBinarySetting(const QString& section, const QString& value, QByteArray& buffer, int size)
 {
     const std::lock_guard lock(d->settingsMutex);
@@ -99,28 +114,30 @@ void CHVXApp::WriteProfileString(const QString& section, const QString& value, c
 void CHVXApp::SetPort(int n)
 {
     m_nPort = (n >= 0 && n <= kMaxPort) ? n : 0;
-    WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("Port"), m_nPort);
+    WriteProfileInt(QLatin1String(hvx::settings::kPort.section), QLatin1String(hvx::settings::kPort.name), m_nPort);
 }
 
 void CHVXApp::ReadStartupSettings()
 {
+    namespace set = hvx::settings;
+    struct Directory {
+        const set::Text& setting;
+        QString CHVXApp::*member;
+    };
+    const Directory directories[] = {
+        {set::kWorkDir, &CHVXApp::m_strWorkDir},       {set::kBackupDir, &CHVXApp::m_strBackupDir},
+        {set::kExportDir, &CHVXApp::m_strExportDir},   {set::kMessdatDir, &CHVXApp::m_strMessdatDir},
+        {set::kAlarmdatDir, &CHVXApp::m_strAlarmdatDir},
+    };
     const QString defaultDir = DefaultDataDir();
-    const QString environment = QStringLiteral("Environment");
-    m_strWorkDir = GetStringSetting(environment, QStringLiteral("WorkDir"), defaultDir);
-    m_strBackupDir = GetStringSetting(environment, QStringLiteral("BackupDir"), defaultDir);
-    m_strExportDir = GetStringSetting(environment, QStringLiteral("ExportDir"), defaultDir);
-    m_strMessdatDir = GetStringSetting(environment, QStringLiteral("MessdatDir"), defaultDir);
-    m_strAlarmdatDir = GetStringSetting(environment, QStringLiteral("AlarmdatDir"), defaultDir);
+    for (const Directory& directory : directories)
+        this->*directory.member = GetStringSetting(directory.setting, defaultDir);
 
-    const QString system = QStringLiteral("System");
-    m_logFile.SetLogDir(GetStringSetting(system, QStringLiteral("LogDir"), defaultDir));
-    m_logFile.SetLevel(GetIntSetting(system, QStringLiteral("LogLevel"), 1));
-
-    const QString options = QStringLiteral("Options");
-    m_nFrameWidth = GetIntSetting(options, QStringLiteral("FrameWidth"), 690);
-    m_nFrameHeight = GetIntSetting(options, QStringLiteral("FrameHeight"), 580);
-
-    SetPort(GetIntSetting(QStringLiteral("Communication"), QStringLiteral("Port"), 0));
+    m_logFile.SetLogDir(GetStringSetting(set::kLogDir, defaultDir));
+    m_logFile.SetLevel(GetIntSetting(set::kLogLevel));
+    m_nFrameWidth = GetIntSetting(set::kFrameWidth);
+    m_nFrameHeight = GetIntSetting(set::kFrameHeight);
+    SetPort(GetIntSetting(set::kPort));
 
     LoadLanguage();
     LoadDateTimePictures();

@@ -147,3 +147,15 @@ TEST(ModelParametersatz, TimerEntriesAreShortBeforeRevisionL24)
     EXPECT_EQ(ps.timerEintragOffset(6), 16 + 78);
     EXPECT_THROW(ps.timerEintragOffset(7), std::out_of_range);
 }
+
+TEST(ModelParametersatz, MeasuredDataInterval254IsProfibusNotSeconds)
+{
+    Parametersatz ps;
+    ps.setMessdatenintervall(254);
+    EXPECT_TRUE(ps.messdatenUeberProfibus());
+    EXPECT_EQ(ps.byte(518), 254);
+    ps.setMessdatenintervall(240);
+    EXPECT_FALSE(ps.messdatenUeberProfibus());
+    ps.setMessdatenintervall(255);
+    EXPECT_FALSE(ps.messdatenUeberProfibus());
+}

@@ -196,12 +196,15 @@ WaitResult PosixSerialPort::waitForReadable(int timeoutMs)
         drainCancelFd(fds[1].fd);
         return WaitResult::Cancelled;
     }
-    if (fds[0].revents & POLLIN)
+    const short events = fds[0].revents;
+    if ((events & POLLIN) && bytesAvailable() > 0)
         return WaitResult::Readable;
-    if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
+    if (events & (POLLHUP | POLLERR | POLLNVAL)) {
+        // A hung-up terminal stays "readable" with nothing to read; report it once as gone.
         m_lastError = EIO;
         return WaitResult::Failed;
     }
+    // Nothing came, or what came was purged by the owner's thread before it could be counted.
     return WaitResult::TimedOut;
 }
 

@@ -38,6 +38,11 @@ void PtyClient::Send(const Bytes& bytes)
     }
 }
 
+void PtyClient::Purge()
+{
+    tcflush(m_fd, TCIFLUSH);
+}
+
 Bytes PtyClient::Read(std::size_t count, std::chrono::milliseconds timeout)
 {
     Bytes received;

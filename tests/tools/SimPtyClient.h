@@ -25,6 +25,8 @@ public:
     bool IsOpen() const { return m_fd >= 0; }
 
     void Send(const Bytes& bytes);
+    // Drops whatever has been received and not read yet.
+    void Purge();
     // Waits until `count` bytes have arrived or `timeout` has passed; returns what arrived.
     Bytes Read(std::size_t count, std::chrono::milliseconds timeout = 2000ms);
     // Everything that arrives until the line has been quiet for `quiet`.

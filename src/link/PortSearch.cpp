@@ -3,17 +3,32 @@
 #include "link/KelComm.h"
 #include "link/SerialPortFactory.h"
 
+#include <QFileInfo>
+
 namespace hvx {
+namespace {
+
+// A device path that names no file cannot be opened; skipping it spares reading the link
+// settings for each of the many port numbers without hardware.
+bool DeviceMayExist(const QString& device)
+{
+    if (device.isEmpty())
+        return false;
+    return !device.startsWith(u'/') || QFileInfo::exists(device);
+}
+
+} // namespace
 
 QList<PortEntry> OpenablePorts()
 {
     QList<PortEntry> ports;
     for (int number = 1; number <= kMaxPortNumber; ++number) {
+        const QString device = PortDevice(number);
         CKelComm link;
-        if (!link.OpenConnection(number))
+        if (!DeviceMayExist(device) || !link.OpenConnection(number))
             continue;
         link.CloseConnection();
-        ports.append(PortEntry{PortName(number), number - 1, PortDevice(number)});
+        ports.append(PortEntry{PortName(number), number - 1, device});
     }
     return ports;
 }

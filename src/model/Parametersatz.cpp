@@ -160,29 +160,35 @@ void Parametersatz::setLimitquittierungManuell(int slot, bool manuell)
                                       : quint8(flags & ~reglerblockflags::kLimitquittierungManuell));
 }
 
+int Parametersatz::reglerblockFeld(int slot, quint8 maske, int shift) const
+{
+    return (reglerblockFlags(slot) & maske) >> shift;
+}
+
+void Parametersatz::setReglerblockFeld(int slot, quint8 maske, int shift, int value)
+{
+    setReglerblockFlags(slot, quint8((reglerblockFlags(slot) & ~maske) | ((value << shift) & maske)));
+}
+
 int Parametersatz::zusatzFreigabe(int slot) const
 {
-    return (reglerblockFlags(slot) & reglerblockflags::kZusatzFreigabeMaske) >> reglerblockflags::kZusatzFreigabeShift;
+    return reglerblockFeld(slot, reglerblockflags::kZusatzFreigabeMaske, reglerblockflags::kZusatzFreigabeShift);
 }
 
 void Parametersatz::setZusatzFreigabe(int slot, int value)
 {
-    const quint8 rest = reglerblockFlags(slot) & ~reglerblockflags::kZusatzFreigabeMaske;
-    setReglerblockFlags(slot, quint8(rest | ((value << reglerblockflags::kZusatzFreigabeShift)
-                                             & reglerblockflags::kZusatzFreigabeMaske)));
+    setReglerblockFeld(slot, reglerblockflags::kZusatzFreigabeMaske, reglerblockflags::kZusatzFreigabeShift, value);
 }
 
 int Parametersatz::reglerabschaltung(int slot) const
 {
-    return (reglerblockFlags(slot) & reglerblockflags::kReglerabschaltungMaske)
-        >> reglerblockflags::kReglerabschaltungShift;
+    return reglerblockFeld(slot, reglerblockflags::kReglerabschaltungMaske, reglerblockflags::kReglerabschaltungShift);
 }
 
 void Parametersatz::setReglerabschaltung(int slot, int value)
 {
-    const quint8 rest = reglerblockFlags(slot) & ~reglerblockflags::kReglerabschaltungMaske;
-    setReglerblockFlags(slot, quint8(rest | ((value << reglerblockflags::kReglerabschaltungShift)
-                                             & reglerblockflags::kReglerabschaltungMaske)));
+    setReglerblockFeld(slot, reglerblockflags::kReglerabschaltungMaske, reglerblockflags::kReglerabschaltungShift,
+                       value);
 }
 
 std::array<char, layout::kZugangscodeGroesse> Parametersatz::zugangscode() const

@@ -171,6 +171,8 @@ private:
     {
         return std::span<const quint8, N>(m_bild.data() + offset, N);
     }
+    int reglerblockFeld(int slot, quint8 maske, int shift) const;
+    void setReglerblockFeld(int slot, quint8 maske, int shift, int value);
     static void pruefeSlot(int slot);
     static void pruefeBereich(int offset, int count);
 

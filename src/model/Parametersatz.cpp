@@ -50,6 +50,22 @@ std::span<const quint8, layout::kParameterteilGroesse> Parametersatz::parametert
     return block<layout::kParameterteilGroesse>(layout::kParameterteil);
 }
 
+bool Parametersatz::setKonfigurationsteil(QByteArrayView bytes)
+{
+    if (bytes.size() != layout::kKonfigurationsteilGroesse)
+        return false;
+    std::copy(bytes.begin(), bytes.end(), m_bild.begin() + layout::kKonfigurationsteil);
+    return true;
+}
+
+bool Parametersatz::setParameterteil(QByteArrayView bytes)
+{
+    if (bytes.size() != layout::kParameterteilGroesse)
+        return false;
+    std::copy(bytes.begin(), bytes.end(), m_bild.begin() + layout::kParameterteil);
+    return true;
+}
+
 quint8 Parametersatz::byte(int offset) const
 {
     pruefeBereich(offset, 1);

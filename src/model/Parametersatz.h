@@ -42,6 +42,10 @@ public:
     std::span<const quint8, layout::kKonfigurationsteilGroesse> konfigurationsteil() const;
     std::span<quint8, layout::kParameterteilGroesse> parameterteil();
     std::span<const quint8, layout::kParameterteilGroesse> parameterteil() const;
+    // Replace one part with bytes received from the instrument; false (nothing changed) unless
+    // exactly 46 or 512 bytes are given.
+    bool setKonfigurationsteil(QByteArrayView bytes);
+    bool setParameterteil(QByteArrayView bytes);
 
     quint8 byte(int offset) const;
     void setByte(int offset, quint8 value);

@@ -19,7 +19,6 @@ constexpr const char* kZusatzFreigabe[4][3] = {
 
 constexpr const char* kTemperaturkompensation[] = {"über Messmodul 1", "über Messmodul 2", "über Messmodul 3"};
 constexpr const char* kTemperaturkompensationEinzeln = "jedes Messmodul einzeln";
-constexpr int kTemperaturkompensationEinzelnWert = 4;
 
 constexpr const char* kMehrfachPH[] = {"keine", "2-fach Überprüfung", "3-fach Überprüfung"};
 
@@ -65,7 +64,7 @@ QString temperaturkompensationText(int wert)
 
 std::vector<int> temperaturkompensationAuswahl(int modulanzahl)
 {
-    std::vector<int> liste{kTemperaturkompensationEinzelnWert};
+    std::vector<int> liste{temperaturkompensation::kJedesModulEinzeln};
     if (modulanzahl > 1)
         liste.insert(liste.end(), {1, 2});
     if (modulanzahl > 2)

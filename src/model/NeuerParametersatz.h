@@ -16,4 +16,12 @@ void richteNeuEin(Parametersatz& ps, quint8 geraetekennung, const Modulbestuecku
 // The factory parameter set: richteNeuEin on an all-zero image.
 Parametersatz neuerParametersatz(quint8 geraetekennung, const Modulbestueckung& module);
 
+// A change of the module configuration: each slot whose module type differs from the choice
+// gets the new type, its initial controller type and its defaults; slots whose type stays keep
+// all their values. When any slot changed, the settings that name other modules start over:
+// multiple pH off, temperature compensation per module, additional enable and controller
+// switch-off "aus" and no maintenance dosing on every present slot. Returns whether any slot
+// changed.
+bool aendereModulbestueckung(Parametersatz& ps, const Modulbestueckung& module);
+
 } // namespace hvx

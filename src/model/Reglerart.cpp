@@ -14,7 +14,7 @@ struct ReglerartZeile {
     const char* kurzname;
 };
 
-// The captions keep the instrument documentation's spelling ("Reglerparmeter").
+// The adaptive captions keep their established spelling ("Reglerparmeter"), as the language files have it.
 constexpr ReglerartZeile kReglerarten[] = {
     {reglerart::kSignalgeraet, "Signalgerät", "Reglerparameter Signalgerät", "Signalgerät"},
     {reglerart::kPid2, "PID-2-Punkt", "Reglerparameter PID-2-Punkt", "2-Pkt-PID"},

@@ -12,6 +12,8 @@ void richteNeuEin(Parametersatz& ps, quint8 geraetekennung, const Modulbestuecku
         ps.setModultyp(slot, module[slot].modultyp);
         ps.setReglertyp(slot, module[slot].reglertyp);
     }
+    // What the instrument keeps there belongs to the instrument the bytes were read from.
+    ps.fill(layout::kKonfigurationsbytes, layout::kKonfigurationsbytesGroesse, 0);
     ladeStandardwerte(ps, 0);
     for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
         uebernehmeFlagsInModulkopf(ps, slot);

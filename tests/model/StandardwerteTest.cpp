@@ -227,8 +227,10 @@ TEST(ModelStandardwerte, ChlorineOfRevisionN21KeepsItsControllerBlockAndOfK54Eis
 {
     // N 21: module block loaded, controller block left as it was.
     Parametersatz ps;
-    ps.fill(406, 22, 0x5A);
+    ps.fill(0, 558, 0x5A);  // what a previously opened file left
     richteNeuEin(ps, 0x40, {{{7, 3}, {0, 0}, {0, 0}}});
+    EXPECT_EQ(ps.toByteArray().mid(14, 32), QByteArray(32, '\0'));  // zero in every new parameter set
+    EXPECT_EQ(ps.byte(1), 0x5A);                                    // reserved: carried
     EXPECT_EQ(bytesVon(ps.modulblock(0)).toHex().toUpper(), QByteArray(kChlor40));
     EXPECT_EQ(bytesVon(ps.reglerblock(0)), QByteArray(22, '\x5A'));
     // Right after program start the image is all zero, and so stays the controller block.

@@ -16,7 +16,7 @@ namespace {
 
 Bytes Config(const InstrumentState& state)
 {
-    const auto part = state.ConfigurationPart();
+    const auto part = state.parameterSet.konfigurationsteil();
     return {part.begin(), part.end()};
 }
 

@@ -43,7 +43,7 @@ protected:
 
     Bytes ParameterPart() const
     {
-        const auto part = instrument->State().ParameterPart();
+        const auto part = instrument->State().parameterSet.parameterteil();
         return {part.begin(), part.end()};
     }
 

@@ -25,9 +25,9 @@ constexpr std::array kPieces{
 
 } // namespace
 
-std::optional<ParameterImage> ReadParameterFile(const std::string& path, std::string* error)
+std::optional<hvx::Parametersatz> ReadParameterFile(const std::string& path, std::string* error)
 {
-    auto fail = [&](const std::string& why) -> std::optional<ParameterImage> {
+    auto fail = [&](const std::string& why) -> std::optional<hvx::Parametersatz> {
         if (error)
             *error = path + ": " + why;
         return std::nullopt;
@@ -40,9 +40,9 @@ std::optional<ParameterImage> ReadParameterFile(const std::string& path, std::st
         return fail("not a configuration file (" + std::to_string(content.size()) + " bytes instead of 1280)");
     if (std::memcmp(content.constData(), kMagic, sizeof kMagic - 1) != 0)
         return fail("not a configuration file (its header is missing)");
-    ParameterImage image{};
+    hvx::Parametersatz image;
     for (const Piece& piece : kPieces)
-        std::memcpy(image.data() + piece.setOffset, content.constData() + piece.fileOffset, piece.size);
+        std::memcpy(image.bytes().data() + piece.setOffset, content.constData() + piece.fileOffset, piece.size);
     return image;
 }
 

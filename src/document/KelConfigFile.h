@@ -1,0 +1,58 @@
+#pragma once
+// One .hxd configuration file: open (or create), read and write the parameter image, the
+// information block and the date/time stamps. Every operation returns 1 on success and 0 on
+// failure; a failure is logged and sets the process error code of the configuration file area.
+// The caller closes the file after its read or write sequence.
+
+#include "document/ConfigFileLayout.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+#include <functional>
+#include <span>
+
+class CKelConfigFile {
+public:
+    using Clock = std::function<QDateTime()>;
+
+    // The clock gives the local time for the stamps (the current time by default).
+    explicit CKelConfigFile(Clock clock = {});
+    CKelConfigFile(const CKelConfigFile&) = delete;
+    CKelConfigFile& operator=(const CKelConfigFile&) = delete;
+
+    // Opens an existing configuration file and checks its magic, or creates a new one (zeroed,
+    // with magic and creation stamp) when there is no file at the path. An existing file is never
+    // truncated here; one that cannot be opened for writing is opened for reading only.
+    int OpenConfigFile(const QString& path);
+    int ReadConfigFile(std::span<quint8, hvx::configfile::kParameterSize> image);
+    int ReadInfoBlock(std::span<quint8, hvx::configfile::kInfoBlockSize> block);
+    // Writes the image and the last-save stamp; a file of the wrong length is rebuilt first.
+    int WriteConfigFile(std::span<const quint8, hvx::configfile::kParameterSize> image);
+    int WriteInfoBlock(std::span<const quint8, hvx::configfile::kInfoBlockSize> block);
+    int CreateNullFile();
+    int SetHeader();
+    int SetZeit(int slot);
+    void Close();
+
+    bool IsOpen() const { return m_file.isOpen(); }
+    QString Path() const { return m_path; }
+    // Text of the last failure (empty after success), for callers that report it themselves.
+    QString LastErrorText() const { return m_lastError; }
+
+    // 12 digits: year, month, day, hour, minute.
+    static QByteArray Zeitstempel(const QDateTime& localTime);
+
+private:
+    int createNew(QIODevice::OpenMode extraMode);
+    int fail(const char* marker, quint32 bit, const QString& errorText);
+    bool ioFailed(const QString& text);
+    bool writeAt(qint64 offset, const char* data, qint64 size);
+    bool readAt(qint64 offset, char* data, qint64 size);
+
+    QFile m_file;
+    QString m_path;
+    QString m_lastError;
+    QString m_ioError; // cause of the last failed read or write
+    Clock m_clock;
+};

@@ -16,7 +16,7 @@ namespace {
 
 Bytes Config(const InstrumentState& state)
 {
-    const auto part = state.parameterSet.konfigurationsteil();
+    const auto part = state.ConfigurationPart();
     return {part.begin(), part.end()};
 }
 

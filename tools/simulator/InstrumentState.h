@@ -27,6 +27,9 @@ struct InstrumentState {
     ServiceBlock serviceBlock{};
     DeviceClock clock;
 
+    std::span<const std::uint8_t> ConfigurationPart() const { return parameterSet.konfigurationsteil(); }
+    std::span<const std::uint8_t> ParameterPart() const { return parameterSet.parameterteil(); }
+
     std::uint8_t Revision() const { return parameterSet.geraetekennung(); }
     std::uint8_t ModuleType(int slot) const { return parameterSet.modultyp(slot); } // slot 0..2
     std::string AccessCode() const;

@@ -234,13 +234,13 @@ Reaction Protocol::RawServiceCommand(std::uint8_t byte)
 
 std::vector<std::uint8_t> Protocol::ConfigurationBlock() const
 {
-    const auto part = m_state.parameterSet.konfigurationsteil();
+    const auto part = m_state.ConfigurationPart();
     return {part.begin(), part.end()};
 }
 
 std::vector<std::uint8_t> Protocol::ParameterBlock() const
 {
-    const auto part = m_state.parameterSet.parameterteil();
+    const auto part = m_state.ParameterPart();
     return {part.begin(), part.end()};
 }
 

@@ -94,6 +94,7 @@ std::shared_ptr<Instrument> InProcessInstrument(std::string* error)
     if (!state)
         return nullptr;
     g_instrument = std::make_shared<Instrument>(std::move(*state), timing);
+    g_instrument->SetRecording(false); // lives as long as the program; nobody inspects it
     return g_instrument;
 }
 

@@ -4,6 +4,7 @@
 // at a time (theApp()); tests create their own, which replaces the current one while it lives.
 
 #include "app/HvxLogFile.h"
+#include "app/SettingsTable.h"
 #include "app/UserInteraction.h"
 
 #include <QByteArray>
@@ -23,6 +24,10 @@ public:
     // --- settings (INI file per user, or the file named by HVX_SETTINGS) ---
     int GetIntSetting(const QString& section, const QString& value, int defaultValue);
     QString GetStringSetting(const QString& section, const QString& value, const QString& defaultValue);
+    // The same for a row of the settings table (app/SettingsTable.h).
+    int GetIntSetting(const hvx::settings::Int& setting);
+    QString GetStringSetting(const hvx::settings::Text& setting, const QString& defaultValue);
+    QString GetStringSetting(const hvx::settings::Text& setting);
     // Clears buffer to size bytes, then reads; returns 0 on success, non-zero when missing (no write-back).
     long GetBinarySetting(const QString& section, const QString& value, QByteArray& buffer, int size);
     bool SetBinarySetting(const QString& section, const QString& value, const QByteArray& data);
@@ -30,6 +35,9 @@ public:
     void WriteProfileString(const QString& section, const QString& value, const QString& data);
     void SetPort(int n);
     QString SettingsFilePath() const;
+    // Reads every value that start-up needs (directories, log book, window size, port, language,
+    // date and time pictures), writing missing ones back with their defaults.
+    void ReadStartupSettings();
 
     // --- command line ---
     // Arguments after the program name. Returns the arguments left for the standard handling
@@ -46,6 +54,7 @@ public:
     quint32 ErrorCode() const { return m_errorCode.load(); }
     // Exit status for the process: 0 without failure, else the area number (1, 2, 4).
     int ExitStatus() const;
+    static int ExitStatusOf(quint32 errorCode);
     // Reports a non-zero error code on standard error and in the log book (level 0).
     void ReportErrorCode();
 
@@ -55,6 +64,13 @@ public:
     void CheckLanguageFileVersion(const QString& path);
     void LoadDateTimePictures(); // m_strTimeFormat, m_strDateFormat, m_strLongDateFormat
     QStringList LanguageFolders() const; // "01-Deutsch", "02-English", ... up to the first gap
+
+    // --- directories ---
+    // The directory of the running executable (where the language folders are).
+    static QString ExecutableDir();
+    // The default for the environment and log directories: the program directory, or the
+    // per-user data location when the program directory cannot be written (a system install).
+    QString DefaultDataDir() const;
 
     // --- user interaction ---
     hvx::IUserInteraction& ui();

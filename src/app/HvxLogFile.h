@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+class QDateTime;
+
 class CHvxLogFile {
 public:
     void SetLogDir(const QString& directory); // fixes the file name with today's date
@@ -14,6 +16,13 @@ public:
     // Builds the line (date, time, text, detail with continuation indentation) and appends it
     // when level <= the log level. hasDetail distinguishes an empty detail from none.
     void Write(int level, const QString& text, bool hasDetail, const QString& detail);
+
+    // The line of an entry at the given moment with the given date and time pictures.
+    static QString FormatLine(const QDateTime& now, const QString& datePicture, const QString& timePicture,
+                              const QString& text, bool hasDetail, const QString& detail);
+
+    // "20120705.log" for 5 July 2012.
+    static QString FileNameFor(const QDateTime& day);
 
     QString m_strPath;
     int m_nLevel = 1;

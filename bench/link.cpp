@@ -1,0 +1,156 @@
+// Link timing against the simulated instrument at line rate over a pseudo-terminal:
+//  - WriteParameters: wall time against the pacing floor of 514 x TimeBetweenBytes;
+//  - ReadParameters: wall time against 514 byte times plus the instrument's turnaround;
+//  - 256 one-byte ReadMemory transactions: processor time of the link's two threads (caller
+//    and receive thread) as a share of wall time.
+// Build optimised (HVX_BUILD_TYPE=Release scripts/build), run build/bin/bench_link [rounds].
+
+#include "app/HvxApp.h"
+#include "app/UserInteraction.h"
+#include "link/KelComm.h"
+
+#include "InstrumentSetup.h"
+#include "PtySimulator.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <pthread.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kPortNumber = 7;
+constexpr int kBlockBytes = 514; // 512 data bytes and the checksum
+constexpr int kMemoryReads = 256;
+
+// Nobody watches a benchmark: no boxes, no progress.
+class SilentInteraction final : public hvx::IUserInteraction {
+public:
+    int messageBox(const QString& text, unsigned, unsigned) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return hvx::IDOK;
+    }
+    std::optional<QString> askAccessCode() override { return std::nullopt; }
+    void progressBegin(const QString&, int) override {}
+    void progressStep(int) override {}
+    void progressEnd() override {}
+    std::optional<QString> chooseFile(const hvx::FileChoice&) override { return std::nullopt; }
+    void idle() override {}
+    bool isBatch() const override { return true; }
+};
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double cpuMilliseconds(clockid_t clock)
+{
+    timespec t{};
+    clock_gettime(clock, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+clockid_t threadClock(std::thread& thread)
+{
+    clockid_t clock{};
+    pthread_getcpuclockid(thread.native_handle(), &clock);
+    return clock;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication qapp(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+
+    QTemporaryDir dir;
+    qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
+    CHVXApp app;
+    SilentInteraction ui;
+    app.SetUserInteraction(&ui);
+    app.m_logFile.SetLogDir(dir.path());
+    app.m_logFile.SetLevel(1);
+    app.m_bRemote = true;
+
+    std::string error;
+    const auto state = hvxsim::BuildInstrument(hvxsim::InstrumentSetup{}, &error);
+    if (!state) {
+        std::fprintf(stderr, "bench_link: %s\n", error.c_str());
+        return 1;
+    }
+    auto instrument = std::make_shared<hvxsim::Instrument>(*state, hvxsim::Timing{});
+    hvxsim::PtySimulator sim(instrument);
+    if (!sim.Start(&error)) {
+        std::fprintf(stderr, "bench_link: %s\n", error.c_str());
+        return 1;
+    }
+    const hvxsim::Timing timing = instrument->GetTiming();
+    app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPortNumber),
+                           QString::fromStdString(sim.SlavePath()));
+    app.m_nPort = kPortNumber - 1;
+
+    CKelComm link;
+    if (!link.Open()) {
+        std::fprintf(stderr, "bench_link: the simulated instrument does not answer\n");
+        return 1;
+    }
+    const double byteMs = std::chrono::duration<double, std::milli>(timing.byteTime).count();
+    const double turnaroundMs = std::chrono::duration<double, std::milli>(timing.turnaround).count();
+    const double pacingFloorMs = kBlockBytes * double(link.m_nTimeBetweenBytes);
+    const double readFloorMs = kBlockBytes * byteMs + turnaroundMs;
+
+    std::vector<quint8> parameters(512);
+    std::vector<double> writeRatios, readRatios;
+    for (int r = 0; r < rounds; ++r) {
+        auto start = Clock::now();
+        if (!link.ReadParameters(parameters.data()))
+            return 1;
+        readRatios.push_back(millisecondsSince(start) / readFloorMs);
+        start = Clock::now();
+        if (!link.WriteParameters(parameters.data()))
+            return 1;
+        writeRatios.push_back(millisecondsSince(start) / pacingFloorMs);
+    }
+
+    const clockid_t receiveClock = threadClock(link.m_hThread);
+    const double cpuStart = cpuMilliseconds(CLOCK_THREAD_CPUTIME_ID) + cpuMilliseconds(receiveClock);
+    const double processStart = cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID);
+    const auto start = Clock::now();
+    quint8 byte = 0;
+    for (int i = 0; i < kMemoryReads; ++i) {
+        if (!link.ReadMemory(quint16(i), 1, &byte))
+            return 1;
+    }
+    const double wall = millisecondsSince(start);
+    const double linkCpu = cpuMilliseconds(CLOCK_THREAD_CPUTIME_ID) + cpuMilliseconds(receiveClock) - cpuStart;
+    const double processCpu = cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - processStart;
+    link.Close(1);
+
+    std::printf("WriteParameters: ratio to pacing floor 514 x %d ms = %.0f ms: median %.3f (best %.3f, worst %.3f)\n",
+                link.m_nTimeBetweenBytes, pacingFloorMs, median(writeRatios),
+                *std::min_element(writeRatios.begin(), writeRatios.end()),
+                *std::max_element(writeRatios.begin(), writeRatios.end()));
+    std::printf("ReadParameters: ratio to 514 byte times + turnaround = %.1f ms: median %.3f (best %.3f, worst %.3f)\n",
+                readFloorMs, median(readRatios), *std::min_element(readRatios.begin(), readRatios.end()),
+                *std::max_element(readRatios.begin(), readRatios.end()));
+    std::printf("%d x ReadMemory(1 byte): %.0f ms wall, link threads %.1f ms CPU = %.2f %% "
+                "(whole process with simulator: %.2f %%)\n",
+                kMemoryReads, wall, linkCpu, 100.0 * linkCpu / wall, 100.0 * processCpu / wall);
+    return 0;
+}

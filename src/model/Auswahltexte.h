@@ -1,0 +1,31 @@
+#pragma once
+// Texts and choices of the coded one-byte settings: instrument dialog language, additional
+// controller enable, temperature compensation source and multiple pH measurement.
+
+#include <QString>
+#include <QtGlobal>
+
+#include <vector>
+
+namespace hvx {
+
+// `Dialogsprache` 0..2; the extended language set (byte 0 bit 3) offers English, Italian and
+// Spanish instead of German, English and French. Empty for other codes.
+QString dialogspracheName(int code, bool erweiterteSprachen);
+// The codes offered: the third language exists from version 1 on.
+std::vector<int> dialogspracheAuswahl(int version);
+
+// `ZusatzFreigabe` (and "Reglerabschaltung", same coding) of slot 0..2: names the other modules.
+QString zusatzFreigabeText(int wert, int slot);
+// The values offered on a slot, in list order, starting with "aus"; with one module only "aus".
+std::vector<int> zusatzFreigabeAuswahl(int slot, int modulanzahl);
+
+// `Temperaturkompensation`: 1..3 = via module 1..3, anything else = each module on its own.
+QString temperaturkompensationText(int wert);
+// Values offered, in list order: 4, then 1 and 2 with more than one module, 3 with three.
+std::vector<int> temperaturkompensationAuswahl(int modulanzahl);
+
+// `MehrfachPH` 1..3; empty for other values.
+QString mehrfachPHText(int wert);
+
+} // namespace hvx

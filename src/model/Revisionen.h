@@ -1,0 +1,27 @@
+#pragma once
+// The instrument software revisions a parameter set can be made for, with their byte-0 value.
+
+#include <QString>
+#include <QtGlobal>
+
+#include <span>
+#include <vector>
+
+namespace hvx {
+
+struct Revision {
+    quint8 geraetekennung;
+    const char* text; // German text as shown (UTF-8)
+};
+
+// All twenty revisions in the order of the new-configuration list.
+std::span<const Revision> revisionen();
+
+// Text of a byte-0 value; empty when no revision has that value.
+QString revisionText(quint8 geraetekennung);
+
+// The revisions a parameter set of this byte 0 can be adapted to: those of the same variant
+// with the standard language set, in ascending order.
+std::vector<Revision> revisionenDerVariante(quint8 geraetekennung);
+
+} // namespace hvx

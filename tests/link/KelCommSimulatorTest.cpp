@@ -1,0 +1,384 @@
+// The link against the simulated instrument over a real pseudo-terminal, with its faults.
+#include "link/KelComm.h"
+#include "link/LinkChecksum.h"
+#include "link/PosixSerialPort.h"
+#include "support/TestApp.h"
+
+#include "InstrumentSetup.h"
+#include "PtySimulator.h"
+#include "ServiceCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <thread>
+#include <vector>
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kPortNumber = 5;
+constexpr int kConfigurationSize = 46;
+constexpr int kParameterPartSize = 512;
+const QString kDataTimeout = QStringLiteral("Timeout beim Empfang von Daten!");
+const QString kNoInstrument = QStringLiteral("Konnte Verbindung zum HYDROVANT nicht aufbauen!");
+const QString kNoPort = QStringLiteral("Konnte Schnittstelle für die Übertragung nicht öffnen!");
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double millisecondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+double processCpuMilliseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+class LinkSimulator : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string error;
+        const auto state = hvxsim::BuildInstrument(hvxsim::InstrumentSetup{}, &error);
+        ASSERT_TRUE(state) << error;
+        instrument = std::make_shared<hvxsim::Instrument>(*state, hvxsim::Timing{});
+        sim = std::make_unique<hvxsim::PtySimulator>(instrument);
+        ASSERT_TRUE(sim->Start(&error)) << error;
+        app().WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPortNumber),
+                                 QString::fromStdString(sim->SlavePath()));
+        app().m_nPort = kPortNumber - 1;
+        setTimeout("ResponseTO1", 300);
+        setTimeout("ResponseTO2", 400);
+        setTimeout("NoDeviceSendTO", 30);
+    }
+
+    CHVXApp& app() { return testApp.app(); }
+    void setTimeout(const char* key, int value)
+    {
+        app().WriteProfileInt(QStringLiteral("Communication"), QLatin1String(key), value);
+    }
+    void expectMessage(const QString& text) { testApp.ui().answerMessageBox(hvx::IDOK, text); }
+    void fault(hvxsim::FaultKind kind, std::uint8_t command, int argument = 0)
+    {
+        instrument->AddFault(hvxsim::FaultRule{kind, command, 1, argument, hvxsim::ReplyPhase::Final});
+    }
+    // What the instrument received, once it has stopped arriving.
+    QByteArray received()
+    {
+        std::this_thread::sleep_for(30ms);
+        const std::vector<std::uint8_t> bytes = instrument->ReceivedBytes();
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    }
+    // True when nobody holds the port any more.
+    bool portIsFree()
+    {
+        hvx::PosixSerialPort probe;
+        return probe.open(QString::fromStdString(sim->SlavePath()));
+    }
+
+    hvx::test::TestApp testApp;
+    std::shared_ptr<hvxsim::Instrument> instrument;
+    std::unique_ptr<hvxsim::PtySimulator> sim;
+};
+
+} // namespace
+
+TEST_F(LinkSimulator, ConnectTakesTheLastOfSeveralBytesAsTheAnswer)
+{
+    fault(hvxsim::FaultKind::BytesBeforeAck, hvxsim::kConnect, 3);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusOk);
+    EXPECT_EQ(link.m_bConnected.load(), 1);
+    // The noise before the ACK does not leak into the next answer.
+    quint8 configuration[kConfigurationSize];
+    EXPECT_EQ(link.ReadConfiguration(configuration), 1);
+    EXPECT_EQ(link.Close(1), 1);
+
+    fault(hvxsim::FaultKind::UnknownReply, hvxsim::kConnect);
+    ASSERT_EQ(link.OpenConnection(kPortNumber), 1);
+    EXPECT_EQ(link.Connect(), 0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusNoAck);
+    EXPECT_EQ(link.m_bConnected.load(), 0);
+    link.CloseConnection();
+
+    fault(hvxsim::FaultKind::UnknownReply, hvxsim::kConnect);
+    expectMessage(kNoInstrument);
+    EXPECT_EQ(link.Open(), 0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusNoInstrument);
+    EXPECT_TRUE(portIsFree());
+}
+
+TEST_F(LinkSimulator, SilentInstrumentFailsTheOpenAfterResponseTO1AndReleasesThePort)
+{
+    fault(hvxsim::FaultKind::NoAnswer, hvxsim::kConnect);
+    CKelComm link;
+    ASSERT_EQ(link.OpenConnection(kPortNumber), 1);
+    const auto start = Clock::now();
+    EXPECT_EQ(link.Connect(), 0);
+    EXPECT_GE(millisecondsSince(start), 295.0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusTimeout);
+    link.CloseConnection();
+
+    fault(hvxsim::FaultKind::NoAnswer, hvxsim::kConnect);
+    expectMessage(kNoInstrument);
+    EXPECT_EQ(link.Open(), 0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusNoInstrument);
+    EXPECT_EQ(link.m_bOpen.load(), 0);
+    EXPECT_TRUE(portIsFree());
+    EXPECT_EQ(received(), QByteArray("\x10\x10"));
+}
+
+TEST_F(LinkSimulator, ParameterSetIsTheConfigurationPartFollowedByTheParameterPart)
+{
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    std::vector<quint8> set(kConfigurationSize + kParameterPartSize);
+    EXPECT_EQ(link.ReadConfiguration(set.data()), 1);
+    EXPECT_EQ(link.ReadParameters(set.data() + kConfigurationSize), 1);
+    EXPECT_EQ(link.Close(1), 1);
+    const auto& expected = instrument->State().parameterSet;
+    EXPECT_TRUE(std::equal(set.begin(), set.end(), expected.begin(), expected.end()));
+    EXPECT_EQ(received(), QByteArray("\x10\x12\x13\x11"));
+}
+
+TEST_F(LinkSimulator, ReplyOneByteShortEndsInADataTimeoutAfterResponseTO2)
+{
+    fault(hvxsim::FaultKind::ShortReply, hvxsim::kReadParameters);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    std::vector<quint8> parameters(kParameterPartSize, 0);
+    expectMessage(kDataTimeout);
+    const auto start = Clock::now();
+    EXPECT_EQ(link.ReadParameters(parameters.data()), 0);
+    EXPECT_GE(millisecondsSince(start), 395.0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusTimeout);
+    EXPECT_EQ(link.m_nRxCount.load(), kParameterPartSize + 1);
+    link.Close(0);
+}
+
+TEST_F(LinkSimulator, WrongChecksumKeepsTheCallersBufferAndPoisonsTheConnectionUntilTheNextOpen)
+{
+    fault(hvxsim::FaultKind::WrongChecksum, hvxsim::kReadConfiguration);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    std::vector<quint8> buffer(kConfigurationSize, 0xA5);
+    expectMessage(QStringLiteral("Checksummenfehler beim Empfangen!"));
+    EXPECT_EQ(link.ReadConfiguration(buffer.data()), 0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusChecksum);
+    EXPECT_EQ(buffer, std::vector<quint8>(kConfigurationSize, 0xA5));
+
+    // The instrument answers correctly now, but the poisoned connection discards it.
+    expectMessage(kDataTimeout);
+    EXPECT_EQ(link.ReadConfiguration(buffer.data()), 0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusTimeout);
+    EXPECT_EQ(link.m_nRxCount.load(), 0);
+    EXPECT_EQ(link.Close(1), 0); // the disconnect's ACK is discarded too
+
+    ASSERT_EQ(link.Open(), 1);
+    EXPECT_EQ(link.ReadConfiguration(buffer.data()), 1);
+    const auto configuration = instrument->State().ConfigurationPart();
+    EXPECT_TRUE(std::equal(buffer.begin(), buffer.end(), configuration.begin(), configuration.end()));
+    EXPECT_EQ(link.Close(1), 1);
+}
+
+TEST_F(LinkSimulator, WriteParametersFinalAnswerDecidesStatusAndMessage)
+{
+    struct Case {
+        std::optional<hvxsim::FaultKind> fault;
+        int result;
+        CKelComm::Status status;
+        QString message;
+    };
+    const Case cases[] = {
+        {std::nullopt, 1, CKelComm::StatusOk, QString()},
+        {hvxsim::FaultKind::NackV, 0, CKelComm::StatusChecksum, QStringLiteral("Checksummenfehler beim Senden!")},
+        {hvxsim::FaultKind::FatalNack, 0, CKelComm::StatusFatalNack, QStringLiteral("FATAL NACK")},
+        {hvxsim::FaultKind::UnknownReply, 1, CKelComm::StatusOk, QString()},
+    };
+    std::vector<quint8> data(kParameterPartSize);
+    for (int i = 0; i < kParameterPartSize; ++i)
+        data[i] = quint8(i * 7 + 3);
+    const quint16 sum = hvx::LinkChecksum(data.data(), kParameterPartSize);
+    QByteArray expectedWire("\x14");
+    expectedWire += QByteArray(reinterpret_cast<const char*>(data.data()), kParameterPartSize);
+    expectedWire += char(hvx::HighByte(sum));
+    expectedWire += char(hvx::LowByte(sum));
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        CKelComm link;
+        ASSERT_EQ(link.Open(), 1);
+        instrument->ClearReceived();
+        if (c.fault)
+            fault(*c.fault, hvxsim::kWriteParameters);
+        if (!c.message.isEmpty())
+            expectMessage(c.message);
+        EXPECT_EQ(link.WriteParameters(data.data()), c.result);
+        EXPECT_EQ(link.m_nStatus.load(), c.status);
+        EXPECT_EQ(received(), expectedWire);
+        link.Close(0);
+    }
+    const auto part = instrument->State().ParameterPart();
+    EXPECT_TRUE(std::equal(data.begin(), data.end(), part.begin(), part.end()));
+}
+
+TEST_F(LinkSimulator, WriteParametersShowsProgressForDataAndChecksumExceptInBatchRuns)
+{
+    std::vector<quint8> data(kParameterPartSize, 0x42);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    EXPECT_EQ(link.WriteParameters(data.data()), 1);
+    const auto shown = testApp.ui().progress();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0].range, kParameterPartSize);
+    EXPECT_EQ(shown[0].steps.size(), kParameterPartSize);
+    EXPECT_EQ(shown[1].range, 2);
+    EXPECT_TRUE(shown[0].ended && shown[1].ended);
+
+    testApp.ui().clear();
+    app().m_bRemote = true;
+    EXPECT_EQ(link.WriteParameters(data.data()), 1);
+    EXPECT_TRUE(testApp.ui().progress().isEmpty());
+    link.Close(1);
+}
+
+TEST_F(LinkSimulator, CloseWithoutDisconnectSendsNothing)
+{
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    instrument->ClearReceived();
+    EXPECT_EQ(link.Close(0), 1);
+    EXPECT_TRUE(received().isEmpty());
+    EXPECT_EQ(link.m_bOpen.load(), 0);
+    EXPECT_EQ(link.Close(1), 1); // closed already: nothing to do
+    EXPECT_TRUE(received().isEmpty());
+}
+
+TEST_F(LinkSimulator, BusyPortCannotBeOpenedTwice)
+{
+    CKelComm first;
+    ASSERT_EQ(first.Open(), 1);
+
+    CKelComm second;
+    EXPECT_EQ(second.OpenConnection(kPortNumber), 0);
+    EXPECT_TRUE(testApp.ui().messageTexts().isEmpty()); // the port layer itself reports nothing
+    expectMessage(kNoPort);
+    EXPECT_EQ(second.Open(), 0);
+    EXPECT_EQ(second.m_nStatus.load(), CKelComm::StatusPortFailed);
+
+    quint8 configuration[kConfigurationSize];
+    EXPECT_EQ(first.ReadConfiguration(configuration), 1);
+    EXPECT_EQ(first.Close(1), 1);
+}
+
+TEST_F(LinkSimulator, ZeroResponseTO2EndsEveryAnswerWaitAtOnce)
+{
+    setTimeout("ResponseTO2", 0);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    quint8 configuration[kConfigurationSize];
+    expectMessage(kDataTimeout);
+    const auto start = Clock::now();
+    EXPECT_EQ(link.ReadConfiguration(configuration), 0);
+    EXPECT_LT(millisecondsSince(start), 100.0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusTimeout);
+    link.Close(0);
+}
+
+TEST_F(LinkSimulator, MemoryWriteAndReadCarryAddressLengthAndChecksum)
+{
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    instrument->ClearReceived();
+    const quint8 zeros[4] = {};
+    EXPECT_EQ(link.WriteMemory(0x0300, 4, zeros), 1);
+    EXPECT_EQ(received(), QByteArray("\x17\x03\x00\x04\x00\x00\x00\x00\x00\x07", 10));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(instrument->State().eeprom[0x300 + i], 0);
+
+    instrument->ModifyState([](hvxsim::InstrumentState& s) { s.eeprom[0x7FF] = 0xC3; });
+    instrument->ClearReceived();
+    quint8 byte = 0;
+    EXPECT_EQ(link.ReadMemory(0x07FF, 1, &byte), 1);
+    EXPECT_EQ(byte, 0xC3);
+    EXPECT_EQ(received(), QByteArray("\x18\x07\xFF\x01", 4));
+
+    // Lengths the command cannot carry are refused before anything is sent.
+    instrument->ClearReceived();
+    quint8 big[256] = {};
+    EXPECT_EQ(link.ReadMemory(0, 0, big), 0);
+    EXPECT_EQ(link.ReadMemory(0, 256, big), 0);
+    EXPECT_EQ(link.WriteMemory(0, 41, big), 0);
+    EXPECT_TRUE(received().isEmpty());
+    EXPECT_EQ(link.Close(1), 1);
+}
+
+TEST_F(LinkSimulator, RawServiceCommandCollectsTheAnswerUntilTheLineIsQuiet)
+{
+    CKelComm link;
+    ASSERT_EQ(link.OpenConnection(kPortNumber), 1);
+    std::vector<quint8> answer(CKelComm::kRxBufferSize, 0);
+    int length = -1;
+    EXPECT_EQ(link.ServiceCommand(hvxsim::kServiceIdentify, answer.data(), length), 1);
+    const auto expected = hvxsim::ServiceCommandReply(hvxsim::kServiceIdentify, instrument->State(), false);
+    ASSERT_EQ(length, int(expected.size()));
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), answer.begin()));
+
+    // No answer is no failure; the length stays as it was.
+    fault(hvxsim::FaultKind::NoAnswer, hvxsim::kServiceIdentify);
+    length = -1;
+    EXPECT_EQ(link.ServiceCommand(hvxsim::kServiceIdentify, answer.data(), length), 1);
+    EXPECT_EQ(length, -1);
+    link.CloseConnection();
+}
+
+TEST_F(LinkSimulator, WaitingForASilentInstrumentLeavesTheProcessorIdleAndTheWindowAlive)
+{
+    setTimeout("ResponseTO2", 600);
+    fault(hvxsim::FaultKind::NoAnswer, hvxsim::kReadConfiguration);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    quint8 configuration[kConfigurationSize];
+    expectMessage(kDataTimeout);
+    const double cpuBefore = processCpuMilliseconds();
+    const auto start = Clock::now();
+    EXPECT_EQ(link.ReadConfiguration(configuration), 0);
+    const double wall = millisecondsSince(start);
+    const double cpu = processCpuMilliseconds() - cpuBefore;
+    EXPECT_GE(wall, 595.0);
+    EXPECT_LT(cpu, 0.05 * wall);
+    EXPECT_GE(testApp.ui().idleCalls(), 8); // about every 50 ms
+    link.Close(0);
+}
+
+TEST_F(LinkSimulator, PacedBytesKeepTheirScheduleWithoutDrift)
+{
+    constexpr int kPause = 15;
+    setTimeout("TimeBetweenBytes", kPause);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    instrument->ClearReceived();
+    const quint8 clock[7] = {0x00, 0x30, 0x12, 0x02, 0x08, 0x12, 0x26};
+    EXPECT_EQ(link.WriteDateTime(clock), 1);
+    EXPECT_EQ(testApp.ui().progress().size(), 2);
+    const auto bytes = instrument->Received();
+    ASSERT_EQ(bytes.size(), 10u); // command, 7 data bytes, checksum
+    // Data and checksum bytes follow each other one pause apart; the span has no creeping delay.
+    const double span = millisecondsBetween(bytes[1].at, bytes[9].at);
+    EXPECT_GE(span, 8 * kPause - 2.0);
+    EXPECT_LE(span, 8 * kPause + 12.0);
+    for (std::size_t i = 2; i < bytes.size(); ++i)
+        EXPECT_GE(millisecondsBetween(bytes[i - 1].at, bytes[i].at), kPause * 0.5);
+    link.Close(1);
+}

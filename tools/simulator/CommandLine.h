@@ -1,0 +1,33 @@
+#pragma once
+// The options of the hvx-sim program.
+
+#include "Faults.h"
+#include "InstrumentSetup.h"
+#include "Timing.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hvxsim {
+
+struct SimulatorOptions {
+    InstrumentSetup setup;
+    Timing timing;
+    std::vector<FaultRule> faults;
+    std::string linkPath;
+    bool trace = false;
+    bool help = false;
+};
+
+// `arguments` starts with the program name. On failure the reason is in `error`.
+std::optional<SimulatorOptions> ParseSimulatorOptions(const QStringList& arguments, std::string* error);
+QString SimulatorHelpText();
+// "0x13", "19": a number in C notation, or nothing.
+std::optional<long> ParseCNumber(const QString& text);
+// "1,7,2": three module type codes (missing ones are 0).
+std::optional<std::array<std::uint8_t, kModuleSlots>> ParseModules(const QString& text);
+
+} // namespace hvxsim

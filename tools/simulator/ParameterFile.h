@@ -1,0 +1,13 @@
+#pragma once
+// Reads the parameter set out of a configuration file (.hxd).
+
+#include "InstrumentState.h"
+
+#include <optional>
+#include <string>
+
+namespace hvxsim {
+
+std::optional<ParameterImage> ReadParameterFile(const std::string& path, std::string* error);
+
+} // namespace hvxsim

@@ -39,7 +39,8 @@ CommandResult Fail(CliIo& io, const QString& message);
 // The single FILE argument, or an empty text after a failure message.
 QString SingleFile(const CliArguments& arguments, CliIo& io);
 
-// Opens an existing configuration file into the document (never creating one).
-bool OpenExisting(CHVXDoc& doc, const QString& path, CliIo& io, bool checkAccess);
+// Opens the single FILE argument, an existing configuration file, into the document (never
+// creating one). Returns its path, or an empty text after a failure.
+QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess);
 
 } // namespace hvx::cli

@@ -42,7 +42,18 @@ QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io,
         Fail(io, GetStringsText(kTextFileMissing).arg(path));
         return QString();
     }
-    return doc.OnOpenDocument(path, {.byProgram = true, .checkAccess = checkAccess}) ? path : QString();
+    if (doc.OnOpenDocument(path, {.byProgram = true, .checkAccess = checkAccess}))
+        return path;
+    FailedFile(doc, path, io);
+    return QString();
+}
+
+CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io)
+{
+    const QString cause = doc.configFile().LastErrorText();
+    if (!cause.isEmpty())
+        Fail(io, GetStringsText(kTextFileError).arg(path, cause));
+    return CommandResult::Failed;
 }
 
 } // namespace hvx::cli

@@ -54,7 +54,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         read = file.ReadZeit(slot, stamps[slot]);
     file.Close();
     if (!read)
-        return CommandResult::Failed;
+        return FailedFile(doc, path, io);
 
     const Parametersatz& ps = doc.parametersatz();
     QString revision = revisionText(ps.geraetekennung());

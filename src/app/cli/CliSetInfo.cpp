@@ -41,7 +41,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (!doc.SetProperties(texts))
         return Fail(io, GetStringsText(kTextPropertiesLocked));
     if (!doc.DoSave(path))
-        return CommandResult::Failed;
+        return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextPropertiesSaved).arg(path) << Qt::endl;
     return CommandResult::Ok;
 }

@@ -6,6 +6,7 @@
 #include "document/ConfigBackup.h"
 #include "document/HVXDoc.h"
 #include "document/NeuDlgRules.h"
+#include "model/Revisionen.h"
 
 #include <QFileInfo>
 
@@ -21,7 +22,7 @@ int findRevision(const NeuDlgRules& rules, const QString& wanted)
     const uint value = wanted.trimmed().toUInt(&isNumber, 0);
     const auto list = rules.revisions();
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const QString text = QString::fromUtf8(list[i].text);
+        const QString text = revisionText(list[i].geraetekennung);
         const bool match = isNumber ? value == list[i].geraetekennung
                                     : (text.compare(wanted.trimmed(), Qt::CaseInsensitive) == 0
                                        || text.section(QLatin1Char(' '), 1).compare(wanted.trimmed(), Qt::CaseInsensitive) == 0);
@@ -38,7 +39,7 @@ CommandResult chooseModules(NeuDlgRules& rules, const QStringList& modules, CliI
     for (int slot = 0; slot < modules.size(); ++slot) {
         const int index = rules.findModule(modules[slot]);
         if (index < 0) {
-            const QString revision = QString::fromUtf8(rules.revisions()[rules.revisionIndex()].text);
+            const QString revision = revisionText(rules.geraetekennung());
             return Fail(io, GetStringsText(kTextUnknownModule).arg(modules[slot], revision, rules.moduleNames().join(QStringLiteral(", "))));
         }
         if (index != 0 && !rules.selectModule(slot, index))
@@ -76,8 +77,8 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (exists)
         BackupConfigFile(path); // what is replaced stays recoverable
     if (!doc.DoSave(path))
-        return CommandResult::Failed;
-    io.out << GetStringsText(kTextNewSaved).arg(QString::fromUtf8(rules.revisions()[revision].text), path) << Qt::endl;
+        return FailedFile(doc, path, io);
+    io.out << GetStringsText(kTextNewSaved).arg(revisionText(rules.geraetekennung()), path) << Qt::endl;
     return CommandResult::Ok;
 }
 

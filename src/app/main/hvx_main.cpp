@@ -4,6 +4,8 @@
 #include "app/HvxApp.h"
 #include "hvx_version.h"
 
+#include "InProcessSimulator.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -24,6 +26,9 @@ QStringList ArgumentsOf(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    // A port mapped to "sim" talks to a simulated instrument inside the program.
+    hvxsim::RegisterInProcessSimulator();
+
     const QStringList arguments = ArgumentsOf(argc, argv);
     const bool batch = std::any_of(arguments.begin(), arguments.end(),
                                    [](const QString& a) { return a.startsWith(QLatin1String("/remote:")); });

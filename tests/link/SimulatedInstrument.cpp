@@ -41,17 +41,12 @@ SimulatedInstrument::SimulatedInstrument(CHVXApp& app, int portNumber, const hvx
 
 hvx::Parametersatz SimulatedInstrument::parameterSet() const
 {
-    hvx::Parametersatz image;
-    const auto& bytes = m_instrument->State().parameterSet;
-    std::copy(bytes.begin(), bytes.end(), image.bytes().begin());
-    return image;
+    return m_instrument->State().parameterSet;
 }
 
 void SimulatedInstrument::setParameterSet(const hvx::Parametersatz& image)
 {
-    m_instrument->ModifyState([&image](hvxsim::InstrumentState& state) {
-        std::copy(image.bytes().begin(), image.bytes().end(), state.parameterSet.begin());
-    });
+    m_instrument->ModifyState([&image](hvxsim::InstrumentState& state) { state.parameterSet = image; });
 }
 
 void SimulatedInstrument::fault(hvxsim::FaultKind kind, std::uint8_t command, hvxsim::ReplyPhase phase)

@@ -4,6 +4,8 @@
 #include "app/HvxApp.h"
 #include "app/cli/HvxCli.h"
 
+#include "InProcessSimulator.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -11,6 +13,8 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    // A port mapped to "sim" talks to a simulated instrument inside the program.
+    hvxsim::RegisterInProcessSimulator();
     CHVXApp app;
     app.ReadStartupSettings();
     hvx::BatchInteraction batch;

@@ -312,7 +312,16 @@ TEST_F(RemoteProgramming, ReadingGivesAnUntitledModifiedDocumentWithTheInstrumen
     FillParameterPart(instrument, 42);
     sim.setParameterSet(instrument);
     saveMatchingDocument(); // a document with a file and texts of its own is shown before
+    InfoTexts texts;
+    texts.kunde = QStringLiteral("Stadtwerke");
+    ASSERT_TRUE(doc.SetProperties(texts));
+    // Modified with a file: the question whether to save comes first; Cancel stops everything.
+    ui().answerMessageBox(IDCANCEL, QStringLiteral("anlage.hxd"));
+    EXPECT_FALSE(doc.OnHvxRemotePasi());
+    EXPECT_TRUE(sim.received().isEmpty());
+    EXPECT_EQ(doc.pathName(), path);
 
+    ui().answerMessageBox(IDNO, QStringLiteral("anlage.hxd"));
     EXPECT_TRUE(doc.OnHvxRemotePasi());
     EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x13, 0x11}));
     EXPECT_EQ(doc.parametersatz(), instrument);
@@ -320,6 +329,7 @@ TEST_F(RemoteProgramming, ReadingGivesAnUntitledModifiedDocumentWithTheInstrumen
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.accessGranted(), 1);
     EXPECT_EQ(doc.moduleCount(), 3);
+    EXPECT_TRUE(doc.infoTexts().kunde.isEmpty()) << "the texts belonged to the file shown before";
     EXPECT_TRUE(sim.portIsFree());
 }
 

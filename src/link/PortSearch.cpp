@@ -33,6 +33,32 @@ QList<PortEntry> OpenablePorts()
     return ports;
 }
 
+QStringList AllPortNames()
+{
+    QStringList names;
+    for (int number = 1; number <= kMaxPortNumber; ++number)
+        names << PortName(number);
+    return names;
+}
+
+PortListSelection SelectPresetPort(const QList<PortEntry>& ports, int presetIndex)
+{
+    PortListSelection selection;
+    if (ports.isEmpty())
+        return selection;
+    for (qsizetype row = 0; row < ports.size(); ++row) {
+        if (ports[row].index == presetIndex) {
+            selection.row = int(row);
+            selection.chosenIndex = presetIndex;
+            return selection;
+        }
+    }
+    selection.row = 0;
+    selection.chosenIndex = 0;
+    selection.cancelEnabled = false;
+    return selection;
+}
+
 int SearchInstrument(const QList<PortEntry>& ports)
 {
     for (qsizetype i = 0; i < ports.size(); ++i) {

@@ -77,3 +77,29 @@ TEST_F(PortSearch, ASearchWithoutAnswerFindsNothing)
     EXPECT_EQ(SearchInstrument({}), -1);
     EXPECT_EQ(SearchInstrument({{QStringLiteral("COM2"), 1, silent.slavePath()}}), -1);
 }
+
+TEST(PortList, ThePresetPortIsSelectedOrTheUserMustConfirmOne)
+{
+    const QList<PortEntry> ports{{QStringLiteral("COM1"), 0, QString()}, {QStringLiteral("COM4"), 3, QString()}};
+    const PortListSelection com4 = SelectPresetPort(ports, 3);
+    EXPECT_EQ(com4.row, 1);
+    EXPECT_EQ(com4.chosenIndex, 3);
+    EXPECT_TRUE(com4.cancelEnabled);
+
+    // Stored index 2 (COM3) is not there: the first entry, and Cancel is no way out.
+    const PortListSelection missing = SelectPresetPort(ports, 2);
+    EXPECT_EQ(missing.row, 0);
+    EXPECT_EQ(missing.chosenIndex, 0);
+    EXPECT_FALSE(missing.cancelEnabled);
+
+    EXPECT_EQ(SelectPresetPort({}, 0).row, -1);
+}
+
+TEST(PortList, TheExtendedListNamesEveryPortWithoutProbing)
+{
+    test::TestApp testApp;
+    const QStringList names = AllPortNames();
+    ASSERT_EQ(names.size(), 256);
+    EXPECT_EQ(names.first(), QStringLiteral("COM1"));
+    EXPECT_EQ(names.last(), QStringLiteral("COM256"));
+}

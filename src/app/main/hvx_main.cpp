@@ -1,7 +1,7 @@
-// The program's entry point. A batch run ("/remote:") needs no display: it is decided before any
-// GUI application object exists and runs with a core application object only.
-#include "app/BatchRun.h"
+// The program. A batch run ("/remote:FILE") works without any window and is decided before the
+// window system is touched, so it runs on machines without a display.
 #include "app/HvxApp.h"
+#include "app/Startup.h"
 #include "hvx_version.h"
 
 #include "InProcessSimulator.h"
@@ -9,34 +9,16 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMainWindow>
-#include <QStringList>
-#include <algorithm>
-
-namespace {
-
-QStringList ArgumentsOf(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
+    const QStringList arguments = hvx::ArgumentsOf(argc, argv);
     // A port mapped to "sim" talks to a simulated instrument inside the program.
     hvxsim::RegisterInProcessSimulator();
-
-    const QStringList arguments = ArgumentsOf(argc, argv);
-    const bool batch = std::any_of(arguments.begin(), arguments.end(),
-                                   [](const QString& a) { return a.startsWith(QLatin1String("/remote:")); });
-    if (batch) {
+    if (hvx::IsBatchCommandLine(arguments)) {
         QCoreApplication core(argc, argv);
         CHVXApp app;
-        app.ParseCommandLine(arguments);
-        return RunBatch(app);
+        return hvx::RunBatchMode(app, arguments);
     }
 
     QApplication gui(argc, argv);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -402,4 +403,41 @@ TEST_F(LinkSimulator, PortDiagnosticsGoToTheLogBook)
     EXPECT_TRUE(logged(QStringLiteral("CKelComm::OpenConnection() EscapeCommFunction")));
     EXPECT_TRUE(logged(QStringLiteral("CommTread started")));
     EXPECT_TRUE(logged(QStringLiteral("CommTread ended")));
+}
+
+TEST_F(LinkSimulator, UnacknowledgedCommandByteSendsNoDataAndReportsByCommandKind)
+{
+    using Run = std::function<int(CKelComm&, quint8*)>;
+    struct Case {
+        hvxsim::FaultKind fault;
+        std::uint8_t command;
+        Run run;
+        QString message;
+        CKelComm::Status status;
+    };
+    const Run writeDateTime = [](CKelComm& l, quint8* d) { return l.WriteDateTime(d); };
+    const Run readMemory = [](CKelComm& l, quint8* d) { return l.ReadMemory(0, 1, d); };
+    const Run writeMemory = [](CKelComm& l, quint8* d) { return l.WriteMemory(0, 1, d); };
+    const QString notSent = QStringLiteral("Command konnte nicht gesendet werden!");
+    // A block write's missing ACK leaves the status as it was; a memory command's records it.
+    const Case cases[] = {
+        {hvxsim::FaultKind::NoAnswer, hvxsim::kWriteDateTime, writeDateTime, QStringLiteral("Timeout beim ACK-Empfang!"),
+         CKelComm::StatusOk},
+        {hvxsim::FaultKind::UnknownReply, hvxsim::kWriteDateTime, writeDateTime, notSent, CKelComm::StatusOk},
+        {hvxsim::FaultKind::NoAnswer, hvxsim::kReadMemory, readMemory, kDataTimeout, CKelComm::StatusTimeout},
+        {hvxsim::FaultKind::UnknownReply, hvxsim::kWriteMemory, writeMemory, notSent, CKelComm::StatusOk},
+    };
+    quint8 data[7] = {};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        CKelComm link;
+        ASSERT_EQ(link.Open(), 1);
+        instrument->ClearReceived();
+        instrument->AddFault(hvxsim::FaultRule{c.fault, c.command, 1, 0, hvxsim::ReplyPhase::First});
+        expectMessage(c.message);
+        EXPECT_EQ(c.run(link, data), 0);
+        EXPECT_EQ(link.m_nStatus.load(), c.status);
+        EXPECT_EQ(received(), QByteArray(1, char(c.command)));
+        link.Close(0);
+    }
 }

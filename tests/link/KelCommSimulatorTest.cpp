@@ -445,3 +445,17 @@ TEST_F(LinkSimulator, UnacknowledgedCommandByteSendsNoDataAndReportsByCommandKin
         link.Close(0);
     }
 }
+
+TEST_F(LinkSimulator, PortCheckConnectsAndDisconnectsWithoutAnyMessage)
+{
+    CKelComm link;
+    EXPECT_EQ(link.CheckComPort(kPortNumber), 1);
+    EXPECT_EQ(received(), QByteArray("\x10\x11"));
+    EXPECT_TRUE(portIsFree());
+
+    fault(hvxsim::FaultKind::NoAnswer, hvxsim::kConnect);
+    EXPECT_EQ(link.CheckComPort(kPortNumber), 0);
+    EXPECT_EQ(link.CheckComPort(97), 0); // no device behind that number
+    EXPECT_TRUE(testApp.ui().messageTexts().isEmpty());
+    EXPECT_TRUE(portIsFree());
+}

@@ -149,7 +149,7 @@ TEST_F(LinkSimulator, ParameterSetIsTheConfigurationPartFollowedByTheParameterPa
     EXPECT_EQ(link.ReadConfiguration(set.data()), 1);
     EXPECT_EQ(link.ReadParameters(set.data() + kConfigurationSize), 1);
     EXPECT_EQ(link.Close(1), 1);
-    const auto& expected = instrument->State().parameterSet;
+    const auto expected = instrument->State().parameterSet.bild();
     EXPECT_TRUE(std::equal(set.begin(), set.end(), expected.begin(), expected.end()));
     EXPECT_EQ(received(), QByteArray("\x10\x12\x13\x11"));
 }

@@ -187,7 +187,8 @@ TEST_F(LinkSimulator, WrongChecksumKeepsTheCallersBufferAndPoisonsTheConnectionU
 
     ASSERT_EQ(link.Open(), 1);
     EXPECT_EQ(link.ReadConfiguration(buffer.data()), 1);
-    const auto configuration = instrument->State().ConfigurationPart();
+    const hvxsim::InstrumentState state = instrument->State();
+    const auto configuration = state.ConfigurationPart();
     EXPECT_TRUE(std::equal(buffer.begin(), buffer.end(), configuration.begin(), configuration.end()));
     EXPECT_EQ(link.Close(1), 1);
 }
@@ -229,7 +230,8 @@ TEST_F(LinkSimulator, WriteParametersFinalAnswerDecidesStatusAndMessage)
         EXPECT_EQ(received(), expectedWire);
         link.Close(0);
     }
-    const auto part = instrument->State().ParameterPart();
+    const hvxsim::InstrumentState state = instrument->State();
+    const auto part = state.ParameterPart();
     EXPECT_TRUE(std::equal(data.begin(), data.end(), part.begin(), part.end()));
 }
 

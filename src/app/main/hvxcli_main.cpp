@@ -13,10 +13,10 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    // A port mapped to "sim" talks to a simulated instrument inside the program.
-    hvxsim::RegisterInProcessSimulator();
     CHVXApp app;
     app.ReadStartupSettings();
+    // A port mapped to "sim" talks to a simulated instrument inside the program.
+    hvxsim::RegisterInProcessSimulator();
     hvx::BatchInteraction batch;
     app.SetUserInteraction(&batch);
 

@@ -9,7 +9,7 @@ namespace hvx {
 namespace {
 
 constexpr int kTextSaveAsTitle = 61441;  // "Speichern unter"
-constexpr int kTextAskSaveChanges = 3300; // "Sollen die Änderungen an %1 gespeichert werden?"
+constexpr int kTextAskSaveChanges = 61699; // "Sollen die Änderungen an %1 gespeichert werden?"
 const QString kFilterDescription = QStringLiteral("Hydrovant Configuration File (*.hxd)");
 const QString kExtension = QStringLiteral("hxd");
 

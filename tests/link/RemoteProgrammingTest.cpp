@@ -295,7 +295,7 @@ TEST_F(RemoteProgramming, BatchTransferNeedsTheSameAccessCodeInFileAndInstrument
     EXPECT_EQ(sim.received().left(5), Commands({0x10, 0x12, 0x13, 0x14}) + char(doc.parametersatz().byte(46)));
 }
 
-TEST_F(RemoteProgramming, BatchTransferOfAMissingFileCreatesNothing)
+TEST_F(RemoteProgramming, BatchTransferOfAMissingOrForeignFileTouchesNothing)
 {
     runAsBatch();
     const QString missing = testApp.filePath(QStringLiteral("vertippt.hxd"));
@@ -304,6 +304,22 @@ TEST_F(RemoteProgramming, BatchTransferOfAMissingFileCreatesNothing)
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(app().ErrorCode(), 0x81000001u);
     EXPECT_TRUE(sim.received().isEmpty());
+
+    // Not a configuration file: refused before the instrument is asked, and left as it was.
+    const QString foreign = testApp.filePath(QStringLiteral("fremd.hxd"));
+    const QByteArray content(1280, 'x');
+    {
+        QFile file(foreign);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    CHVXDoc second;
+    EXPECT_FALSE(second.RemoteTransfer(foreign, true));
+    EXPECT_EQ(app().ErrorCode(), 0x81000200u);
+    EXPECT_TRUE(sim.received().isEmpty());
+    QFile file(foreign);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), content);
 }
 
 TEST_F(RemoteProgramming, ReadingGivesAnUntitledModifiedDocumentWithTheInstrumentsParameterSet)

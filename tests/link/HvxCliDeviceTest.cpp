@@ -166,3 +166,28 @@ TEST_F(HvxCliDevice, AWrongPortIndexIsRefused)
         EXPECT_EQ(run({"clock", port}), cli::kExitFailedWithoutCode) << port;
     EXPECT_TRUE(sim.received().isEmpty());
 }
+
+TEST_F(HvxCliDevice, TheAccessCodeAnswersTheFilesAndTheInstrumentsPrompt)
+{
+    Parametersatz protectedSet = sim.parameterSet();
+    protectedSet.setZugangscode({'2', '4', '6', '8'});
+    protectedSet.setZugangscodeAktiv(1);
+    sim.setParameterSet(protectedSet);
+    CHVXDoc doc;
+    doc.parametersatz() = protectedSet;
+    doc.parametersatz().setByte(520, 99);
+    const QString path = testApp.filePath(QStringLiteral("geschuetzt.hxd"));
+    ASSERT_TRUE(doc.DoSave(path));
+    sim.clearReceived();
+
+    // Without the code the file is read-only, and a read-only file is never transferred.
+    EXPECT_EQ(run({"transfer", kPortOption, "--keep-calibration", path}), 4);
+    EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x13, 0x11}));
+    EXPECT_NE(sim.parameterSet().byte(520), 99);
+
+    sim.clearReceived();
+    run({"transfer", kPortOption, "--keep-calibration", "--access-code", "2468", path});
+    EXPECT_EQ(sim.received().left(8), Commands({0x10, 0x12, 0x13, 0x11, 0x10, 0x14}) + char(doc.parametersatz().byte(46))
+                                          + char(doc.parametersatz().byte(47)));
+    EXPECT_EQ(sim.parameterSet().byte(520), 99);
+}

@@ -191,3 +191,15 @@ TEST_F(HvxCliDevice, TheAccessCodeAnswersTheFilesAndTheInstrumentsPrompt)
                                           + char(doc.parametersatz().byte(47)));
     EXPECT_EQ(sim.parameterSet().byte(520), 99);
 }
+
+TEST_F(HvxCliDevice, EveryInstrumentCommandHasItsHelpAndIsListed)
+{
+    ASSERT_EQ(run({"--help"}), 0);
+    const QString usage = m_out;
+    for (const char* command : {"read", "transfer", "clock", "ports"}) {
+        EXPECT_TRUE(usage.contains(QStringLiteral("  %1 ").arg(command))) << command;
+        EXPECT_EQ(run({command, "--help"}), 0) << command;
+        EXPECT_TRUE(m_out.startsWith(QStringLiteral("Aufruf: hvxcli %1").arg(command))) << command;
+    }
+    EXPECT_TRUE(sim.received().isEmpty());
+}

@@ -4,6 +4,7 @@
 #include "app/BatchInteraction.h"
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
+#include "support/CliRun.h"
 #include "support/TestApp.h"
 
 #include <QFile>
@@ -37,11 +38,10 @@ protected:
 
     int run(const QStringList& arguments)
     {
-        m_out.clear();
-        m_err.clear();
-        QTextStream out(&m_out);
-        QTextStream err(&m_err);
-        return cli::RunHvxCli(arguments, out, err);
+        const test::CliOutput output = test::RunCli(arguments);
+        m_out = output.out;
+        m_err = output.err;
+        return output.status;
     }
     // What the batch interaction wrote in place of message boxes.
     QString messages()

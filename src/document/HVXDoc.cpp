@@ -17,13 +17,6 @@
 
 using namespace hvx;
 
-namespace {
-
-// Default name of an untitled document.
-const QString kDefaultTitle = QStringLiteral("Hydrov");
-
-} // namespace
-
 CHVXDoc::CHVXDoc(QObject* parent) : QObject(parent) {}
 
 void CHVXDoc::recomputeModuleCount()
@@ -59,7 +52,7 @@ void CHVXDoc::keepCalibration(int slot, const Parametersatz& source)
 
 QString CHVXDoc::title() const
 {
-    return m_strPathName.isEmpty() ? kDefaultTitle : QFileInfo(m_strPathName).fileName();
+    return m_strPathName.isEmpty() ? QString::fromLatin1(kDefaultTitle) : QFileInfo(m_strPathName).fileName();
 }
 
 void CHVXDoc::setModifiedFlag(bool modified)

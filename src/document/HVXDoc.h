@@ -28,6 +28,13 @@ public:
     // Update hint: the module configuration changed, views rebuild their pages.
     static constexpr int kHintRebuild = 1;
 
+    // The document type as the file dialogs and the shell registration show it.
+    static constexpr const char* kFileExtension = "hxd";
+    static constexpr const char* kFileFilter = "Hydrovant Configuration File (*.hxd)";
+    static constexpr const char* kFileTypeName = "HydrvantConfigurationFile";
+    static constexpr const char* kFileTypeTitle = "HVX-File";
+    static constexpr const char* kDefaultTitle = "Hydrov";
+
     // Whose parameter set the access check examines; it decides the question's wording.
     enum class AccessSubject { Document, Instrument };
 

@@ -44,7 +44,16 @@ QString stripQuotes(const QString& value)
 struct CachedFile {
     QDateTime modified;
     qint64 size = -1;
+    QDateTime readAt;
     ProfileContent content;
+
+    // A file changed again within the time stamp's resolution of the read could look unchanged,
+    // so a read is trusted only once the file had been left alone for a moment before it.
+    bool isCurrent(const QDateTime& fileModified, qint64 fileSize) const
+    {
+        return modified == fileModified && size == fileSize && modified.msecsTo(readAt) > kSettleMs;
+    }
+    static constexpr qint64 kSettleMs = 2000;
 };
 
 std::mutex g_cacheMutex;
@@ -124,7 +133,8 @@ QString ReadProfileString(const QString& path, const QString& section, const QSt
     const qint64 size = info.size();
     const std::lock_guard lock(g_cacheMutex);
     CachedFile& cached = g_cache[path];
-    if (cached.modified != modified || cached.size != size) {
+    if (!cached.isCurrent(modified, size)) {
+        cached.readAt = QDateTime::currentDateTime();
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             g_cache.remove(path);

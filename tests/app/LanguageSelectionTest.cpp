@@ -50,18 +50,32 @@ TEST(LanguageSelection, SetLanguageStoresTheFolderAndSetsThePaths)
     EXPECT_TRUE(GetMenuText(QStringLiteral("System"), QStringLiteral("Version")).isEmpty());
 }
 
-TEST(LanguageSelection, DefaultDirectoryAvoidsAReadOnlyProgramDirectory)
+TEST(LanguageSelection, DefaultDirectoryAvoidsAProgramDirectoryThatCannotBeWritten)
 {
     TestApp t;
+    const QByteArray previousDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", t.filePath(QStringLiteral("data")).toUtf8());
+    const QString perUser = t.filePath(QStringLiteral("data/VORMAK/HVX"));
+
+    t.app().m_strProgDir = t.dir();
+    EXPECT_EQ(t.app().DefaultDataDir(), t.dir());
+
+    t.app().m_strProgDir = t.filePath(QStringLiteral("gibt-es-nicht"));
+    EXPECT_EQ(t.app().DefaultDataDir(), perUser);
+    EXPECT_TRUE(QFileInfo(perUser).isDir());
+
+    // A read-only program directory (a system install); root may write anywhere, so only then.
     const QString readOnly = t.filePath(QStringLiteral("ro"));
     ASSERT_TRUE(QDir().mkdir(readOnly));
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
     t.app().m_strProgDir = readOnly;
-    if (QFileInfo(readOnly).isWritable())
-        GTEST_SKIP() << "running with rights that ignore permissions";
-    EXPECT_NE(t.app().DefaultDataDir(), readOnly);
-    EXPECT_TRUE(t.app().DefaultDataDir().endsWith(QStringLiteral("/VORMAK/HVX")));
-    t.app().m_strProgDir = t.dir();
-    EXPECT_EQ(t.app().DefaultDataDir(), t.dir());
+    if (!QFileInfo(readOnly).isWritable()) {
+        EXPECT_EQ(t.app().DefaultDataDir(), perUser);
+    }
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    if (previousDataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", previousDataHome);
 }

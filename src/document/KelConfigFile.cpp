@@ -178,6 +178,16 @@ int CKelConfigFile::SetZeit(int slot)
     return 1;
 }
 
+int CKelConfigFile::ReadZeit(int slot, QByteArray& stamp)
+{
+    if (slot < 0 || slot >= kStampSlotCount)
+        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, QStringLiteral("No stamp slot %1").arg(slot));
+    stamp = QByteArray(kStampLength, '\0');
+    if (!readAt(kStampOffset + kStampSlotSize * slot, stamp.data(), kStampLength))
+        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, m_ioError);
+    return 1;
+}
+
 void CKelConfigFile::Close()
 {
     if (m_file.isOpen())

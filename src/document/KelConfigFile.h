@@ -33,6 +33,8 @@ public:
     int CreateNullFile();
     int SetHeader();
     int SetZeit(int slot);
+    // The 12 characters of a stamp slot; 12 zero bytes for a stamp never written.
+    int ReadZeit(int slot, QByteArray& stamp);
     void Close();
 
     bool IsOpen() const { return m_file.isOpen(); }

@@ -64,3 +64,9 @@ void CEinstiegDlg::setChoice(int choice)
     if (QAbstractButton* button = m_choices->button(choice))
         button->setChecked(true);
 }
+
+void CEinstiegDlg::setChoiceEnabled(int choice, bool enabled)
+{
+    if (QAbstractButton* button = m_choices->button(choice))
+        button->setEnabled(enabled);
+}

@@ -13,6 +13,7 @@ public:
     explicit CEinstiegDlg(QWidget* parent = nullptr);
     int choice() const;
     void setChoice(int choice);
+    void setChoiceEnabled(int choice, bool enabled);
 
 private:
     QButtonGroup* m_choices;

@@ -4,11 +4,13 @@
 
 #include "app/UserInteraction.h"
 
+#include "app/gui/RemoteProgress.h"
+
 #include <QPointer>
 #include <memory>
 
 class QWidget;
-class CRemoteProgress;
+
 
 namespace hvx::gui {
 

@@ -1,7 +1,7 @@
 #include "app/gui/TypedSpinBox.h"
 
 #include <QLineEdit>
-#include <limits>
+#include <algorithm>
 
 namespace hvx::gui {
 
@@ -27,7 +27,7 @@ void TypedSpinBox::setValue(int value)
 
 void TypedSpinBox::stepBy(int steps)
 {
-    const qint64 next = qBound<qint64>(m_minimum, qint64(value()) + steps, m_maximum);
+    const qint64 next = std::clamp<qint64>(qint64(value()) + steps, m_minimum, m_maximum);
     setValue(static_cast<int>(next));
 }
 

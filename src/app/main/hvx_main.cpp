@@ -1,15 +1,33 @@
-// The program's entry point. For now it opens an empty main window with the program's title.
-#include "hvx_version.h"
+// The program. A batch run ("/remote:FILE") works without any window and is decided before the
+// window system is touched, so it runs on machines without a display.
+#include "app/HvxApp.h"
+#include "app/Startup.h"
+#include "app/gui/HvxGuiApp.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("HVX %1.%2").arg(HVX_VERSION_MAJOR).arg(HVX_VERSION_MINOR));
-    window.resize(690, 580);
-    window.show();
-    return app.exec();
+    const QStringList arguments = hvx::ArgumentsOf(argc, argv);
+    CHVXApp app;
+    if (hvx::IsBatchCommandLine(arguments))
+        return hvx::RunBatchMode(app, arguments);
+
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("HVX"));
+    QApplication::setOrganizationName(QStringLiteral("VORMAK"));
+    QApplication::setWindowIcon(QIcon(CHVXApp::ExecutableDir() + QStringLiteral("/hvx.svg")));
+    hvx::gui::CHvxGuiApp gui(app);
+    switch (gui.InitInstance(arguments)) {
+    case hvx::gui::CHvxGuiApp::Start::Exit:
+        if (gui.frame() == nullptr)
+            return 0; // another instance runs and was brought forward
+        return gui.ExitInstance(0);
+    case hvx::gui::CHvxGuiApp::Start::Failed:
+        return gui.ExitInstance(0);
+    case hvx::gui::CHvxGuiApp::Start::Run:
+        break;
+    }
+    const int exitCode = QApplication::exec();
+    return gui.ExitInstance(exitCode);
 }

@@ -41,7 +41,7 @@ CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
 
     StartupCommon(m_app);
     InstallQtTranslation(m_app.m_strLanguage);
-    m_app.SetUserInteraction(&m_ui);
+    m_app.SetUserInteraction(m_installedUi);
     createFrame();
     connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(), &CMainFrame::ActivateFrame);
 

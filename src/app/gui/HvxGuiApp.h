@@ -48,6 +48,8 @@ public:
     // Replaceable for tests: how the entry dialog is run (default: exec), which ports exist.
     void SetEntryDialogRunner(std::function<int(CEinstiegDlg&)> runner) { m_runEntryDialog = std::move(runner); }
     void SetPortAccess(PortAccess access) { m_portAccess = std::move(access); }
+    // Another interaction than the window's own (not owned), installed by InitInstance.
+    void UseInteraction(IUserInteraction* interaction) { m_installedUi = interaction; }
 
 private:
     void createFrame();
@@ -57,6 +59,7 @@ private:
 
     CHVXApp& m_app;
     GuiInteraction m_ui;
+    IUserInteraction* m_installedUi = &m_ui;
     CHVXDoc m_doc;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<CMainFrame> m_frame;

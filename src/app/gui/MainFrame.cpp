@@ -287,6 +287,7 @@ void CMainFrame::SetRecentFiles(const QStringList& paths)
 
 void CMainFrame::ActivateFrame()
 {
+    LogEntry(1, QStringLiteral("CMainFrame::ActivateFrame"));
     if (isMinimized())
         showNormal();
     else if (!isVisible())

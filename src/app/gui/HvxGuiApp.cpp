@@ -17,10 +17,33 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QScreen>
 #include <QWidget>
 
 namespace hvx::gui {
+
+namespace {
+// The standard flags of the document framework; none of them has a feature here.
+const QStringList kStandardFlags = {QStringLiteral("p"), QStringLiteral("pt"), QStringLiteral("dde"),
+                                    QStringLiteral("Embedding"), QStringLiteral("Automation"),
+                                    QStringLiteral("Register"), QStringLiteral("Regserver"),
+                                    QStringLiteral("Unregister"), QStringLiteral("Unregserver")};
+} // namespace
+
+QStringList FilesOfCommandLine(const QList<CHVXApp::StandardArgument>& standard)
+{
+    QStringList files;
+    for (const CHVXApp::StandardArgument& argument : standard) {
+        if (!argument.isFlag)
+            files.append(argument.text);
+        else if (!kStandardFlags.contains(argument.text, Qt::CaseInsensitive) && QDir::isAbsolutePath(u'/' + argument.text)
+                 && QDir::separator() == u'/')
+            // A path that begins with a slash is a file here, not a flag.
+            files.append(u'/' + argument.text);
+    }
+    return files;
+}
 
 CHvxGuiApp::CHvxGuiApp(CHVXApp& app)
     : m_app(app)
@@ -46,11 +69,7 @@ CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
     connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(), &CMainFrame::ActivateFrame);
 
     // The command line: a file named there is opened, otherwise the document starts empty.
-    QStringList files;
-    for (const CHVXApp::StandardArgument& argument : m_app.ParseCommandLine(arguments)) {
-        if (!argument.isFlag)
-            files.append(argument.text);
-    }
+    const QStringList files = FilesOfCommandLine(m_app.ParseCommandLine(arguments));
     m_app.m_bInShellCommand = true;
     const bool processed = processShellCommand(files);
     m_app.m_bInShellCommand = false;

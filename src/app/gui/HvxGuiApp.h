@@ -2,6 +2,7 @@
 // The interactive program: start-up with the single-instance check, the main frame with the
 // document and its commands, the title window and the entry dialog; and the shutdown.
 
+#include "app/HvxApp.h"
 #include "app/gui/GuiInteraction.h"
 #include "app/gui/PortAccess.h"
 #include "document/HVXDoc.h"
@@ -11,7 +12,6 @@
 #include <functional>
 #include <memory>
 
-class CHVXApp;
 class CMainFrame;
 class CEinstiegDlg;
 class CHvxDocManager;
@@ -19,6 +19,10 @@ class CHvxDocManager;
 namespace hvx::gui {
 
 class SingleInstance;
+
+// The files named on the command line, from the arguments the standard handling receives. A
+// flag that is no standard flag is an absolute path where paths begin with a slash.
+QStringList FilesOfCommandLine(const QList<CHVXApp::StandardArgument>& standard);
 
 class CHvxGuiApp : public QObject {
     Q_OBJECT

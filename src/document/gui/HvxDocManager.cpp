@@ -1,5 +1,6 @@
 #include "document/gui/HvxDocManager.h"
 
+#include "app/ErrorCodes.h"
 #include "app/HvxApp.h"
 #include "app/Language.h"
 #include "app/Log.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr int kTextOpen = 61440;
 constexpr int kTextSaveAs = 61441;
 constexpr int kTextAskToSave = 61699;
+constexpr int kTextFileNotFound = 3090;
 const QString kRecentSection = QStringLiteral("Recent File List");
 const QString kFileExtension = QStringLiteral("hxd");
 
@@ -136,6 +138,13 @@ bool CHvxDocManager::OpenDocumentFile(const QString& path)
     if (!SaveModified())
         return false;
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    // The file layer would create a missing file as an empty configuration; opening must not.
+    if (!QFileInfo(absolute).isFile()) {
+        LogMessageBox(GetStringsText(kTextFileNotFound).replace(QLatin1String("%1"), absolute),
+                      hvx::MB_OK | hvx::MB_ICONEXCLAMATION, 0);
+        theApp().SetErrorCode(hvx::kErrorAreaConfigFile, hvx::kErrOpenException);
+        return false;
+    }
     CHVXDoc::OpenOptions options;
     options.byProgram = theApp().m_bInShellCommand;
     const bool opened = m_doc.OnOpenDocument(absolute, options);

@@ -102,7 +102,6 @@ int CKelConfigFile::OpenConfigFile(const QString& path)
     m_file.seek(0);
     if (std::memcmp(header, kMagic, kMagicSize) != 0) {
         const QString text = GetStringsText(kTextNotAConfigFile).replace(QLatin1String("%s"), path);
-        m_lastError = text;
         LogMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
         theApp().SetErrorCode(kErrorAreaConfigFile, kErrNotAConfigFile);
         Close();

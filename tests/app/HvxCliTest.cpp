@@ -146,6 +146,20 @@ TEST_F(HvxCli, WrongMagicExitsWithConfigFileArea)
     EXPECT_EQ(m_app.app().ErrorCode(), 0x81000200u);
 }
 
+TEST_F(HvxCli, FileErrorsNameTheirCause)
+{
+    const QString path = file(QStringLiteral("kurz.hxd"));
+    ASSERT_EQ(run({"new", "--revision", "0x13", "--modules", "pH", path}), 0);
+    QFile::resize(path, 1000);
+    EXPECT_EQ(run({"dump", path}), 1);
+    EXPECT_EQ(m_app.app().ErrorCode(), 0x81000020u);
+    EXPECT_TRUE(m_err.contains(path) && m_err.contains(QStringLiteral("1000"))) << m_err.toStdString();
+
+    EXPECT_EQ(run({"new", "--revision", "0x13", "--modules", "pH", file(QStringLiteral("fehlt/a.hxd"))}), 1);
+    EXPECT_EQ(m_app.app().ErrorCode(), 0x81000002u);
+    EXPECT_TRUE(m_err.contains(QStringLiteral("fehlt/a.hxd"))) << m_err.toStdString();
+}
+
 TEST_F(HvxCli, LookingAtAMissingFileCreatesNothing)
 {
     const QString path = file(QStringLiteral("fehlt.hxd"));

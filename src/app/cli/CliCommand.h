@@ -39,7 +39,12 @@ CommandResult Fail(CliIo& io, const QString& message);
 // The single FILE argument, or an empty text after a failure message.
 QString SingleFile(const CliArguments& arguments, CliIo& io);
 
-// Opens an existing configuration file into the document (never creating one).
-bool OpenExisting(CHVXDoc& doc, const QString& path, CliIo& io, bool checkAccess);
+// After a failed open or save of the document's file: the platform's cause of a file error, if
+// there was one (the workflow itself only logs it).
+CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io);
+
+// Opens the single FILE argument, an existing configuration file, into the document (never
+// creating one). Returns its path, or an empty text after a failure.
+QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess);
 
 } // namespace hvx::cli

@@ -32,14 +32,28 @@ QString SingleFile(const CliArguments& arguments, CliIo& io)
     return arguments.positional.first();
 }
 
-bool OpenExisting(CHVXDoc& doc, const QString& path, CliIo& io, bool checkAccess)
+QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess)
 {
+    const QString path = SingleFile(arguments, io);
+    if (path.isEmpty())
+        return QString();
     // Opening creates a missing file; a look at a mistyped name must not leave one behind.
     if (!QFileInfo(path).isFile()) {
         Fail(io, GetStringsText(kTextFileMissing).arg(path));
-        return false;
+        return QString();
     }
-    return doc.OnOpenDocument(path, {.byProgram = true, .checkAccess = checkAccess});
+    if (doc.OnOpenDocument(path, {.byProgram = true, .checkAccess = checkAccess}))
+        return path;
+    FailedFile(doc, path, io);
+    return QString();
+}
+
+CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io)
+{
+    const QString cause = doc.configFile().LastErrorText();
+    if (!cause.isEmpty())
+        Fail(io, GetStringsText(kTextFileError).arg(path, cause));
+    return CommandResult::Failed;
 }
 
 } // namespace hvx::cli

@@ -11,11 +11,9 @@ constexpr int kBytesPerLine = 16;
 
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
-    const QString path = SingleFile(arguments, io);
-    if (path.isEmpty())
-        return CommandResult::Failed;
     CHVXDoc doc;
-    if (!OpenExisting(doc, path, io, false))
+    const QString path = OpenFileArgument(doc, arguments, io, false);
+    if (path.isEmpty())
         return CommandResult::Failed;
 
     // Offsets are decimal, as the layout of the parameter set counts them.

@@ -43,11 +43,9 @@ QString moduleText(const Parametersatz& ps, int slot)
 
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
-    const QString path = SingleFile(arguments, io);
-    if (path.isEmpty())
-        return CommandResult::Failed;
     CHVXDoc doc;
-    if (!OpenExisting(doc, path, io, false))
+    const QString path = OpenFileArgument(doc, arguments, io, false);
+    if (path.isEmpty())
         return CommandResult::Failed;
     std::array<QByteArray, configfile::kStampSlotCount> stamps;
     CKelConfigFile& file = doc.configFile();
@@ -56,7 +54,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         read = file.ReadZeit(slot, stamps[slot]);
     file.Close();
     if (!read)
-        return CommandResult::Failed;
+        return FailedFile(doc, path, io);
 
     const Parametersatz& ps = doc.parametersatz();
     QString revision = revisionText(ps.geraetekennung());

@@ -77,7 +77,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (exists)
         BackupConfigFile(path); // what is replaced stays recoverable
     if (!doc.DoSave(path))
-        return CommandResult::Failed;
+        return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextNewSaved).arg(revisionText(rules.geraetekennung()), path) << Qt::endl;
     return CommandResult::Ok;
 }

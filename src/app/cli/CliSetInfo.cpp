@@ -23,9 +23,6 @@ constexpr TextOption kTextOptions[] = {
 
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
-    const QString path = SingleFile(arguments, io);
-    if (path.isEmpty())
-        return CommandResult::Failed;
     bool anyText = false;
     for (const TextOption& option : kTextOptions)
         anyText = anyText || arguments.has(option.name);
@@ -33,7 +30,8 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         return Fail(io, GetStringsText(kTextNothingToSet));
 
     CHVXDoc doc;
-    if (!OpenExisting(doc, path, io, true))
+    const QString path = OpenFileArgument(doc, arguments, io, true);
+    if (path.isEmpty())
         return CommandResult::Failed;
     InfoTexts texts = doc.infoTexts();
     for (const TextOption& option : kTextOptions) {
@@ -43,7 +41,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (!doc.SetProperties(texts))
         return Fail(io, GetStringsText(kTextPropertiesLocked));
     if (!doc.DoSave(path))
-        return CommandResult::Failed;
+        return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextPropertiesSaved).arg(path) << Qt::endl;
     return CommandResult::Ok;
 }

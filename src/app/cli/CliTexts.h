@@ -32,8 +32,8 @@ constexpr int kTextInvalidCombination = 3723;
 constexpr int kTextNewSaved = 3724;
 constexpr int kTextPropertiesLocked = 3725;
 constexpr int kTextPropertiesSaved = 3726;
-constexpr int kTextCommandFailed = 3727;
 constexpr int kTextNothingToSet = 3728;
+constexpr int kTextFileError = 3729;
 
 constexpr int kTextInfoFile = 3740;
 constexpr int kTextInfoRevision = 3741;

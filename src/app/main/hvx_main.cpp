@@ -4,12 +4,16 @@
 #include "app/Startup.h"
 #include "app/gui/HvxGuiApp.h"
 
+#include "InProcessSimulator.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     const QStringList arguments = hvx::ArgumentsOf(argc, argv);
     CHVXApp app;
+    // A port mapped to "sim" talks to a simulated instrument inside the program.
+    hvxsim::RegisterInProcessSimulator();
     if (hvx::IsBatchCommandLine(arguments))
         return hvx::RunBatchMode(app, arguments);
 

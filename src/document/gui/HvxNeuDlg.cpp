@@ -49,7 +49,7 @@ void CHvxNeuDlg::build()
         connect(list, &QComboBox::currentIndexChanged, this, [this, slot](int index) { onModuleChanged(slot, index); });
     }
     for (const hvx::Revision& revision : m_rules.revisions())
-        m_revision->addItem(QString::fromUtf8(revision.text), revision.geraetekennung);
+        m_revision->addItem(GetStringsText(revision.text), revision.geraetekennung);
     connect(m_revision, &QComboBox::currentIndexChanged, this, &CHvxNeuDlg::onRevisionChanged);
 
     auto* layout = new QVBoxLayout(this);

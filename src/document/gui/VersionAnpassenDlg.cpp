@@ -1,5 +1,6 @@
 #include "document/gui/VersionAnpassenDlg.h"
 
+#include "app/Language.h"
 #include "app/gui/DialogTexts.h"
 #include "model/Revisionen.h"
 
@@ -22,8 +23,9 @@ CVersionAnpassenDlg::CVersionAnpassenDlg(quint8 geraetekennung, QWidget* parent)
     m_current->setReadOnly(true);
     const QString currentText = m_current->text();
     for (const hvx::Revision& revision : hvx::revisionenDerVariante(geraetekennung)) {
-        m_list->addItem(QString::fromUtf8(revision.text), revision.geraetekennung);
-        if (currentText == QString::fromUtf8(revision.text))
+        const QString text = GetStringsText(revision.text);
+        m_list->addItem(text, revision.geraetekennung);
+        if (currentText == text)
             m_list->setCurrentIndex(m_list->count() - 1);
     }
     okButton()->setEnabled(m_list->count() > 0);

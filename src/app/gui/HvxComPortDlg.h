@@ -18,11 +18,11 @@ public:
     QComboBox* portList() const { return m_list; }
     QPushButton* searchButton() const { return m_search; }
     void OnAutoSearch();
+    void reject() override;
 
 protected:
     void onInitDialog() override;
     bool onOK() override;
-    void reject() override;
 
 private:
     void fillList();

@@ -3,7 +3,9 @@
 // dialog that a command opens (the test cannot reach it while exec() runs).
 
 #include <QApplication>
+#include <QObject>
 #include <QString>
+#include <QUrl>
 #include <functional>
 
 namespace hvx::test {
@@ -21,6 +23,15 @@ void closeModalDialogs();
 
 // Writes a text file (UTF-8).
 void writeTextFile(const QString& path, const QString& text);
+
+// Takes the URLs the program asks the desktop to open (see QDesktopServices::setUrlHandler).
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
+};
 
 namespace detail {
 void pollModal(std::function<bool(QWidget*)> tryAction, int attemptsLeft);

@@ -64,6 +64,10 @@ void CHvxNeuDlg::onInitDialog()
     // The caption tells the mode; it is a numbered text, as the dialog has no caption key.
     setWindowTitle(GetStringsText(m_rules.titleTextNumber()));
     showRules();
+    if (m_revision->isEnabled())
+        m_revision->setFocus();
+    else
+        moduleList(0)->setFocus();
 }
 
 void CHvxNeuDlg::showRules()

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -140,6 +141,25 @@ TEST_F(ShellDialogs, MessageBoxesAnswerWithTheButtonPressed)
     EXPECT_EQ(ui.messageBox("Frage?", hvx::MB_YESNO | hvx::MB_ICONQUESTION, 0), hvx::IDNO);
     whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); });
     EXPECT_EQ(ui.messageBox("Frage?", hvx::MB_YESNOCANCEL, 0), hvx::IDCANCEL);
+}
+
+TEST_F(ShellDialogs, TransferProgressShowsTheLanguagesCaptionAndFollowsTheSteps)
+{
+    t.app().SetLanguage("02-English");
+    QWidget owner;
+    owner.resize(690, 580);
+    owner.show();
+    hvx::gui::GuiInteraction ui(&owner);
+    ui.progressBegin(QString(), 512);
+    ASSERT_NE(ui.progressDialog(), nullptr);
+    EXPECT_TRUE(ui.progressDialog()->isVisible());
+    EXPECT_EQ(ui.progressDialog()->windowTitle(), "Transfer...");
+    EXPECT_EQ(ui.progressDialog()->bar()->maximum(), 512);
+    ui.progressStep(100);
+    ui.progressStep(700); // beyond the range: the bar stays full, nothing breaks
+    EXPECT_EQ(ui.progressDialog()->bar()->value(), 512);
+    ui.progressEnd();
+    EXPECT_EQ(ui.progressDialog(), nullptr);
 }
 
 TEST_F(ShellDialogs, FileFiltersShowAllFilesForEveryName)

@@ -2,6 +2,7 @@
 
 #include "app/HvxApp.h"
 #include "app/Log.h"
+#include "app/ShellRegistration.h"
 #include "app/Startup.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/EinstiegDlg.h"
@@ -76,6 +77,7 @@ CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
     if (!processed)
         return Start::Failed;
 
+    RegisterShellFileTypes();
     m_frame->setFixedSize(m_app.m_nFrameWidth, m_app.m_nFrameHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = m_frame->frameGeometry();

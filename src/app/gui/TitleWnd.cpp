@@ -72,6 +72,13 @@ void CTitleWnd::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
+CTitleWnd::BitmapChoice CTitleWnd::BitmapForDepth(int bitsPerPixel)
+{
+    if (bitsPerPixel < kMinDepth)
+        return BitmapChoice::None;
+    return bitsPerPixel >= kTrueColourDepth ? BitmapChoice::TrueColour : BitmapChoice::Colours256;
+}
+
 std::optional<CTitleWnd::Loaded> CTitleWnd::LoadBitmapFile(const QString& path)
 {
     QFile file(path);
@@ -114,11 +121,11 @@ bool CTitleWnd::ShowTitle(QWidget* frame)
     if (seconds <= 0)
         return false;
     const QScreen* screen = frame->screen() != nullptr ? frame->screen() : QGuiApplication::primaryScreen();
-    const int depth = screen != nullptr ? screen->depth() : 0;
-    if (depth < kMinDepth)
+    const BitmapChoice choice = BitmapForDepth(screen != nullptr ? screen->depth() : 0);
+    if (choice == BitmapChoice::None)
         return false;
-    const QString name = depth >= kTrueColourDepth ? app.GetStringSetting(hvx::settings::kBitmapFile24)
-                                                   : app.GetStringSetting(hvx::settings::kBitmapFile256);
+    const QString name = choice == BitmapChoice::TrueColour ? app.GetStringSetting(hvx::settings::kBitmapFile24)
+                                                            : app.GetStringSetting(hvx::settings::kBitmapFile256);
     const std::optional<Loaded> loaded = LoadBitmapFile(resolveBitmapPath(name));
     if (!loaded)
         return false;

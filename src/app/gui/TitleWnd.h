@@ -20,6 +20,10 @@ public:
     };
     static std::optional<Loaded> LoadBitmapFile(const QString& path);
 
+    // Which bitmap setting a screen of this colour depth uses; none below 256 colours.
+    enum class BitmapChoice { None, Colours256, TrueColour };
+    static BitmapChoice BitmapForDepth(int bitsPerPixel);
+
     // The whole title display over the frame: settings, colour depth, file, wait. Returns
     // whether a title was shown.
     static bool ShowTitle(QWidget* frame);

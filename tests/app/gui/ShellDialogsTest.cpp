@@ -246,6 +246,15 @@ TEST_F(ShellDialogs, TitleBitmapProblemsGiveTheirMessagesOrNothing)
     EXPECT_EQ(shipped->image.size(), QSize(400, 220));
 }
 
+TEST_F(ShellDialogs, ColourDepthChoosesTheTitleBitmap)
+{
+    EXPECT_EQ(CTitleWnd::BitmapForDepth(4), CTitleWnd::BitmapChoice::None); // 16 colours: no title
+    EXPECT_EQ(CTitleWnd::BitmapForDepth(8), CTitleWnd::BitmapChoice::Colours256);
+    EXPECT_EQ(CTitleWnd::BitmapForDepth(16), CTitleWnd::BitmapChoice::Colours256);
+    EXPECT_EQ(CTitleWnd::BitmapForDepth(24), CTitleWnd::BitmapChoice::TrueColour);
+    EXPECT_EQ(CTitleWnd::BitmapForDepth(32), CTitleWnd::BitmapChoice::TrueColour);
+}
+
 TEST_F(ShellDialogs, TitleTimeZeroShowsNoTitle)
 {
     t.app().WriteProfileInt("Options", "Titletime", 0);

@@ -1,10 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/ErrorCodes.h"
 #include "app/HvxApp.h"
 #include "app/Log.h"
-
-#include <cstdio>
+#include "document/HVXDoc.h"
 
 namespace hvx {
 namespace {
@@ -49,12 +47,10 @@ int RunBatchMode(CHVXApp& app, const QStringList& arguments)
 {
     StartupCommon(app);
     app.ParseCommandLine(arguments);
-    // The batch transfer is not part of this build: say so and end with the remote
-    // programming area's status rather than pretending the transfer succeeded.
-    const QString text = QStringLiteral("Batch transfer of %1: not available in this build of HVX.").arg(app.m_strRemoteFile);
-    LogEntry(0, text);
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    app.SetErrorCode(kErrorAreaRemote, 0);
+    {
+        CHVXDoc doc;
+        doc.RemoteTransfer(app.m_strRemoteFile, app.m_bSaveCalib);
+    }
     return ShutdownCommon(app);
 }
 

@@ -20,8 +20,9 @@ void StartupCommon(CHVXApp& app);
 // Writes the closing entry; returns the exit status of the process for its error code.
 int ShutdownCommon(CHVXApp& app, int frameworkExitCode = 0);
 
-// The batch run: a transfer of the file named after "/remote:" without any window. Returns the
-// exit status.
+// The batch run: a transfer of the file named after "/remote:" without any window, keeping the
+// instrument's calibration values with "/SaveCalib"; every message is logged and answered by
+// itself. Returns the exit status.
 int RunBatchMode(CHVXApp& app, const QStringList& arguments);
 
 } // namespace hvx

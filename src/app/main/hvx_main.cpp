@@ -7,20 +7,24 @@
 #include "InProcessSimulator.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
     const QStringList arguments = hvx::ArgumentsOf(argc, argv);
-    CHVXApp app;
     // A port mapped to "sim" talks to a simulated instrument inside the program.
     hvxsim::RegisterInProcessSimulator();
-    if (hvx::IsBatchCommandLine(arguments))
+    if (hvx::IsBatchCommandLine(arguments)) {
+        QCoreApplication core(argc, argv);
+        CHVXApp app;
         return hvx::RunBatchMode(app, arguments);
+    }
 
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("HVX"));
     QApplication::setOrganizationName(QStringLiteral("VORMAK"));
     QApplication::setWindowIcon(QIcon(CHVXApp::ExecutableDir() + QStringLiteral("/hvx.svg")));
+    CHVXApp app;
     hvx::gui::CHvxGuiApp gui(app);
     switch (gui.InitInstance(arguments)) {
     case hvx::gui::CHvxGuiApp::Start::Exit:

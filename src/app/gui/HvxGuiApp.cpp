@@ -14,6 +14,7 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/TitleWnd.h"
 #include "document/gui/HvxDocManager.h"
+#include "document/gui/RemoteCommands.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -100,6 +101,7 @@ void CHvxGuiApp::createFrame()
     m_ui.setOwner(m_frame.get());
     m_docManager = std::make_unique<CHvxDocManager>(m_doc, *m_frame);
     m_docManager->RegisterCommands();
+    RegisterRemoteCommands(*m_frame, *m_docManager);
     registerApplicationCommands();
     m_frame->SetLanguageChangedHandler([this] {
         // Only a loaded configuration has pages whose texts change.

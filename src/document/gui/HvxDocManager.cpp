@@ -6,6 +6,7 @@
 #include "app/Log.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/MainFrame.h"
+#include "document/DocumentSave.h"
 #include "document/gui/HvxFileEigenschaften.h"
 #include "document/gui/HvxNeuDlg.h"
 #include "document/gui/VersionAnpassenDlg.h"
@@ -17,8 +18,6 @@
 namespace {
 
 constexpr int kTextOpen = 61440;
-constexpr int kTextSaveAs = 61441;
-constexpr int kTextAskToSave = 61699;
 constexpr int kTextFileNotFound = 3090;
 const QString kRecentSection = QStringLiteral("Recent File List");
 const QString kFileExtension = QStringLiteral("hxd");
@@ -77,34 +76,27 @@ void CHvxDocManager::updateFrame()
     m_frame.SetRecentFiles(m_recent);
 }
 
-std::optional<QString> CHvxDocManager::DoPromptFileName(bool open, int titleNumber)
+std::optional<QString> CHvxDocManager::PromptOpenFileName()
 {
     if (inputErrorPending())
         return std::nullopt;
     hvx::FileChoice choice;
-    choice.open = open;
-    choice.title = GetStringsText(titleNumber);
+    choice.open = true;
+    choice.title = GetStringsText(kTextOpen);
     choice.filterDescription = FileTypeFilter();
     choice.extension = kFileExtension;
     choice.directory = theApp().m_strWorkDir;
-    if (!open)
-        choice.fileName = m_doc.pathName().isEmpty() ? m_doc.title() + u'.' + kFileExtension : m_doc.pathName();
     return theApp().ui().chooseFile(choice);
 }
 
 bool CHvxDocManager::SaveModified()
 {
-    if (!m_doc.isModified())
-        return true;
-    const QString prompt = GetStringsText(kTextAskToSave).replace(QLatin1String("%1"), m_doc.title());
-    switch (LogMessageBox(prompt, hvx::MB_YESNOCANCEL | hvx::MB_ICONEXCLAMATION, 0)) {
-    case hvx::IDYES:
-        return OnFileSave();
-    case hvx::IDNO:
-        return true;
-    default:
-        return false;
-    }
+    const QString before = m_doc.pathName();
+    const bool goOn = hvx::SaveModifiedDocument(m_doc);
+    if (m_doc.pathName() != before)
+        AddToRecentFileList(m_doc.pathName());
+    updateFrame();
+    return goOn;
 }
 
 void CHvxDocManager::OnFileNew()
@@ -129,7 +121,7 @@ void CHvxDocManager::NewDocumentByProgram()
 
 void CHvxDocManager::OnFileOpen()
 {
-    if (const std::optional<QString> path = DoPromptFileName(true, kTextOpen))
+    if (const std::optional<QString> path = PromptOpenFileName())
         OpenDocumentFile(*path);
 }
 
@@ -165,10 +157,9 @@ bool CHvxDocManager::OnFileSave()
 
 bool CHvxDocManager::OnFileSaveAs()
 {
-    const std::optional<QString> path = DoPromptFileName(false, kTextSaveAs);
-    if (!path)
+    if (inputErrorPending())
         return false;
-    const bool saved = m_doc.DoSave(*path);
+    const bool saved = hvx::SaveDocumentAs(m_doc);
     if (saved)
         AddToRecentFileList(m_doc.pathName());
     updateFrame();

@@ -38,9 +38,9 @@ public:
     // Offers to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
 
-    // The file-name prompt: answers Cancel (nullopt) without showing anything while an input
-    // error is pending.
-    std::optional<QString> DoPromptFileName(bool open, int titleNumber);
+    // The file-name prompt of Open: answers Cancel (nullopt) without showing anything while an
+    // input error is pending, as Save As does.
+    std::optional<QString> PromptOpenFileName();
 
     // --- document dialogs ---
     void OnDateiEigenschaften();
@@ -50,6 +50,9 @@ public:
     // --- recent files (settings section "Recent File List") ---
     QStringList RecentFiles() const;
     void AddToRecentFileList(const QString& path);
+
+    // Shows the document's title and the recent files in the frame (after a command changed them).
+    void RefreshFrame() { updateFrame(); }
 
     // Filter of the configuration file type.
     static QString FileTypeFilter();

@@ -110,9 +110,9 @@ TEST_F(Startup, SecondChoiceOpensTheChosenFileFromTheWorkingDirectory)
     EXPECT_EQ(t.app().GetStringSetting("Recent File List", "File1", QString()), path);
 }
 
-TEST_F(Startup, ThirdChoiceIsOfferedOnlyWithTheReadCommandAndSendsIt)
+TEST_F(Startup, ThirdChoiceSendsTheReadCommand)
 {
-    bool offered = true;
+    bool offered = false;
     bool read = false;
     gui.SetEntryDialogRunner([&](CEinstiegDlg& dialog) {
         dialog.show();
@@ -123,7 +123,7 @@ TEST_F(Startup, ThirdChoiceIsOfferedOnlyWithTheReadCommandAndSendsIt)
         return dialog.result();
     });
     ASSERT_EQ(gui.InitInstance({}), CHvxGuiApp::Start::Run);
-    EXPECT_FALSE(offered);
+    EXPECT_TRUE(offered);
     EXPECT_EQ(t.app().m_nStartChoice, 2);
     EXPECT_TRUE(read);
 }
@@ -207,8 +207,8 @@ TEST_F(Startup, FilePromptsAnswerCancelUnseenWhileAnInputErrorIsPending)
     const QString path = savedConfiguration("fehler.hxd");
     ASSERT_EQ(gui.InitInstance({path}), CHvxGuiApp::Start::Run);
     gui.frame()->SetInputErrorSource([] { return std::optional<PendingInputError>({1, QStringLiteral("Fehler")}); });
-    EXPECT_FALSE(gui.docManager()->DoPromptFileName(true, 61440).has_value());
-    EXPECT_FALSE(gui.docManager()->DoPromptFileName(false, 61441).has_value());
+    EXPECT_FALSE(gui.docManager()->PromptOpenFileName().has_value());
+    EXPECT_FALSE(gui.docManager()->OnFileSaveAs());
     EXPECT_TRUE(t.ui().questions().isEmpty());
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/HvxApp.h"
 #include "app/gui/DialogTexts.h"
-#include "app/gui/PortAccess.h"
+#include "link/PortSearch.h"
 #include "app/gui/TypedSpinBox.h"
 
 #include <QComboBox>
@@ -63,8 +63,9 @@ CExtComOptionsDlg::CExtComOptionsDlg(int presetPort, QWidget* parent)
 
 void CExtComOptionsDlg::onInitDialog()
 {
-    for (int number = 1; number <= hvx::gui::kHighestPortNumber; ++number)
-        m_list->addItem(hvx::gui::PortName(number), number - 1);
+    const QStringList names = hvx::AllPortNames();
+    for (qsizetype index = 0; index < names.size(); ++index)
+        m_list->addItem(names.at(index), int(index));
     m_list->setCurrentIndex(qMax(m_list->findData(m_nPort), 0));
     for (int index = 0; index < kFieldCount; ++index)
         field(index)->setValue(m_values.at(static_cast<size_t>(index)));

@@ -2,7 +2,6 @@
 
 #include "app/Log.h"
 #include "app/gui/DialogTexts.h"
-#include "link/SerialPortFactory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,44 +38,33 @@ CHvxComPortDlg::CHvxComPortDlg(int presetPort, hvx::gui::PortAccess access, QWid
 void CHvxComPortDlg::fillList()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (int number = 1; number <= hvx::gui::kHighestPortNumber; ++number) {
-        if (m_access.canOpen && m_access.canOpen(number)) {
-            const QString device = hvx::PortDevice(number);
-            m_list->addItem(hvx::gui::PortName(number) + QStringLiteral("   (") + device + u')', number - 1);
-        }
-    }
+    m_ports = m_access.openablePorts ? m_access.openablePorts() : QList<hvx::PortEntry>();
     QApplication::restoreOverrideCursor();
+    for (const hvx::PortEntry& port : m_ports)
+        m_list->addItem(port.name + QStringLiteral("   (") + port.device + u')', port.index);
 }
 
 void CHvxComPortDlg::onInitDialog()
 {
     fillList();
-    if (m_list->count() > 0) {
-        const int index = m_list->findData(m_nPort);
-        if (index >= 0) {
-            m_list->setCurrentIndex(index);
-        } else {
-            // The stored port is gone: the user has to confirm another one.
-            m_list->setCurrentIndex(0);
-            m_nPort = 0;
-            cancelButton()->setEnabled(false);
-        }
-    } else {
+    const hvx::PortListSelection selection = hvx::SelectPresetPort(m_ports, m_nPort);
+    if (selection.row < 0) {
         m_list->setEnabled(false);
         m_search->setEnabled(false);
         LogMessageBoxId(kTextNoPorts, hvx::MB_OK | hvx::MB_ICONEXCLAMATION, 0);
+        return;
     }
+    m_list->setCurrentIndex(selection.row);
+    m_nPort = selection.chosenIndex;
+    // Without the stored port the user has to confirm another one.
+    cancelButton()->setEnabled(selection.cancelEnabled);
 }
 
 void CHvxComPortDlg::OnAutoSearch()
 {
     LogEntry(1, QStringLiteral("CHvxComPortDlg::OnAutoSearch"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    int found = -1;
-    for (int index = 0; index < m_list->count() && found < 0; ++index) {
-        if (m_access.instrumentAnswers && m_access.instrumentAnswers(m_list->itemData(index).toInt() + 1))
-            found = index;
-    }
+    const int found = m_access.searchInstrument ? m_access.searchInstrument(m_ports) : -1;
     QApplication::restoreOverrideCursor();
     if (found >= 0)
         m_list->setCurrentIndex(found);

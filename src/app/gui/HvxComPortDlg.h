@@ -29,6 +29,7 @@ private:
 
     int m_nPort;
     hvx::gui::PortAccess m_access;
+    QList<hvx::PortEntry> m_ports;
     QComboBox* m_list;
     QPushButton* m_search;
 };

@@ -1,23 +1,20 @@
 #pragma once
-// What the port dialogs ask of the ports: whether one can be opened now, and whether an
-// instrument answers on it. Tests replace both.
+// What the port dialog asks of the ports: which can be opened now, and on which of them the
+// instrument answers. Tests replace both.
 
-#include <QString>
+#include "link/PortSearch.h"
+
 #include <functional>
 
 namespace hvx::gui {
 
 struct PortAccess {
-    std::function<bool(int portNumber)> canOpen;            // 1 = COM1
-    std::function<bool(int portNumber)> instrumentAnswers;  // connect handshake
+    std::function<QList<PortEntry>()> openablePorts;
+    // The list position of the first port whose instrument answers, or -1.
+    std::function<int(const QList<PortEntry>&)> searchInstrument;
 
     // Through the device link, as every command uses the ports.
-    static PortAccess DeviceLink();
+    static PortAccess DeviceLink() { return {OpenablePorts, SearchInstrument}; }
 };
-
-inline constexpr int kHighestPortNumber = 256;
-
-// "COM<n>" (text 234) for port number n.
-QString PortName(int portNumber);
 
 } // namespace hvx::gui

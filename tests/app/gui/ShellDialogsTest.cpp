@@ -11,6 +11,7 @@
 #include "app/gui/HvxZugangscodeDlg.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/TypedSpinBox.h"
+#include "link/SerialPortFactory.h"
 #include "support/TestApp.h"
 
 #include <QComboBox>
@@ -36,11 +37,20 @@ namespace {
 hvx::gui::PortAccess fakePorts(QList<int> existing, QList<int> answering, QList<int>* asked = nullptr)
 {
     hvx::gui::PortAccess access;
-    access.canOpen = [existing](int n) { return existing.contains(n); };
-    access.instrumentAnswers = [answering, asked](int n) {
-        if (asked != nullptr)
-            asked->append(n);
-        return answering.contains(n);
+    access.openablePorts = [existing] {
+        QList<hvx::PortEntry> ports;
+        for (const int number : existing)
+            ports.append({QStringLiteral("COM%1").arg(number), number - 1, hvx::PortDevice(number)});
+        return ports;
+    };
+    access.searchInstrument = [answering, asked](const QList<hvx::PortEntry>& ports) {
+        for (qsizetype row = 0; row < ports.size(); ++row) {
+            if (asked != nullptr)
+                asked->append(ports[row].index + 1);
+            if (answering.contains(ports[row].index + 1))
+                return int(row);
+        }
+        return -1;
     };
     return access;
 }

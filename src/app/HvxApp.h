@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <atomic>
 
 class QSettings;
@@ -95,6 +96,7 @@ public:
 
 private:
     QSettings& settings();
+    void writeSetting(const QString& key, const QVariant& data);
     struct Private;
     Private* d;
     std::atomic<quint32> m_errorCode{0};

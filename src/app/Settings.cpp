@@ -99,16 +99,25 @@ bool CHVXApp::SetBinarySetting(const QString& section, const QString& value, con
 
 void CHVXApp::WriteProfileInt(const QString& section, const QString& value, int data)
 {
-    const std::lock_guard lock(d->settingsMutex);
-    settings().setValue(keyOf(section, value), data);
-    settings().sync();
+    writeSetting(keyOf(section, value), data);
 }
 
 void CHVXApp::WriteProfileString(const QString& section, const QString& value, const QString& data)
 {
+    writeSetting(keyOf(section, value), data);
+}
+
+// Readers write back what they read; writing the file only when the stored text differs keeps
+// those write-backs cheap (a port scan reads the link settings hundreds of times).
+void CHVXApp::writeSetting(const QString& key, const QVariant& data)
+{
     const std::lock_guard lock(d->settingsMutex);
-    settings().setValue(keyOf(section, value), data);
-    settings().sync();
+    QSettings& store = settings();
+    const QVariant stored = store.value(key);
+    if (stored.isValid() && stored.toString() == data.toString())
+        return;
+    store.setValue(key, data);
+    store.sync();
 }
 
 void CHVXApp::SetPort(int n)

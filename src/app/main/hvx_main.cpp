@@ -2,13 +2,12 @@
 // window system is touched, so it runs on machines without a display.
 #include "app/HvxApp.h"
 #include "app/Startup.h"
-#include "hvx_version.h"
+#include "app/gui/HvxGuiApp.h"
 
 #include "InProcessSimulator.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
@@ -21,10 +20,22 @@ int main(int argc, char* argv[])
         return hvx::RunBatchMode(app, arguments);
     }
 
-    QApplication gui(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("HVX %1.%2").arg(HVX_VERSION_MAJOR).arg(HVX_VERSION_MINOR));
-    window.resize(690, 580);
-    window.show();
-    return gui.exec();
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("HVX"));
+    QApplication::setOrganizationName(QStringLiteral("VORMAK"));
+    QApplication::setWindowIcon(QIcon(CHVXApp::ExecutableDir() + QStringLiteral("/hvx.svg")));
+    CHVXApp app;
+    hvx::gui::CHvxGuiApp gui(app);
+    switch (gui.InitInstance(arguments)) {
+    case hvx::gui::CHvxGuiApp::Start::Exit:
+        if (gui.frame() == nullptr)
+            return 0; // another instance runs and was brought forward
+        return gui.ExitInstance(0);
+    case hvx::gui::CHvxGuiApp::Start::Failed:
+        return gui.ExitInstance(0);
+    case hvx::gui::CHvxGuiApp::Start::Run:
+        break;
+    }
+    const int exitCode = QApplication::exec();
+    return gui.ExitInstance(exitCode);
 }

@@ -1,0 +1,82 @@
+#include "app/gui/ExtComOptionsDlg.h"
+
+#include "app/HvxApp.h"
+#include "app/gui/DialogTexts.h"
+#include "link/PortSearch.h"
+#include "app/gui/TypedSpinBox.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+
+using hvx::gui::WithCtrlId;
+
+namespace {
+
+struct TimeoutField {
+    const hvx::settings::Int& setting;
+    int minimum;
+    int maximum;
+    int labelId;
+    int fieldId;
+    const char* label;
+};
+
+const TimeoutField kFields[CExtComOptionsDlg::kFieldCount] = {
+    {hvx::settings::kNoDeviceSendTO, 0, 5000, 1731, 1737,
+     "Zeit zum Erkennen, wann ein Sendevorgang des Gerätes abgeschlossen ist [ms]"},
+    {hvx::settings::kTimeBetweenBytes, 1, 1000, 1732, 1738,
+     "zeitlicher Abstand zwischen zwei gesendeten Bytes [ms] (verlängert Sendevorgang)"},
+    {hvx::settings::kResponseTO1, 0, 5000, 1733, 1739, "maximale Wartezeit auf eine Anfragequittierung [ms]"},
+    {hvx::settings::kResponseTO2, 0, 5000, 1734, 1740, "maximale Wartezeit auf angeforderte Daten [ms]"},
+    {hvx::settings::kResponseThreadTO, 0, 10000, 1735, 1741,
+     "maximale Wartezeit auf den Start der Empfangsbereitschaft [ms]"},
+};
+
+} // namespace
+
+CExtComOptionsDlg::CExtComOptionsDlg(int presetPort, QWidget* parent)
+    : LanDialog("CExtComOptionsDlg", "Kommunikationseinstellungen-Dialog", 181, parent)
+    , m_nPort(presetPort)
+    , m_list(WithCtrlId(new QComboBox(this), 1742))
+{
+    setWindowTitle(QStringLiteral("Erweiterte Kommunikationseinstellungen"));
+    auto* grid = new QGridLayout(this);
+    for (int index = 0; index < kFieldCount; ++index) {
+        const TimeoutField& row = kFields[index];
+        m_values.at(static_cast<size_t>(index)) = theApp().GetIntSetting(row.setting);
+        auto* label = WithCtrlId(new QLabel(QString::fromUtf8(row.label), this), row.labelId);
+        label->setWordWrap(true);
+        auto* spin = WithCtrlId(new hvx::gui::TypedSpinBox(row.minimum, row.maximum, this), row.fieldId);
+        spin->setMinimumWidth(90);
+        m_fields.at(static_cast<size_t>(index)) = spin;
+        grid->addWidget(label, index, 0);
+        grid->addWidget(spin, index, 1);
+    }
+    grid->addWidget(WithCtrlId(new QLabel(QStringLiteral("Schnittstelle"), this), 1736), kFieldCount, 0);
+    grid->addWidget(m_list, kFieldCount, 1);
+    grid->addWidget(buttonBox(), kFieldCount + 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    setMinimumWidth(560);
+}
+
+void CExtComOptionsDlg::onInitDialog()
+{
+    const QStringList names = hvx::AllPortNames();
+    for (qsizetype index = 0; index < names.size(); ++index)
+        m_list->addItem(names.at(index), int(index));
+    m_list->setCurrentIndex(qMax(m_list->findData(m_nPort), 0));
+    for (int index = 0; index < kFieldCount; ++index)
+        field(index)->setValue(m_values.at(static_cast<size_t>(index)));
+}
+
+bool CExtComOptionsDlg::onOK()
+{
+    for (int index = 0; index < kFieldCount; ++index) {
+        const hvx::settings::Int& setting = kFields[index].setting;
+        theApp().WriteProfileInt(QLatin1String(setting.section), QLatin1String(setting.name), field(index)->value());
+    }
+    m_nPort = qMax(m_list->currentData().toInt(), 0);
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The extended communication options (command line "/ComOptions"): all port names without
+// probing, and the five protocol time-outs of the link.
+
+#include "app/gui/LanDialog.h"
+
+#include <array>
+
+class QComboBox;
+
+namespace hvx::gui {
+class TypedSpinBox;
+}
+
+class CExtComOptionsDlg : public hvx::gui::LanDialog {
+    Q_OBJECT
+public:
+    CExtComOptionsDlg(int presetPort, QWidget* parent = nullptr);
+
+    int port() const { return m_nPort; }
+    static constexpr int kFieldCount = 5;
+    hvx::gui::TypedSpinBox* field(int index) const { return m_fields.at(static_cast<size_t>(index)); }
+    QComboBox* portList() const { return m_list; }
+
+protected:
+    void onInitDialog() override;
+    bool onOK() override;
+
+private:
+    int m_nPort;
+    std::array<int, kFieldCount> m_values{};
+    std::array<hvx::gui::TypedSpinBox*, kFieldCount> m_fields{};
+    QComboBox* m_list;
+};

@@ -1,0 +1,177 @@
+#include "app/gui/HvxGuiApp.h"
+
+#include "app/HvxApp.h"
+#include "app/Log.h"
+#include "app/ShellRegistration.h"
+#include "app/Startup.h"
+#include "app/gui/CommandIds.h"
+#include "app/gui/EinstiegDlg.h"
+#include "app/gui/ExtComOptionsDlg.h"
+#include "app/gui/Help.h"
+#include "app/gui/HvxComPortDlg.h"
+#include "app/gui/MainFrame.h"
+#include "app/gui/QtTranslation.h"
+#include "app/gui/SingleInstance.h"
+#include "app/gui/TitleWnd.h"
+#include "document/gui/HvxDocManager.h"
+#include "document/gui/RemoteCommands.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QScreen>
+#include <QWidget>
+
+namespace hvx::gui {
+
+namespace {
+// The standard flags of the document framework; none of them has a feature here.
+const QStringList kStandardFlags = {QStringLiteral("p"), QStringLiteral("pt"), QStringLiteral("dde"),
+                                    QStringLiteral("Embedding"), QStringLiteral("Automation"),
+                                    QStringLiteral("Register"), QStringLiteral("Regserver"),
+                                    QStringLiteral("Unregister"), QStringLiteral("Unregserver")};
+} // namespace
+
+QStringList FilesOfCommandLine(const QList<CHVXApp::StandardArgument>& standard)
+{
+    QStringList files;
+    for (const CHVXApp::StandardArgument& argument : standard) {
+        if (!argument.isFlag)
+            files.append(argument.text);
+        else if (!kStandardFlags.contains(argument.text, Qt::CaseInsensitive) && QDir::isAbsolutePath(u'/' + argument.text)
+                 && QDir::separator() == u'/')
+            // A path that begins with a slash is a file here, not a flag.
+            files.append(u'/' + argument.text);
+    }
+    return files;
+}
+
+CHvxGuiApp::CHvxGuiApp(CHVXApp& app)
+    : m_app(app)
+{
+    m_runEntryDialog = [](CEinstiegDlg& dialog) { return dialog.exec(); };
+}
+
+CHvxGuiApp::~CHvxGuiApp()
+{
+    m_app.SetUserInteraction(nullptr);
+}
+
+CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
+{
+    m_instance = std::make_unique<SingleInstance>(QLatin1String(CMainFrame::m_strClassName));
+    if (m_instance->AnotherIsRunning())
+        return Start::Exit;
+
+    StartupCommon(m_app);
+    InstallQtTranslation(m_app.m_strLanguage);
+    m_app.SetUserInteraction(m_installedUi);
+    createFrame();
+    connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(), &CMainFrame::ActivateFrame);
+
+    // The command line: a file named there is opened, otherwise the document starts empty.
+    const QStringList files = FilesOfCommandLine(m_app.ParseCommandLine(arguments));
+    m_app.m_bInShellCommand = true;
+    const bool processed = processShellCommand(files);
+    m_app.m_bInShellCommand = false;
+    if (!processed)
+        return Start::Failed;
+
+    RegisterShellFileTypes();
+    m_frame->setFixedSize(m_app.m_nFrameWidth, m_app.m_nFrameHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = m_frame->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_frame->move(frame.topLeft());
+    }
+    m_frame->showNormal();
+
+    if (!files.isEmpty()) {
+        Q_EMIT m_doc.updateAllViews(CHVXDoc::kHintRebuild);
+        return Start::Run;
+    }
+    CTitleWnd::ShowTitle(m_frame.get());
+    return runEntryDialog();
+}
+
+void CHvxGuiApp::createFrame()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_ui.setOwner(m_frame.get());
+    m_docManager = std::make_unique<CHvxDocManager>(m_doc, *m_frame);
+    m_docManager->RegisterCommands();
+    RegisterRemoteCommands(*m_frame, *m_docManager);
+    registerApplicationCommands();
+    m_frame->SetLanguageChangedHandler([this] {
+        // Only a loaded configuration has pages whose texts change.
+        if (m_doc.parametersatz().geraetekennung() != 0)
+            Q_EMIT m_doc.updateAllViews(CHVXDoc::kHintRebuild);
+    });
+    m_frame->LoadFrame();
+}
+
+void CHvxGuiApp::registerApplicationCommands()
+{
+    m_frame->RegisterCommand(cmd::kSelectPort, [this] { OnSelectPort(); });
+    m_frame->RegisterCommand(cmd::kHelpIndex, [] { ShowHelp(HelpCommand::Contents); });
+    m_frame->RegisterCommand(cmd::kHelpFinder, [] { ShowHelp(HelpCommand::DefaultTopic); });
+    m_frame->RegisterCommand(cmd::kContextHelp, [] { ShowHelp(HelpCommand::Context, 0); });
+}
+
+bool CHvxGuiApp::processShellCommand(const QStringList& standardFiles)
+{
+    if (standardFiles.isEmpty()) {
+        m_docManager->NewDocumentByProgram();
+        return true;
+    }
+    return m_docManager->OpenDocumentFile(standardFiles.constFirst());
+}
+
+CHvxGuiApp::Start CHvxGuiApp::runEntryDialog()
+{
+    CEinstiegDlg dialog(m_frame.get());
+    // Reading from the instrument is offered only where the command exists.
+    const bool canRead = m_frame->CommandAction(cmd::kReadParameters)->isEnabled();
+    dialog.setChoiceEnabled(CEinstiegDlg::ReadFromInstrument, canRead);
+    if (m_runEntryDialog(dialog) != QDialog::Accepted) {
+        m_frame->close();
+        return Start::Exit;
+    }
+    m_app.m_nStartChoice = dialog.choice();
+    switch (m_app.m_nStartChoice) {
+    case CEinstiegDlg::NewConfiguration:
+        m_frame->RunCommand(cmd::kFileNew);
+        break;
+    case CEinstiegDlg::OpenFile:
+        m_frame->RunCommand(cmd::kFileOpen);
+        break;
+    case CEinstiegDlg::ReadFromInstrument:
+        m_frame->RunCommand(cmd::kReadParameters);
+        break;
+    default:
+        break;
+    }
+    m_frame->update();
+    return Start::Run;
+}
+
+void CHvxGuiApp::OnSelectPort()
+{
+    if (m_app.m_bComOptions) {
+        CExtComOptionsDlg dialog(m_app.m_nPort, m_frame.get());
+        if (dialog.exec() == QDialog::Accepted)
+            m_app.SetPort(dialog.port());
+        return;
+    }
+    CHvxComPortDlg dialog(m_app.m_nPort, m_portAccess, m_frame.get());
+    if (dialog.exec() == QDialog::Accepted)
+        m_app.SetPort(dialog.port());
+}
+
+int CHvxGuiApp::ExitInstance(int frameworkExitCode)
+{
+    return ShutdownCommon(m_app, frameworkExitCode);
+}
+
+} // namespace hvx::gui

@@ -1,0 +1,46 @@
+#pragma once
+// Base of the program's dialogs: texts from the dialog's Dialog.lan section applied when it
+// opens, the handler markers "<class>::OnInitDialog" and "<class>::OnOK" in the log book, and
+// OK/Cancel buttons with their control ids.
+
+#include <QDialog>
+#include <QString>
+
+class QDialogButtonBox;
+class QPushButton;
+
+namespace hvx::gui {
+
+class LanDialog : public QDialog {
+    Q_OBJECT
+public:
+    LanDialog(const char* className, const char* section, int captionId, QWidget* parent);
+
+    QString section() const { return m_section; }
+    QPushButton* okButton() const;
+    QPushButton* cancelButton() const;
+
+    // Applies the language texts again (for a dialog that stays open over a language switch).
+    void applyTexts();
+
+    void accept() override;
+
+protected:
+    // OK and Cancel with their control ids, for the dialog's layout.
+    QDialogButtonBox* buttonBox() const { return m_buttons; }
+    // Runs once when the dialog is first shown, after the texts are applied.
+    virtual void onInitDialog() {}
+    // OK: returns false to keep the dialog open.
+    virtual bool onOK() { return true; }
+    void showEvent(QShowEvent* event) override;
+    void logMarker(const char* operation) const;
+
+private:
+    QString m_className;
+    QString m_section;
+    int m_captionId;
+    QDialogButtonBox* m_buttons;
+    bool m_initialised = false;
+};
+
+} // namespace hvx::gui

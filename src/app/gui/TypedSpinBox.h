@@ -1,0 +1,26 @@
+#pragma once
+// A number field whose spin buttons stay within a range while a typed number is taken as it is
+// (the link's time-outs may be set beyond what the buttons offer).
+
+#include <QAbstractSpinBox>
+
+namespace hvx::gui {
+
+class TypedSpinBox : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    TypedSpinBox(int minimum, int maximum, QWidget* parent = nullptr);
+    int value() const;
+    void setValue(int value);
+    void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    int m_minimum;
+    int m_maximum;
+};
+
+} // namespace hvx::gui

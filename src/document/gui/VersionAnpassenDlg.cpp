@@ -1,0 +1,55 @@
+#include "document/gui/VersionAnpassenDlg.h"
+
+#include "app/Language.h"
+#include "app/gui/DialogTexts.h"
+#include "model/Revisionen.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using hvx::gui::WithCtrlId;
+
+CVersionAnpassenDlg::CVersionAnpassenDlg(quint8 geraetekennung, QWidget* parent)
+    : LanDialog("CVersionAnpassenDlg", "Versionkonvertieren-Dialog", 179, parent)
+    , m_current(WithCtrlId(new QLineEdit(hvx::revisionText(geraetekennung), this), 1753))
+    , m_list(WithCtrlId(new QComboBox(this), 1755))
+{
+    setWindowTitle(QStringLiteral("Version anpassen..."));
+    m_current->setReadOnly(true);
+    const QString currentText = m_current->text();
+    for (const hvx::Revision& revision : hvx::revisionenDerVariante(geraetekennung)) {
+        const QString text = GetStringsText(revision.text);
+        m_list->addItem(text, revision.geraetekennung);
+        if (currentText == text)
+            m_list->setCurrentIndex(m_list->count() - 1);
+    }
+    okButton()->setEnabled(m_list->count() > 0);
+
+    auto* question = WithCtrlId(
+        new QLabel(QStringLiteral("Auf welche Hydrovant-Software-Version sollen die Daten angepasst werden?"), this), 1751);
+    question->setWordWrap(true);
+    auto* warning = WithCtrlId(
+        new QLabel(QStringLiteral("ACHTUNG: Bei Anpassung an eine niedrigere Version können Einstellungen verloren gehen!"),
+                   this),
+        1756);
+    warning->setWordWrap(true);
+    auto* form = new QFormLayout;
+    form->addRow(WithCtrlId(new QLabel(QStringLiteral("Aktuelle Version:"), this), 1752), m_current);
+    form->addRow(WithCtrlId(new QLabel(QStringLiteral("Neue Version:"), this), 1754), m_list);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addLayout(form);
+    layout->addWidget(warning);
+    layout->addWidget(buttonBox());
+    setMinimumWidth(420);
+}
+
+quint8 CVersionAnpassenDlg::target() const
+{
+    return static_cast<quint8>(m_list->currentData().toUInt());
+}

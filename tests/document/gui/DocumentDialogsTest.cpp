@@ -1,0 +1,231 @@
+// The document dialogs: the new-configuration dialog's enabling and OK rules in both modes, the
+// properties dialog with its line limits, and the version adaptation dialog.
+#include "../../app/gui/GuiTestSupport.h"
+
+#include "app/gui/CommandIds.h"
+#include "app/gui/MainFrame.h"
+#include "document/gui/HvxDocManager.h"
+#include "document/gui/HvxFileEigenschaften.h"
+#include "document/gui/HvxNeuDlg.h"
+#include "document/gui/VersionAnpassenDlg.h"
+#include "support/TestApp.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using hvx::test::TestApp;
+using hvx::test::whenModal;
+
+namespace {
+
+void choose(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    list->setCurrentIndex(index);
+}
+
+class NewDialog : public ::testing::Test {
+protected:
+    TestApp t;
+};
+
+TEST_F(NewDialog, SlotsOpenOneAfterTheOtherAndOkNeedsAValidCombination)
+{
+    CHvxNeuDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Modulkonfiguration neu...");
+    EXPECT_EQ(dialog.revisionList()->count(), 20);
+    EXPECT_EQ(dialog.revisionList()->currentIndex(), 0);
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    EXPECT_FALSE(dialog.moduleList(1)->isEnabled());
+    EXPECT_FALSE(dialog.moduleList(2)->isEnabled());
+
+    choose(dialog.moduleList(0), "pH");
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    EXPECT_TRUE(dialog.moduleList(1)->isEnabled());
+    EXPECT_FALSE(dialog.moduleList(2)->isEnabled());
+    EXPECT_EQ(dialog.moduleList(2)->currentText(), "Kein");
+
+    choose(dialog.moduleList(1), "Redox");
+    choose(dialog.moduleList(2), "Temperatur");
+    EXPECT_TRUE(dialog.moduleList(2)->isEnabled());
+    // Emptying slot 2 empties and locks slot 3 again.
+    choose(dialog.moduleList(1), "Kein");
+    EXPECT_FALSE(dialog.moduleList(2)->isEnabled());
+    EXPECT_EQ(dialog.moduleList(2)->currentText(), "Kein");
+
+    choose(dialog.moduleList(0), "Freigabe");
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+}
+
+TEST_F(NewDialog, VariantLOffersTimerAndBlowDownAndRefusesATimerInSlotOne)
+{
+    CHvxNeuDlg dialog;
+    dialog.show();
+    choose(dialog.revisionList(), "Revision L 22");
+    EXPECT_GE(dialog.moduleList(0)->findText("Timer"), 0);
+    EXPECT_GE(dialog.moduleList(0)->findText("Absalz induktiv"), 0);
+    choose(dialog.moduleList(0), "Timer");
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    choose(dialog.moduleList(0), "pH");
+    choose(dialog.moduleList(1), "Timer");
+    choose(dialog.moduleList(2), "Redox");
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    const NeueKonfiguration choice = dialog.choice();
+    EXPECT_EQ(choice.geraetekennung, 0x21);
+    EXPECT_EQ(choice.module[1].modultyp, 13);
+}
+
+TEST_F(NewDialog, ChangeModeShowsTheDocumentsRevisionFixedAndItsModules)
+{
+    CHVXDoc doc;
+    doc.OnNewDocument(NeueKonfiguration{0x13, {hvx::ModulWahl{1, 3}, hvx::ModulWahl{2, 3}, hvx::ModulWahl{}}});
+    CHvxNeuDlg dialog(doc.parametersatz(), nullptr);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Modulkonfiguration ändern...");
+    EXPECT_FALSE(dialog.revisionList()->isEnabled());
+    EXPECT_EQ(dialog.revisionList()->currentText(), "Revision K 54");
+    EXPECT_EQ(dialog.moduleList(0)->currentText(), "pH");
+    EXPECT_EQ(dialog.moduleList(1)->currentText(), "Redox");
+    EXPECT_EQ(dialog.moduleList(2)->currentText(), "Kein");
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+}
+
+TEST_F(NewDialog, TextsFollowTheLanguage)
+{
+    t.app().SetLanguage("02-English");
+    CHvxNeuDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.okButton()->text(), "OK");
+    EXPECT_EQ(dialog.cancelButton()->text(), "Cancel");
+    const auto labels = dialog.findChildren<QLabel*>();
+    QStringList texts;
+    for (const QLabel* label : labels)
+        texts.append(label->text());
+    EXPECT_TRUE(texts.contains("Hydrovant revision:"));
+    EXPECT_TRUE(texts.contains("Module 3:"));
+}
+
+class DocumentCommands : public ::testing::Test {
+protected:
+    DocumentCommands()
+    {
+        doc.OnNewDocument(NeueKonfiguration{0x13, {hvx::ModulWahl{1, 3}, hvx::ModulWahl{}, hvx::ModulWahl{}}});
+        t.app().m_strWorkDir = t.dir();
+        t.app().m_strBackupDir = t.dir();
+    }
+    ~DocumentCommands() override { hvx::test::closeModalDialogs(); }
+
+    TestApp t;
+    CHVXDoc doc;
+    CMainFrame frame;
+    CHvxDocManager manager{doc, frame};
+};
+
+TEST_F(DocumentCommands, PropertiesCutASixLineRemarkToFourLines)
+{
+    whenModal<CHvxFileEigenschaften>([](CHvxFileEigenschaften* dialog) {
+        dialog->serialNumberEdit()->setText("HV-4711");
+        dialog->textEdit(2)->setPlainText("eins\nzwei\ndrei\nvier\nfünf\nsechs");
+        dialog->textEdit(0)->setPlainText(QString(45, u'k'));
+        dialog->okButton()->click();
+    });
+    manager.OnDateiEigenschaften();
+    EXPECT_EQ(doc.infoTexts().seriennummer, "HV-4711");
+    EXPECT_EQ(doc.infoTexts().bemerkung, "eins\r\nzwei\r\ndrei\r\nvier");
+    EXPECT_EQ(doc.infoTexts().kunde, QString(40, u'k'));
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(t.logEntries().contains("CHvxFileEigenschaften::OnInitDialog"));
+}
+
+TEST_F(DocumentCommands, PropertiesOfAReadOnlyDocumentCannotBeEdited)
+{
+    doc.setAccessGranted(0);
+    bool editable = true;
+    whenModal<CHvxFileEigenschaften>([&editable](CHvxFileEigenschaften* dialog) {
+        editable = dialog->serialNumberEdit()->isEnabled() || dialog->textEdit(1)->isEnabled();
+        dialog->okButton()->click();
+    });
+    manager.OnDateiEigenschaften();
+    EXPECT_FALSE(editable);
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(DocumentCommands, ModuleChangeResetsOnlyTheChangedSlot)
+{
+    whenModal<CHvxNeuDlg>([](CHvxNeuDlg* dialog) {
+        choose(dialog->moduleList(1), "Redox");
+        dialog->okButton()->click();
+    });
+    manager.OnChangeModulkonfig();
+    EXPECT_EQ(doc.parametersatz().modultyp(0), 1);
+    EXPECT_EQ(doc.parametersatz().modultyp(1), 2);
+    EXPECT_EQ(doc.moduleCount(), 2);
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(DocumentCommands, VersionAdaptationConvertsAndSavesUnderTheChosenName)
+{
+    whenModal<CVersionAnpassenDlg>([](CVersionAnpassenDlg* dialog) {
+        EXPECT_EQ(dialog->newVersionList()->currentText(), "Revision K 54");
+        EXPECT_EQ(dialog->newVersionList()->count(), 4);
+        choose(dialog->newVersionList(), "Revision K 51");
+        dialog->okButton()->click();
+    });
+    const QString path = t.filePath("k51.hxd");
+    t.ui().answerFileChoice(path);
+    manager.OnVersionAnpassen();
+    EXPECT_EQ(doc.parametersatz().geraetekennung(), 0x10);
+    EXPECT_EQ(doc.pathName(), path);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(t.ui().questions().constFirst().file.title, "Speichern unter");
+}
+
+TEST_F(DocumentCommands, CancelledSaveAsAfterAdaptationKeepsTheChangeMarkedUnsaved)
+{
+    whenModal<CVersionAnpassenDlg>([](CVersionAnpassenDlg* dialog) {
+        choose(dialog->newVersionList(), "Revision K 52");
+        dialog->okButton()->click();
+    });
+    t.ui().answerFileChoice(std::nullopt);
+    manager.OnVersionAnpassen();
+    EXPECT_EQ(doc.parametersatz().geraetekennung(), 0x11);
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(DocumentCommands, RecentFilesKeepFourNewestFirstWithoutDuplicates)
+{
+    for (const char* name : {"a.hxd", "b.hxd", "c.hxd", "d.hxd", "b.hxd", "e.hxd"})
+        manager.AddToRecentFileList(t.filePath(QLatin1String(name)));
+    EXPECT_EQ(manager.RecentFiles(), (QStringList{t.filePath("e.hxd"), t.filePath("b.hxd"), t.filePath("d.hxd"),
+                                                  t.filePath("c.hxd")}));
+    CMainFrame other;
+    CHVXDoc otherDoc;
+    CHvxDocManager reread(otherDoc, other);
+    EXPECT_EQ(reread.RecentFiles(), manager.RecentFiles());
+}
+
+TEST_F(DocumentCommands, EditingCommandsNeedAParameterSetAndAccess)
+{
+    manager.RegisterCommands();
+    frame.UpdateCommandStates();
+    EXPECT_TRUE(frame.CommandAction(hvx::cmd::kChangeModuleConfig)->isEnabled());
+    doc.setAccessGranted(0);
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(frame.CommandAction(hvx::cmd::kChangeModuleConfig)->isEnabled());
+    EXPECT_FALSE(frame.CommandAction(hvx::cmd::kVersionAdaptation)->isEnabled());
+    EXPECT_TRUE(frame.CommandAction(hvx::cmd::kFileProperties)->isEnabled());
+    CHVXDoc empty;
+    CMainFrame emptyFrame;
+    CHvxDocManager emptyManager(empty, emptyFrame);
+    emptyManager.RegisterCommands();
+    EXPECT_FALSE(emptyFrame.CommandAction(hvx::cmd::kFileSave)->isEnabled());
+    EXPECT_TRUE(emptyFrame.CommandAction(hvx::cmd::kFileNew)->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#pragma once
+// The editing view: the revision caption, the main tab control with the system page and one
+// module container per fitted slot, the logo in the background, the page check (F12) and the
+// two "Standard" commands. The main frame embeds it as its central widget and routes those
+// commands here; it asks IsInputErrorPending() before it saves, opens, closes or shows a file
+// dialog.
+
+#include "model/Parametersatz.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class CHVXTabCtrl;
+class CHvxModelessDlg;
+class CHvxModulParameter;
+class CHvxSystemKonfig;
+class CViewLogo;
+class QLabel;
+
+class CHVXView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kVorlage = 133;
+    static constexpr int kRevisionId = 1002;
+    static constexpr int kTabCtrlId = 1004;
+    static constexpr int kHintRebuild = 1;
+
+    explicit CHVXView(QWidget* parent = nullptr);
+    ~CHVXView() override;
+
+    // The record the pages edit in place, whether it may be edited, and what marks the
+    // document modified. Takes effect with the next update with hint 1.
+    void setParametersatz(hvx::Parametersatz* ps, bool editierbar, std::function<void()> modified);
+    // What "update all views with hint 1" does; by default this view rebuilds itself.
+    void setRebuildAllViews(std::function<void()> rebuild) { m_rebuildAll = std::move(rebuild); }
+
+    QString revisionCaption() const;
+    CHVXTabCtrl* tabCtrl() const { return m_tabs; }
+    CHvxSystemKonfig* systemPage() const { return m_systemKonfig; }
+    CHvxModulParameter* modulePage(int slot) const { return m_module[slot]; }
+    // The page the user works on now (nullptr while no page exists or the slot has none).
+    CHvxModelessDlg* currentPage() const;
+    const CViewLogo& logo() const { return *m_logo; }
+
+    bool IsInputErrorPending() const;
+    // Runs the save cycle of the page shown, so that the document stores what the user sees;
+    // false when an input error stops it.
+    bool CommitCurrentPage();
+    bool CanSetDefaultsCurrent() const;
+    bool CanSetDefaultsAll() const;
+
+public Q_SLOTS:
+    void OnUpdate(int hint);
+    void CheckCurrentPage();   // 32798, F12
+    void OnDefaultsCurrent();  // 32793
+    void OnDefaultsAll();      // 32794
+
+Q_SIGNALS:
+    // The status bar shows InputErrorText() while an error is pending, else its idle prompt.
+    void inputErrorChanged(bool pending);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void baueTabs();
+    bool darfWechseln(int von);
+    void zeigeFehler();
+    CHvxModelessDlg* seiteVonTab(int tab, int subPage) const;
+
+    hvx::Parametersatz* m_ps = nullptr;
+    bool m_editierbar = true;
+    std::function<void()> m_modified;
+    std::function<void()> m_rebuildAll;
+
+    QLabel* m_revision;
+    CHVXTabCtrl* m_tabs;
+    CHvxSystemKonfig* m_systemKonfig;
+    std::array<CHvxModulParameter*, 3> m_module{};
+    std::unique_ptr<CViewLogo> m_logo;
+};

@@ -2,6 +2,7 @@
 
 #include "app/HvxApp.h"
 #include "app/Log.h"
+#include "app/SettingsTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +53,7 @@ QString ChooseBackupName(const QString& documentPath, const QString& backupDir, 
 void BackupConfigFile(const QString& documentPath)
 {
     CHVXApp& app = theApp();
-    const int numBackups = app.GetIntSetting(QStringLiteral("Options"), QStringLiteral("NumBackups"), 100);
+    const int numBackups = app.GetIntSetting(settings::kNumBackups);
     const QString target = ChooseBackupName(documentPath, app.m_strBackupDir, numBackups);
     if (target.isEmpty())
         return;

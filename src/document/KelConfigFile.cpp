@@ -102,7 +102,6 @@ int CKelConfigFile::OpenConfigFile(const QString& path)
     m_file.seek(0);
     if (std::memcmp(header, kMagic, kMagicSize) != 0) {
         const QString text = GetStringsText(kTextNotAConfigFile).replace(QLatin1String("%s"), path);
-        m_lastError = text;
         LogMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
         theApp().SetErrorCode(kErrorAreaConfigFile, kErrNotAConfigFile);
         Close();
@@ -175,6 +174,16 @@ int CKelConfigFile::SetZeit(int slot)
     const QByteArray stamp = Zeitstempel(m_clock());
     if (!writeAt(kStampOffset + kStampSlotSize * slot, stamp.constData(), kStampLength))
         return fail("CKelConfigFile::SetZeit", kErrWriteTimeStamp, m_ioError);
+    return 1;
+}
+
+int CKelConfigFile::ReadZeit(int slot, QByteArray& stamp)
+{
+    if (slot < 0 || slot >= kStampSlotCount)
+        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, QStringLiteral("No stamp slot %1").arg(slot));
+    stamp = QByteArray(kStampLength, '\0');
+    if (!readAt(kStampOffset + kStampSlotSize * slot, stamp.data(), kStampLength))
+        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, m_ioError);
     return 1;
 }
 

@@ -33,11 +33,14 @@ public:
     int CreateNullFile();
     int SetHeader();
     int SetZeit(int slot);
+    // The 12 characters of a stamp slot; 12 zero bytes for a stamp never written.
+    int ReadZeit(int slot, QByteArray& stamp);
     void Close();
 
     bool IsOpen() const { return m_file.isOpen(); }
     QString Path() const { return m_path; }
-    // Text of the last failure (empty after success), for callers that report it themselves.
+    // The platform's text of the last file error since the last open (empty when there was none;
+    // a wrong magic has its own message instead), for callers that report it themselves.
     QString LastErrorText() const { return m_lastError; }
 
     // 12 digits: year, month, day, hour, minute.

@@ -14,10 +14,4 @@ inline constexpr int kSystemkonfiguration = 3507;
 inline constexpr int kModulkonfiguration = 3508;
 inline constexpr int kMessParameter = 3509;
 inline constexpr int kBiozidDosierung = 3510;
-
-// Texts of the configuration model (module names, revisions, controller kinds, list choices)
-// are numbered from here on; they are found by their German text (see SprachText.h).
-inline constexpr int kModelltexteVon = 3520;
-inline constexpr int kModelltexteBis = 3599;
-
 } // namespace hvx::editingtext

@@ -1,7 +1,6 @@
 #include "editing/ModulKonfigSeite.h"
 
 #include "editing/Bindungen.h"
-#include "editing/SprachText.h"
 #include "editing/Zahlentext.h"
 #include "model/Auswahltexte.h"
 #include "model/Bestueckung.h"
@@ -17,7 +16,7 @@ AuswahlListe reglerarten(const SeitenKontext& k)
 {
     AuswahlListe liste;
     for (int code : reglerartAuswahl(k.modultyp(), k.version()))
-        liste.push_back({sprachText(reglerartName(code)), code});
+        liste.push_back({reglerartName(code), code});
     return liste;
 }
 
@@ -25,7 +24,7 @@ AuswahlListe zusatzFreigaben(const SeitenKontext& k)
 {
     AuswahlListe liste;
     for (int wert : zusatzFreigabeAuswahl(k.slot, modulanzahl(*k.ps)))
-        liste.push_back({sprachText(zusatzFreigabeText(wert, k.slot)), wert});
+        liste.push_back({zusatzFreigabeText(wert, k.slot), wert});
     return liste;
 }
 

@@ -1,10 +1,7 @@
 #include "editing/ModulSeitenplan.h"
 
-#include "editing/SprachText.h"
 #include "model/Bestueckung.h"
-#include "model/Modulnamen.h"
 #include "model/Reglerart.h"
-#include "model/Revisionen.h"
 
 namespace hvx {
 
@@ -50,19 +47,7 @@ Messseite messseiteFuer(quint8 typ)
 
 QString reglerTabText(const Parametersatz& ps, int slot)
 {
-    const QString ueberschrift = reglerartUeberschrift(reglerartCode(ps, slot));
-    return ueberschrift.isEmpty() ? QString() : sprachText(ueberschrift);
-}
-
-QString revisionsText(quint8 geraetekennung)
-{
-    const QString text = revisionText(geraetekennung);
-    return text.isEmpty() ? QString() : sprachText(text);
-}
-
-QString modulTabText(const Parametersatz& ps, int slot)
-{
-    return sprachText(modulName(ps.modultyp(slot), ps.familie()));
+    return reglerartUeberschrift(reglerartCode(ps, slot));
 }
 
 } // namespace hvx

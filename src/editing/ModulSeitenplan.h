@@ -22,9 +22,4 @@ Messseite messseiteFuer(quint8 modultyp);
 // Caption of the controller tab (language text; empty for kinds without one).
 QString reglerTabText(const Parametersatz& ps, int slot);
 
-// Caption of the view: the revision of the parameter set (language text; empty when unknown).
-QString revisionsText(quint8 geraetekennung);
-// Caption of a module tab (language text).
-QString modulTabText(const Parametersatz& ps, int slot);
-
 } // namespace hvx

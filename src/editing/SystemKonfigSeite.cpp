@@ -1,7 +1,6 @@
 #include "editing/SystemKonfigSeite.h"
 
 #include "editing/Bindungen.h"
-#include "editing/SprachText.h"
 #include "model/Auswahltexte.h"
 #include "model/Bestueckung.h"
 #include "model/MehrfachPH.h"
@@ -17,7 +16,7 @@ AuswahlListe sprachen(const SeitenKontext& k)
 {
     AuswahlListe liste;
     for (int code : dialogspracheAuswahl(k.version()))
-        liste.push_back({sprachText(dialogspracheName(code, k.ps->erweiterteSprachen())), code});
+        liste.push_back({dialogspracheName(code, k.ps->erweiterteSprachen()), code});
     return liste;
 }
 
@@ -27,9 +26,9 @@ AuswahlListe mehrfachPH(const SeitenKontext& k)
     if (!mehrfachPHMoeglich(*k.ps))
         return liste;
     for (int wert : {int(mehrfachph::kKeine), int(mehrfachph::kZweifach)})
-        liste.push_back({sprachText(mehrfachPHText(wert)), wert});
+        liste.push_back({mehrfachPHText(wert), wert});
     if (dreifachPHMoeglich(*k.ps))
-        liste.push_back({sprachText(mehrfachPHText(mehrfachph::kDreifach)), mehrfachph::kDreifach});
+        liste.push_back({mehrfachPHText(mehrfachph::kDreifach), mehrfachph::kDreifach});
     return liste;
 }
 
@@ -37,7 +36,7 @@ AuswahlListe temperaturkompensation(const SeitenKontext& k)
 {
     AuswahlListe liste;
     for (int wert : temperaturkompensationAuswahl(modulanzahl(*k.ps)))
-        liste.push_back({sprachText(temperaturkompensationText(wert)), wert});
+        liste.push_back({temperaturkompensationText(wert), wert});
     return liste;
 }
 

@@ -1,35 +1,40 @@
 #include "model/Auswahltexte.h"
 
 #include "model/Codes.h"
+#include "model/Texte.h"
 
 namespace hvx {
 
 namespace {
 
-constexpr const char* kSprachenStandard[] = {"Deutsch", "Englisch", "Französisch"};
-constexpr const char* kSprachenErweitert[] = {"Englisch", "Italienisch", "Spanisch"};
+constexpr int kSprachenStandard[] = {3165, 3166, 3167};  // "Deutsch", "Englisch", "Französisch"
+constexpr int kSprachenErweitert[] = {3166, 3168, 3169}; // "Englisch", "Italienisch", "Spanisch"
 
 // Row: value 0..3; column: slot 0..2.
-constexpr const char* kZusatzFreigabe[4][3] = {
-    {"Modul 2 und 3", "Modul 1 und 3", "Modul 1 und 2"},
-    {"Modul 2", "Modul 1", "Modul 1"},
-    {"Modul 3", "Modul 3", "Modul 2"},
-    {"aus", "aus", "aus"},
+constexpr int kZusatzFreigabe[4][3] = {
+    {3170, 3171, 3172}, // "Modul 2 und 3", "Modul 1 und 3", "Modul 1 und 2"
+    {3174, 3173, 3173}, // "Modul 2", "Modul 1", "Modul 1"
+    {3175, 3175, 3174}, // "Modul 3", "Modul 3", "Modul 2"
+    {3176, 3176, 3176}, // "aus"
 };
 
-constexpr const char* kTemperaturkompensation[] = {"über Messmodul 1", "über Messmodul 2", "über Messmodul 3"};
-constexpr const char* kTemperaturkompensationEinzeln = "jedes Messmodul einzeln";
-constexpr int kTemperaturkompensationEinzelnWert = 4;
+constexpr int kTemperaturkompensation[] = {3177, 3178, 3179}; // "über Messmodul 1" .. 3
+constexpr int kTemperaturkompensationEinzeln = 3180;          // "jedes Messmodul einzeln"
 
-constexpr const char* kMehrfachPH[] = {"keine", "2-fach Überprüfung", "3-fach Überprüfung"};
+constexpr int kMehrfachPH[] = {3181, 3182, 3183}; // "keine", "2-fach Überprüfung", "3-fach Überprüfung"
 
 } // namespace
 
-QString dialogspracheName(int code, bool erweiterteSprachen)
+int dialogspracheNummer(int code, bool erweiterteSprachen)
 {
     if (code < 0 || code > 2)
-        return QString();
-    return QString::fromUtf8(erweiterteSprachen ? kSprachenErweitert[code] : kSprachenStandard[code]);
+        return kKeinText;
+    return erweiterteSprachen ? kSprachenErweitert[code] : kSprachenStandard[code];
+}
+
+QString dialogspracheName(int code, bool erweiterteSprachen)
+{
+    return modellText(dialogspracheNummer(code, erweiterteSprachen));
 }
 
 std::vector<int> dialogspracheAuswahl(int version)
@@ -37,11 +42,16 @@ std::vector<int> dialogspracheAuswahl(int version)
     return version == 0 ? std::vector<int>{0, 1} : std::vector<int>{0, 1, 2};
 }
 
-QString zusatzFreigabeText(int wert, int slot)
+int zusatzFreigabeNummer(int wert, int slot)
 {
     if (wert < 0 || wert > 3 || slot < 0 || slot > 2)
-        return QString();
-    return QString::fromUtf8(kZusatzFreigabe[wert][slot]);
+        return kKeinText;
+    return kZusatzFreigabe[wert][slot];
+}
+
+QString zusatzFreigabeText(int wert, int slot)
+{
+    return modellText(zusatzFreigabeNummer(wert, slot));
 }
 
 std::vector<int> zusatzFreigabeAuswahl(int slot, int modulanzahl)
@@ -56,16 +66,19 @@ std::vector<int> zusatzFreigabeAuswahl(int slot, int modulanzahl)
     return liste;
 }
 
+int temperaturkompensationNummer(int wert)
+{
+    return wert >= 1 && wert <= 3 ? kTemperaturkompensation[wert - 1] : kTemperaturkompensationEinzeln;
+}
+
 QString temperaturkompensationText(int wert)
 {
-    if (wert >= 1 && wert <= 3)
-        return QString::fromUtf8(kTemperaturkompensation[wert - 1]);
-    return QString::fromUtf8(kTemperaturkompensationEinzeln);
+    return modellText(temperaturkompensationNummer(wert));
 }
 
 std::vector<int> temperaturkompensationAuswahl(int modulanzahl)
 {
-    std::vector<int> liste{kTemperaturkompensationEinzelnWert};
+    std::vector<int> liste{temperaturkompensation::kJedesModulEinzeln};
     if (modulanzahl > 1)
         liste.insert(liste.end(), {1, 2});
     if (modulanzahl > 2)
@@ -73,11 +86,16 @@ std::vector<int> temperaturkompensationAuswahl(int modulanzahl)
     return liste;
 }
 
-QString mehrfachPHText(int wert)
+int mehrfachPHNummer(int wert)
 {
     if (wert < mehrfachph::kKeine || wert > mehrfachph::kDreifach)
-        return QString();
-    return QString::fromUtf8(kMehrfachPH[wert - 1]);
+        return kKeinText;
+    return kMehrfachPH[wert - 1];
+}
+
+QString mehrfachPHText(int wert)
+{
+    return modellText(mehrfachPHNummer(wert));
 }
 
 } // namespace hvx

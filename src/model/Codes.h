@@ -110,4 +110,10 @@ inline constexpr quint8 kZweifach = 2;
 inline constexpr quint8 kDreifach = 3;
 } // namespace mehrfachph
 
+// `Temperaturkompensation` source: 1..3 = the measurement of module 1..3; the factory value 4
+// (like any other value) = each module compensates with its own temperature.
+namespace temperaturkompensation {
+inline constexpr quint8 kJedesModulEinzeln = 4;
+} // namespace temperaturkompensation
+
 } // namespace hvx

@@ -1,6 +1,6 @@
 #pragma once
 // Byte blocks written as hexadecimal text, converted at compile time, so that factory tables can
-// be kept in the form the instrument's documentation gives them. A malformed text does not compile.
+// be kept in the instrument's own hexadecimal form. A malformed text does not compile.
 
 #include <QtGlobal>
 

@@ -1,10 +1,22 @@
 #include "model/Messbereich.h"
 
+#include "model/Texte.h"
+
 namespace hvx {
 
 namespace {
 
 constexpr int kRedoxOffset = 500;
+
+// Text numbers of the units.
+constexpr int kEinheitPH = 3184;
+constexpr int kEinheitMV = 3185;
+constexpr int kEinheitCelsius = 3186;
+constexpr int kEinheitFahrenheit = 3187;
+constexpr int kEinheitMikrosiemens = 3188; // "uS"
+constexpr int kEinheitMillisiemens = 3189; // "mS"
+constexpr int kEinheitMgProL = 3190;
+constexpr int kEinheitMA = 3191;
 constexpr int kFeinerGespeichert = 10;
 
 // The standard signal measures like another module type, chosen by the kind of signal 1.
@@ -103,20 +115,20 @@ int stellenNachTyp(const Parametersatz& ps, int slot, quint8 typ)
     }
 }
 
-QString einheitNachTyp(quint8 typ, bool fahrenheit)
+int einheitNachTyp(quint8 typ, bool fahrenheit)
 {
     switch (typ) {
-    case modultyp::kPH: return QStringLiteral("pH");
+    case modultyp::kPH: return kEinheitPH;
     case modultyp::kRedox:
     case modultyp::kFluorid:
-    case modultyp::kRedoxPlusMinus: return QStringLiteral("mV");
-    case modultyp::kTemperatur: return fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C");
+    case modultyp::kRedoxPlusMinus: return kEinheitMV;
+    case modultyp::kTemperatur: return fahrenheit ? kEinheitFahrenheit : kEinheitCelsius;
     case modultyp::kLfKonduktiv:
     case modultyp::kAbsalzInduktiv:
-    case modultyp::kAbsalzKonduktiv: return QStringLiteral("uS");
-    case modultyp::kLfInduktiv: return QStringLiteral("mS");
-    case modultyp::kChlor: return QStringLiteral("mg/l");
-    default: return QString();
+    case modultyp::kAbsalzKonduktiv: return kEinheitMikrosiemens;
+    case modultyp::kLfInduktiv: return kEinheitMillisiemens;
+    case modultyp::kChlor: return kEinheitMgProL;
+    default: return kKeinText;
     }
 }
 
@@ -168,17 +180,22 @@ int nachkommastellen(const Parametersatz& ps, int slot)
     return stellenNachTyp(ps, slot, wieModultyp(normsignalArt(ps, slot)));
 }
 
-QString messwertEinheit(const Parametersatz& ps, int slot, bool fahrenheit)
+int messwertEinheitNummer(const Parametersatz& ps, int slot, bool fahrenheit)
 {
     const quint8 typ = ps.modultyp(slot);
     if (typ != modultyp::kNormsignal)
         return einheitNachTyp(typ, fahrenheit);
     switch (normsignalArt(ps, slot)) {
-    case normsignalart::kStrom: return QStringLiteral("mA");
-    case normsignalart::kTemperaturCelsius: return QStringLiteral("°C");
-    case normsignalart::kTemperaturFahrenheit: return QStringLiteral("°F");
+    case normsignalart::kStrom: return kEinheitMA;
+    case normsignalart::kTemperaturCelsius: return kEinheitCelsius;
+    case normsignalart::kTemperaturFahrenheit: return kEinheitFahrenheit;
     default: return einheitNachTyp(wieModultyp(normsignalArt(ps, slot)), false);
     }
+}
+
+QString messwertEinheit(const Parametersatz& ps, int slot, bool fahrenheit)
+{
+    return modellText(messwertEinheitNummer(ps, slot, fahrenheit));
 }
 
 int messwertZaehlwert(const Parametersatz& ps, int slot, quint16 gespeichert, bool mitOffset)

@@ -23,7 +23,8 @@ std::optional<Messbereich> messbereich(const Parametersatz& ps, int slot);
 int nachkommastellen(const Parametersatz& ps, int slot);
 
 // Unit text of the measured value; "°F" instead of "°C" for a temperature module when the
-// caller shows Fahrenheit. Empty for types without a measured value.
+// caller shows Fahrenheit. No text for types without a measured value.
+int messwertEinheitNummer(const Parametersatz& ps, int slot, bool fahrenheit);
 QString messwertEinheit(const Parametersatz& ps, int slot, bool fahrenheit);
 
 // Kind of signal 1 of a standard-signal module (module block byte 2 bits 4..6).

@@ -1,6 +1,7 @@
 #include "model/Modulnamen.h"
 
 #include "model/Codes.h"
+#include "model/Texte.h"
 
 #include <algorithm>
 #include <iterator>
@@ -9,32 +10,33 @@ namespace hvx {
 
 namespace {
 
-// One row per type code; nullptr where the variant has no such module.
+// One row per type code: the text number per variant column; 0 where the variant has no such
+// module.
 struct ModulnameZeile {
     quint8 typ;
-    const char* k;
-    const char* l;
-    const char* m;
-    const char* n; // N and N7400
+    int k;
+    int l;
+    int m;
+    int n; // N and N7400
 };
 
 constexpr ModulnameZeile kModulnamen[] = {
-    {modultyp::kKein, "Kein", "Kein", "Kein", "Kein"},
-    {modultyp::kPH, "pH", "pH", "pH", "pH"},
-    {modultyp::kRedox, "Redox", "Redox", "Redox", "Redox"},
-    {modultyp::kTemperatur, "Temperatur", "Temperatur", "Temperatur", "Temperatur"},
-    {modultyp::kNormsignal, "Normsignal", "Normsignal", "Normsignal", "Normsignal"},
-    {modultyp::kLfKonduktiv, "LF konduktiv", nullptr, "LF konduktiv", "LF konduktiv"},
-    {modultyp::kLfInduktiv, "LF induktiv", nullptr, "LF induktiv", "LF induktiv"},
-    {modultyp::kChlor, "Chlor", "Chlor", "Chlordioxid", "Peressigsäure"},
-    {modultyp::kFreigabeOderTimer, "Freigabe", "Timer", "Freigabe", "Freigabe"},
-    {modultyp::kFluorid, "Fluorid", "Fluorid", "Fluorid", "Fluorid"},
-    {modultyp::kRedoxPlusMinus, "Redox (+/-)", "Redox (+/-)", "Redox (+/-)", "Redox (+/-)"},
-    {modultyp::kAbsalzInduktiv, nullptr, "Absalz induktiv", nullptr, nullptr},
-    {modultyp::kAbsalzKonduktiv, nullptr, "Absalz konduktiv", nullptr, nullptr},
+    {modultyp::kKein, 3120, 3120, 3120, 3120},                   // "Kein"
+    {modultyp::kPH, 3121, 3121, 3121, 3121},                     // "pH"
+    {modultyp::kRedox, 3122, 3122, 3122, 3122},                  // "Redox"
+    {modultyp::kTemperatur, 3123, 3123, 3123, 3123},             // "Temperatur"
+    {modultyp::kNormsignal, 3124, 3124, 3124, 3124},             // "Normsignal"
+    {modultyp::kLfKonduktiv, 3125, 0, 3125, 3125},               // "LF konduktiv"
+    {modultyp::kLfInduktiv, 3126, 0, 3126, 3126},                // "LF induktiv"
+    {modultyp::kChlor, 3127, 3127, 3128, 3129},                  // "Chlor", "Chlordioxid", "Peressigsäure"
+    {modultyp::kFreigabeOderTimer, 3130, 3131, 3130, 3130},      // "Freigabe", "Timer"
+    {modultyp::kFluorid, 3132, 3132, 3132, 3132},                // "Fluorid"
+    {modultyp::kRedoxPlusMinus, 3133, 3133, 3133, 3133},         // "Redox (+/-)"
+    {modultyp::kAbsalzInduktiv, 0, 3134, 0, 0},                  // "Absalz induktiv"
+    {modultyp::kAbsalzKonduktiv, 0, 3135, 0, 0},                 // "Absalz konduktiv"
 };
 
-const char* spalte(const ModulnameZeile& zeile, int familie)
+int spalte(const ModulnameZeile& zeile, int familie)
 {
     switch (familie) {
     case static_cast<int>(Variante::L): return zeile.l;
@@ -47,14 +49,16 @@ const char* spalte(const ModulnameZeile& zeile, int familie)
 
 } // namespace
 
-QString modulName(quint8 modultyp, int familie)
+int modulNameNummer(quint8 modultyp, int familie)
 {
     const auto it = std::find_if(std::begin(kModulnamen), std::end(kModulnamen),
                                  [&](const ModulnameZeile& z) { return z.typ == modultyp; });
-    if (it == std::end(kModulnamen))
-        return QString();
-    const char* name = spalte(*it, familie);
-    return name ? QString::fromUtf8(name) : QString();
+    return it == std::end(kModulnamen) ? kKeinText : spalte(*it, familie);
+}
+
+QString modulName(quint8 modultyp, int familie)
+{
+    return modellText(modulNameNummer(modultyp, familie));
 }
 
 } // namespace hvx

@@ -50,6 +50,22 @@ std::span<const quint8, layout::kParameterteilGroesse> Parametersatz::parametert
     return block<layout::kParameterteilGroesse>(layout::kParameterteil);
 }
 
+bool Parametersatz::setKonfigurationsteil(QByteArrayView bytes)
+{
+    if (bytes.size() != layout::kKonfigurationsteilGroesse)
+        return false;
+    std::copy(bytes.begin(), bytes.end(), m_bild.begin() + layout::kKonfigurationsteil);
+    return true;
+}
+
+bool Parametersatz::setParameterteil(QByteArrayView bytes)
+{
+    if (bytes.size() != layout::kParameterteilGroesse)
+        return false;
+    std::copy(bytes.begin(), bytes.end(), m_bild.begin() + layout::kParameterteil);
+    return true;
+}
+
 quint8 Parametersatz::byte(int offset) const
 {
     pruefeBereich(offset, 1);
@@ -160,29 +176,35 @@ void Parametersatz::setLimitquittierungManuell(int slot, bool manuell)
                                       : quint8(flags & ~reglerblockflags::kLimitquittierungManuell));
 }
 
+int Parametersatz::reglerblockFeld(int slot, quint8 maske, int shift) const
+{
+    return (reglerblockFlags(slot) & maske) >> shift;
+}
+
+void Parametersatz::setReglerblockFeld(int slot, quint8 maske, int shift, int value)
+{
+    setReglerblockFlags(slot, quint8((reglerblockFlags(slot) & ~maske) | ((value << shift) & maske)));
+}
+
 int Parametersatz::zusatzFreigabe(int slot) const
 {
-    return (reglerblockFlags(slot) & reglerblockflags::kZusatzFreigabeMaske) >> reglerblockflags::kZusatzFreigabeShift;
+    return reglerblockFeld(slot, reglerblockflags::kZusatzFreigabeMaske, reglerblockflags::kZusatzFreigabeShift);
 }
 
 void Parametersatz::setZusatzFreigabe(int slot, int value)
 {
-    const quint8 rest = reglerblockFlags(slot) & ~reglerblockflags::kZusatzFreigabeMaske;
-    setReglerblockFlags(slot, quint8(rest | ((value << reglerblockflags::kZusatzFreigabeShift)
-                                             & reglerblockflags::kZusatzFreigabeMaske)));
+    setReglerblockFeld(slot, reglerblockflags::kZusatzFreigabeMaske, reglerblockflags::kZusatzFreigabeShift, value);
 }
 
 int Parametersatz::reglerabschaltung(int slot) const
 {
-    return (reglerblockFlags(slot) & reglerblockflags::kReglerabschaltungMaske)
-        >> reglerblockflags::kReglerabschaltungShift;
+    return reglerblockFeld(slot, reglerblockflags::kReglerabschaltungMaske, reglerblockflags::kReglerabschaltungShift);
 }
 
 void Parametersatz::setReglerabschaltung(int slot, int value)
 {
-    const quint8 rest = reglerblockFlags(slot) & ~reglerblockflags::kReglerabschaltungMaske;
-    setReglerblockFlags(slot, quint8(rest | ((value << reglerblockflags::kReglerabschaltungShift)
-                                             & reglerblockflags::kReglerabschaltungMaske)));
+    setReglerblockFeld(slot, reglerblockflags::kReglerabschaltungMaske, reglerblockflags::kReglerabschaltungShift,
+                       value);
 }
 
 std::array<char, layout::kZugangscodeGroesse> Parametersatz::zugangscode() const

@@ -42,6 +42,10 @@ public:
     std::span<const quint8, layout::kKonfigurationsteilGroesse> konfigurationsteil() const;
     std::span<quint8, layout::kParameterteilGroesse> parameterteil();
     std::span<const quint8, layout::kParameterteilGroesse> parameterteil() const;
+    // Replace one part with bytes received from the instrument; false (nothing changed) unless
+    // exactly 46 or 512 bytes are given.
+    bool setKonfigurationsteil(QByteArrayView bytes);
+    bool setParameterteil(QByteArrayView bytes);
 
     quint8 byte(int offset) const;
     void setByte(int offset, quint8 value);
@@ -171,6 +175,8 @@ private:
     {
         return std::span<const quint8, N>(m_bild.data() + offset, N);
     }
+    int reglerblockFeld(int slot, quint8 maske, int shift) const;
+    void setReglerblockFeld(int slot, quint8 maske, int shift, int value);
     static void pruefeSlot(int slot);
     static void pruefeBereich(int offset, int count);
 

@@ -1,5 +1,7 @@
 #include "model/Reglerart.h"
 
+#include "model/Texte.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -9,27 +11,24 @@ namespace {
 
 struct ReglerartZeile {
     int code;
-    const char* name;
-    const char* ueberschrift;
-    const char* kurzname;
+    int name;
+    int ueberschrift;
+    int kurzname;
 };
 
-// The captions keep the instrument documentation's spelling ("Reglerparmeter").
+// Kind code, text numbers of name, page caption and display short name. The adaptive captions
+// keep their established spelling ("Reglerparmeter ..."), as the language files have it.
 constexpr ReglerartZeile kReglerarten[] = {
-    {reglerart::kSignalgeraet, "Signalgerät", "Reglerparameter Signalgerät", "Signalgerät"},
-    {reglerart::kPid2, "PID-2-Punkt", "Reglerparameter PID-2-Punkt", "2-Pkt-PID"},
-    {reglerart::kPid3, "PID-3-Punkt", "Reglerparameter PID-3-Punkt", "3-Pkt-PID"},
-    {reglerart::kFuzzy2, "FUZZY-2-Punkt", "Reglerparameter FUZZY-2-Punkt", "2-Pkt-FUZZY"},
-    {reglerart::kFuzzy3, "FUZZY-3-Punkt", "Reglerparameter FUZZY-3-Punkt", "3-Pkt-FUZZY"},
-    {reglerart::kAdaptivSchnell2, "FUZZY-2-Punkt adaptiv schnell", "Reglerparmeter 2-Punkt-FUZZY adaptiv schnell",
-     "2-Pkt-aFUZs"},
-    {reglerart::kAdaptivAsymptotisch2, "FUZZY-2-Punkt adaptiv asymptotisch",
-     "Reglerparmeter 2-Punkt-FUZZY adaptiv asymptotisch", "2-Pkt-aFUZa"},
-    {reglerart::kAdaptivSchnell3, "FUZZY-3-Punkt adaptiv schnell", "Reglerparmeter 3-Punkt-FUZZY adaptiv schnell",
-     "3-Pkt-aFUZs"},
-    {reglerart::kAdaptivAsymptotisch3, "FUZZY-3-Punkt adaptiv asymptotisch",
-     "Reglerparmeter 3-Punkt-FUZZY adaptiv asymptotisch", "3-Pkt-aFUZa"},
-    {reglerart::kAbsalzgeraet, "Absalzgerät", "Reglerparameter Absalzgerät", ""},
+    {reglerart::kSignalgeraet, 3136, 3146, 3156},          // "Signalgerät"
+    {reglerart::kPid2, 3137, 3147, 3157},                  // "PID-2-Punkt", "2-Pkt-PID"
+    {reglerart::kPid3, 3138, 3148, 3158},                  // "PID-3-Punkt", "3-Pkt-PID"
+    {reglerart::kFuzzy2, 3139, 3149, 3159},                // "FUZZY-2-Punkt", "2-Pkt-FUZZY"
+    {reglerart::kFuzzy3, 3140, 3150, 3160},                // "FUZZY-3-Punkt", "3-Pkt-FUZZY"
+    {reglerart::kAdaptivSchnell2, 3141, 3151, 3161},       // "... adaptiv schnell", "2-Pkt-aFUZs"
+    {reglerart::kAdaptivAsymptotisch2, 3142, 3152, 3162},  // "... adaptiv asymptotisch", "2-Pkt-aFUZa"
+    {reglerart::kAdaptivSchnell3, 3143, 3153, 3163},       // "3-Pkt-aFUZs"
+    {reglerart::kAdaptivAsymptotisch3, 3144, 3154, 3164},  // "3-Pkt-aFUZa"
+    {reglerart::kAbsalzgeraet, 3145, 3155, kKeinText},     // "Absalzgerät"
 };
 
 const ReglerartZeile* findeReglerart(int code)
@@ -39,10 +38,10 @@ const ReglerartZeile* findeReglerart(int code)
     return it == std::end(kReglerarten) ? nullptr : it;
 }
 
-QString text(int code, const char* ReglerartZeile::*spalte)
+int nummer(int code, int ReglerartZeile::*spalte)
 {
     const ReglerartZeile* zeile = findeReglerart(code);
-    return zeile ? QString::fromUtf8(zeile->*spalte) : QString();
+    return zeile ? zeile->*spalte : kKeinText;
 }
 
 bool istMehrpunktregler(quint8 typ)
@@ -103,19 +102,34 @@ void setzeReglerart(Parametersatz& ps, int slot, int code)
     ps.setModulByte(slot, modulblock::kReglerflags, flags);
 }
 
+int reglerartNameNummer(int code)
+{
+    return nummer(code, &ReglerartZeile::name);
+}
+
+int reglerartUeberschriftNummer(int code)
+{
+    return nummer(code, &ReglerartZeile::ueberschrift);
+}
+
+int reglerartKurznameNummer(int code)
+{
+    return nummer(code, &ReglerartZeile::kurzname);
+}
+
 QString reglerartName(int code)
 {
-    return text(code, &ReglerartZeile::name);
+    return modellText(reglerartNameNummer(code));
 }
 
 QString reglerartUeberschrift(int code)
 {
-    return text(code, &ReglerartZeile::ueberschrift);
+    return modellText(reglerartUeberschriftNummer(code));
 }
 
 QString reglerartKurzname(int code)
 {
-    return text(code, &ReglerartZeile::kurzname);
+    return modellText(reglerartKurznameNummer(code));
 }
 
 std::vector<int> reglerartAuswahl(quint8 modultyp, int version)

@@ -36,10 +36,13 @@ int reglerartCode(const Parametersatz& ps, int slot);
 // keeping the flag bits that do not belong to the kind.
 void setzeReglerart(Parametersatz& ps, int slot, int code);
 
-// Texts of a kind code (German, as shown); empty for codes without a controller kind.
-QString reglerartName(int code);        // "PID-2-Punkt"
-QString reglerartUeberschrift(int code); // caption of the controller page
-QString reglerartKurzname(int code);     // instrument display: "2-Pkt-PID"
+// Texts of a kind code: numbers (kKeinText for codes without a controller kind) and texts.
+int reglerartNameNummer(int code);         // "PID-2-Punkt"
+int reglerartUeberschriftNummer(int code); // caption of the controller page
+int reglerartKurznameNummer(int code);     // instrument display: "2-Pkt-PID"
+QString reglerartName(int code);
+QString reglerartUeberschrift(int code);
+QString reglerartKurzname(int code);
 
 // The kinds offered for a module type: only the blow-down device for the blow-down modules;
 // otherwise the signal device, PID and FUZZY kinds and, from version 3, the adaptive kinds.

@@ -1,6 +1,7 @@
 #include "model/Revisionen.h"
 
 #include "model/Codes.h"
+#include "model/Texte.h"
 
 #include <algorithm>
 
@@ -8,14 +9,28 @@ namespace hvx {
 
 namespace {
 
+// Revision, text number ("Revision K 51" ... "Revision N7400 54").
 constexpr Revision kRevisionen[] = {
-    {0x10, "Revision K 51"},     {0x11, "Revision K 52"},     {0x12, "Revision K 53"},
-    {0x13, "Revision K 54"},     {0x1B, "Revision K 54 (E, I, S)"},
-    {0x20, "Revision L 21"},     {0x21, "Revision L 22"},     {0x22, "Revision L 23"},
-    {0x23, "Revision L 24"},     {0x30, "Revision M 21"},     {0x31, "Revision M 22"},
-    {0x32, "Revision M 23"},     {0x33, "Revision M 24"},     {0x40, "Revision N 21"},
-    {0x41, "Revision N 22"},     {0x42, "Revision N 23"},     {0x43, "Revision N 24"},
-    {0x51, "Revision N7400 52"}, {0x52, "Revision N7400 53"}, {0x53, "Revision N7400 54"},
+    {0x10, 3100},
+    {0x11, 3101},
+    {0x12, 3102},
+    {0x13, 3103},
+    {0x1B, 3104},
+    {0x20, 3105},
+    {0x21, 3106},
+    {0x22, 3107},
+    {0x23, 3108},
+    {0x30, 3109},
+    {0x31, 3110},
+    {0x32, 3111},
+    {0x33, 3112},
+    {0x40, 3113},
+    {0x41, 3114},
+    {0x42, 3115},
+    {0x43, 3116},
+    {0x51, 3117},
+    {0x52, 3118},
+    {0x53, 3119},
 };
 
 } // namespace
@@ -25,11 +40,16 @@ std::span<const Revision> revisionen()
     return kRevisionen;
 }
 
-QString revisionText(quint8 geraetekennung)
+int revisionTextNummer(quint8 geraetekennung)
 {
     const auto it = std::find_if(std::begin(kRevisionen), std::end(kRevisionen),
                                  [&](const Revision& r) { return r.geraetekennung == geraetekennung; });
-    return it == std::end(kRevisionen) ? QString() : QString::fromUtf8(it->text);
+    return it == std::end(kRevisionen) ? kKeinText : it->text;
+}
+
+QString revisionText(quint8 geraetekennung)
+{
+    return modellText(revisionTextNummer(geraetekennung));
 }
 
 std::vector<Revision> revisionenDerVariante(quint8 geraetekennung)

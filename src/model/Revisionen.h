@@ -11,13 +11,14 @@ namespace hvx {
 
 struct Revision {
     quint8 geraetekennung;
-    const char* text; // German text as shown (UTF-8)
+    int text; // number of the text in Strings.lan
 };
 
 // All twenty revisions in the order of the new-configuration list.
 std::span<const Revision> revisionen();
 
-// Text of a byte-0 value; empty when no revision has that value.
+// Text of a byte-0 value (its number; kKeinText, or an empty text, when no revision has it).
+int revisionTextNummer(quint8 geraetekennung);
 QString revisionText(quint8 geraetekennung);
 
 // The revisions a parameter set of this byte 0 can be adapted to: those of the same variant

@@ -3,6 +3,7 @@
 #include "model/Standardbloecke.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace hvx {
 
@@ -13,15 +14,14 @@ struct SlotBereich {
     int letzter;
 };
 
-bool slotBereich(int welche, SlotBereich& bereich)
+// welche = 0: all slots; 1..3: that slot; anything else: none.
+std::optional<SlotBereich> slotBereich(int welche)
 {
     if (welche == 0)
-        bereich = {0, layout::kSlotAnzahl - 1};
-    else if (welche >= 1 && welche <= layout::kSlotAnzahl)
-        bereich = {welche - 1, welche - 1};
-    else
-        return false;
-    return true;
+        return SlotBereich{0, layout::kSlotAnzahl - 1};
+    if (welche >= 1 && welche <= layout::kSlotAnzahl)
+        return SlotBereich{welche - 1, welche - 1};
+    return std::nullopt;
 }
 
 template <typename Vorlage, typename Ziel, typename Quelle>
@@ -64,10 +64,10 @@ void ladeSystemwerte(Parametersatz& ps)
 
 bool ladeStandardwerte(Parametersatz& ps, int welche)
 {
-    SlotBereich bereich{};
-    if (!slotBereich(welche, bereich))
+    const auto bereich = slotBereich(welche);
+    if (!bereich)
         return false;
-    for (int slot = bereich.erster; slot <= bereich.letzter; ++slot) {
+    for (int slot = bereich->erster; slot <= bereich->letzter; ++slot) {
         const quint8 typ = ps.modultyp(slot);
         const Standardblockwahl wahl = waehleStandardbloecke(typ, ps.geraetekennung());
         ladeBlock(wahl.modul, ps.modulblock(slot), modulStandardblock);
@@ -91,9 +91,8 @@ bool setzeStandardeinstellung(Parametersatz& ps, int welche)
 {
     if (!ladeStandardwerte(ps, welche))
         return false;
-    SlotBereich bereich{};
-    slotBereich(welche, bereich);
-    for (int slot = bereich.erster; slot <= bereich.letzter; ++slot) {
+    const auto bereich = slotBereich(welche);
+    for (int slot = bereich->erster; slot <= bereich->letzter; ++slot) {
         const quint8 typ = ps.modultyp(slot);
         if (waehleStandardbloecke(typ, ps.geraetekennung()).modul.art != Ladeart::Vorlage)
             continue;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -147,7 +148,7 @@ TEST_F(LinkSimulator, ParameterSetIsTheConfigurationPartFollowedByTheParameterPa
     EXPECT_EQ(link.ReadConfiguration(set.data()), 1);
     EXPECT_EQ(link.ReadParameters(set.data() + kConfigurationSize), 1);
     EXPECT_EQ(link.Close(1), 1);
-    const auto& expected = instrument->State().parameterSet;
+    const auto expected = instrument->State().parameterSet.bild();
     EXPECT_TRUE(std::equal(set.begin(), set.end(), expected.begin(), expected.end()));
     EXPECT_EQ(received(), QByteArray("\x10\x12\x13\x11"));
 }
@@ -187,7 +188,8 @@ TEST_F(LinkSimulator, WrongChecksumKeepsTheCallersBufferAndPoisonsTheConnectionU
 
     ASSERT_EQ(link.Open(), 1);
     EXPECT_EQ(link.ReadConfiguration(buffer.data()), 1);
-    const auto configuration = instrument->State().ConfigurationPart();
+    const hvxsim::InstrumentState state = instrument->State();
+    const auto configuration = state.ConfigurationPart();
     EXPECT_TRUE(std::equal(buffer.begin(), buffer.end(), configuration.begin(), configuration.end()));
     EXPECT_EQ(link.Close(1), 1);
 }
@@ -229,7 +231,8 @@ TEST_F(LinkSimulator, WriteParametersFinalAnswerDecidesStatusAndMessage)
         EXPECT_EQ(received(), expectedWire);
         link.Close(0);
     }
-    const auto part = instrument->State().ParameterPart();
+    const hvxsim::InstrumentState state = instrument->State();
+    const auto part = state.ParameterPart();
     EXPECT_TRUE(std::equal(data.begin(), data.end(), part.begin(), part.end()));
 }
 
@@ -241,6 +244,7 @@ TEST_F(LinkSimulator, WriteParametersShowsProgressForDataAndChecksumExceptInBatc
     EXPECT_EQ(link.WriteParameters(data.data()), 1);
     const auto shown = testApp.ui().progress();
     ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0].title, QStringLiteral("Übertragung..."));
     EXPECT_EQ(shown[0].range, kParameterPartSize);
     EXPECT_EQ(shown[0].steps.size(), kParameterPartSize);
     EXPECT_EQ(shown[1].range, 2);
@@ -381,4 +385,21 @@ TEST_F(LinkSimulator, PacedBytesKeepTheirScheduleWithoutDrift)
     for (std::size_t i = 2; i < bytes.size(); ++i)
         EXPECT_GE(millisecondsBetween(bytes[i - 1].at, bytes[i].at), kPause * 0.5);
     link.Close(1);
+}
+
+TEST_F(LinkSimulator, PortDiagnosticsGoToTheLogBook)
+{
+    CKelComm link;
+    ASSERT_EQ(link.OpenConnection(kPortNumber), 1);
+    EXPECT_EQ(link.CloseConnection(), 1);
+    const QStringList entries = testApp.logEntries();
+    auto logged = [&](const QString& start) {
+        return std::any_of(entries.begin(), entries.end(), [&](const QString& e) { return e.startsWith(start); });
+    };
+    EXPECT_TRUE(logged(QStringLiteral("CKelComm::OpenConnection m_hPort COM5")));
+    // A pseudo-terminal has neither low-latency mode nor DTR; both are noted, neither fails.
+    EXPECT_TRUE(logged(QStringLiteral("CKelComm::OpenConnection() LowLatency not available")));
+    EXPECT_TRUE(logged(QStringLiteral("CKelComm::OpenConnection() EscapeCommFunction")));
+    EXPECT_TRUE(logged(QStringLiteral("CommTread started")));
+    EXPECT_TRUE(logged(QStringLiteral("CommTread ended")));
 }

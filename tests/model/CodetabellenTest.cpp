@@ -1,15 +1,27 @@
 // Code tables: revisions, module names, controller kinds and the coded one-byte settings.
+#include "app/Language.h"
 #include "model/Auswahltexte.h"
 #include "model/Modulnamen.h"
 #include "model/NeuerParametersatz.h"
 #include "model/Reglerart.h"
 #include "model/Revisionen.h"
+#include "model/Texte.h"
+
+#include "support/TestApp.h"
 
 #include <gtest/gtest.h>
 
 using namespace hvx;
 
-TEST(ModelCodetabellen, TwentyRevisionsWithTheirByte0Values)
+namespace {
+// Names are language-file texts: the German language set is selected.
+class ModelCodetabellen : public ::testing::Test {
+protected:
+    test::TestApp m_app;
+};
+} // namespace
+
+TEST_F(ModelCodetabellen, TwentyRevisionsWithTheirByte0Values)
 {
     const auto alle = revisionen();
     ASSERT_EQ(alle.size(), 20u);
@@ -32,7 +44,7 @@ TEST(ModelCodetabellen, TwentyRevisionsWithTheirByte0Values)
     EXPECT_TRUE(revisionenDerVariante(0x60).empty());
 }
 
-TEST(ModelCodetabellen, ModuleNamesFollowTheVariant)
+TEST_F(ModelCodetabellen, ModuleNamesFollowTheVariant)
 {
     EXPECT_EQ(modulName(7, 1), QStringLiteral("Chlor"));
     EXPECT_EQ(modulName(7, 2), QStringLiteral("Chlor"));
@@ -51,7 +63,7 @@ TEST(ModelCodetabellen, ModuleNamesFollowTheVariant)
         EXPECT_TRUE(modulName(quint8(unbenutzt), 1).isEmpty());
 }
 
-TEST(ModelCodetabellen, ControllerKindFollowsTypeFlagsAndVersion)
+TEST_F(ModelCodetabellen, ControllerKindFollowsTypeFlagsAndVersion)
 {
     using namespace reglerart;
     EXPECT_EQ(reglerartCode(3, 0xFF, 3), kSignalgeraet);
@@ -74,7 +86,7 @@ TEST(ModelCodetabellen, ControllerKindFollowsTypeFlagsAndVersion)
     EXPECT_TRUE(reglerartUeberschrift(6).isEmpty());
 }
 
-TEST(ModelCodetabellen, StoringAControllerKindWritesBothCopiesAndKeepsOtherBits)
+TEST_F(ModelCodetabellen, StoringAControllerKindWritesBothCopiesAndKeepsOtherBits)
 {
     Parametersatz ps = neuerParametersatz(0x13, {{{1, 3}, {0, 0}, {0, 0}}});
     ps.setReglerflags(0, 0x63);  // PID, external enable, negative action, fast bit
@@ -99,7 +111,7 @@ TEST(ModelCodetabellen, StoringAControllerKindWritesBothCopiesAndKeepsOtherBits)
     EXPECT_EQ(ps, vorher);
 }
 
-TEST(ModelCodetabellen, ControllerKindChoicesDependOnModuleAndVersion)
+TEST_F(ModelCodetabellen, ControllerKindChoicesDependOnModuleAndVersion)
 {
     EXPECT_EQ(reglerartAuswahl(16, 3), std::vector<int>{0x08});
     EXPECT_EQ(reglerartAuswahl(17, 0), std::vector<int>{0x08});
@@ -107,7 +119,7 @@ TEST(ModelCodetabellen, ControllerKindChoicesDependOnModuleAndVersion)
     EXPECT_EQ(reglerartAuswahl(7, 3), (std::vector<int>{0x03, 0x14, 0x15, 0x24, 0x25, 0x44, 0x34, 0x45, 0x35}));
 }
 
-TEST(ModelCodetabellen, DialogLanguageDependsOnTheLanguageSet)
+TEST_F(ModelCodetabellen, DialogLanguageDependsOnTheLanguageSet)
 {
     // K 54 (E, I, S): code 0 is English, 1 Italian, 2 Spanish.
     Parametersatz ps;
@@ -123,7 +135,7 @@ TEST(ModelCodetabellen, DialogLanguageDependsOnTheLanguageSet)
     EXPECT_EQ(dialogspracheAuswahl(1), (std::vector<int>{0, 1, 2}));
 }
 
-TEST(ModelCodetabellen, AdditionalEnableNamesTheOtherModules)
+TEST_F(ModelCodetabellen, AdditionalEnableNamesTheOtherModules)
 {
     EXPECT_EQ(zusatzFreigabeText(0, 0), QStringLiteral("Modul 2 und 3"));
     EXPECT_EQ(zusatzFreigabeText(0, 1), QStringLiteral("Modul 1 und 3"));
@@ -139,7 +151,7 @@ TEST(ModelCodetabellen, AdditionalEnableNamesTheOtherModules)
     EXPECT_EQ(zusatzFreigabeAuswahl(2, 3), (std::vector<int>{3, 1, 2, 0}));
 }
 
-TEST(ModelCodetabellen, TemperatureCompensationAndMultiplePHTexts)
+TEST_F(ModelCodetabellen, TemperatureCompensationAndMultiplePHTexts)
 {
     EXPECT_EQ(temperaturkompensationText(2), QString::fromUtf8("über Messmodul 2"));
     EXPECT_EQ(temperaturkompensationText(4), QStringLiteral("jedes Messmodul einzeln"));
@@ -148,4 +160,46 @@ TEST(ModelCodetabellen, TemperatureCompensationAndMultiplePHTexts)
     EXPECT_EQ(temperaturkompensationAuswahl(3), (std::vector<int>{4, 1, 2, 3}));
     EXPECT_EQ(mehrfachPHText(3), QString::fromUtf8("3-fach Überprüfung"));
     EXPECT_TRUE(mehrfachPHText(0).isEmpty());
+}
+
+TEST_F(ModelCodetabellen, NamesFollowTheSelectedLanguage)
+{
+    EXPECT_EQ(modulNameNummer(7, 3), 3128);
+    EXPECT_EQ(modulNameNummer(16, 1), kKeinText);
+    EXPECT_EQ(reglerartKurznameNummer(reglerart::kAbsalzgeraet), kKeinText);
+    m_app.app().SetLanguage(QStringLiteral("02-English"));
+    EXPECT_EQ(modulName(7, 3), QStringLiteral("Chlorine dioxide"));
+    EXPECT_EQ(reglerartName(reglerart::kPid2), QStringLiteral("PID 2-point"));
+    EXPECT_EQ(zusatzFreigabeText(3, 1), QStringLiteral("off"));
+    EXPECT_EQ(dialogspracheName(1, true), QStringLiteral("Italian"));
+}
+
+TEST_F(ModelCodetabellen, EveryNumberTheTablesUseHasItsText)
+{
+    std::vector<int> nummern;
+    for (const Revision& r : revisionen())
+        nummern.push_back(r.text);
+    for (int familie = 1; familie <= 5; ++familie)
+        for (int typ = 0; typ <= 17; ++typ)
+            nummern.push_back(modulNameNummer(quint8(typ), familie));
+    for (int code : reglerartAuswahl(1, 3))
+        nummern.insert(nummern.end(), {reglerartNameNummer(code), reglerartUeberschriftNummer(code),
+                                       reglerartKurznameNummer(code)});
+    nummern.insert(nummern.end(), {reglerartNameNummer(reglerart::kAbsalzgeraet),
+                                   reglerartUeberschriftNummer(reglerart::kAbsalzgeraet)});
+    for (int i = 0; i < 4; ++i) {
+        nummern.push_back(temperaturkompensationNummer(i));
+        nummern.push_back(mehrfachPHNummer(i));
+        for (int slot = 0; slot < 3; ++slot)
+            nummern.push_back(zusatzFreigabeNummer(i, slot));
+        nummern.push_back(dialogspracheNummer(i, false));
+        nummern.push_back(dialogspracheNummer(i, true));
+    }
+    for (int nummer : nummern) {
+        if (nummer == kKeinText)
+            continue;
+        EXPECT_GE(nummer, 3100);
+        EXPECT_LE(nummer, 3199);
+        EXPECT_FALSE(BuiltinGermanText(nummer).isEmpty()) << nummer;
+    }
 }

@@ -1,9 +1,19 @@
 // Measuring range, decimals and unit of a slot, and the scaling of stored measured values.
 #include "model/Messbereich.h"
 
+#include "support/TestApp.h"
+
 #include <gtest/gtest.h>
 
 using namespace hvx;
+
+namespace {
+// Names are language-file texts: the German language set is selected.
+class ModelMessbereich : public ::testing::Test {
+protected:
+    test::TestApp m_app;
+};
+} // namespace
 
 namespace {
 
@@ -28,7 +38,7 @@ void pruefe(const Parametersatz& ps, const Erwartung& e)
 
 } // namespace
 
-TEST(ModelMessbereich, PHRangeByRangeCode)
+TEST_F(ModelMessbereich, PHRangeByRangeCode)
 {
     Parametersatz ps = modul(0x13, 1);
     const std::pair<quint8, Messbereich> faelle[] = {{1, {0, 14}}, {2, {2, 12}}, {3, {3, 8}}, {0xFF, {0, 14}}};
@@ -40,7 +50,7 @@ TEST(ModelMessbereich, PHRangeByRangeCode)
     EXPECT_EQ(messwertEinheit(ps, 0, false), QStringLiteral("pH"));
 }
 
-TEST(ModelMessbereich, FixedRangesOfRedoxTemperatureAndBlowDown)
+TEST_F(ModelMessbereich, FixedRangesOfRedoxTemperatureAndBlowDown)
 {
     pruefe(modul(0x13, 2), {Messbereich{0, 1000}, 0});
     pruefe(modul(0x13, 14), {Messbereich{0, 1000}, 0});
@@ -56,7 +66,7 @@ TEST(ModelMessbereich, FixedRangesOfRedoxTemperatureAndBlowDown)
     EXPECT_TRUE(messwertEinheit(modul(0x13, 13), 0, false).isEmpty());
 }
 
-TEST(ModelMessbereich, ConductivityByRangeCode)
+TEST_F(ModelMessbereich, ConductivityByRangeCode)
 {
     struct Fall {
         quint8 typ, code;
@@ -76,7 +86,7 @@ TEST(ModelMessbereich, ConductivityByRangeCode)
     EXPECT_EQ(messwertEinheit(modul(0x13, 5), 0, false), QStringLiteral("uS"));
 }
 
-TEST(ModelMessbereich, ChlorineFamilyByVariantVersionAndRangeCode)
+TEST_F(ModelMessbereich, ChlorineFamilyByVariantVersionAndRangeCode)
 {
     struct Fall {
         quint8 b0, code;
@@ -97,7 +107,7 @@ TEST(ModelMessbereich, ChlorineFamilyByVariantVersionAndRangeCode)
     }
 }
 
-TEST(ModelMessbereich, StandardSignalMeasuresLikeTheKindOfSignal1)
+TEST_F(ModelMessbereich, StandardSignalMeasuresLikeTheKindOfSignal1)
 {
     struct Fall {
         int art;
@@ -124,7 +134,7 @@ TEST(ModelMessbereich, StandardSignalMeasuresLikeTheKindOfSignal1)
     }
 }
 
-TEST(ModelMessbereich, StoredValuesOfChlorineAndRedoxPlusMinus)
+TEST_F(ModelMessbereich, StoredValuesOfChlorineAndRedoxPlusMinus)
 {
     // A chlorine module of variant K with range code 1: a stored 1500 is 150 hundredths, 1.50 mg/l.
     Parametersatz cl = modul(0x13, 7);

@@ -69,6 +69,15 @@ TEST(ModelParametersatz, PartsAndRawBytesShareTheImage)
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, ps);
     EXPECT_FALSE(Parametersatz::fromBytes(raw.left(557)).has_value());
+
+    // The link receives the two parts separately.
+    Parametersatz neu;
+    EXPECT_TRUE(neu.setKonfigurationsteil(raw.left(46)));
+    EXPECT_TRUE(neu.setParameterteil(raw.mid(46)));
+    EXPECT_EQ(neu, ps);
+    EXPECT_FALSE(neu.setParameterteil(raw.mid(45)));
+    EXPECT_FALSE(neu.setKonfigurationsteil(raw.left(45)));
+    EXPECT_EQ(neu, ps);
     EXPECT_FALSE(Parametersatz::fromBytes(QByteArray(raw).append(char(0))).has_value());
 }
 

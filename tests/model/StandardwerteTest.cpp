@@ -227,8 +227,10 @@ TEST(ModelStandardwerte, ChlorineOfRevisionN21KeepsItsControllerBlockAndOfK54Eis
 {
     // N 21: module block loaded, controller block left as it was.
     Parametersatz ps;
-    ps.fill(406, 22, 0x5A);
+    ps.fill(0, 558, 0x5A);  // what a previously opened file left
     richteNeuEin(ps, 0x40, {{{7, 3}, {0, 0}, {0, 0}}});
+    EXPECT_EQ(ps.toByteArray().mid(14, 32), QByteArray(32, '\0'));  // zero in every new parameter set
+    EXPECT_EQ(ps.byte(1), 0x5A);                                    // reserved: carried
     EXPECT_EQ(bytesVon(ps.modulblock(0)).toHex().toUpper(), QByteArray(kChlor40));
     EXPECT_EQ(bytesVon(ps.reglerblock(0)), QByteArray(22, '\x5A'));
     // Right after program start the image is all zero, and so stays the controller block.
@@ -296,4 +298,35 @@ TEST(ModelStandardwerte, StandardCommandRefreshesDescriptorsButKeepsTheModuleKin
     ASSERT_TRUE(setzeStandardeinstellung(eis, 1));
     EXPECT_EQ(eis.modultyp(0), 7);
     EXPECT_EQ(eis.reglertyp(0), 4);
+}
+
+TEST(ModelStandardwerte, ModuleChangeResetsOnlyTheChangedSlot)
+{
+    Parametersatz ps = neuerParametersatz(0x13, {{{1, 3}, {1, 3}, {7, 3}}});
+    ps.setMehrfachPH(2);
+    ps.setTemperaturkompensation(2);
+    for (int slot = 0; slot < 3; ++slot) {
+        ps.setModulWord(slot, 64, quint16(700 + slot));
+        ps.setReglerblockFlags(slot, 0x03);  // L- and L+ on, additional enable module 2 and 3
+        ps.setModulByte(slot, 26, 1);
+    }
+    const Parametersatz vorher = ps;
+    ASSERT_TRUE(aendereModulbestueckung(ps, {{{1, 3}, {2, 3}, {7, 3}}}));
+    EXPECT_EQ(ps.modultyp(1), 2);
+    EXPECT_EQ(ps.modulWord(1, 64), QByteArray::fromHex(kRedox).mid(64, 2).toHex().toUShort(nullptr, 16));
+    EXPECT_EQ(ps.modulflags(1), ps.modulByte(1, 2));
+    EXPECT_EQ(ps.modulWord(0, 64), 700);  // unchanged slots keep their values
+    EXPECT_EQ(ps.modulWord(2, 64), 702);
+    EXPECT_EQ(ps.mehrfachPH(), 1);
+    EXPECT_EQ(ps.temperaturkompensation(), 4);
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_EQ(ps.reglerblockFlags(slot) & 0xDB, 0xDB) << slot;  // enable and switch-off "aus", limits kept
+        EXPECT_EQ(ps.modulByte(slot, 26), 0) << slot;
+    }
+
+    // The same choice again changes nothing at all.
+    const Parametersatz danach = ps;
+    EXPECT_FALSE(aendereModulbestueckung(ps, {{{1, 3}, {2, 3}, {7, 3}}}));
+    EXPECT_EQ(ps, danach);
+    EXPECT_NE(vorher, danach);
 }

@@ -43,7 +43,8 @@ protected:
 
     Bytes ParameterPart() const
     {
-        const auto part = instrument->State().ParameterPart();
+        const hvxsim::InstrumentState state = instrument->State();
+        const auto part = state.ParameterPart();
         return {part.begin(), part.end()};
     }
 

@@ -66,7 +66,7 @@ TEST(SimProgram, PrintsItsDeviceMakesTheLinkAndStopsOnSigterm)
     QProcess program;
     program.start(QStringLiteral(HVX_TEST_BIN_DIR "/hvx-sim"),
                   {QStringLiteral("--link"), link, QStringLiteral("--revision"), QStringLiteral("0x20"),
-                   QStringLiteral("--modules"), QStringLiteral("13,1"), QStringLiteral("--fault"),
+                   QStringLiteral("--modules"), QStringLiteral("1,13"), QStringLiteral("--fault"),
                    QStringLiteral("nack-v:0x11")});
     ASSERT_TRUE(program.waitForStarted(5000));
     ASSERT_TRUE(program.waitForReadyRead(5000));
@@ -80,9 +80,9 @@ TEST(SimProgram, PrintsItsDeviceMakesTheLinkAndStopsOnSigterm)
     const Bytes config = client.Transact({kReadConfiguration}, 48);
     ASSERT_EQ(config.size(), 48u);
     EXPECT_EQ(config[0], 0x20);
-    EXPECT_EQ(config[2], 13);
-    EXPECT_EQ(config[3], 15) << "a timer module of variant L has the timer controller";
-    EXPECT_EQ(config[6], 1);
+    EXPECT_EQ(config[2], 1);
+    EXPECT_EQ(config[6], 13);
+    EXPECT_EQ(config[7], 15) << "a timer module of variant L has the timer controller";
     EXPECT_EQ(client.Transact({kDisconnect}, 1), Bytes{kNack});
     client.Close();
 

@@ -85,17 +85,33 @@ TEST(SimFaultRules, RulesAreTakenInOrderAndOnlyWhereTheyFit)
 
 TEST(SimSetup, NewParameterSetCarriesRevisionModulesAndAccessCode)
 {
-    const ParameterImage image = NewParameterSet(0x43, {1, 7, 16});
-    EXPECT_EQ(image[0], 0x43);
+    const auto image = NewParameterSet(0x21, {1, 7, 16}).bild();
+    EXPECT_EQ(image[0], 0x21);
     EXPECT_EQ(image[2], 1);
     EXPECT_EQ(image[3], 3) << "signal device";
     EXPECT_EQ(image[6], 7);
     EXPECT_EQ(image[10], 16);
     EXPECT_EQ(image[11], 8) << "blow-down device";
     EXPECT_EQ(image[46], 1) << "module block 1 repeats the type";
-    EXPECT_EQ(image[166 + 1], 3);
     EXPECT_EQ(std::string(image.begin() + 476, image.begin() + 480), "9157");
     EXPECT_EQ(image[480], 0);
+    EXPECT_EQ(image[518], 255) << "factory default: measured data off";
+}
+
+TEST(SimSetup, RefusesInstrumentsThatCannotExist)
+{
+    std::string error;
+    InstrumentSetup setup;
+    setup.revision = 0x14; // no revision K 55
+    EXPECT_FALSE(BuildInstrument(setup, &error));
+    EXPECT_NE(error.find("0x14"), std::string::npos);
+    setup.revision = 0x20;
+    setup.modules = {13, 1, 0}; // a timer in slot 1
+    EXPECT_FALSE(BuildInstrument(setup, &error));
+    setup.modules = {0, 1, 0};
+    EXPECT_FALSE(BuildInstrument(setup, &error));
+    setup.modules = {1, 13, 0};
+    EXPECT_TRUE(BuildInstrument(setup, &error)) << error;
 }
 
 TEST(SimSetup, OptionsOverrideTheParameterSet)
@@ -152,7 +168,7 @@ TEST(SimSetup, ParameterSetComesFromAConfigurationFile)
     const auto image = ReadParameterFile(path.toStdString(), &error);
     ASSERT_TRUE(image) << error;
     for (int i = 0; i < 558; ++i)
-        ASSERT_EQ((*image)[static_cast<std::size_t>(i)], (i * 13 + 1) & 0xFF) << i;
+        ASSERT_EQ(image->byte(i), (i * 13 + 1) & 0xFF) << i;
 
     InstrumentSetup setup;
     setup.parameterFile = path.toStdString();
@@ -213,8 +229,8 @@ TEST(SimCommandLine, BadValuesAreRefusedWithTheOptionNamed)
 TEST(SimSetup, RevisionNames)
 {
     EXPECT_EQ(RevisionName(0x13), "K 54");
-    EXPECT_EQ(RevisionName(0x1B), "K 54");
     EXPECT_EQ(RevisionName(0x20), "L 21");
     EXPECT_EQ(RevisionName(0x51), "N7400 52");
+    EXPECT_EQ(RevisionName(0x1B), "K 54 (E, I, S)");
     EXPECT_EQ(RevisionName(0x70), "?");
 }

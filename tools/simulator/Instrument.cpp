@@ -34,7 +34,8 @@ void Instrument::Receive(std::span<const std::uint8_t> bytes, SteadyClock::time_
 {
     std::unique_lock lock(m_mutex);
     for (std::uint8_t byte : bytes) {
-        m_received.push_back({byte, at});
+        if (m_recording)
+            m_received.push_back({byte, at});
         const Reaction reaction = m_protocol.Receive(byte, at, m_timing.receiveTimeout);
         if (reaction.command && m_trace) {
             char text[64];
@@ -156,6 +157,12 @@ void Instrument::Trace(std::unique_lock<std::mutex>& lock, const std::string& te
     lock.unlock();
     trace(text);
     lock.lock();
+}
+
+void Instrument::SetRecording(bool on)
+{
+    std::lock_guard lock(m_mutex);
+    m_recording = on;
 }
 
 void Instrument::SetTiming(const Timing& timing)

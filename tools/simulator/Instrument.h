@@ -54,6 +54,9 @@ public:
     void SetState(const InstrumentState& state);
     void ModifyState(const std::function<void(InstrumentState&)>& change);
     void SetTrace(TraceSink trace);
+    // Whether received bytes are kept for inspection (on by default). A long-running instrument
+    // that nobody inspects turns it off so that the record does not grow without end.
+    void SetRecording(bool on);
 
     // --- inspection ---
     std::vector<ReceivedByte> Received() const;
@@ -101,6 +104,7 @@ private:
     unsigned m_linesSent = 0;
     std::size_t m_bytesSent = 0;
     std::vector<ReceivedByte> m_received;
+    bool m_recording = true;
     bool m_stopping = false;
     std::thread m_sender;
 };

@@ -1,46 +1,43 @@
 #include "InstrumentSetup.h"
 
 #include "ParameterFile.h"
+#include "ServiceCommands.h"
 
-#include <algorithm>
+#include "model/NeuerParametersatz.h"
+#include "model/Revisionen.h"
+
+#include <cstdio>
 
 namespace hvxsim {
 namespace {
 
-constexpr std::uint8_t kNoController = 0;
-constexpr std::uint8_t kSignalDevice = 3;
-constexpr std::uint8_t kBlowDownDevice = 8;
-constexpr std::uint8_t kTimerController = 15;
-constexpr std::uint8_t kEnableOrTimer = 13;
-
-std::uint8_t ControllerFor(std::uint8_t module, std::uint8_t revision)
+hvx::Modulbestueckung Choice(std::uint8_t revision, const std::array<std::uint8_t, kModuleSlots>& modules)
 {
-    if (module == 0)
-        return kNoController;
-    if (module == 16 || module == 17)
-        return kBlowDownDevice;
-    if (module == kEnableOrTimer)
-        return (revision >> 4) == 2 ? kTimerController : kNoController;
-    return kSignalDevice;
+    hvx::Modulbestueckung choice;
+    for (std::size_t slot = 0; slot < modules.size(); ++slot)
+        choice[slot] = {modules[slot], hvx::anfangsReglertyp(modules[slot], revision >> 4)};
+    return choice;
+}
+
+std::optional<InstrumentState> Fail(std::string* error, const std::string& why)
+{
+    if (error)
+        *error = why;
+    return std::nullopt;
+}
+
+std::string Hex(std::uint8_t value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", value);
+    return text;
 }
 
 } // namespace
 
-ParameterImage NewParameterSet(std::uint8_t revision, const std::array<std::uint8_t, kModuleSlots>& modules)
+hvx::Parametersatz NewParameterSet(std::uint8_t revision, const std::array<std::uint8_t, kModuleSlots>& modules)
 {
-    ParameterImage image{};
-    image[offsets::kRevision] = revision;
-    for (std::size_t slot = 0; slot < modules.size(); ++slot) {
-        const std::uint8_t controller = ControllerFor(modules[slot], revision);
-        image[offsets::kModuleHeaders + 4 * slot] = modules[slot];
-        image[offsets::kModuleHeaders + 4 * slot + 1] = controller;
-        image[offsets::kModuleBlocks + offsets::kModuleBlockSize * slot] = modules[slot];
-        image[offsets::kModuleBlocks + offsets::kModuleBlockSize * slot + 1] = controller;
-    }
-    const std::string code = "9157";
-    std::copy(code.begin(), code.end(), image.begin() + offsets::kAccessCode);
-    image[offsets::kMeasuredDataInterval] = kIntervalOff;
-    return image;
+    return hvx::neuerParametersatz(revision, Choice(revision, modules));
 }
 
 std::optional<InstrumentState> BuildInstrument(const InstrumentSetup& setup, std::string* error)
@@ -52,6 +49,13 @@ std::optional<InstrumentState> BuildInstrument(const InstrumentSetup& setup, std
             return std::nullopt;
         state.parameterSet = *image;
     } else {
+        // Only instruments that exist: a known revision and a module combination it accepts.
+        if (hvx::revisionText(setup.revision).isEmpty())
+            return Fail(error, "no instrument revision has byte 0 = " + Hex(setup.revision));
+        if (!hvx::istGueltigeBestueckung(setup.revision >> 4, Choice(setup.revision, setup.modules)))
+            return Fail(error, "revision " + RevisionName(setup.revision) + " cannot carry the modules " +
+                                   std::to_string(setup.modules[0]) + "," + std::to_string(setup.modules[1]) + "," +
+                                   std::to_string(setup.modules[2]));
         state.parameterSet = NewParameterSet(setup.revision, setup.modules);
         state.SetMeasuredDataInterval(kDefaultMeasuredDataInterval);
     }

@@ -28,8 +28,9 @@ constexpr int kMaxAlarmRecords = static_cast<int>((kEepromSize - kAlarmRecordAdd
 
 std::optional<InstrumentState> BuildInstrument(const InstrumentSetup& setup, std::string* error);
 
-// A parameter set for the revision (byte 0) and module types, as a new instrument carries it.
-ParameterImage NewParameterSet(std::uint8_t revision, const std::array<std::uint8_t, kModuleSlots>& modules);
+// The factory parameter set for the revision (byte 0) and module types, each module with the
+// controller it starts with.
+hvx::Parametersatz NewParameterSet(std::uint8_t revision, const std::array<std::uint8_t, kModuleSlots>& modules);
 // An erased EEPROM (0xFF) whose alarm memory holds `count` sample records.
 EepromImage EepromWithAlarms(int count);
 

@@ -1,48 +1,35 @@
 #include "ParameterFile.h"
 
+#include "document/ConfigFileLayout.h"
+
 #include <QFile>
-#include <array>
 #include <cstring>
 
 namespace hvxsim {
-namespace {
 
-constexpr qint64 kFileSize = 1280;
-constexpr char kMagic[] = "HXD Version 1.0 Parameter Image File Format";
-
-// Where the pieces of the parameter set lie in the file: a two-byte gap after byte 13.
-struct Piece {
-    qint64 fileOffset;
-    std::size_t setOffset;
-    std::size_t size;
-};
-constexpr std::array kPieces{
-    Piece{720, 0, 14},
-    Piece{736, 14, 32},
-    Piece{768, 46, 480},
-    Piece{1248, 526, 32},
-};
-
-} // namespace
-
-std::optional<ParameterImage> ReadParameterFile(const std::string& path, std::string* error)
+// Reads the file directly with the file layout instead of through the document's file class:
+// that class creates a missing file and reports through the application's message boxes and
+// error code, while the simulator must only read and tell its own user what is wrong.
+std::optional<hvx::Parametersatz> ReadParameterFile(const std::string& path, std::string* error)
 {
-    auto fail = [&](const std::string& why) -> std::optional<ParameterImage> {
+    namespace file = hvx::configfile;
+    auto fail = [&](const std::string& why) -> std::optional<hvx::Parametersatz> {
         if (error)
             *error = path + ": " + why;
         return std::nullopt;
     };
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString().toStdString());
-    const QByteArray content = file.read(kFileSize + 1);
-    if (content.size() != kFileSize)
-        return fail("not a configuration file (" + std::to_string(content.size()) + " bytes instead of 1280)");
-    if (std::memcmp(content.constData(), kMagic, sizeof kMagic - 1) != 0)
+    QFile input(QString::fromStdString(path));
+    if (!input.open(QIODevice::ReadOnly))
+        return fail(input.errorString().toStdString());
+    const QByteArray content = input.read(file::kFileSize + 1);
+    if (content.size() != file::kFileSize)
+        return fail("not a configuration file (" + std::to_string(content.size()) + " bytes instead of " +
+                    std::to_string(file::kFileSize) + ")");
+    if (std::memcmp(content.constData(), file::kMagic, file::kMagicSize) != 0)
         return fail("not a configuration file (its header is missing)");
-    ParameterImage image{};
-    for (const Piece& piece : kPieces)
-        std::memcpy(image.data() + piece.setOffset, content.constData() + piece.fileOffset, piece.size);
+    hvx::Parametersatz image;
+    for (const file::ParameterSegment& segment : file::kParameterSegments)
+        std::memcpy(image.bytes().data() + segment.imageOffset, content.constData() + segment.fileOffset, segment.size);
     return image;
 }
 

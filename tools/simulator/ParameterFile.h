@@ -8,6 +8,6 @@
 
 namespace hvxsim {
 
-std::optional<ParameterImage> ReadParameterFile(const std::string& path, std::string* error);
+std::optional<hvx::Parametersatz> ReadParameterFile(const std::string& path, std::string* error);
 
 } // namespace hvxsim

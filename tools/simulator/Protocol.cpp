@@ -192,10 +192,10 @@ Reaction Protocol::FinishWrite(const Pending& pending)
 {
     const std::span<const std::uint8_t> all(pending.payload);
     const auto data = all.first(all.size() - 2);
-    const auto sent = ReadBigEndian16(all, all.size() - 2);
+    const auto sent = BigEndian16(all, all.size() - 2);
     std::uint8_t verdict = Checksum(data) == sent ? kAck : kNack;
     const bool memory = pending.spec->pattern == Pattern::WriteMemory;
-    const std::size_t address = memory ? ReadBigEndian16(data, 0) : 0;
+    const std::size_t address = memory ? BigEndian16(data, 0) : 0;
     // The instrument takes at most 40 bytes per memory write.
     if (memory && verdict == kAck && data.size() - kMemoryHeaderSize > kMaxMemoryWrite)
         verdict = kFatalNack;
@@ -215,7 +215,7 @@ Reaction Protocol::FinishWrite(const Pending& pending)
 
 Reaction Protocol::SendMemory(const Pending& pending)
 {
-    const std::size_t address = ReadBigEndian16(pending.payload, 0);
+    const std::size_t address = BigEndian16(pending.payload, 0);
     std::vector<std::uint8_t> block(pending.payload[2]);
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = m_state.ReadMemory(address + i);
@@ -252,7 +252,7 @@ std::vector<std::uint8_t> Protocol::DateTimeBlock() const
 
 void Protocol::StoreParameters(std::span<const std::uint8_t> data)
 {
-    m_state.SetParameterPart(data);
+    std::copy_n(data.begin(), kParameterPartSize, m_state.parameterSet.parameterteil().begin());
 }
 
 void Protocol::StoreDateTime(std::span<const std::uint8_t> data)

@@ -1,20 +1,12 @@
 #include "ServiceCommands.h"
 
+#include "model/Revisionen.h"
+
 #include <algorithm>
 #include <array>
 
 namespace hvxsim {
 namespace {
-
-struct Variant {
-    int code;          // high nibble of byte 0
-    const char* name;
-    int firstRevision; // revision number of parameter-set version 0
-};
-
-constexpr std::array kVariants{
-    Variant{1, "K", 51}, Variant{2, "L", 21}, Variant{3, "M", 21}, Variant{4, "N", 21}, Variant{5, "N7400", 51},
-};
 
 using ReplyFn = std::vector<std::uint8_t> (*)(const InstrumentState&, bool programming);
 
@@ -60,11 +52,10 @@ std::vector<std::uint8_t> ServiceCommandReply(std::uint8_t command, const Instru
 
 std::string RevisionName(std::uint8_t revision)
 {
-    const int code = revision >> 4;
-    const auto it = std::find_if(kVariants.begin(), kVariants.end(), [code](const Variant& v) { return v.code == code; });
-    if (it == kVariants.end())
+    const QString text = hvx::revisionText(revision);
+    if (text.isEmpty())
         return "?";
-    return std::string(it->name) + " " + std::to_string(it->firstRevision + (revision & 0x07));
+    return text.section(QLatin1Char(' '), 1).toStdString();
 }
 
 } // namespace hvxsim

@@ -16,7 +16,7 @@ constexpr std::uint8_t kServiceClock = 0x03;     // the 7 clock bytes, BCD
 constexpr std::uint8_t kServiceUnknown = 0x3F;   // '?': the answer to any other raw command
 
 std::vector<std::uint8_t> ServiceCommandReply(std::uint8_t command, const InstrumentState& state, bool programming);
-// "K 54", "N7400 52", ... from byte 0 of the parameter set; "?" for an unknown variant.
+// "K 54", "N7400 52", ... from byte 0 of the parameter set; "?" for no known revision.
 std::string RevisionName(std::uint8_t revision);
 
 } // namespace hvxsim

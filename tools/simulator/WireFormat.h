@@ -47,3 +47,12 @@ inline std::uint16_t Checksum(std::span<const std::uint8_t> bytes)
 }
 
 } // namespace hvxsim
+
+namespace hvxsim {
+
+inline std::uint16_t BigEndian16(std::span<const std::uint8_t> bytes, std::size_t offset)
+{
+    return static_cast<std::uint16_t>(bytes[offset] << 8 | bytes[offset + 1]);
+}
+
+} // namespace hvxsim

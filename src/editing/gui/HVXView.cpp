@@ -13,6 +13,8 @@
 #include "editing/gui/ViewLogo.h"
 #include "editing/gui/WidgetControls.h"
 #include "model/Bestueckung.h"
+#include "model/Modulnamen.h"
+#include "model/Revisionen.h"
 #include "model/Standardwerte.h"
 
 #include <QHBoxLayout>
@@ -88,7 +90,7 @@ void CHVXView::OnUpdate(int hint)
 
 void CHVXView::baueTabs()
 {
-    m_revision->setText(revisionsText(m_ps->geraetekennung()));
+    m_revision->setText(revisionText(m_ps->geraetekennung()));
     while (m_tabs->count() > 0)
         m_tabs->removeTab(m_tabs->count() - 1);
 
@@ -103,7 +105,7 @@ void CHVXView::baueTabs()
             continue;
         modul->setKontext(m_ps, slot, m_editierbar, m_modified);
         modul->OnInitDialog();
-        m_tabs->insertTab(m_tabs->count(), modul, modulTabText(*m_ps, slot));
+        m_tabs->insertTab(m_tabs->count(), modul, modulName(m_ps->modultyp(slot), m_ps->familie()));
     }
     m_tabs->show();
     m_tabs->select(0);

@@ -61,6 +61,7 @@ int main(int argc, char* argv[])
     }
 
     auto instrument = std::make_shared<hvxsim::Instrument>(*state, options->timing);
+    instrument->SetRecording(false); // serves for hours; nobody inspects the record
     for (const auto& rule : options->faults)
         instrument->AddFault(rule);
     if (options->trace)

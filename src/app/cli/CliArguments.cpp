@@ -1,0 +1,65 @@
+#include "app/cli/CliArguments.h"
+
+#include "app/Language.h"
+#include "app/cli/CliTexts.h"
+
+namespace hvx::cli {
+namespace {
+
+const OptionSpec* findSpec(std::span<const OptionSpec> specs, const QString& name)
+{
+    for (const OptionSpec& spec : specs) {
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CliArguments ParseArguments(const QStringList& arguments, std::span<const OptionSpec> specs)
+{
+    CliArguments result;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size() && result.error.isEmpty(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            result.positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            result.help = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const OptionSpec* spec = argument.startsWith(QLatin1String("--")) ? findSpec(specs, name) : nullptr;
+        if (spec == nullptr) {
+            result.error = GetStringsText(kTextUnknownOption).arg(argument);
+        } else if (!spec->takesValue) {
+            if (equals >= 0)
+                result.error = GetStringsText(kTextOptionTakesNoValue).arg(name);
+            else
+                result.options.insert(name, QString());
+        } else if (equals >= 0) {
+            result.options.insert(name, argument.mid(equals + 1));
+        } else if (i + 1 < arguments.size()) {
+            result.options.insert(name, arguments[++i]);
+        } else {
+            result.error = GetStringsText(kTextOptionNeedsValue).arg(name);
+        }
+    }
+    return result;
+}
+
+QString MultiLineValue(const QString& value)
+{
+    QString text = value;
+    return text.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
+}
+
+} // namespace hvx::cli

@@ -1,0 +1,50 @@
+#pragma once
+// What every hvxcli command shares: its table entry, its output streams, and the common steps
+// of a command (failure message, the one file argument, opening an existing file).
+
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliTexts.h"
+
+#include <QTextStream>
+#include <span>
+
+class CHVXDoc;
+
+namespace hvx::cli {
+
+struct CliIo {
+    QTextStream& out; // results
+    QTextStream& err; // the tool's own messages
+};
+
+enum class CommandResult { Ok, Failed };
+
+struct CliCommand {
+    const char* name;
+    HelpText help;
+    std::span<const OptionSpec> options;
+    CommandResult (*run)(const CliArguments& arguments, CliIo& io);
+};
+
+const CliCommand& NewCommand();
+const CliCommand& InfoCommand();
+const CliCommand& DumpCommand();
+const CliCommand& SetInfoCommand();
+
+QString HelpTextOf(HelpText help);
+
+// Writes the message to the error stream and the log book; the command has failed.
+CommandResult Fail(CliIo& io, const QString& message);
+
+// The single FILE argument, or an empty text after a failure message.
+QString SingleFile(const CliArguments& arguments, CliIo& io);
+
+// After a failed open or save of the document's file: the platform's cause of a file error, if
+// there was one (the workflow itself only logs it).
+CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io);
+
+// Opens the single FILE argument, an existing configuration file, into the document (never
+// creating one). Returns its path, or an empty text after a failure.
+QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess);
+
+} // namespace hvx::cli

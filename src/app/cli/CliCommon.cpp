@@ -1,0 +1,59 @@
+#include "app/Language.h"
+#include "app/Log.h"
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
+#include "document/HVXDoc.h"
+
+#include <QFileInfo>
+
+namespace hvx::cli {
+
+QString HelpTextOf(HelpText help)
+{
+    QStringList lines;
+    for (int i = 0; i < help.lines; ++i)
+        lines << GetStringsText(help.first + i);
+    return lines.join(QLatin1Char('\n'));
+}
+
+CommandResult Fail(CliIo& io, const QString& message)
+{
+    LogEntry(1, QStringLiteral("hvxcli"), message);
+    io.err << message << Qt::endl;
+    return CommandResult::Failed;
+}
+
+QString SingleFile(const CliArguments& arguments, CliIo& io)
+{
+    if (arguments.positional.size() != 1) {
+        Fail(io, GetStringsText(kTextOneFile));
+        return QString();
+    }
+    return arguments.positional.first();
+}
+
+QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess)
+{
+    const QString path = SingleFile(arguments, io);
+    if (path.isEmpty())
+        return QString();
+    // Opening creates a missing file; a look at a mistyped name must not leave one behind.
+    if (!QFileInfo(path).isFile()) {
+        Fail(io, GetStringsText(kTextFileMissing).arg(path));
+        return QString();
+    }
+    if (doc.OnOpenDocument(path, {.byProgram = true, .checkAccess = checkAccess}))
+        return path;
+    FailedFile(doc, path, io);
+    return QString();
+}
+
+CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io)
+{
+    const QString cause = doc.configFile().LastErrorText();
+    if (!cause.isEmpty())
+        Fail(io, GetStringsText(kTextFileError).arg(path, cause));
+    return CommandResult::Failed;
+}
+
+} // namespace hvx::cli

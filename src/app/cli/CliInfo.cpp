@@ -1,0 +1,89 @@
+// hvxcli info: what a configuration file holds at a glance (revision, modules, stamps, texts).
+#include "app/Language.h"
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
+#include "document/HVXDoc.h"
+#include "model/Modulnamen.h"
+#include "model/Reglerart.h"
+#include "model/Revisionen.h"
+
+#include <QStringList>
+
+namespace hvx::cli {
+namespace {
+
+constexpr int kLabelWidth = 16;
+
+void writeField(QTextStream& out, const QString& label, const QString& value)
+{
+    // Continuation lines of a multi-line text start under its first line.
+    const QStringList lines = value.split(QStringLiteral("\r\n"));
+    out << label.leftJustified(kLabelWidth) << lines.first() << '\n';
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        out << QString(kLabelWidth, QLatin1Char(' ')) << lines[i] << '\n';
+}
+
+QString stampText(const QByteArray& stamp)
+{
+    if (stamp.count('\0') == stamp.size())
+        return GetStringsText(kTextInfoNever);
+    const QDateTime time = QDateTime::fromString(QString::fromLatin1(stamp), QStringLiteral("yyyyMMddHHmm"));
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString::fromLatin1(stamp);
+}
+
+QString moduleText(const Parametersatz& ps, int slot)
+{
+    const QString name = modulName(ps.modultyp(slot), ps.familie());
+    QString text = name.isEmpty() ? QStringLiteral("%1").arg(ps.modultyp(slot)) : name;
+    const QString controller = reglerartName(reglerartCode(ps, slot));
+    if (ps.modultyp(slot) != modultyp::kKein && !controller.isEmpty())
+        text += QStringLiteral(", ") + controller;
+    return text;
+}
+
+CommandResult run(const CliArguments& arguments, CliIo& io)
+{
+    CHVXDoc doc;
+    const QString path = OpenFileArgument(doc, arguments, io, false);
+    if (path.isEmpty())
+        return CommandResult::Failed;
+    std::array<QByteArray, configfile::kStampSlotCount> stamps;
+    CKelConfigFile& file = doc.configFile();
+    bool read = file.OpenConfigFile(path);
+    for (int slot = 0; read && slot < configfile::kStampSlotCount; ++slot)
+        read = file.ReadZeit(slot, stamps[slot]);
+    file.Close();
+    if (!read)
+        return FailedFile(doc, path, io);
+
+    const Parametersatz& ps = doc.parametersatz();
+    QString revision = revisionText(ps.geraetekennung());
+    if (revision.isEmpty())
+        revision = GetStringsText(kTextInfoUnknownRevision);
+    QTextStream& out = io.out;
+    writeField(out, GetStringsText(kTextInfoFile), path);
+    writeField(out, GetStringsText(kTextInfoRevision), QStringLiteral("%1 (0x%2)").arg(revision).arg(ps.geraetekennung(), 2, 16, QLatin1Char('0')));
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
+        writeField(out, GetStringsText(kTextInfoModule).arg(slot + 1), moduleText(ps, slot));
+    writeField(out, GetStringsText(kTextInfoAccessCode), GetStringsText(ps.zugangscodeAktiv() ? kTextInfoAccessCodeOn : kTextInfoAccessCodeOff));
+    const int stampLabels[] = {kTextInfoCreated, kTextInfoSaved, kTextInfoTransferred};
+    for (int slot = 0; slot < configfile::kStampSlotCount; ++slot)
+        writeField(out, GetStringsText(stampLabels[slot]), stampText(stamps[slot]));
+    const InfoTexts& texts = doc.infoTexts();
+    writeField(out, GetStringsText(kTextInfoSerial), texts.seriennummer);
+    writeField(out, GetStringsText(kTextInfoCustomer), texts.kunde);
+    writeField(out, GetStringsText(kTextInfoSite), texts.standort);
+    writeField(out, GetStringsText(kTextInfoRemark), texts.bemerkung);
+    out.flush();
+    return CommandResult::Ok;
+}
+
+} // namespace
+
+const CliCommand& InfoCommand()
+{
+    static const CliCommand command{"info", kHelpInfo, {}, run};
+    return command;
+}
+
+} // namespace hvx::cli

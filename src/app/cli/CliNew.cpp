@@ -1,0 +1,93 @@
+// hvxcli new: a new configuration for a revision and up to three modules, made as File New with
+// the new-configuration dialog makes it, then saved.
+#include "app/Language.h"
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
+#include "document/ConfigBackup.h"
+#include "document/HVXDoc.h"
+#include "document/NeuDlgRules.h"
+#include "model/Revisionen.h"
+
+#include <QFileInfo>
+
+namespace hvx::cli {
+namespace {
+
+constexpr OptionSpec kOptions[] = {{"revision", true}, {"modules", true}, {"overwrite", false}};
+
+// A byte-0 value ("0x13", "19") or a revision text, with or without the word "Revision".
+int findRevision(const NeuDlgRules& rules, const QString& wanted)
+{
+    bool isNumber = false;
+    const uint value = wanted.trimmed().toUInt(&isNumber, 0);
+    const auto list = rules.revisions();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const QString text = revisionText(list[i].geraetekennung);
+        const bool match = isNumber ? value == list[i].geraetekennung
+                                    : (text.compare(wanted.trimmed(), Qt::CaseInsensitive) == 0
+                                       || text.section(QLatin1Char(' '), 1).compare(wanted.trimmed(), Qt::CaseInsensitive) == 0);
+        if (match)
+            return int(i);
+    }
+    return -1;
+}
+
+CommandResult chooseModules(NeuDlgRules& rules, const QStringList& modules, CliIo& io)
+{
+    if (modules.size() > 3)
+        return Fail(io, GetStringsText(kTextTooManyModules));
+    for (int slot = 0; slot < modules.size(); ++slot) {
+        const int index = rules.findModule(modules[slot]);
+        if (index < 0) {
+            const QString revision = revisionText(rules.geraetekennung());
+            return Fail(io, GetStringsText(kTextUnknownModule).arg(modules[slot], revision, rules.moduleNames().join(QStringLiteral(", "))));
+        }
+        if (index != 0 && !rules.selectModule(slot, index))
+            return Fail(io, GetStringsText(kTextSlotNeedsPrevious).arg(slot + 1).arg(slot));
+    }
+    if (!rules.okEnabled()) {
+        const bool variantL = (rules.geraetekennung() >> 4) == int(Variante::L);
+        return Fail(io, GetStringsText(variantL ? kTextInvalidCombinationL : kTextInvalidCombination));
+    }
+    return CommandResult::Ok;
+}
+
+CommandResult run(const CliArguments& arguments, CliIo& io)
+{
+    const QString path = SingleFile(arguments, io);
+    if (path.isEmpty())
+        return CommandResult::Failed;
+    if (!arguments.has("revision") || !arguments.has("modules"))
+        return Fail(io, GetStringsText(kTextRevisionAndModulesNeeded));
+
+    NeuDlgRules rules;
+    const int revision = findRevision(rules, arguments.value("revision"));
+    if (revision < 0)
+        return Fail(io, GetStringsText(kTextUnknownRevision).arg(arguments.value("revision")));
+    rules.selectRevision(revision);
+    if (chooseModules(rules, arguments.value("modules").split(QLatin1Char(',')), io) != CommandResult::Ok)
+        return CommandResult::Failed;
+
+    const bool exists = QFileInfo::exists(path);
+    if (exists && !arguments.has("overwrite"))
+        return Fail(io, GetStringsText(kTextFileExists).arg(path));
+
+    CHVXDoc doc;
+    doc.OnNewDocument(NeueKonfiguration{rules.geraetekennung(), rules.bestueckung()});
+    if (exists)
+        BackupConfigFile(path); // what is replaced stays recoverable
+    if (!doc.DoSave(path))
+        return FailedFile(doc, path, io);
+    io.out << GetStringsText(kTextNewSaved).arg(revisionText(rules.geraetekennung()), path) << Qt::endl;
+    return CommandResult::Ok;
+}
+
+} // namespace
+
+const CliCommand& NewCommand()
+{
+    static const CliCommand command{"new", kHelpNew, kOptions, run};
+    return command;
+}
+
+} // namespace hvx::cli

@@ -1,0 +1,109 @@
+#include "app/cli/HvxCli.h"
+
+#include "app/HvxApp.h"
+#include "app/Language.h"
+#include "app/Log.h"
+#include "app/cli/AnsweringInteraction.h"
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
+
+#include <memory>
+
+namespace hvx::cli {
+namespace {
+
+const CliCommand* findCommand(const QString& name)
+{
+    for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand()}) {
+        if (name == QLatin1String(command->name))
+            return command;
+    }
+    return nullptr;
+}
+
+// The arguments for the log book, without an access code.
+QString loggedArguments(const QStringList& arguments)
+{
+    QStringList shown = arguments;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == QLatin1String("--access-code") && i + 1 < shown.size())
+            shown[++i] = QStringLiteral("****");
+        else if (shown[i].startsWith(QLatin1String("--access-code=")))
+            shown[i] = QStringLiteral("--access-code=****");
+    }
+    return shown.join(QLatin1Char(' '));
+}
+
+// The exit status after a command: the error code decides when one was set.
+int finish(CommandResult result)
+{
+    CHVXApp& app = theApp();
+    if (app.ErrorCode() != 0) {
+        app.ReportErrorCode();
+        return app.ExitStatus();
+    }
+    return result == CommandResult::Ok ? 0 : kExitFailedWithoutCode;
+}
+
+// Installs an interaction that answers the access code prompt while a command runs.
+class AccessCodeAnswer {
+public:
+    explicit AccessCodeAnswer(const CliArguments& arguments)
+    {
+        if (!arguments.has("access-code"))
+            return;
+        m_answering = std::make_unique<AnsweringInteraction>(theApp().ui(), arguments.value("access-code"));
+        theApp().SetUserInteraction(m_answering.get());
+    }
+    ~AccessCodeAnswer()
+    {
+        if (m_answering)
+            theApp().SetUserInteraction(&m_answering->next());
+    }
+    AccessCodeAnswer(const AccessCodeAnswer&) = delete;
+    AccessCodeAnswer& operator=(const AccessCodeAnswer&) = delete;
+
+private:
+    std::unique_ptr<AnsweringInteraction> m_answering;
+};
+
+} // namespace
+
+int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    CliIo io{out, err};
+    if (arguments.isEmpty()) {
+        err << HelpTextOf(kHelpUsage) << Qt::endl;
+        return kExitFailedWithoutCode;
+    }
+    const QString& name = arguments.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        out << HelpTextOf(kHelpUsage) << Qt::endl;
+        return 0;
+    }
+    const CliCommand* command = findCommand(name);
+    if (command == nullptr) {
+        Fail(io, GetStringsText(kTextUnknownCommand).arg(name));
+        err << HelpTextOf(kHelpUsage) << Qt::endl;
+        return kExitFailedWithoutCode;
+    }
+
+    const CliArguments parsed = ParseArguments(arguments.mid(1), command->options);
+    if (parsed.help) {
+        out << HelpTextOf(command->help) << Qt::endl;
+        return 0;
+    }
+    if (!parsed.error.isEmpty()) {
+        Fail(io, parsed.error);
+        err << HelpTextOf(command->help) << Qt::endl;
+        return kExitFailedWithoutCode;
+    }
+    LogEntry(1, QStringLiteral("hvxcli::%1").arg(name), loggedArguments(arguments.mid(1)));
+    const AccessCodeAnswer answer(parsed);
+    const CommandResult result = command->run(parsed, io);
+    out.flush();
+    err.flush();
+    return finish(result);
+}
+
+} // namespace hvx::cli

@@ -1,0 +1,24 @@
+// hvxcli: the headless command-line tool. It shares the settings, the log book and the language
+// of hvx, and nobody is asked anything: questions get the answers of a batch run.
+#include "app/BatchInteraction.h"
+#include "app/HvxApp.h"
+#include "app/cli/HvxCli.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    CHVXApp app;
+    app.ReadStartupSettings();
+    hvx::BatchInteraction batch;
+    app.SetUserInteraction(&batch);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = hvx::cli::RunHvxCli(QCoreApplication::arguments().mid(1), out, err);
+    app.SetUserInteraction(nullptr);
+    return status;
+}

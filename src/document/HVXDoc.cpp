@@ -1,0 +1,234 @@
+#include "document/HVXDoc.h"
+
+#include "app/ErrorCodes.h"
+#include "app/HvxApp.h"
+#include "app/Language.h"
+#include "app/Log.h"
+#include "document/AccessCode.h"
+#include "document/ConfigBackup.h"
+#include "document/DocumentTexts.h"
+#include "model/Bestueckung.h"
+#include "model/Kalibrierung.h"
+#include "model/MehrfachPH.h"
+#include "model/NeuerParametersatz.h"
+#include "model/Standardwerte.h"
+
+#include <QFileInfo>
+
+using namespace hvx;
+
+namespace {
+
+// Default name of an untitled document.
+const QString kDefaultTitle = QStringLiteral("Hydrov");
+
+} // namespace
+
+CHVXDoc::CHVXDoc(QObject* parent) : QObject(parent) {}
+
+void CHVXDoc::recomputeModuleCount()
+{
+    m_nModuleCount = modulanzahl(m_parametersatz);
+}
+
+bool CHVXDoc::multiplePhPossible() const
+{
+    return mehrfachPHMoeglich(m_parametersatz);
+}
+
+bool CHVXDoc::triplePhPossible() const
+{
+    return dreifachPHMoeglich(m_parametersatz);
+}
+
+int CHVXDoc::pageCount()
+{
+    const PageCount count = CountPages(m_parametersatz, m_nModuleCount, multiplePhPossible(), triplePhPossible());
+    m_timerContinuation = count.continuation;
+    return count.pages;
+}
+
+bool CHVXDoc::loadDefaults(int which)
+{
+    return ladeStandardwerte(m_parametersatz, which);
+}
+
+void CHVXDoc::keepCalibration(int slot, const Parametersatz& source)
+{
+    erhalteKalibrierung(m_parametersatz, slot, source);
+}
+
+QString CHVXDoc::title() const
+{
+    return m_strPathName.isEmpty() ? kDefaultTitle : QFileInfo(m_strPathName).fileName();
+}
+
+void CHVXDoc::setModifiedFlag(bool modified)
+{
+    if (m_bModified == modified)
+        return;
+    m_bModified = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+void CHVXDoc::setInputErrorHooks(std::function<bool()> pending, std::function<void()> clear)
+{
+    m_inputErrorPending = std::move(pending);
+    m_clearInputError = std::move(clear);
+}
+
+bool CHVXDoc::inputErrorPending() const
+{
+    return m_inputErrorPending && m_inputErrorPending();
+}
+
+void CHVXDoc::clearInputError()
+{
+    if (m_clearInputError)
+        m_clearInputError();
+}
+
+bool CHVXDoc::OnNewDocument(const std::optional<NeueKonfiguration>& choice)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnNewDocument"));
+    if (choice) {
+        richteNeuEin(m_parametersatz, choice->geraetekennung, choice->module);
+        // A new configuration starts without the texts of the one shown before.
+        m_texts = InfoTexts{};
+        recomputeModuleCount();
+        m_nAccessGranted = 1;
+        Q_EMIT updateAllViews(kHintRebuild);
+        clearInputError();
+    }
+    m_strPathName.clear();
+    setModifiedFlag(false);
+    return true;
+}
+
+bool CHVXDoc::OnOpenDocument(const QString& path, const OpenOptions& options)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnOpenDocument"));
+    // Read into a copy: a file that fails to read or is refused leaves the document as it was.
+    Parametersatz image;
+    InfoBlockBytes block{};
+    const bool read = m_configFile.OpenConfigFile(path) && m_configFile.ReadConfigFile(image.bytes())
+                      && m_configFile.ReadInfoBlock(block);
+    m_configFile.Close();
+    if (!read)
+        return false;
+
+    if (!image.versionUnterstuetzt()) {
+        LogMessageBoxId(kTextWrongVersion, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_parametersatz = image;
+    m_texts = DecodeInfoBlock(block);
+    m_strPathName = path;
+    setModifiedFlag(false);
+    if (options.checkAccess)
+        CheckAccess(m_parametersatz, AccessSubject::Document);
+    else
+        m_nAccessGranted = m_parametersatz.zugangscodeAktiv() == 0;
+    recomputeModuleCount();
+    if (!options.byProgram)
+        Q_EMIT updateAllViews(kHintRebuild);
+    clearInputError();
+    return true;
+}
+
+bool CHVXDoc::OnSaveDocument(const QString& path)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnSaveDocument"));
+    if (inputErrorPending())
+        return false;
+    if (!m_strPathName.isEmpty())
+        BackupConfigFile(m_strPathName);
+    wendeMehrfachPHRegelAn(m_parametersatz);
+
+    const InfoBlockBytes block = EncodeInfoBlock(m_texts);
+    const bool written = m_configFile.OpenConfigFile(path) && m_configFile.WriteConfigFile(m_parametersatz.bytes())
+                         && m_configFile.WriteInfoBlock(block);
+    m_configFile.Close();
+    if (!written)
+        return false;
+    setModifiedFlag(false);
+    return true;
+}
+
+bool CHVXDoc::DoSave(const QString& path)
+{
+    if (inputErrorPending())
+        return false;
+    LogEntry(1, QStringLiteral("CHVXDoc::DoSave"), path);
+    if (!OnSaveDocument(path))
+        return false;
+    m_strPathName = path;
+    return true;
+}
+
+void CHVXDoc::copyFlagsToDescriptor(int slot)
+{
+    uebernehmeFlagsInModulkopf(m_parametersatz, slot);
+}
+
+bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnHvxBearbeitenChangeModulkonfig"));
+    bool changed = false;
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
+        if (m_parametersatz.modultyp(slot) == choice[slot].modultyp)
+            continue; // an unchanged slot keeps all its values
+        m_parametersatz.setModultyp(slot, choice[slot].modultyp);
+        m_parametersatz.setReglertyp(slot, choice[slot].reglertyp);
+        loadDefaults(slot + 1);
+        copyFlagsToDescriptor(slot);
+        changed = true;
+    }
+    if (!changed)
+        return false;
+
+    recomputeModuleCount();
+    m_parametersatz.setMehrfachPH(mehrfachph::kKeine);
+    m_parametersatz.setTemperaturkompensation(4); // "jedes Messmodul einzeln"
+    for (int slot = 0; slot < std::max(1, m_nModuleCount); ++slot) {
+        // Enables by other modules refer to slots that may have changed: switched off.
+        m_parametersatz.setZusatzFreigabe(slot, zusatzfreigabe::kAus);
+        m_parametersatz.setReglerabschaltung(slot, zusatzfreigabe::kAus);
+        m_parametersatz.setModulByte(slot, modulblock::kErhaltungsdosierung, 0);
+    }
+    Q_EMIT updateAllViews(kHintRebuild);
+    setModifiedFlag(true);
+    return true;
+}
+
+bool CHVXDoc::SetProperties(const InfoTexts& texts)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnDateiEigenschaften"));
+    if (!m_nAccessGranted)
+        return false;
+    m_texts = LimitInfoTexts(texts);
+    setModifiedFlag(true);
+    return true;
+}
+
+int CHVXDoc::CheckAccess(const Parametersatz& image, AccessSubject subject)
+{
+    m_nAccessGranted = 1;
+    if (image.zugangscodeAktiv() == 0)
+        return m_nAccessGranted;
+    const int question = subject == AccessSubject::Document ? kTextAccessWrongDocument : kTextAccessWrongInstrument;
+    IUserInteraction& ui = theApp().ui();
+    for (;;) {
+        const std::optional<QString> entered = ui.askAccessCode();
+        if (entered && AccessCodeMatches(image, *entered)) {
+            m_nAccessGranted = 1;
+            return m_nAccessGranted;
+        }
+        m_nAccessGranted = 0;
+        theApp().SetErrorCode(kErrorAreaRemote, kErrAccessCode);
+        const int answer = LogMessageBoxId(question, MB_YESNO);
+        // Nobody can type a code in a batch run: its automatic "Ja" would ask forever.
+        if (answer != IDYES || ui.isBatch())
+            return m_nAccessGranted;
+    }
+}

@@ -1,0 +1,104 @@
+#pragma once
+// The configuration document: the one owner of the working parameter set, its four descriptive
+// texts and the access state. New, open, save, the module configuration change and the
+// properties work on it in place; views learn of changes through updateAllViews.
+
+#include "document/InfoBlock.h"
+#include "document/KelConfigFile.h"
+#include "document/PageCount.h"
+#include "model/Modulauswahl.h"
+#include "model/Parametersatz.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// What the new-configuration dialog chose.
+struct NeueKonfiguration {
+    quint8 geraetekennung = 0;
+    hvx::Modulbestueckung module{};
+};
+
+class CHVXDoc : public QObject {
+    Q_OBJECT
+public:
+    // Update hint: the module configuration changed, views rebuild their pages.
+    static constexpr int kHintRebuild = 1;
+
+    // Whose parameter set the access check examines; it decides the question's wording.
+    enum class AccessSubject { Document, Instrument };
+
+    explicit CHVXDoc(QObject* parent = nullptr);
+
+    hvx::Parametersatz& parametersatz() { return m_parametersatz; }
+    const hvx::Parametersatz& parametersatz() const { return m_parametersatz; }
+    const hvx::InfoTexts& infoTexts() const { return m_texts; }
+    CKelConfigFile& configFile() { return m_configFile; }
+
+    int accessGranted() const { return m_nAccessGranted; }
+    void setAccessGranted(int granted) { m_nAccessGranted = granted; }
+    int moduleCount() const { return m_nModuleCount; }
+    void recomputeModuleCount();
+    bool multiplePhPossible() const;
+    bool triplePhPossible() const;
+    // Pages of the editing view; computes the timer continuation afresh.
+    int pageCount();
+    const hvx::TimerContinuation& timerContinuation() const { return m_timerContinuation; }
+
+    bool loadDefaults(int which);
+    void keepCalibration(int slot, const hvx::Parametersatz& source);
+
+    // --- framework document state ---
+    QString pathName() const { return m_strPathName; }
+    // The file name, or the default name of an untitled document.
+    QString title() const;
+    bool isModified() const { return m_bModified; }
+    void setModifiedFlag(bool modified = true);
+
+    // A pending input error on a page (owned by the editing view): it blocks saving.
+    void setInputErrorHooks(std::function<bool()> pending, std::function<void()> clear);
+
+    // --- operations ---
+    // choice: what the new-configuration dialog returned; nullopt when it was cancelled or the
+    // program creates the document itself. Always succeeds, as a new document does.
+    bool OnNewDocument(const std::optional<NeueKonfiguration>& choice);
+    struct OpenOptions {
+        bool byProgram = false;  // opened by the program itself: no view rebuild
+        bool checkAccess = true; // false for a look only: a code in force then simply denies access
+    };
+    bool OnOpenDocument(const QString& path) { return OnOpenDocument(path, OpenOptions{}); }
+    bool OnOpenDocument(const QString& path, const OpenOptions& options);
+    bool OnSaveDocument(const QString& path);
+    // The save sequence: refused while an input error is pending; on success the document takes
+    // the target as its path.
+    bool DoSave(const QString& path);
+    // The choice of the dialog in "change" mode; returns whether any slot changed.
+    bool ChangeModuleConfiguration(const hvx::Modulbestueckung& choice);
+    // The properties dialog's OK: texts are limited to their lines and line length. Refused
+    // (false) while access is not granted, as the dialog's fields are then disabled.
+    bool SetProperties(const hvx::InfoTexts& texts);
+    // Asks for the access code while the examined image has one in force; leaves the verdict in
+    // accessGranted() and returns it.
+    int CheckAccess(const hvx::Parametersatz& image, AccessSubject subject);
+
+Q_SIGNALS:
+    void updateAllViews(int hint);
+    void modifiedChanged(bool modified);
+
+private:
+    bool inputErrorPending() const;
+    void clearInputError();
+    void copyFlagsToDescriptor(int slot);
+
+    hvx::Parametersatz m_parametersatz;
+    hvx::InfoTexts m_texts;
+    CKelConfigFile m_configFile;
+    int m_nAccessGranted = 1;
+    int m_nModuleCount = 0;
+    hvx::TimerContinuation m_timerContinuation;
+    QString m_strPathName;
+    bool m_bModified = false;
+    std::function<bool()> m_inputErrorPending;
+    std::function<void()> m_clearInputError;
+};

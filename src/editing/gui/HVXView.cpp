@@ -2,6 +2,7 @@
 
 #include "app/Language.h"
 #include "app/Log.h"
+#include "document/HVXDoc.h"
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"
 #include "editing/ModulSeitenplan.h"
@@ -35,16 +36,16 @@ CHVXView::CHVXView(QWidget* parent)
     for (int slot = 0; slot < 3; ++slot) {
         m_module[slot] = new CHvxModulParameter(this);
         m_module[slot]->hide();
-        connect(m_module[slot], &CHvxModulParameter::rebuildAllViews, this, [this] { m_rebuildAll(); });
+        connect(m_module[slot], &CHvxModulParameter::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
+                Qt::QueuedConnection);
         connect(m_module[slot], &CHvxModulParameter::statusPrompt, this, &CHVXView::inputErrorChanged);
     }
     m_systemKonfig->hide();
     connect(m_systemKonfig, &CHvxModelessDlg::statusPrompt, this, &CHVXView::inputErrorChanged);
     // The rebuild replaces the lists of the page that asked for it: it runs after that page's
     // command has returned.
-    connect(m_systemKonfig, &CHvxModelessDlg::rebuildAllViews, this, [this] { m_rebuildAll(); },
+    connect(m_systemKonfig, &CHvxModelessDlg::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
             Qt::QueuedConnection);
-    m_rebuildAll = [this] { OnUpdate(kHintRebuild); };
 
     auto* kopf = new QHBoxLayout;
     kopf->addStretch(1);
@@ -66,11 +67,28 @@ CHVXView::~CHVXView()
     navigation() = Navigation{};
 }
 
-void CHVXView::setParametersatz(Parametersatz* ps, bool editierbar, std::function<void()> modified)
+void CHVXView::setDocument(CHVXDoc* doc)
 {
-    m_ps = ps;
-    m_editierbar = editierbar;
-    m_modified = std::move(modified);
+    if (m_doc)
+        disconnect(m_doc, nullptr, this, nullptr);
+    m_doc = doc;
+    if (!doc)
+        return;
+    connect(doc, &CHVXDoc::updateAllViews, this, &CHVXView::OnUpdate);
+    doc->setInputErrorHooks([] { return inputErrorPending(); }, [] {
+        inputError().clear();
+    });
+}
+
+bool CHVXView::editierbar() const
+{
+    return m_doc && m_doc->accessGranted() != 0;
+}
+
+void CHVXView::alleAnsichtenNeuAufbauen()
+{
+    if (m_doc)
+        Q_EMIT m_doc->updateAllViews(kHintRebuild);
 }
 
 QString CHVXView::revisionCaption() const
@@ -82,7 +100,7 @@ QString CHVXView::revisionCaption() const
 
 void CHVXView::OnUpdate(int hint)
 {
-    if (hint != kHintRebuild || !m_ps)
+    if (hint != kHintRebuild || !m_doc)
         return;
     LogEntry(1, QStringLiteral("CHVXView::OnUpdate"));
     baueTabs();
@@ -90,22 +108,26 @@ void CHVXView::OnUpdate(int hint)
 
 void CHVXView::baueTabs()
 {
-    m_revision->setText(revisionText(m_ps->geraetekennung()));
+    Parametersatz* ps = &m_doc->parametersatz();
+    const bool mitSchreibrecht = editierbar();
+    CHVXDoc* doc = m_doc;
+    const auto geaendert = [doc] { doc->setModifiedFlag(true); };
+    m_revision->setText(revisionText(ps->geraetekennung()));
     while (m_tabs->count() > 0)
         m_tabs->removeTab(m_tabs->count() - 1);
 
-    m_systemKonfig->setKontext(m_ps, 0, 0, 0, m_editierbar);
-    m_systemKonfig->setModifiedHook(m_modified);
+    m_systemKonfig->setKontext(ps, 0, 0, 0, mitSchreibrecht);
+    m_systemKonfig->setModifiedHook(geaendert);
     m_systemKonfig->OnInitDialog();
     m_tabs->insertTab(0, m_systemKonfig, GetStringsText(editingtext::kSystemkonfiguration));
 
     for (int slot = 0; slot < 3; ++slot) {
         CHvxModulParameter* modul = m_module[slot];
-        if (m_ps->modultyp(slot) == modultyp::kKein)
+        if (ps->modultyp(slot) == modultyp::kKein)
             continue;
-        modul->setKontext(m_ps, slot, m_editierbar, m_modified);
+        modul->setKontext(ps, slot, mitSchreibrecht, geaendert);
         modul->OnInitDialog();
-        m_tabs->insertTab(m_tabs->count(), modul, modulName(m_ps->modultyp(slot), m_ps->familie()));
+        m_tabs->insertTab(m_tabs->count(), modul, modulName(ps->modultyp(slot), ps->familie()));
     }
     m_tabs->show();
     m_tabs->select(0);
@@ -193,12 +215,12 @@ void CHVXView::CheckCurrentPage()
 
 bool CHVXView::CanSetDefaultsCurrent() const
 {
-    return m_tabs->isVisible() && navigation().currentTab > 0 && m_editierbar;
+    return !m_tabs->isHidden() && navigation().currentTab > 0 && editierbar();
 }
 
 bool CHVXView::CanSetDefaultsAll() const
 {
-    return m_tabs->isVisible() && m_editierbar;
+    return !m_tabs->isHidden() && editierbar();
 }
 
 void CHVXView::OnDefaultsCurrent()
@@ -207,9 +229,8 @@ void CHVXView::OnDefaultsCurrent()
     if (!CanSetDefaultsCurrent())
         return;
     const int slot = navigation().currentTab - 1;
-    setzeStandardeinstellung(*m_ps, slot + 1);
-    if (m_modified)
-        m_modified();
+    setzeStandardeinstellung(m_doc->parametersatz(), slot + 1);
+    m_doc->setModifiedFlag(true);
     inputError().clear();
     m_module[slot]->ReinitialisePages();
     Q_EMIT inputErrorChanged(false);
@@ -220,13 +241,12 @@ void CHVXView::OnDefaultsAll()
     LogEntry(1, QStringLiteral("CHVXView::OnStandardAlle"));
     if (!CanSetDefaultsAll())
         return;
-    setzeStandardeinstellung(*m_ps, 0);
-    if (m_modified)
-        m_modified();
+    setzeStandardeinstellung(m_doc->parametersatz(), 0);
+    m_doc->setModifiedFlag(true);
     inputError().clear();
     m_systemKonfig->OnInitDialog();
-    if (mehrfachPHMoeglich(*m_ps))
-        m_rebuildAll();
+    if (mehrfachPHMoeglich(m_doc->parametersatz()))
+        alleAnsichtenNeuAufbauen();
     for (CHvxModulParameter* modul : m_module) {
         if (m_tabs->indexOf(modul) >= 0)
             modul->ReinitialisePages();

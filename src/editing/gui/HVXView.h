@@ -10,9 +10,9 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
+class CHVXDoc;
 class CHVXTabCtrl;
 class CHvxModelessDlg;
 class CHvxModulParameter;
@@ -31,11 +31,11 @@ public:
     explicit CHVXView(QWidget* parent = nullptr);
     ~CHVXView() override;
 
-    // The record the pages edit in place, whether it may be edited, and what marks the
-    // document modified. Takes effect with the next update with hint 1.
-    void setParametersatz(hvx::Parametersatz* ps, bool editierbar, std::function<void()> modified);
-    // What "update all views with hint 1" does; by default this view rebuilds itself.
-    void setRebuildAllViews(std::function<void()> rebuild) { m_rebuildAll = std::move(rebuild); }
+    // The document whose parameter set the pages edit in place. Its updates with hint 1 rebuild
+    // the tabs (reading its access flag for the read-only mode); saving a page marks it
+    // modified; it asks the view for a pending input error before it saves.
+    void setDocument(CHVXDoc* doc);
+    CHVXDoc* document() const { return m_doc; }
 
     QString revisionCaption() const;
     CHVXTabCtrl* tabCtrl() const { return m_tabs; }
@@ -71,10 +71,10 @@ private:
     void zeigeFehler();
     CHvxModelessDlg* seiteVonTab(int tab, int subPage) const;
 
-    hvx::Parametersatz* m_ps = nullptr;
-    bool m_editierbar = true;
-    std::function<void()> m_modified;
-    std::function<void()> m_rebuildAll;
+    void alleAnsichtenNeuAufbauen();
+    bool editierbar() const;
+
+    CHVXDoc* m_doc = nullptr;
 
     QLabel* m_revision;
     CHVXTabCtrl* m_tabs;

@@ -164,13 +164,13 @@ Seitenbeschreibung beschreibung()
          .sichtbar = abVersion(3), .aktiv = wennAngekreuzt(kZugangscodeAktiv)},
     };
 
-    Gruppe limitAlarm{.titelId = kGruppeLimitAlarm, .spalte = 1};
+    Gruppe limitAlarm{.titelId = kGruppeLimitAlarm};
     limitAlarm.elemente = {
         {.id = kAlarmverzoegerung, .labelId = kTextVerzoegerung, .einheitId = kTextSecAlarm,
          .austausch = alsWordNumber(imBild(layout::kAlarmverzoegerung)), .pruefung = alsZahl(0, 600, 0)},
     };
 
-    Gruppe wiederholung{.titelId = kGruppeAlarmwiederholung, .spalte = 1};
+    Gruppe wiederholung{.titelId = kGruppeAlarmwiederholung};
     wiederholung.elemente = {
         {.id = kAlarmwiederholungAus, .art = Art::Kontrollkaestchen,
          .austausch = alsOffOrByte(kAlarmwiederholung, imBild(layout::kAlarmwiederholung), kByteAus),

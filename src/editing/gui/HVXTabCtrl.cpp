@@ -17,6 +17,8 @@ CHVXTabCtrl::CHVXTabCtrl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(t
     m_bar->setExpanding(false);
     m_bar->setDrawBase(true);
     m_stack->setFrameShape(QFrame::StyledPanel);
+    // Pages are opaque: the view's logo shows only where no tab control lies.
+    m_stack->setAutoFillBackground(true);
     layout->addWidget(m_bar);
     layout->addWidget(m_stack, 1);
     connect(m_bar, &QTabBar::currentChanged, this, &CHVXTabCtrl::onBarChanged);

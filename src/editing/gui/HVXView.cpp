@@ -52,7 +52,8 @@ CHVXView::CHVXView(QWidget* parent)
     kopf->addWidget(m_revision);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kopf);
-    layout->addWidget(m_tabs, 1);
+    layout->addWidget(m_tabs);
+    layout->addStretch(1);
     m_tabs->hide();
     m_tabs->setSwitchCheck([this](int von, int) { return darfWechseln(von); });
     connect(m_tabs, &CHVXTabCtrl::switched, this, [](int index) { navigation().currentTab = index; });
@@ -64,6 +65,12 @@ CHVXView::CHVXView(QWidget* parent)
 CHVXView::~CHVXView()
 {
     setInputErrorPresenter(nullptr);
+    // The pages die with the view's children, after this object: they must not reach it then.
+    m_systemKonfig->disconnect(this);
+    for (CHvxModulParameter* modul : m_module)
+        modul->disconnect(this);
+    delete m_tabs;
+    m_tabs = nullptr;
     navigation() = Navigation{};
 }
 

@@ -24,6 +24,13 @@ CHvxModelessDlg::CHvxModelessDlg(const Seitenbeschreibung& beschreibung, QWidget
     setControlId(this, beschreibung.vorlage);
 }
 
+CHvxModelessDlg::~CHvxModelessDlg()
+{
+    // Controls lose the focus while they are destroyed: that must not start an exchange cycle.
+    for (QWidget* w : m_controls.all())
+        w->removeEventFilter(this);
+}
+
 void CHvxModelessDlg::setKontext(Parametersatz* ps, int slot, int tab, int subPage, bool editierbar)
 {
     m_kontext.ps = ps;
@@ -66,7 +73,8 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
     auto* raster = new QGridLayout(rahmen);
     if (gruppe.titelId == 0)
         raster->setContentsMargins(0, 0, 0, 0);
-    raster->setColumnStretch(1, 1);
+    // Edits keep their width and their unit beside them; the free space goes to the right.
+    raster->setColumnStretch(3, 1);
     int zeile = 0;
     for (const Steuerelement& e : gruppe.elemente) {
         auto beschriftung = [&](int id, int spalte) {
@@ -112,11 +120,20 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
         case Art::Eingabe: {
             beschriftung(e.labelId, 0);
             auto* feld = new QLineEdit(rahmen);
-            feld->setMaximumWidth(feld->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (e.eingabebreite + 2) + 12);
+            feld->setFixedWidth(feld->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (e.eingabebreite + 2) + 12);
             m_controls.add(e.id, feld);
-            raster->addWidget(feld, zeile, 1);
-            beschriftung(e.einheitId, 2);
             feld->installEventFilter(this);
+            // The unit stays right beside its field, whatever the width of the other rows.
+            auto* reihe = new QHBoxLayout;
+            reihe->addWidget(feld);
+            if (e.einheitId != 0) {
+                auto* einheit = new QLabel(rahmen);
+                setControlId(einheit, e.einheitId);
+                reihe->addWidget(einheit);
+                m_beschriftungen[e.id].append(einheit);
+            }
+            reihe->addStretch(1);
+            raster->addLayout(reihe, zeile, 1, 1, 2);
             break;
         }
         }

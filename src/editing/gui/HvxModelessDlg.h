@@ -15,6 +15,7 @@ class CHvxModelessDlg : public QWidget, public hvx::ISeitenAktionen {
     Q_OBJECT
 public:
     CHvxModelessDlg(const hvx::Seitenbeschreibung& beschreibung, QWidget* parent = nullptr);
+    ~CHvxModelessDlg() override;
 
     // What the page edits: the record, the slot, the tab and sub page it reports errors with,
     // and whether the parameters may be edited.

@@ -99,6 +99,22 @@ Pruefung alsZeit()
     return [](IControls& c, const SeitenKontext& k, int id) { DDV_Time(c, id, k.tab, k.subPage); };
 }
 
+Kommando alsAusSchalterByte(int checkId, Feld f, quint8 aus, quint8 start)
+{
+    return [=](SeitenKontext& k, IControls& c, ISeitenAktionen& seite) {
+        *f.zeiger(k) = c.isChecked(checkId) ? aus : start;
+        seite.laden();
+    };
+}
+
+Kommando alsAusSchalterWord(int checkId, Feld f, quint16 aus, quint16 start)
+{
+    return [=](SeitenKontext& k, IControls& c, ISeitenAktionen& seite) {
+        schreibeWort(f.zeiger(k), c.isChecked(checkId) ? aus : start);
+        seite.laden();
+    };
+}
+
 Regel wennAngekreuzt(int id)
 {
     return [id](const SeitenKontext&, const IControls& c) { return c.isChecked(id); };

@@ -44,6 +44,12 @@ Pruefung alsZahl(float min, float max, int decimals);
 Pruefung alsText(int maxLaenge, Zeichensatz satz);
 Pruefung alsZeit();
 
+// --- commands ---
+// The "aus" box of an off-or-number pair: checked stores the off value, cleared the first value
+// of the range; then the page shows the record again (its edit follows the box).
+Kommando alsAusSchalterByte(int checkId, Feld f, quint8 aus, quint8 start);
+Kommando alsAusSchalterWord(int checkId, Feld f, quint16 aus, quint16 start);
+
 // --- rules ---
 Regel wennAngekreuzt(int id);
 Regel wennNichtAngekreuzt(int id);

@@ -80,12 +80,6 @@ void temperatureinheitGeklickt(SeitenKontext&, IControls&, ISeitenAktionen& seit
         seite.bereichGeaendert();
 }
 
-void dosierzeitAusGeklickt(SeitenKontext& k, IControls& c, ISeitenAktionen& seite)
-{
-    k.ps->setMaxDosierzeit(k.slot, c.isChecked(kDosierzeitAus) ? kMaxDosierzeitAus : 10);
-    seite.laden();
-}
-
 void produktAnzeigeGeklickt(SeitenKontext&, IControls&, ISeitenAktionen& seite)
 {
     seite.aktivRegelnAnwenden();
@@ -115,7 +109,7 @@ Seitenbeschreibung beschreibung()
     dosierzeit.elemente = {
         {.id = kDosierzeitAus, .art = Art::Kontrollkaestchen,
          .austausch = alsOffOrWord(kMaxDosierzeit, imModulblock(modulblock::kMaxDosierzeit), kMaxDosierzeitAus),
-         .kommando = dosierzeitAusGeklickt},
+         .kommando = alsAusSchalterWord(kDosierzeitAus, imModulblock(modulblock::kMaxDosierzeit), kMaxDosierzeitAus, 10)},
         {.id = kMaxDosierzeit, .labelId = kTextMaxDosierzeit, .einheitId = kTextSecDosierzeit,
          .pruefung = alsZahl(10, 9999, 0), .aktiv = wennNichtAngekreuzt(kDosierzeitAus)},
     };

@@ -85,12 +85,6 @@ void zugangscodeGeklickt(SeitenKontext& k, IControls& c, ISeitenAktionen& seite)
     seite.laden();
 }
 
-void alarmwiederholungAusGeklickt(SeitenKontext& k, IControls& c, ISeitenAktionen& seite)
-{
-    k.ps->setAlarmwiederholung(c.isChecked(kAlarmwiederholungAus) ? kByteAus : 1);
-    seite.laden();
-}
-
 void messdatenAusGeklickt(SeitenKontext& k, IControls& c, ISeitenAktionen& seite)
 {
     if (c.isChecked(kMessdatenAus)) {
@@ -174,7 +168,7 @@ Seitenbeschreibung beschreibung()
     wiederholung.elemente = {
         {.id = kAlarmwiederholungAus, .art = Art::Kontrollkaestchen,
          .austausch = alsOffOrByte(kAlarmwiederholung, imBild(layout::kAlarmwiederholung), kByteAus),
-         .kommando = alarmwiederholungAusGeklickt},
+         .kommando = alsAusSchalterByte(kAlarmwiederholungAus, imBild(layout::kAlarmwiederholung), kByteAus, 1)},
         {.id = kAlarmwiederholung, .labelId = kTextNach, .einheitId = kTextMinWiederholung,
          .pruefung = alsZahl(1, 240, 0), .aktiv = wennNichtAngekreuzt(kAlarmwiederholungAus)},
     };

@@ -91,44 +91,45 @@ InputErrorKind pruefeZeit(const QString& text)
     return (h <= 23 && m <= 59) ? kKeinFehler : kZeitAusserhalb;
 }
 
-void DDV_Number(IControls& page, int id, float min, float max, int decimals, int tab, int subPage)
+namespace {
+// The common frame of the validators: skip what must not be checked, run the rule on the text,
+// record a violation with its details.
+template <typename Regel, typename Details>
+void pruefeFeld(IControls& page, int id, int tab, int subPage, Regel regel, Details details)
 {
     if (!sollPruefen(page, id))
         return;
-    const InputErrorKind kind = pruefeZahl(page.text(id), min, max);
+    const InputErrorKind kind = regel(page.text(id));
     if (kind == kKeinFehler)
         return;
     InputError fehler;
     fehler.kind = kind;
-    fehler.minValue = min;
-    fehler.maxValue = max;
-    fehler.decimals = decimals;
+    details(fehler);
     melde(fehler, id, tab, subPage);
+}
+} // namespace
+
+void DDV_Number(IControls& page, int id, float min, float max, int decimals, int tab, int subPage)
+{
+    pruefeFeld(
+        page, id, tab, subPage, [&](const QString& text) { return pruefeZahl(text, min, max); },
+        [&](InputError& f) {
+            f.minValue = min;
+            f.maxValue = max;
+            f.decimals = decimals;
+        });
 }
 
 void DDV_Text(IControls& page, int id, int maxLaenge, Zeichensatz satz, int tab, int subPage)
 {
-    if (!sollPruefen(page, id))
-        return;
-    const InputErrorKind kind = pruefeText(page.text(id), maxLaenge, satz);
-    if (kind == kKeinFehler)
-        return;
-    InputError fehler;
-    fehler.kind = kind;
-    fehler.maxLength = maxLaenge;
-    melde(fehler, id, tab, subPage);
+    pruefeFeld(
+        page, id, tab, subPage, [&](const QString& text) { return pruefeText(text, maxLaenge, satz); },
+        [&](InputError& f) { f.maxLength = maxLaenge; });
 }
 
 void DDV_Time(IControls& page, int id, int tab, int subPage)
 {
-    if (!sollPruefen(page, id))
-        return;
-    const InputErrorKind kind = pruefeZeit(page.text(id));
-    if (kind == kKeinFehler)
-        return;
-    InputError fehler;
-    fehler.kind = kind;
-    melde(fehler, id, tab, subPage);
+    pruefeFeld(page, id, tab, subPage, pruefeZeit, [](InputError&) {});
 }
 
 } // namespace hvx

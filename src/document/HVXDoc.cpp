@@ -43,9 +43,8 @@ bool CHVXDoc::triplePhPossible() const
 
 int CHVXDoc::pageCount()
 {
-    const PageCount count = CountPages(m_parametersatz, m_nModuleCount, multiplePhPossible(), triplePhPossible());
-    m_timerContinuation = count.continuation;
-    return count.pages;
+    m_pages = seitenaufteilung(m_parametersatz);
+    return m_pages.seitenanzahl;
 }
 
 bool CHVXDoc::loadDefaults(int which)
@@ -166,36 +165,12 @@ bool CHVXDoc::DoSave(const QString& path)
     return true;
 }
 
-void CHVXDoc::copyFlagsToDescriptor(int slot)
-{
-    uebernehmeFlagsInModulkopf(m_parametersatz, slot);
-}
-
 bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnHvxBearbeitenChangeModulkonfig"));
-    bool changed = false;
-    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
-        if (m_parametersatz.modultyp(slot) == choice[slot].modultyp)
-            continue; // an unchanged slot keeps all its values
-        m_parametersatz.setModultyp(slot, choice[slot].modultyp);
-        m_parametersatz.setReglertyp(slot, choice[slot].reglertyp);
-        loadDefaults(slot + 1);
-        copyFlagsToDescriptor(slot);
-        changed = true;
-    }
-    if (!changed)
+    if (!aendereModulbestueckung(m_parametersatz, choice))
         return false;
-
     recomputeModuleCount();
-    m_parametersatz.setMehrfachPH(mehrfachph::kKeine);
-    m_parametersatz.setTemperaturkompensation(4); // "jedes Messmodul einzeln"
-    for (int slot = 0; slot < std::max(1, m_nModuleCount); ++slot) {
-        // Enables by other modules refer to slots that may have changed: switched off.
-        m_parametersatz.setZusatzFreigabe(slot, zusatzfreigabe::kAus);
-        m_parametersatz.setReglerabschaltung(slot, zusatzfreigabe::kAus);
-        m_parametersatz.setModulByte(slot, modulblock::kErhaltungsdosierung, 0);
-    }
     Q_EMIT updateAllViews(kHintRebuild);
     setModifiedFlag(true);
     return true;

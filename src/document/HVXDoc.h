@@ -5,9 +5,9 @@
 
 #include "document/InfoBlock.h"
 #include "document/KelConfigFile.h"
-#include "document/PageCount.h"
 #include "model/Modulauswahl.h"
 #include "model/Parametersatz.h"
+#include "model/Seitenaufteilung.h"
 
 #include <QObject>
 #include <QString>
@@ -44,7 +44,7 @@ public:
     bool triplePhPossible() const;
     // Pages of the editing view; computes the timer continuation afresh.
     int pageCount();
-    const hvx::TimerContinuation& timerContinuation() const { return m_timerContinuation; }
+    const hvx::Seitenaufteilung& timerContinuation() const { return m_pages; }
 
     bool loadDefaults(int which);
     void keepCalibration(int slot, const hvx::Parametersatz& source);
@@ -89,14 +89,13 @@ Q_SIGNALS:
 private:
     bool inputErrorPending() const;
     void clearInputError();
-    void copyFlagsToDescriptor(int slot);
 
     hvx::Parametersatz m_parametersatz;
     hvx::InfoTexts m_texts;
     CKelConfigFile m_configFile;
     int m_nAccessGranted = 1;
     int m_nModuleCount = 0;
-    hvx::TimerContinuation m_timerContinuation;
+    hvx::Seitenaufteilung m_pages;
     QString m_strPathName;
     bool m_bModified = false;
     std::function<bool()> m_inputErrorPending;

@@ -94,6 +94,13 @@ public:
     int m_nNoDeviceSendTO = 100;
     int m_nTimeBetweenBytes = 1;
 
+    // How the acknowledgement of a command byte is awaited.
+    struct AckWait {
+        bool exactlyOneByte;
+        int timeoutMessage;
+        bool timeoutIsStatus; // a time-out sets m_nStatus to StatusTimeout
+    };
+
 private:
     struct ReceiveLink;
     static void CommTread(std::shared_ptr<ReceiveLink> link);
@@ -113,10 +120,18 @@ private:
     bool WaitForAnyByte(CKelCommTimer& timer, int timeoutMs);
     // Returns when no byte has come for quietMs.
     void WaitForQuiet(CKelCommTimer& timer, int quietMs);
+    // Status reset, command byte sent, stale received bytes dropped; false (status 5) when the
+    // byte could not be written.
+    bool SendCommandAfresh(quint8 command);
+    // An answer of unknown length: true when a first byte came in time, after the line has been
+    // quiet for quietMs.
+    bool ReceiveUntilQuiet(int firstByteTimeoutMs, int quietMs);
     // Checks the checksum after length received bytes; copies them to buffer when it matches.
     bool TakeCheckedBlock(quint8* buffer, int length);
-    // The command byte, then the first answer byte, expected to be ACK (messages 294/290).
-    bool SendCommandExpectAck(quint8 command);
+    // The command byte, then its first answer byte, which must be ACK (else message 290).
+    bool SendCommandExpectAck(quint8 command, const AckWait& wait);
+    // A data reply of length bytes and its checksum; copied to buffer when the checksum matches.
+    int ReceiveCheckedBlock(quint8* buffer, int length);
     // The block, then its checksum high byte first, paced.
     void SendWithChecksum(const quint8* data, int length, int progress);
     int Fail(Status status, int messageId);

@@ -110,10 +110,15 @@ int CKelComm::OpenConnection(int portNumber)
         name = QStringLiteral("COM%d");
     name.replace(QLatin1String("%d"), QString::number(number));
     const QString device = hvx::PortDevice(number);
-    // Failures to open go unreported here: the callers show their own message.
+    // The callers show their own message; the log only gets the reason (a busy port, or on
+    // Linux often a user without access to the device).
     std::shared_ptr<hvx::ISerialPort> port = device.isEmpty() ? nullptr : hvx::CreateSerialPort(device);
-    if (!port || !port->open(device))
+    if (!port || !port->open(device)) {
+        const QString reason = port ? QString::fromLocal8Bit(std::strerror(port->lastError()))
+                                    : QStringLiteral("no device");
+        LogEntry(2, QStringLiteral("CKelComm::OpenConnection ") + name, device + QStringLiteral(": ") + reason);
         return 0;
+    }
     m_hPort = std::move(port);
     LogEntry(2, QStringLiteral("CKelComm::OpenConnection m_hPort"), name + QStringLiteral(" = ") + device);
 

@@ -54,6 +54,11 @@ constexpr FinalAnswer kWriteBlockAnswers[] = {
     {kFatalNack, CKelComm::StatusFatalNack, kMsgFatalNack},
 };
 
+// The first answer to a command byte: a block write waits for exactly one byte and leaves the
+// status alone when none comes; the memory commands take any first byte and record the time-out.
+constexpr CKelComm::AckWait kBlockCommandAck{true, kMsgAckTimeout, false};
+constexpr CKelComm::AckWait kMemoryCommandAck{false, kMsgDataTimeout, true};
+
 void keepWindowAlive()
 {
     theApp().ui().idle();
@@ -135,23 +140,37 @@ int CKelComm::Fail(Status status, int messageId)
 
 // --- connection ---
 
-int CKelComm::Connect()
+bool CKelComm::SendCommandAfresh(quint8 command)
 {
     m_nStatus = StatusOk;
     ClearReceived();
-    if (!WriteCommBlock(&kConnectCommand, 1)) {
+    if (!WriteCommBlock(&command, 1)) {
         m_nStatus = StatusWriteFailed;
-        return 0;
+        return false;
     }
     // Whatever the line held before the command is not the answer.
     m_hPort->purge(hvx::PurgeReceive);
     ClearReceived();
+    return true;
+}
+
+bool CKelComm::ReceiveUntilQuiet(int firstByteTimeoutMs, int quietMs)
+{
     CKelCommTimer timer;
-    if (!WaitForAnyByte(timer, m_nResponseTO1)) {
+    if (!WaitForAnyByte(timer, firstByteTimeoutMs))
+        return false;
+    WaitForQuiet(timer, quietMs);
+    return true;
+}
+
+int CKelComm::Connect()
+{
+    if (!SendCommandAfresh(kConnectCommand))
+        return 0;
+    if (!ReceiveUntilQuiet(m_nResponseTO1, m_nNoDeviceSendTO)) {
         m_nStatus = StatusTimeout;
     } else {
         // The instrument may send other bytes before its ACK; only the last one counts.
-        WaitForQuiet(timer, m_nNoDeviceSendTO);
         m_nStatus = m_RxBuffer[Received() - 1] == kAck ? StatusOk : StatusNoAck;
     }
     m_bConnected = m_nStatus == StatusOk ? 1 : 0;
@@ -216,6 +235,11 @@ int CKelComm::ReadBlock(quint8 command, quint8* buffer, int length)
     }
     ClearReceived();
     WriteCommBlock(&command, 1);
+    return ReceiveCheckedBlock(buffer, length);
+}
+
+int CKelComm::ReceiveCheckedBlock(quint8* buffer, int length)
+{
     CKelCommTimer timer;
     if (!WaitForCount(timer, m_nResponseTO2, length + 2))
         return Fail(StatusTimeout, kMsgDataTimeout);
@@ -234,20 +258,11 @@ void CKelComm::SendWithChecksum(const quint8* data, int length, int progress)
 
 int CKelComm::WriteBlock(quint8 command, const quint8* data, int length, int progress)
 {
-    ClearReceived();
-    WriteCommBlock(&command, 1);
-    CKelCommTimer timer;
-    if (!WaitForCount(timer, m_nResponseTO2, 1)) {
-        LogMessageBoxId(kMsgAckTimeout);
+    if (!SendCommandExpectAck(command, kBlockCommandAck))
         return 0;
-    }
-    if (m_RxBuffer[0] != kAck) {
-        LogMessageBoxId(kMsgCommandNotSent);
-        return 0;
-    }
-
     ClearReceived();
     SendWithChecksum(data, length, progress);
+    CKelCommTimer timer;
     if (!WaitForCount(timer, m_nResponseTO2, 1))
         return Fail(StatusTimeout, kMsgAckTimeout);
 
@@ -264,13 +279,17 @@ int CKelComm::WriteBlock(quint8 command, const quint8* data, int length, int pro
 
 // --- instrument memory ---
 
-bool CKelComm::SendCommandExpectAck(quint8 command)
+bool CKelComm::SendCommandExpectAck(quint8 command, const AckWait& wait)
 {
     ClearReceived();
     WriteCommBlock(&command, 1);
     CKelCommTimer timer;
-    if (!WaitForAnyByte(timer, m_nResponseTO2)) {
-        Fail(StatusTimeout, kMsgDataTimeout);
+    const bool answered = wait.exactlyOneByte ? WaitForCount(timer, m_nResponseTO2, 1)
+                                              : WaitForAnyByte(timer, m_nResponseTO2);
+    if (!answered) {
+        if (wait.timeoutIsStatus)
+            m_nStatus = StatusTimeout;
+        LogMessageBoxId(wait.timeoutMessage);
         return false;
     }
     if (m_RxBuffer[0] != kAck) {
@@ -286,17 +305,12 @@ int CKelComm::ReadMemory(quint16 address, int length, quint8* buffer)
         LogInt(2, QStringLiteral("CKelComm::ReadMemory length out of range"), length);
         return 0;
     }
-    if (!SendCommandExpectAck(kReadMemoryCommand))
+    if (!SendCommandExpectAck(kReadMemoryCommand, kMemoryCommandAck))
         return 0;
     ClearReceived();
     const quint8 request[3] = {hvx::HighByte(address), hvx::LowByte(address), quint8(length)};
     SendPaced(request, 3, 0);
-    CKelCommTimer timer;
-    if (!WaitForCount(timer, m_nResponseTO2, length + 2))
-        return Fail(StatusTimeout, kMsgDataTimeout);
-    if (!TakeCheckedBlock(buffer, length))
-        return Fail(StatusChecksum, kMsgReceiveChecksum);
-    return m_nStatus == StatusOk ? 1 : 0;
+    return ReceiveCheckedBlock(buffer, length);
 }
 
 int CKelComm::WriteMemory(quint16 address, int length, const quint8* data)
@@ -307,7 +321,7 @@ int CKelComm::WriteMemory(quint16 address, int length, const quint8* data)
     }
     quint8 payload[kMaxMemoryWriteLength + 3] = {hvx::HighByte(address), hvx::LowByte(address), quint8(length)};
     std::copy_n(data, length, payload + 3);
-    if (!SendCommandExpectAck(kWriteMemoryCommand))
+    if (!SendCommandExpectAck(kWriteMemoryCommand, kMemoryCommandAck))
         return 0;
     ClearReceived();
     SendWithChecksum(payload, length + 3, 0);
@@ -325,17 +339,10 @@ int CKelComm::WriteMemory(quint16 address, int length, const quint8* data)
 
 int CKelComm::ServiceCommand(quint8 command, quint8* buffer, int& length)
 {
-    m_nStatus = StatusOk;
-    ClearReceived();
-    if (!WriteCommBlock(&command, 1)) {
-        m_nStatus = StatusWriteFailed;
+    if (!SendCommandAfresh(command))
         return 0;
-    }
-    m_hPort->purge(hvx::PurgeReceive);
-    ClearReceived();
-    CKelCommTimer timer;
-    if (WaitForAnyByte(timer, m_nResponseTO1)) {
-        WaitForQuiet(timer, kServiceQuietFactor * m_nNoDeviceSendTO);
+    // An answer that never comes is no failure: the length is left as it was.
+    if (ReceiveUntilQuiet(m_nResponseTO1, kServiceQuietFactor * m_nNoDeviceSendTO)) {
         const int count = Received();
         std::memcpy(buffer, m_RxBuffer, size_t(count));
         length = count;

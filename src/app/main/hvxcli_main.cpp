@@ -4,6 +4,8 @@
 #include "app/HvxApp.h"
 #include "app/cli/HvxCli.h"
 
+#include "InProcessSimulator.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -13,6 +15,8 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     CHVXApp app;
     app.ReadStartupSettings();
+    // A port mapped to "sim" talks to a simulated instrument inside the program.
+    hvxsim::RegisterInProcessSimulator();
     hvx::BatchInteraction batch;
     app.SetUserInteraction(&batch);
 

@@ -261,6 +261,23 @@ void CHVXView::OnDefaultsAll()
     Q_EMIT inputErrorChanged(false);
 }
 
+void CHVXView::OnLanguageChanged()
+{
+    if (!m_doc || m_tabs->count() == 0)
+        return;
+    // What the user typed is kept when it is valid; the pages are filled again from the record.
+    CommitCurrentPage();
+    const Parametersatz& ps = m_doc->parametersatz();
+    m_revision->setText(revisionText(ps.geraetekennung()));
+    m_tabs->setTabText(0, GetStringsText(editingtext::kSystemkonfiguration));
+    m_systemKonfig->OnInitDialog();
+    for (int i = 1; i < m_tabs->count(); ++i) {
+        auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(i));
+        m_tabs->setTabText(i, modulName(ps.modultyp(modul->slot()), ps.familie()));
+        modul->OnLanguageChanged();
+    }
+}
+
 // --- background ---
 
 void CHVXView::paintEvent(QPaintEvent*)

@@ -57,6 +57,9 @@ public Q_SLOTS:
     void CheckCurrentPage();   // 32798, F12
     void OnDefaultsCurrent();  // 32793
     void OnDefaultsAll();      // 32794
+    // After a language switch: captions, control texts and lists in the new language, on the
+    // page the user is on.
+    void OnLanguageChanged();
 
 Q_SIGNALS:
     // The status bar shows InputErrorText() while an error is pending, else its idle prompt.

@@ -113,6 +113,17 @@ void CHvxModulParameter::ReinitialisePages()
     }
 }
 
+void CHvxModulParameter::OnLanguageChanged()
+{
+    applyDialogTexts(this, kAbschnitt);
+    if (m_modulKonfig) {
+        const int index = m_tabs->indexOf(m_modulKonfig);
+        if (index >= 0)
+            m_tabs->setTabText(index, GetStringsText(editingtext::kModulkonfiguration));
+    }
+    ReinitialisePages();
+}
+
 CHvxModelessDlg* CHvxModulParameter::page(int subPage) const
 {
     for (int i = 0; i < m_tabs->count(); ++i) {

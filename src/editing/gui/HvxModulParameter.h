@@ -36,6 +36,8 @@ public:
     void OnRangeChanged();
     // After the defaults: every page shows the record again, the controller tab follows.
     void ReinitialisePages();
+    // Texts, captions and lists in the current language, without leaving the sub page shown.
+    void OnLanguageChanged();
 
     hvx::Modulinhalt inhalt() const { return m_inhalt; }
     CHVXTabCtrl* tabCtrl() const { return m_tabs; }

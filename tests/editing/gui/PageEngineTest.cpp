@@ -150,3 +150,26 @@ TEST_F(PageEngineEnglish, TextsComeFromTheLanguageFiles)
 
 } // namespace
 } // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, LanguageSwitchKeepsThePageAndTheEntry)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    klickeTab(2);
+    edit(modulKonfig(1), modulkonfig::kZykluszeit)->setText("7.5");
+    app.app().SetLanguage(QStringLiteral("02-English"));
+    view->OnLanguageChanged();
+    EXPECT_EQ(navigation().currentTab, 2);
+    EXPECT_EQ(view->tabCtrl()->tabText(0), "System configuration");
+    EXPECT_EQ(view->tabCtrl()->tabText(2), "Redox");
+    EXPECT_EQ(view->modulePage(1)->tabCtrl()->tabText(0), "Module configuration");
+    EXPECT_EQ(eintraege(modulKonfig(1), modulkonfig::kReglermodul).first(), "Signal device");
+    EXPECT_EQ(liste(modulKonfig(1), modulkonfig::kReglermodul)->currentText(), "Signal device");
+    EXPECT_EQ(edit(modulKonfig(1), modulkonfig::kZykluszeit)->text(), "7.5");
+    EXPECT_EQ(ps().zykluszeit(1), 750);
+}
+
+} // namespace
+} // namespace hvx::test

@@ -178,6 +178,7 @@ void CHvxModelessDlg::wendeSichtbarkeitAn()
 
 void CHvxModelessDlg::OnInitDialog()
 {
+    LogEntry(1, QStringLiteral("CHvxModelessDlg::OnInitDialog"), m_beschreibung.abschnitt);
     if (!m_gebaut)
         baueSteuerelemente();
     fuelleListen();
@@ -258,6 +259,7 @@ void CHvxModelessDlg::fokussiereFehler()
 
 void CHvxModelessDlg::OnOK()
 {
+    LogEntry(1, QStringLiteral("CHvxModelessDlg::OnOK"));
     ExchangePageData(true);
     ExchangePageData(false);
     if (!inputErrorPending())
@@ -266,6 +268,7 @@ void CHvxModelessDlg::OnOK()
 
 void CHvxModelessDlg::OnCancel()
 {
+    LogEntry(1, QStringLiteral("CHvxModelessDlg::OnCancel"));
     m_abbrechend = true;
     inputError().clear();
     ExchangePageData(false);

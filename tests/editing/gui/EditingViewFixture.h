@@ -32,8 +32,9 @@ inline QApplication& editingGuiApp()
     static int argc = 1;
     static char name[] = "hvx_gui_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own globals may already be gone.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class EditingView : public ::testing::Test {

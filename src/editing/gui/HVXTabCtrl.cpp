@@ -1,5 +1,6 @@
 #include "editing/gui/HVXTabCtrl.h"
 
+#include <QLayout>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -119,5 +120,11 @@ void CHVXTabCtrl::showOnly(int index)
         m_stack->setCurrentWidget(gezeigt);
         gezeigt->setEnabled(true);
         gezeigt->show();
+        // A page filled while hidden did not tell its parents its size: every layout up to the
+        // window learns it now, so the window never gets narrower than the page.
+        for (QWidget* w = gezeigt; w; w = w->parentWidget()) {
+            if (w->layout())
+                w->layout()->invalidate();
+        }
     }
 }

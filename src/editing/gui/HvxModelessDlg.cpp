@@ -142,6 +142,24 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
     return rahmen;
 }
 
+void CHvxModelessDlg::haltePlatzFuerBeschriftungen()
+{
+    // The label column keeps the width of its longest text in the current language, so that a
+    // narrow window clips nothing.
+    for (QWidget* rahmen : std::as_const(m_gruppen)) {
+        auto* raster = qobject_cast<QGridLayout*>(rahmen->layout());
+        int breite = 0;
+        for (int zeile = 0; zeile < raster->rowCount(); ++zeile) {
+            QLayoutItem* item = raster->itemAtPosition(zeile, 0);
+            if (auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr) {
+                label->ensurePolished(); // the style's font, not the default one
+                breite = std::max(breite, label->sizeHint().width());
+            }
+        }
+        raster->setColumnMinimumWidth(0, breite);
+    }
+}
+
 void CHvxModelessDlg::fuelleListen()
 {
     for (const Steuerelement* e : alleSteuerelemente(m_beschreibung)) {
@@ -183,6 +201,7 @@ void CHvxModelessDlg::OnInitDialog()
         baueSteuerelemente();
     fuelleListen();
     applyDialogTexts(this, m_beschreibung.abschnitt);
+    haltePlatzFuerBeschriftungen();
     wendeSichtbarkeitAn();
     DataExchange dx(m_controls, DataExchange::Richtung::Laden);
     DoDataExchange(dx);
@@ -339,6 +358,12 @@ bool CHvxModelessDlg::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CHvxModelessDlg::showEvent(QShowEvent* event)
+{
+    haltePlatzFuerBeschriftungen();
+    QWidget::showEvent(event);
 }
 
 void CHvxModelessDlg::keyPressEvent(QKeyEvent* event)

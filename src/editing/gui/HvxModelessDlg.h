@@ -58,11 +58,13 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void baueSteuerelemente();
     QWidget* baueGruppe(const hvx::Gruppe& gruppe);
     void fuelleListen();
+    void haltePlatzFuerBeschriftungen();
     void wendeSichtbarkeitAn();
     void sperreAlles();
     void DoDataExchange(hvx::DataExchange& dx);

@@ -173,3 +173,62 @@ TEST_F(PageEngine, LanguageSwitchKeepsThePageAndTheEntry)
 
 } // namespace
 } // namespace hvx::test
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, KeysAndFocusLossRunTheExchange)
+{
+    neu(0x13, {modultyp::kPH});
+    QLineEdit* feld = edit(system(), systemkonfig::kLeerlaufzeit);
+    feld->setText("17");
+    QFocusEvent verlassen(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(feld, &verlassen);
+    EXPECT_EQ(ps().leerlaufzeit(), 17) << "leaving the field stores it";
+
+    feld->setText("99");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &enter);
+    ASSERT_TRUE(inputErrorPending());
+    EXPECT_EQ(ps().leerlaufzeit(), 17);
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &escape);
+    EXPECT_FALSE(inputErrorPending());
+    EXPECT_EQ(feld->text(), "17");
+    EXPECT_TRUE(system()->isVisible()) << "Escape never closes a page";
+}
+
+// Every label of every page gets at least the room its text needs, in both languages.
+void pruefeBeschriftungen(CHVXView& view)
+{
+    for (int tab = 0; tab < view.tabCtrl()->count(); ++tab) {
+        view.tabCtrl()->select(tab);
+        QCoreApplication::processEvents();
+        view.resize(300, 200); // the window cannot get narrower than its pages need
+        QCoreApplication::processEvents();
+        for (const QLabel* label : view.tabCtrl()->page(tab)->findChildren<QLabel*>()) {
+            if (label->isVisible()) {
+                EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(PageEngine, NoLabelIsClipped)
+{
+    neu(0x43, {modultyp::kPH, modultyp::kChlor, modultyp::kRedox});
+    pruefeBeschriftungen(*view);
+}
+
+TEST_F(PageEngineEnglish, NoLabelIsClipped)
+{
+    neu(0x43, {modultyp::kPH, modultyp::kChlor, modultyp::kRedox});
+    pruefeBeschriftungen(*view);
+}
+
+} // namespace
+} // namespace hvx::test

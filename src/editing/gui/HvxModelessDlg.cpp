@@ -77,12 +77,12 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
     raster->setColumnStretch(3, 1);
     int zeile = 0;
     for (const Steuerelement& e : gruppe.elemente) {
-        auto beschriftung = [&](int id, int spalte) {
+        auto beschriftung = [&](int id) {
             if (id == 0)
                 return;
             auto* label = new QLabel(rahmen);
             setControlId(label, id);
-            raster->addWidget(label, zeile, spalte);
+            raster->addWidget(label, zeile, 0);
             m_beschriftungen[e.id].append(label);
         };
         switch (e.art) {
@@ -107,7 +107,7 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
             break;
         }
         case Art::Auswahlliste: {
-            beschriftung(e.labelId, 0);
+            beschriftung(e.labelId);
             auto* liste = new QComboBox(rahmen);
             liste->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             m_controls.add(e.id, liste);
@@ -118,7 +118,7 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
             break;
         }
         case Art::Eingabe: {
-            beschriftung(e.labelId, 0);
+            beschriftung(e.labelId);
             auto* feld = new QLineEdit(rahmen);
             feld->setFixedWidth(feld->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (e.eingabebreite + 2) + 12);
             m_controls.add(e.id, feld);

@@ -36,7 +36,8 @@ void AddOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         QStringLiteral("Simulated Hydrovant instrument on a pseudo-terminal. Prints the device path, then "
-                       "serves until SIGINT or SIGTERM.\nFault kinds: ") +
+                       "serves until SIGINT or SIGTERM. Commands on standard input while it serves: "
+                       "fault SPEC, faults, clear, state, help, quit.\nFault kinds: ") +
         QString::fromStdString(FaultKindNames()));
     parser.addHelpOption();
     for (const OptionText& o : kOptions) {

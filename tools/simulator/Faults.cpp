@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <sstream>
 
 namespace hvxsim {
@@ -153,6 +154,19 @@ std::optional<FaultRule> ParseFaultRule(const std::string& text, std::string* er
         rule.argument = *argument;
     }
     return rule;
+}
+
+std::string DescribeFaultRule(const FaultRule& rule)
+{
+    char command[8] = "";
+    if (rule.command)
+        std::snprintf(command, sizeof command, "0x%02X", *rule.command);
+    std::string text = std::string(InfoOf(rule.kind).name) + ":" + command + ":" + std::to_string(rule.count);
+    if (rule.argument != 0)
+        text += ":" + std::to_string(rule.argument);
+    if (rule.phase == ReplyPhase::First)
+        text += "@ack";
+    return text;
 }
 
 std::string FaultKindNames()

@@ -64,6 +64,8 @@ int DefaultArgument(FaultKind kind);
 // Text form, as on the command line: KIND[:COMMAND[:COUNT[:ARGUMENT]]][@ack]
 // e.g. "nack-v:0x14", "delay:0x13:1:1500", "no-answer:0x14@ack", "garbled-timestamp::3".
 std::optional<FaultRule> ParseFaultRule(const std::string& text, std::string* error);
+// The text form of a rule, as ParseFaultRule reads it.
+std::string DescribeFaultRule(const FaultRule& rule);
 std::string FaultKindNames(); // the accepted KIND names, comma separated
 
 } // namespace hvxsim

@@ -1,6 +1,7 @@
 // hvx-sim: a simulated instrument on a pseudo-terminal, for trying the tool without hardware.
 
 #include "CommandLine.h"
+#include "Console.h"
 #include "PtySimulator.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +32,30 @@ bool MakeLink(const std::string& target, const std::string& link)
         return false;
     }
     return true;
+}
+
+// Reads commands from standard input while serving; "quit" stops the program like SIGTERM.
+// Without input (a closed or empty standard input) the program simply serves on.
+void StartConsole(std::weak_ptr<hvxsim::Instrument> instrument)
+{
+    // Started in the background of a shell, reading the terminal would stop the whole program;
+    // ignored, the read fails instead and only the console ends.
+    signal(SIGTTIN, SIG_IGN);
+    std::thread([instrument] {
+        std::string line;
+        while (std::getline(std::cin, line)) {
+            const auto current = instrument.lock();
+            if (!current)
+                return;
+            const hvxsim::ConsoleResult result = hvxsim::RunConsoleCommand(*current, line);
+            std::fputs(result.output.c_str(), stdout);
+            std::fflush(stdout);
+            if (result.quit) {
+                kill(getpid(), SIGTERM);
+                return;
+            }
+        }
+    }).detach();
 }
 
 } // namespace
@@ -76,6 +103,7 @@ int main(int argc, char* argv[])
         return 1;
     std::printf("%s\n", simulator.SlavePath().c_str());
     std::fflush(stdout);
+    StartConsole(instrument);
 
     int signal = 0;
     sigwait(&stopSignals, &signal);

@@ -117,7 +117,7 @@ Seitenbeschreibung beschreibung()
     Gruppe regler{.titelId = kGruppeReglerkonfiguration, .spalte = 1};
     regler.elemente = {
         {.id = kReglermodul, .art = Art::Auswahlliste, .labelId = kTextReglermodul, .austausch = tauscheReglerart,
-         .kommando = reglerartGewaehlt, .auswahl = reglerarten},
+         .kommando = reglerartGewaehlt, .auswahl = reglerarten, .beschriftungDarueber = true},
         {.id = kExterneFreigabe, .art = Art::Kontrollkaestchen,
          .austausch = alsCheckBit(imModulblock(modulblock::kReglerflags), reglerflags::kExterneFreigabe, false,
                                   imModulkopf(modulkopf::kReglerflags))},

@@ -64,6 +64,7 @@ struct Steuerelement {
     Kommando kommando{};         // click of a button, selection change of a list
     Auswahlquelle auswahl{};     // choices of a list
     int eingabebreite = 6;     // width of an edit in characters
+    bool beschriftungDarueber = false; // label above a list with long choices, not beside it
 };
 
 struct Gruppe {

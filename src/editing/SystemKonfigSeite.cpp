@@ -128,7 +128,7 @@ Seitenbeschreibung beschreibung()
          .austausch = alsByteNumber(imBild(layout::kLeerlaufzeit)), .pruefung = alsZahl(1, 60, 0)},
         {.id = kTemperaturkompensation, .art = Art::Auswahlliste, .labelId = kTextTemperaturkompensation,
          .austausch = alsComboMap(imModulblock(modulblock::kTemperaturkompensation)),
-         .auswahl = temperaturkompensation},
+         .auswahl = temperaturkompensation, .beschriftungDarueber = true},
         {.id = kAlarmzaehler, .art = Art::Kontrollkaestchen,
          .austausch = alsSwitchByte(imBild(layout::kAlarmzaehlerAnzeige), 1, 0), .sichtbar = abVersion(1)},
         {.id = kAlarmrelaisInvertieren, .art = Art::Kontrollkaestchen,

@@ -77,12 +77,12 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
     raster->setColumnStretch(3, 1);
     int zeile = 0;
     for (const Steuerelement& e : gruppe.elemente) {
-        auto beschriftung = [&](int id) {
+        auto beschriftung = [&](int id, int spanne = 1) {
             if (id == 0)
                 return;
             auto* label = new QLabel(rahmen);
             setControlId(label, id);
-            raster->addWidget(label, zeile, 0);
+            raster->addWidget(label, zeile, 0, 1, spanne);
             m_beschriftungen[e.id].append(label);
         };
         switch (e.art) {
@@ -107,11 +107,17 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
             break;
         }
         case Art::Auswahlliste: {
-            beschriftung(e.labelId);
             auto* liste = new QComboBox(rahmen);
             liste->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             m_controls.add(e.id, liste);
-            raster->addWidget(liste, zeile, 1, 1, 2);
+            if (e.beschriftungDarueber && e.labelId != 0) {
+                beschriftung(e.labelId, 3);
+                ++zeile;
+                raster->addWidget(liste, zeile, 0, 1, 3);
+            } else {
+                beschriftung(e.labelId);
+                raster->addWidget(liste, zeile, 1, 1, 2);
+            }
             liste->installEventFilter(this);
             connect(liste, &QComboBox::activated, this, [this, &e] { fuehreKommandoAus(e); });
             liste->setFocusPolicy(Qt::StrongFocus);
@@ -151,7 +157,11 @@ void CHvxModelessDlg::haltePlatzFuerBeschriftungen()
         int breite = 0;
         for (int zeile = 0; zeile < raster->rowCount(); ++zeile) {
             QLayoutItem* item = raster->itemAtPosition(zeile, 0);
-            if (auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr) {
+            int r = 0, c = 0, zeilen = 0, spalten = 0;
+            if (item)
+                raster->getItemPosition(raster->indexOf(item), &r, &c, &zeilen, &spalten);
+            // A label above its list spans the row and needs no room in the label column.
+            if (auto* label = item && spalten == 1 ? qobject_cast<QLabel*>(item->widget()) : nullptr) {
                 label->ensurePolished(); // the style's font, not the default one
                 breite = std::max(breite, label->sizeHint().width());
             }

@@ -210,6 +210,8 @@ void pruefeBeschriftungen(CHVXView& view)
         QCoreApplication::processEvents();
         view.resize(300, 200); // the window cannot get narrower than its pages need
         QCoreApplication::processEvents();
+        // ... and the pages fit the main window's default width (690 pixels with its frame).
+        EXPECT_LE(view.width(), 670) << "tab " << tab;
         for (const QLabel* label : view.tabCtrl()->page(tab)->findChildren<QLabel*>()) {
             if (label->isVisible()) {
                 EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();

@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+class CKelComm;
+
 // What the new-configuration dialog chose.
 struct NeueKonfiguration {
     quint8 geraetekennung = 0;
@@ -82,6 +84,19 @@ public:
     // accessGranted() and returns it.
     int CheckAccess(const hvx::Parametersatz& image, AccessSubject subject);
 
+    // --- remote programming (link/RemoteProgramming.cpp); true on success ---
+    // Reads the instrument's parameter set into a new, untitled, modified document.
+    bool OnHvxRemotePasi();
+    // Transfers the document's parameter part, overwriting the instrument's calibration values
+    // (in service mode: opens the service dialog instead).
+    bool OnHvxRemotePaup();
+    // Transfers the document's parameter part, keeping the instrument's calibration values.
+    bool OnHvxRemoteProg();
+    // The batch transfer of a configuration file; success exactly when the process error code is 0.
+    bool RemoteTransfer(const QString& path, bool keep);
+    // What OnHvxRemotePaup opens in service mode; installed by the window.
+    void setServiceDialogHook(std::function<void()> open) { m_openServiceDialog = std::move(open); }
+
 Q_SIGNALS:
     void updateAllViews(int hint);
     void modifiedChanged(bool modified);
@@ -89,6 +104,9 @@ Q_SIGNALS:
 private:
     bool inputErrorPending() const;
     void clearInputError();
+    bool TransferToInstrument(bool keep);
+    bool ExchangeWithInstrument(CKelComm& link, hvx::Parametersatz& instrument, bool keep,
+                                qint32& failedStatus);
 
     hvx::Parametersatz m_parametersatz;
     hvx::InfoTexts m_texts;
@@ -100,4 +118,5 @@ private:
     bool m_bModified = false;
     std::function<bool()> m_inputErrorPending;
     std::function<void()> m_clearInputError;
+    std::function<void()> m_openServiceDialog;
 };

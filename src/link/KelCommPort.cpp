@@ -3,7 +3,6 @@
 #include "link/KelComm.h"
 
 #include "app/HvxApp.h"
-#include "app/Language.h"
 #include "app/Log.h"
 #include "link/SerialPortFactory.h"
 
@@ -17,7 +16,6 @@ std::atomic<qint32> g_bCommThreadRunning{0};
 namespace {
 
 const QString kSection = QStringLiteral("Communication");
-constexpr int kPortNameTextId = 234;
 constexpr int kThreadFailedMessage = 292;
 constexpr int kReceiveChunk = 80;
 
@@ -105,10 +103,7 @@ int CKelComm::OpenConnection(int portNumber)
         return 1;
 
     const int number = portNumber == -1 ? theApp().m_nPort + 1 : portNumber;
-    QString name = GetStringsText(kPortNameTextId);
-    if (name.isEmpty())
-        name = QStringLiteral("COM%d");
-    name.replace(QLatin1String("%d"), QString::number(number));
+    const QString name = hvx::PortName(number);
     const QString device = hvx::PortDevice(number);
     // The callers show their own message; the log only gets the reason (a busy port, or on
     // Linux often a user without access to the device).

@@ -2,6 +2,7 @@
 #include "link/SerialPortFactory.h"
 
 #include "app/HvxApp.h"
+#include "app/Language.h"
 #include "link/PosixSerialPort.h"
 
 #include <array>
@@ -25,6 +26,8 @@ constexpr std::array<DeviceFamily, 3> kLinuxFamilies{{
     {65, "/dev/ttyACM"},
 }};
 
+constexpr int kPortNameTextId = 234;
+
 // Longest device path accepted from the "Ports" section.
 constexpr int kMaxMappedPathBytes = 4096;
 
@@ -34,6 +37,14 @@ void SetSimulatedPortFactory(SerialPortFactory factory)
 {
     const std::lock_guard lock(g_factoryMutex);
     g_simulatedPortFactory = std::move(factory);
+}
+
+QString PortName(int portNumber)
+{
+    QString name = GetStringsText(kPortNameTextId);
+    if (name.isEmpty())
+        name = QStringLiteral("COM%d");
+    return name.replace(QLatin1String("%d"), QString::number(portNumber));
 }
 
 QString DefaultPortDevice(int portNumber)

@@ -25,6 +25,12 @@ using SerialPortFactory = std::function<std::unique_ptr<ISerialPort>()>;
 // nothing of the simulator). An empty function removes the registration. Thread-safe.
 void SetSimulatedPortFactory(SerialPortFactory factory);
 
+// Highest port number the program offers (COM1..COM256).
+inline constexpr int kMaxPortNumber = 256;
+
+// The port's name as the user sees it: text 234 ("COM%d") with the number.
+QString PortName(int portNumber);
+
 // The default rule alone (no settings).
 QString DefaultPortDevice(int portNumber);
 

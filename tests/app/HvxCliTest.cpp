@@ -1,6 +1,7 @@
 // hvxcli: each command end to end on the application object, with exit status and output.
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
+#include "support/CliRun.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -23,11 +24,10 @@ protected:
 
     int run(const QStringList& arguments)
     {
-        m_out.clear();
-        m_err.clear();
-        QTextStream out(&m_out);
-        QTextStream err(&m_err);
-        return cli::RunHvxCli(arguments, out, err);
+        const test::CliOutput output = test::RunCli(arguments);
+        m_out = output.out;
+        m_err = output.err;
+        return output.status;
     }
 
     QString file(const QString& name) const { return m_app.filePath(name); }

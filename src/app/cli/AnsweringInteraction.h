@@ -1,30 +1,21 @@
 #pragma once
-// A user interaction that answers the access code prompt with a code given in advance (once;
-// a repeated prompt goes to the underlying interaction) and passes everything else on.
+// A user interaction that answers every access code prompt with a code given in advance (a
+// transfer may ask for the file's and for the instrument's code) and passes everything else on.
+// A wrong code is not asked again: in a run without a person the check ends at the first failure.
 
-#include "app/UserInteraction.h"
+#include "app/cli/ForwardingInteraction.h"
 
 namespace hvx::cli {
 
-class AnsweringInteraction : public IUserInteraction {
+class AnsweringInteraction : public ForwardingInteraction {
 public:
-    AnsweringInteraction(IUserInteraction& next, QString accessCode) : m_next(next), m_accessCode(std::move(accessCode)) {}
+    AnsweringInteraction(IUserInteraction& next, QString accessCode)
+        : ForwardingInteraction(next), m_accessCode(std::move(accessCode)) {}
 
-    int messageBox(const QString& text, unsigned type, unsigned helpId) override { return m_next.messageBox(text, type, helpId); }
-    std::optional<QString> askAccessCode() override;
-    void progressBegin(const QString& title, int range) override { m_next.progressBegin(title, range); }
-    void progressStep(int position) override { m_next.progressStep(position); }
-    void progressEnd() override { m_next.progressEnd(); }
-    std::optional<QString> chooseFile(const FileChoice& choice) override { return m_next.chooseFile(choice); }
-    void idle() override { m_next.idle(); }
-    bool isBatch() const override { return m_next.isBatch(); }
-
-    IUserInteraction& next() const { return m_next; }
+    std::optional<QString> askAccessCode() override { return m_accessCode; }
 
 private:
-    IUserInteraction& m_next;
     QString m_accessCode;
-    bool m_answered = false;
 };
 
 } // namespace hvx::cli

@@ -30,8 +30,13 @@ const CliCommand& NewCommand();
 const CliCommand& InfoCommand();
 const CliCommand& DumpCommand();
 const CliCommand& SetInfoCommand();
+const CliCommand& ReadCommand();
+const CliCommand& TransferCommand();
+const CliCommand& ClockCommand();
+const CliCommand& PortsCommand();
 
 QString HelpTextOf(HelpText help);
+QString UsageText();
 
 // Writes the message to the error stream and the log book; the command has failed.
 CommandResult Fail(CliIo& io, const QString& message);
@@ -46,5 +51,10 @@ CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io);
 // Opens the single FILE argument, an existing configuration file, into the document (never
 // creating one). Returns its path, or an empty text after a failure.
 QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess);
+
+// The option every command on the instrument takes: --port N, a 0-based port index as /Port:,
+// for this run only (the stored port stays). False after a failure message.
+bool ApplyPortOption(const CliArguments& arguments, CliIo& io);
+inline constexpr OptionSpec kPortOption{"port", true};
 
 } // namespace hvx::cli

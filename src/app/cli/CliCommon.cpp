@@ -1,8 +1,10 @@
+#include "app/HvxApp.h"
 #include "app/Language.h"
 #include "app/Log.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "document/HVXDoc.h"
+#include "link/SerialPortFactory.h"
 
 #include <QFileInfo>
 
@@ -14,6 +16,14 @@ QString HelpTextOf(HelpText help)
     for (int i = 0; i < help.lines; ++i)
         lines << GetStringsText(help.first + i);
     return lines.join(QLatin1Char('\n'));
+}
+
+QString UsageText()
+{
+    QStringList parts;
+    for (const HelpText part : kHelpUsageParts)
+        parts << HelpTextOf(part);
+    return parts.join(QLatin1Char('\n'));
 }
 
 CommandResult Fail(CliIo& io, const QString& message)
@@ -54,6 +64,20 @@ CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io)
     if (!cause.isEmpty())
         Fail(io, GetStringsText(kTextFileError).arg(path, cause));
     return CommandResult::Failed;
+}
+
+bool ApplyPortOption(const CliArguments& arguments, CliIo& io)
+{
+    if (!arguments.has(kPortOption.name))
+        return true;
+    bool isNumber = false;
+    const int index = arguments.value(kPortOption.name).toInt(&isNumber);
+    if (!isNumber || index < 0 || index > kMaxPortNumber - 1) {
+        Fail(io, GetStringsText(kTextBadPort).arg(arguments.value(kPortOption.name)));
+        return false;
+    }
+    theApp().m_nPort = index;
+    return true;
 }
 
 } // namespace hvx::cli

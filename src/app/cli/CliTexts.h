@@ -9,11 +9,28 @@ struct HelpText {
     int first;
     int lines;
 };
-constexpr HelpText kHelpUsage{3760, 9};
+// The usage text runs in three parts: commands on files, commands on the instrument, exit status.
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3785, 4}, {3766, 3}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
 constexpr HelpText kHelpSetInfo{3781, 4};
+constexpr HelpText kHelpRead{3789, 2};
+constexpr HelpText kHelpTransfer{3791, 3};
+constexpr HelpText kHelpClock{3794, 2};
+constexpr HelpText kHelpPorts{3796, 3};
+
+// Commands on the instrument
+constexpr int kTextCalibrationChoice = 3700;
+constexpr int kTextBadPort = 3701;
+constexpr int kTextReadSaved = 3702;
+constexpr int kTextReadLocked = 3703;
+constexpr int kTextTransferred = 3704;
+constexpr int kTextClockSet = 3705;
+constexpr int kTextInstrumentFound = 3706;
+constexpr int kTextNoFileWanted = 3707;
+constexpr int kTextClockPc = 3708;
+constexpr int kTextClockInstrument = 3709;
 
 constexpr int kTextUnknownCommand = 3710;
 constexpr int kTextUnknownOption = 3711;

@@ -14,7 +14,8 @@ namespace {
 
 const CliCommand* findCommand(const QString& name)
 {
-    for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand()}) {
+    for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
+                                      &TransferCommand(), &ClockCommand(), &PortsCommand()}) {
         if (name == QLatin1String(command->name))
             return command;
     }
@@ -73,18 +74,18 @@ int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     CliIo io{out, err};
     if (arguments.isEmpty()) {
-        err << HelpTextOf(kHelpUsage) << Qt::endl;
+        err << UsageText() << Qt::endl;
         return kExitFailedWithoutCode;
     }
     const QString& name = arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
-        out << HelpTextOf(kHelpUsage) << Qt::endl;
+        out << UsageText() << Qt::endl;
         return 0;
     }
     const CliCommand* command = findCommand(name);
     if (command == nullptr) {
         Fail(io, GetStringsText(kTextUnknownCommand).arg(name));
-        err << HelpTextOf(kHelpUsage) << Qt::endl;
+        err << UsageText() << Qt::endl;
         return kExitFailedWithoutCode;
     }
 

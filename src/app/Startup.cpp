@@ -1,0 +1,57 @@
+#include "app/Startup.h"
+
+#include "app/HvxApp.h"
+#include "app/Log.h"
+#include "document/HVXDoc.h"
+
+namespace hvx {
+namespace {
+constexpr int kTextStarted = 367;
+constexpr int kTextClosed = 368;
+} // namespace
+
+QStringList ArgumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
+}
+
+bool IsBatchCommandLine(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QLatin1String("/remote:")))
+            return true;
+    }
+    return false;
+}
+
+void StartupCommon(CHVXApp& app)
+{
+    app.ReadStartupSettings();
+    LogEntryId(0, kTextStarted);
+    app.CheckLanguageFileVersion(app.m_strMainLan);
+    app.CheckLanguageFileVersion(app.m_strStringsLan);
+    app.CheckLanguageFileVersion(app.m_strDialogLan);
+}
+
+int ShutdownCommon(CHVXApp& app, int frameworkExitCode)
+{
+    LogEntryId(0, kTextClosed);
+    app.ReportErrorCode();
+    return frameworkExitCode != 0 ? frameworkExitCode : app.ExitStatus();
+}
+
+int RunBatchMode(CHVXApp& app, const QStringList& arguments)
+{
+    StartupCommon(app);
+    app.ParseCommandLine(arguments);
+    {
+        CHVXDoc doc;
+        doc.RemoteTransfer(app.m_strRemoteFile, app.m_bSaveCalib);
+    }
+    return ShutdownCommon(app);
+}
+
+} // namespace hvx

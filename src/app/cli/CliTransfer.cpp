@@ -1,0 +1,53 @@
+// hvxcli transfer: a configuration file to the instrument, keeping or overwriting its calibration
+// values as the caller says (the tool never guesses).
+#include "app/HvxApp.h"
+#include "app/Language.h"
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
+#include "app/cli/TerminalProgress.h"
+#include "document/HVXDoc.h"
+
+#include <optional>
+
+namespace hvx::cli {
+namespace {
+
+constexpr OptionSpec kOptions[] = {
+    kPortOption, {"access-code", true}, {"keep-calibration", false}, {"overwrite-calibration", false}};
+
+CommandResult run(const CliArguments& arguments, CliIo& io)
+{
+    const bool keep = arguments.has("keep-calibration");
+    if (keep == arguments.has("overwrite-calibration"))
+        return Fail(io, GetStringsText(kTextCalibrationChoice));
+    if (!ApplyPortOption(arguments, io))
+        return CommandResult::Failed;
+    CHVXDoc doc;
+    const QString path = OpenFileArgument(doc, arguments, io, true);
+    if (path.isEmpty())
+        return CommandResult::Failed;
+
+    CHVXApp& app = theApp();
+    std::optional<TerminalProgress> progress;
+    if (TerminalProgress::ErrorIsTerminal()) {
+        progress.emplace(app.ui(), io.err);
+        app.SetUserInteraction(&*progress);
+    }
+    const bool transferred = keep ? doc.OnHvxRemoteProg() : doc.OnHvxRemotePaup();
+    if (progress)
+        app.SetUserInteraction(&progress->next());
+    if (!transferred)
+        return CommandResult::Failed;
+    io.out << GetStringsText(kTextTransferred).arg(path) << Qt::endl;
+    return CommandResult::Ok;
+}
+
+} // namespace
+
+const CliCommand& TransferCommand()
+{
+    static const CliCommand command{"transfer", kHelpTransfer, kOptions, run};
+    return command;
+}
+
+} // namespace hvx::cli

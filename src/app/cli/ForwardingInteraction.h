@@ -1,0 +1,28 @@
+#pragma once
+// A user interaction that passes everything on to another one; subclasses take over single
+// kinds of question.
+
+#include "app/UserInteraction.h"
+
+namespace hvx::cli {
+
+class ForwardingInteraction : public IUserInteraction {
+public:
+    explicit ForwardingInteraction(IUserInteraction& next) : m_next(next) {}
+
+    int messageBox(const QString& text, unsigned type, unsigned helpId) override { return m_next.messageBox(text, type, helpId); }
+    std::optional<QString> askAccessCode() override { return m_next.askAccessCode(); }
+    void progressBegin(const QString& title, int range) override { m_next.progressBegin(title, range); }
+    void progressStep(int position) override { m_next.progressStep(position); }
+    void progressEnd() override { m_next.progressEnd(); }
+    std::optional<QString> chooseFile(const FileChoice& choice) override { return m_next.chooseFile(choice); }
+    void idle() override { m_next.idle(); }
+    bool isBatch() const override { return m_next.isBatch(); }
+
+    IUserInteraction& next() const { return m_next; }
+
+private:
+    IUserInteraction& m_next;
+};
+
+} // namespace hvx::cli

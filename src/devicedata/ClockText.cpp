@@ -1,0 +1,77 @@
+#include "devicedata/ClockText.h"
+
+#include "app/HvxApp.h"
+
+#include <QLocale>
+
+namespace hvx {
+namespace {
+
+bool isSecondsField(QChar c)
+{
+    return c == u's' || c == u'z';
+}
+
+// AM/PM markers of both picture dialects ("AP", "ap", "A", "a", "t", "tt").
+bool isMarkerField(QChar c)
+{
+    return c == u'A' || c == u'a' || c == u't';
+}
+
+// Separators that belong to the field after them: dropped with a dropped field.
+void dropTrailingSeparators(QString& picture)
+{
+    while (!picture.isEmpty() && !picture.back().isLetter() && picture.back() != u'\'')
+        picture.chop(1);
+}
+
+} // namespace
+
+QString TimePictureWithoutSeconds(const QString& timePicture)
+{
+    QString result;
+    const qsizetype length = timePicture.size();
+    for (qsizetype i = 0; i < length;) {
+        const QChar c = timePicture.at(i);
+        if (c == u'\'') { // quoted text stays as it is
+            const qsizetype end = timePicture.indexOf(u'\'', i + 1);
+            const qsizetype stop = end < 0 ? length : end + 1;
+            result += timePicture.mid(i, stop - i);
+            i = stop;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < length && timePicture.at(i + run) == c)
+            ++run;
+        if (isSecondsField(c) || isMarkerField(c)) {
+            dropTrailingSeparators(result);
+            if ((c == u'A' || c == u'a') && i + run < length && timePicture.at(i + run).toLower() == u'p')
+                ++run;
+        } else if (c == u'h') {
+            result += QString(run, u'H');
+        } else {
+            result += timePicture.mid(i, run);
+        }
+        i += run;
+    }
+    return result.trimmed();
+}
+
+QString ClockText(const QDateTime& local)
+{
+    const CHVXApp& app = theApp();
+    const QLocale locale;
+    return locale.toString(local.date(), app.m_strLongDateFormat) + u' '
+           + locale.toString(local.time(), TimePictureWithoutSeconds(app.m_strTimeFormat));
+}
+
+std::optional<QString> ClockText(const DeviceDateTime& value)
+{
+    const QDate date(value.year, value.month, value.day);
+    const QTime time(value.hour, value.minute, value.second);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return ClockText(QDateTime(date, time));
+}
+
+} // namespace hvx

@@ -1,0 +1,42 @@
+#include "document/DocumentSave.h"
+
+#include "app/HvxApp.h"
+#include "app/Language.h"
+#include "app/Log.h"
+#include "document/HVXDoc.h"
+
+namespace hvx {
+namespace {
+
+constexpr int kTextSaveAsTitle = 61441;  // "Speichern unter"
+constexpr int kTextAskSaveChanges = 61699; // "Sollen die Änderungen an %1 gespeichert werden?"
+const QString kFilterDescription = QStringLiteral("Hydrovant Configuration File (*.hxd)");
+const QString kExtension = QStringLiteral("hxd");
+
+} // namespace
+
+bool SaveDocumentAs(CHVXDoc& doc)
+{
+    FileChoice choice;
+    choice.open = false;
+    choice.title = GetStringsText(kTextSaveAsTitle);
+    choice.filterDescription = kFilterDescription;
+    choice.extension = kExtension;
+    choice.directory = theApp().m_strWorkDir;
+    choice.fileName = doc.title();
+    const std::optional<QString> path = theApp().ui().chooseFile(choice);
+    return path && doc.DoSave(*path);
+}
+
+bool SaveModifiedDocument(CHVXDoc& doc)
+{
+    if (!doc.isModified())
+        return true;
+    switch (LogMessageBox(GetStringsText(kTextAskSaveChanges).arg(doc.title()), MB_YESNOCANCEL)) {
+    case IDYES: return doc.pathName().isEmpty() ? SaveDocumentAs(doc) : doc.DoSave(doc.pathName());
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+} // namespace hvx

@@ -1,0 +1,233 @@
+// Remote programming: read the instrument's parameter set into the document, and transfer the
+// document's parameter part to the instrument with or without keeping its calibration values.
+#include "document/HVXDoc.h"
+
+#include "app/ErrorCodes.h"
+#include "app/HvxApp.h"
+#include "app/Language.h"
+#include "app/Log.h"
+#include "document/DocumentSave.h"
+#include "document/DocumentTexts.h"
+#include "link/KelComm.h"
+#include "link/RemoteTexts.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+using namespace hvx;
+
+namespace {
+
+// Device identification and the module types of slots 1..3: they must agree before a transfer.
+constexpr int kConfigurationBytesCompared[] = {2, 6, 10, 0};
+
+constexpr int kTransferStampSlot = 2;
+
+bool ConfigurationsMatch(const Parametersatz& instrument, const Parametersatz& document)
+{
+    return std::all_of(std::begin(kConfigurationBytesCompared), std::end(kConfigurationBytesCompared),
+                       [&](int offset) { return instrument.byte(offset) == document.byte(offset); });
+}
+
+// Access code and its switch (bytes 476..480) of both images.
+bool AccessCodesEqual(const Parametersatz& a, const Parametersatz& b)
+{
+    return a.zugangscode() == b.zugangscode() && a.zugangscodeAktiv() == b.zugangscodeAktiv();
+}
+
+// The link's cause of a failure. A block write whose command byte went unanswered, or was
+// answered with something else than ACK, leaves the status at 0; it still failed.
+qint32 FailureStatus(const CKelComm& link)
+{
+    if (const qint32 status = link.m_nStatus.load(); status != CKelComm::StatusOk)
+        return status;
+    return link.m_nRxCount.load() == 0 ? CKelComm::StatusTimeout : CKelComm::StatusNoAck;
+}
+
+bool ReadFileImage(CKelConfigFile& file, const QString& path, Parametersatz& image)
+{
+    Parametersatz read;
+    const bool ok = file.OpenConfigFile(path) && file.ReadConfigFile(read.bytes());
+    file.Close();
+    if (ok)
+        image = read;
+    return ok;
+}
+
+// Only an existing file gets the stamp: opening creates a missing one.
+void StampTransfer(CKelConfigFile& file, const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    if (file.OpenConfigFile(path))
+        file.SetZeit(kTransferStampSlot);
+    file.Close();
+}
+
+} // namespace
+
+bool CHVXDoc::OnHvxRemotePasi()
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnHvxRemotePasi"));
+    if (m_bModified && m_strPathName.isEmpty() && !SaveDocumentAs(*this))
+        return false;
+    if (!SaveModifiedDocument(*this))
+        return false;
+    CHVXApp& app = theApp();
+    app.m_bInShellCommand = true;
+    OnNewDocument(std::nullopt);
+    app.m_bInShellCommand = false;
+    // A new document: the texts of the one shown before belong to another instrument.
+    m_texts = InfoTexts{};
+
+    CKelComm link;
+    if (!link.Open())
+        return false;
+    Parametersatz image;
+    const auto abandon = [&link](int text) {
+        link.Close(1);
+        LogMessageBoxId(text, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    };
+    if (!link.ReadConfiguration(image.konfigurationsteil().data()))
+        return abandon(kTextConfigurationNotRead);
+    if (!image.versionUnterstuetzt())
+        return abandon(kTextWrongVersion);
+    if (!link.ReadParameters(image.parameterteil().data()))
+        return abandon(kTextParametersNotRead);
+    link.Close(1);
+
+    m_parametersatz = image;
+    setModifiedFlag(false);
+    CheckAccess(m_parametersatz, AccessSubject::Document);
+    recomputeModuleCount();
+    Q_EMIT updateAllViews(kHintRebuild);
+    clearInputError();
+    setModifiedFlag(true);
+    return true;
+}
+
+bool CHVXDoc::OnHvxRemotePaup()
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnHvxRemotePaup"));
+    if (theApp().m_bService) {
+        if (m_openServiceDialog)
+            m_openServiceDialog();
+        else
+            LogMessageBoxId(kTextNoServiceDialog, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    return TransferToInstrument(false);
+}
+
+bool CHVXDoc::OnHvxRemoteProg()
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnHvxRemoteProg"));
+    return TransferToInstrument(true);
+}
+
+bool CHVXDoc::RemoteTransfer(const QString& path, bool keep)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::RemoteTransfer"), path);
+    // Opening would create a missing file, and an empty parameter set is never what was meant.
+    if (!QFileInfo(path).isFile()) {
+        LogMessageBox(GetStringsText(kTextRemoteFileMissing).arg(path), MB_OK | MB_ICONERROR);
+        theApp().SetErrorCode(kErrorAreaConfigFile, kErrOpenException);
+        return false;
+    }
+    m_strPathName = path;
+    if (!ReadFileImage(m_configFile, path, m_parametersatz))
+        return false;
+    setModifiedFlag(false);
+    TransferToInstrument(keep);
+    return theApp().ErrorCode() == 0;
+}
+
+bool CHVXDoc::TransferToInstrument(bool keep)
+{
+    if (m_bModified || m_strPathName.isEmpty()) {
+        const bool saved = m_strPathName.isEmpty() ? SaveDocumentAs(*this) : DoSave(m_strPathName);
+        if (!saved)
+            return false;
+        setModifiedFlag(false);
+    }
+    // The transfer goes out only when the file just saved can be read back.
+    Parametersatz instrument;
+    if (!ReadFileImage(m_configFile, m_strPathName, instrument))
+        return false;
+    if (!keep && LogMessageBoxId(kTextAskOverwriteCalibration, MB_YESNO) != IDYES)
+        return false;
+
+    CKelComm link;
+    qint32 failedStatus = CKelComm::StatusOk;
+    bool result = link.Open() != 0;
+    if (result)
+        result = ExchangeWithInstrument(link, instrument, keep, failedStatus);
+    else
+        failedStatus = link.m_nStatus.load();
+    if (link.m_bOpen)
+        link.Close(1);
+
+    if (result) {
+        LogMessageBoxId(kTextTransferDone, MB_OK | MB_ICONINFORMATION);
+        return true;
+    }
+    LogMessageBoxId(kTextTransferFailed, MB_OK | MB_ICONERROR);
+    if (failedStatus != CKelComm::StatusOk)
+        theApp().SetErrorCode(kErrorAreaDeviceLink, quint32(failedStatus));
+    return false;
+}
+
+bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, bool keep,
+                                     qint32& failedStatus)
+{
+    const auto linkFailed = [&link, &failedStatus] {
+        failedStatus = FailureStatus(link);
+        return false;
+    };
+    if (!link.ReadConfiguration(instrument.konfigurationsteil().data())) {
+        LogMessageBoxId(kTextConfigurationNotRead, MB_OK | MB_ICONEXCLAMATION);
+        return linkFailed();
+    }
+    if (!ConfigurationsMatch(instrument, m_parametersatz)) {
+        theApp().SetErrorCode(kErrorAreaRemote, kErrConfigMismatch);
+        LogMessageBoxId(kTextConfigurationMismatch, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    // Without the instrument's parameters there is no code to check and no calibration to keep.
+    if (!link.ReadParameters(instrument.parameterteil().data()))
+        return linkFailed();
+
+    const int accessBefore = m_nAccessGranted;
+    bool linkClosedForPrompt = false;
+    if (instrument.zugangscodeAktiv()) {
+        if (theApp().m_bRemote) {
+            if (!AccessCodesEqual(instrument, m_parametersatz)) {
+                m_nAccessGranted = 0;
+                theApp().SetErrorCode(kErrorAreaRemote, kErrAccessCode);
+            }
+        } else {
+            // No link is held open while the user types.
+            link.Close(1);
+            linkClosedForPrompt = true;
+            CheckAccess(instrument, AccessSubject::Instrument);
+        }
+    }
+    const bool accessGranted = m_nAccessGranted != 0;
+    m_nAccessGranted = accessBefore;
+    if (!accessGranted)
+        return false;
+
+    if (keep) {
+        for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
+            keepCalibration(slot, instrument);
+    }
+    if (linkClosedForPrompt && !link.Open()) {
+        failedStatus = link.m_nStatus.load();
+        return false;
+    }
+    if (!link.WriteParameters(m_parametersatz.parameterteil().data()))
+        return linkFailed();
+    StampTransfer(m_configFile, m_strPathName);
+    return true;
+}

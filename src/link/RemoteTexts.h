@@ -1,0 +1,15 @@
+#pragma once
+// Numbers of the Strings.lan texts of remote programming.
+
+namespace hvx {
+
+constexpr int kTextConfigurationNotRead = 284; // "Konfiguration konnte nicht gelesen werden!"
+constexpr int kTextParametersNotRead = 285;    // "Parameter konnten nicht gelesen werden!"
+constexpr int kTextConfigurationMismatch = 286; // "Konfigurationen stimmen nicht überein!"
+constexpr int kTextTransferFailed = 287;       // "Parameter konnten nicht übertragen werden!"
+constexpr int kTextAskOverwriteCalibration = 434; // "Sollen die Kalibrierdaten wirklich überschrieben werden?"
+constexpr int kTextTransferDone = 467;         // "Parameter wurden erfolgreich übertragen."
+constexpr int kTextRemoteFileMissing = 3301;   // the batch file does not exist
+constexpr int kTextNoServiceDialog = 3302;     // service mode without a service dialog
+
+} // namespace hvx

@@ -1,0 +1,126 @@
+// The hvx program in batch mode, run as another process without a display, against the simulated
+// instrument on a pseudo-terminal that the settings file maps to a port.
+#include "SimulatedInstrument.h"
+
+#include "document/HVXDoc.h"
+#include "model/Kalibrierung.h"
+#include "support/LinkPty.h"
+#include "support/TestApp.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+using hvxtest::Commands;
+using hvxtest::WithChecksum;
+using namespace hvx;
+
+namespace {
+
+constexpr int kInstrumentPort = 3;
+constexpr int kSilentPort = 8;
+
+struct BatchRun {
+    int exitStatus = -1;
+    QString errorOutput;
+};
+
+class HvxBatchMode : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(sim.isRunning()) << sim.error();
+        ASSERT_TRUE(silent.isValid());
+        CHVXApp& app = testApp.app();
+        hvxtest::UseShortLinkTimeouts(app);
+        app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kSilentPort), silent.slavePath());
+        app.WriteProfileString(QStringLiteral("System"), QStringLiteral("LogDir"), testApp.dir());
+        app.WriteProfileInt(QStringLiteral("System"), QStringLiteral("LogLevel"), 2);
+    }
+
+    // hvx with the test's settings file (HVX_SETTINGS is inherited) and no display of any kind.
+    BatchRun runHvx(const QStringList& arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        QProcess hvx;
+        hvx.setProcessEnvironment(environment);
+        hvx.start(QStringLiteral(HVX_TEST_BIN_DIR "/hvx"), arguments);
+        BatchRun run;
+        if (!hvx.waitForFinished(60000)) {
+            hvx.kill();
+            hvx.waitForFinished();
+            ADD_FAILURE() << "hvx did not end";
+        }
+        run.exitStatus = hvx.exitStatus() == QProcess::NormalExit ? hvx.exitCode() : -1;
+        run.errorOutput = QString::fromUtf8(hvx.readAllStandardError());
+        return run;
+    }
+
+    QString saveFile(const Parametersatz& image, const QString& name)
+    {
+        CHVXDoc doc;
+        doc.parametersatz() = image;
+        const QString path = testApp.filePath(name);
+        EXPECT_TRUE(doc.DoSave(path));
+        sim.clearReceived();
+        return path;
+    }
+
+    static QString portArgument(int portNumber) { return QStringLiteral("/Port:%1").arg(portNumber - 1); }
+
+    test::TestApp testApp;
+    hvxtest::SimulatedInstrument sim{testApp.app(), kInstrumentPort};
+    hvxtest::LinkPty silent;
+};
+
+} // namespace
+
+TEST_F(HvxBatchMode, TransferKeepingCalibrationEndsWithExitStatus0)
+{
+    const Parametersatz instrument = sim.parameterSet();
+    Parametersatz file = instrument;
+    for (int i = layout::kParameterteil; i < layout::kGroesse; ++i)
+        file.setByte(i, quint8(i * 3));
+    file.setZugangscodeAktiv(0);
+    const QString path = saveFile(file, QStringLiteral("anlage.hxd"));
+
+    const BatchRun run = runHvx({QStringLiteral("/remote:") + path, QStringLiteral("/SaveCalib"), portArgument(kInstrumentPort)});
+    EXPECT_EQ(run.exitStatus, 0) << run.errorOutput.toStdString();
+    EXPECT_FALSE(run.errorOutput.contains(QStringLiteral("HVX error code")));
+    EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("Parameter wurden erfolgreich übertragen.")));
+
+    Parametersatz expected = file;
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
+        erhalteKalibrierung(expected, slot, instrument);
+    const auto part = expected.parameterteil();
+    const QByteArray sent(reinterpret_cast<const char*>(part.data()), qsizetype(part.size()));
+    EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x13, 0x14}) + WithChecksum(sent) + Commands({0x11}));
+    EXPECT_EQ(sim.parameterSet(), expected);
+    EXPECT_TRUE(testApp.logText().contains(QStringLiteral("Anwendung gestartet")));
+    EXPECT_TRUE(testApp.logText().contains(QStringLiteral("Anwendung geschlossen")));
+}
+
+TEST_F(HvxBatchMode, AConfigurationMismatchEndsWithExitStatus4)
+{
+    Parametersatz file = sim.parameterSet();
+    file.setModultyp(1, modultyp::kTemperatur);
+    const QString path = saveFile(file, QStringLiteral("anders.hxd"));
+    const Parametersatz before = sim.parameterSet();
+
+    const BatchRun run = runHvx({QStringLiteral("/remote:") + path, portArgument(kInstrumentPort)});
+    EXPECT_EQ(run.exitStatus, 4) << run.errorOutput.toStdString();
+    EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("HVX error code 0x84000004"))) << run.errorOutput.toStdString();
+    EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x11}));
+    EXPECT_EQ(sim.parameterSet(), before);
+}
+
+TEST_F(HvxBatchMode, NoInstrumentEndsWithExitStatus2)
+{
+    const QString path = saveFile(sim.parameterSet(), QStringLiteral("anlage.hxd"));
+    const BatchRun run = runHvx({QStringLiteral("/remote:") + path, portArgument(kSilentPort)});
+    EXPECT_EQ(run.exitStatus, 2) << run.errorOutput.toStdString();
+    EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("HVX error code 0x82000007"))) << run.errorOutput.toStdString();
+    EXPECT_TRUE(sim.received().isEmpty());
+}

@@ -1,0 +1,205 @@
+// hvxcli's commands on the instrument, end to end against the simulated instrument.
+#include "SimulatedInstrument.h"
+
+#include "app/BatchInteraction.h"
+#include "app/cli/HvxCli.h"
+#include "document/HVXDoc.h"
+#include "support/CliRun.h"
+#include "support/TestApp.h"
+
+#include <QFile>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+using hvxtest::Commands;
+using namespace hvx;
+
+namespace {
+
+constexpr int kPort = 5;
+const QString kPortOption = QStringLiteral("--port=4");
+
+class HvxCliDevice : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(sim.isRunning()) << sim.error();
+        ASSERT_NE(m_messageFile, nullptr);
+        hvxtest::UseShortLinkTimeouts(testApp.app());
+        testApp.app().WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
+        testApp.app().m_strBackupDir = testApp.dir();
+        testApp.app().SetUserInteraction(&batch);
+    }
+    void TearDown() override
+    {
+        testApp.app().SetUserInteraction(&testApp.ui());
+        std::fclose(m_messageFile);
+    }
+
+    int run(const QStringList& arguments)
+    {
+        const test::CliOutput output = test::RunCli(arguments);
+        m_out = output.out;
+        m_err = output.err;
+        return output.status;
+    }
+    // What the batch interaction wrote in place of message boxes.
+    QString messages()
+    {
+        std::fflush(m_messageFile);
+        std::rewind(m_messageFile);
+        QByteArray text;
+        char chunk[512];
+        while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, m_messageFile))
+            text.append(chunk, qsizetype(n));
+        return QString::fromUtf8(text);
+    }
+    // A file with the instrument's configuration.
+    QString matchingFile(const QString& name)
+    {
+        CHVXDoc doc;
+        doc.parametersatz() = sim.parameterSet();
+        doc.parametersatz().setByte(520, 77);
+        const QString path = testApp.filePath(name);
+        EXPECT_TRUE(doc.DoSave(path));
+        return path;
+    }
+
+    test::TestApp testApp;
+    hvxtest::SimulatedInstrument sim{testApp.app(), kPort};
+    std::FILE* m_messageFile = std::tmpfile();
+    BatchInteraction batch{m_messageFile};
+    QString m_out;
+    QString m_err;
+};
+
+} // namespace
+
+TEST_F(HvxCliDevice, ReadSavesTheInstrumentsParameterSetAsANewFile)
+{
+    const QString path = testApp.filePath(QStringLiteral("gelesen.hxd"));
+    ASSERT_EQ(run({"read", kPortOption, path}), 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.contains(path));
+    CHVXDoc saved;
+    ASSERT_TRUE(saved.OnOpenDocument(path));
+    EXPECT_EQ(saved.parametersatz(), sim.parameterSet());
+
+    EXPECT_EQ(run({"read", kPortOption, path}), cli::kExitFailedWithoutCode) << "an existing file is kept";
+    EXPECT_EQ(run({"read", kPortOption, "--overwrite", path}), 0) << m_err.toStdString();
+}
+
+TEST_F(HvxCliDevice, ReadWithACodeInForceNeedsTheCode)
+{
+    Parametersatz instrument = sim.parameterSet();
+    instrument.setZugangscode({'0', '8', '1', '5'});
+    instrument.setZugangscodeAktiv(1);
+    sim.setParameterSet(instrument);
+    const QString path = testApp.filePath(QStringLiteral("geschuetzt.hxd"));
+
+    EXPECT_EQ(run({"read", kPortOption, path}), 4);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(testApp.app().ErrorCode(), 0x84000002u);
+    EXPECT_TRUE(m_err.contains(QStringLiteral("--access-code")));
+    EXPECT_EQ(run({"read", kPortOption, "--access-code", "0815", path}), 4) << "the earlier failure stays the exit status";
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST_F(HvxCliDevice, TransferNeverGuessesAboutCalibration)
+{
+    const QString path = matchingFile(QStringLiteral("anlage.hxd"));
+    sim.clearReceived();
+    EXPECT_EQ(run({"transfer", kPortOption, path}), cli::kExitFailedWithoutCode);
+    EXPECT_EQ(run({"transfer", kPortOption, "--keep-calibration", "--overwrite-calibration", path}),
+              cli::kExitFailedWithoutCode);
+    EXPECT_TRUE(m_err.contains(QStringLiteral("--keep-calibration")));
+    EXPECT_TRUE(sim.received().isEmpty());
+
+    ASSERT_EQ(run({"transfer", kPortOption, "--keep-calibration", path}), 0) << m_err.toStdString();
+    EXPECT_EQ(sim.parameterSet().byte(520), 77);
+    EXPECT_EQ(sim.received().left(4), Commands({0x10, 0x12, 0x13, 0x14}));
+    EXPECT_TRUE(messages().contains(QStringLiteral("Parameter wurden erfolgreich übertragen.")));
+
+    sim.clearReceived();
+    ASSERT_EQ(run({"transfer", kPortOption, "--overwrite-calibration", path}), 0) << m_err.toStdString();
+    EXPECT_TRUE(messages().contains(QStringLiteral("Sollen die Kalibrierdaten wirklich überschrieben werden?")));
+    EXPECT_EQ(sim.received().left(4), Commands({0x10, 0x12, 0x13, 0x14}));
+}
+
+TEST_F(HvxCliDevice, TransferToAnInstrumentWithOtherModulesFails)
+{
+    CHVXDoc doc;
+    doc.parametersatz() = sim.parameterSet();
+    doc.parametersatz().setModultyp(2, modultyp::kTemperatur);
+    const QString path = testApp.filePath(QStringLiteral("anders.hxd"));
+    ASSERT_TRUE(doc.DoSave(path));
+    EXPECT_EQ(run({"transfer", kPortOption, "--keep-calibration", path}), 4);
+    EXPECT_EQ(testApp.app().ErrorCode(), 0x84000004u);
+    EXPECT_TRUE(messages().contains(QStringLiteral("Konfigurationen stimmen nicht überein!")));
+    EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x11}));
+}
+
+TEST_F(HvxCliDevice, ClockShowsBothTimesAndSetsTheInstruments)
+{
+    ASSERT_EQ(run({"clock", kPortOption}), 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.startsWith(QStringLiteral("PC:")));
+    EXPECT_TRUE(m_out.contains(QStringLiteral("\nHydrovant:")));
+    EXPECT_EQ(sim.received(), Commands({0x10, 0x15, 0x11}));
+
+    sim.clearReceived();
+    ASSERT_EQ(run({"clock", kPortOption, "--set"}), 0) << m_err.toStdString();
+    EXPECT_EQ(sim.received().mid(3, 2), Commands({0x10, 0x16}));
+    EXPECT_EQ(run({"clock", "datei.hxd"}), cli::kExitFailedWithoutCode);
+}
+
+TEST_F(HvxCliDevice, PortsListsAndFindsTheInstrument)
+{
+    ASSERT_EQ(run({"ports"}), 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.contains(QStringLiteral("COM5    ") + sim.devicePath()));
+    EXPECT_TRUE(sim.received().isEmpty());
+    ASSERT_EQ(run({"ports", "--search"}), 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.contains(QStringLiteral("COM5")));
+}
+
+TEST_F(HvxCliDevice, AWrongPortIndexIsRefused)
+{
+    for (const char* port : {"--port=256", "--port=-1", "--port=x"})
+        EXPECT_EQ(run({"clock", port}), cli::kExitFailedWithoutCode) << port;
+    EXPECT_TRUE(sim.received().isEmpty());
+}
+
+TEST_F(HvxCliDevice, TheAccessCodeAnswersTheFilesAndTheInstrumentsPrompt)
+{
+    Parametersatz protectedSet = sim.parameterSet();
+    protectedSet.setZugangscode({'2', '4', '6', '8'});
+    protectedSet.setZugangscodeAktiv(1);
+    sim.setParameterSet(protectedSet);
+    CHVXDoc doc;
+    doc.parametersatz() = protectedSet;
+    doc.parametersatz().setByte(520, 99);
+    const QString path = testApp.filePath(QStringLiteral("geschuetzt.hxd"));
+    ASSERT_TRUE(doc.DoSave(path));
+    sim.clearReceived();
+
+    // Without the code the file is read-only, and a read-only file is never transferred.
+    EXPECT_EQ(run({"transfer", kPortOption, "--keep-calibration", path}), 4);
+    EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x13, 0x11}));
+    EXPECT_NE(sim.parameterSet().byte(520), 99);
+
+    sim.clearReceived();
+    run({"transfer", kPortOption, "--keep-calibration", "--access-code", "2468", path});
+    EXPECT_EQ(sim.received().left(8), Commands({0x10, 0x12, 0x13, 0x11, 0x10, 0x14}) + char(doc.parametersatz().byte(46))
+                                          + char(doc.parametersatz().byte(47)));
+    EXPECT_EQ(sim.parameterSet().byte(520), 99);
+}
+
+TEST_F(HvxCliDevice, EveryInstrumentCommandHasItsHelpAndIsListed)
+{
+    ASSERT_EQ(run({"--help"}), 0);
+    const QString usage = m_out;
+    for (const char* command : {"read", "transfer", "clock", "ports"}) {
+        EXPECT_TRUE(usage.contains(QStringLiteral("  %1 ").arg(command))) << command;
+        EXPECT_EQ(run({command, "--help"}), 0) << command;
+        EXPECT_TRUE(m_out.startsWith(QStringLiteral("Aufruf: hvxcli %1").arg(command))) << command;
+    }
+    EXPECT_TRUE(sim.received().isEmpty());
+}

@@ -36,7 +36,8 @@ inline constexpr Int kFrameHeight{"Options", "FrameHeight", 580};
 inline constexpr Int kTitletime{"Options", "Titletime", 5};
 inline constexpr Text kBitmapFile24{"Options", "BitmapFile24", "Title24b.bmp"};
 inline constexpr Text kBitmapFile256{"Options", "BitmapFile256", "Title256.bmp"};
-inline constexpr Text kLogoFileEMF{"Options", "LogoFileEMF", "Vormak-Logo.emf"};
+// The logo is read as SVG on this platform; the setting keeps its established name.
+inline constexpr Text kLogoFileEMF{"Options", "LogoFileEMF", "Vormak-Logo.svg"};
 inline constexpr Int kLogoWidth{"Options", "LogoWidth", 250};
 inline constexpr Int kLogoPosX{"Options", "LogoPosX", 410};
 inline constexpr Int kLogoPosY{"Options", "LogoPosY", 440};

@@ -1,0 +1,55 @@
+#include "editing/PageDescription.h"
+
+#include "editing/InputError.h"
+
+namespace hvx {
+
+std::vector<const Steuerelement*> alleSteuerelemente(const Seitenbeschreibung& seite)
+{
+    std::vector<const Steuerelement*> alle;
+    for (const Gruppe& g : seite.gruppen) {
+        for (const Steuerelement& s : g.elemente)
+            alle.push_back(&s);
+    }
+    return alle;
+}
+
+std::vector<int> textIds(const Seitenbeschreibung& seite)
+{
+    std::vector<int> ids;
+    auto dazu = [&ids](int id) {
+        if (id != 0)
+            ids.push_back(id);
+    };
+    for (const Gruppe& g : seite.gruppen) {
+        dazu(g.titelId);
+        for (const Steuerelement& s : g.elemente) {
+            dazu(s.labelId);
+            dazu(s.einheitId);
+            if (s.art == Art::Kontrollkaestchen)
+                dazu(s.id);
+            for (int knopf : s.knoepfe)
+                dazu(knopf);
+        }
+    }
+    return ids;
+}
+
+void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext)
+{
+    for (const Steuerelement* s : alleSteuerelemente(seite)) {
+        if (s->austausch)
+            s->austausch(dx, kontext, s->id);
+    }
+}
+
+bool pruefeSeite(const Seitenbeschreibung& seite, IControls& controls, const SeitenKontext& kontext)
+{
+    for (const Steuerelement* s : alleSteuerelemente(seite)) {
+        if (s->pruefung)
+            s->pruefung(controls, kontext, s->id);
+    }
+    return !inputErrorPending();
+}
+
+} // namespace hvx

@@ -1,0 +1,93 @@
+#pragma once
+// A page of the editing view, described as data: its controls in groups, each with its label
+// and unit texts (Dialog.lan keys of the page's section), its field exchange, its validator with
+// limits, its visibility and enable rules, its choices and the command it runs when clicked.
+// One engine (CHvxModelessDlg) runs every page from such a description.
+
+#include "editing/Controls.h"
+#include "editing/DataExchange.h"
+#include "model/Parametersatz.h"
+
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace hvx {
+
+// What a page edits and where it sits in the view.
+struct SeitenKontext {
+    Parametersatz* ps = nullptr;
+    int slot = 0;           // module slot index 0..2 (0 for the system page)
+    int tab = 0;            // main tab index reported with input errors
+    int subPage = 0;        // sub page reported with input errors
+    bool editierbar = true; // false: read-only mode
+    std::map<int, AuswahlListe> listen; // text-to-value map per drop-down list
+
+    quint8 modultyp() const { return ps->modultyp(slot); }
+    int version() const { return ps->version(); }
+    int familie() const { return ps->familie(); }
+    quint8* bild() { return ps->bytes().data(); }
+};
+
+// What a command may ask of its page, in the order it calls them.
+class ISeitenAktionen {
+public:
+    virtual ~ISeitenAktionen() = default;
+    virtual bool speichern() = 0; // save cycle; false when an input error stopped it
+    virtual void laden() = 0;     // fields show the record again, enable rules applied
+    virtual void aktivRegelnAnwenden() = 0;
+    virtual void reglerGeaendert() = 0;   // the module container rebuilds its controller tab
+    virtual void bereichGeaendert() = 0;  // the module container re-initialises its pages
+    virtual void ansichtenNeuAufbauen() = 0; // all views rebuild their tabs
+};
+
+enum class Art { Auswahlliste, Eingabe, Kontrollkaestchen, Optionsfelder };
+
+using Regel = std::function<bool(const SeitenKontext&, const IControls&)>;
+using Austausch = std::function<void(DataExchange&, SeitenKontext&, int id)>;
+using Pruefung = std::function<void(IControls&, const SeitenKontext&, int id)>;
+using Kommando = std::function<void(SeitenKontext&, IControls&, ISeitenAktionen&)>;
+using Auswahlquelle = std::function<AuswahlListe(const SeitenKontext&)>;
+
+struct Steuerelement {
+    int id = 0;
+    Art art = Art::Eingabe;
+    int labelId = 0;           // static text before the control (edits and lists)
+    int einheitId = 0;         // static text after an edit
+    std::vector<int> knoepfe{};  // radio buttons (the first is id)
+    Austausch austausch{};       // none: the field is exchanged by another row
+    Pruefung pruefung{};
+    Regel sichtbar{};            // none: always shown
+    Regel aktiv{};               // none: always enabled while editable
+    Kommando kommando{};         // click of a button, selection change of a list
+    Auswahlquelle auswahl{};     // choices of a list
+    int eingabebreite = 6;     // width of an edit in characters
+    bool beschriftungDarueber = false; // label above a list with long choices, not beside it
+};
+
+struct Gruppe {
+    int titelId = 0; // 0: no frame
+    int spalte = 0;  // 0 left, 1 right
+    std::vector<Steuerelement> elemente{};
+    Regel sichtbar{};
+};
+
+struct Seitenbeschreibung {
+    QString abschnitt; // Dialog.lan section of the control texts
+    int vorlage = 0;   // dialog template number (also the help topic)
+    std::vector<Gruppe> gruppen;
+};
+
+// Every control of a description, in exchange and check order.
+std::vector<const Steuerelement*> alleSteuerelemente(const Seitenbeschreibung& seite);
+// Every control id with a text of the section: captions of groups, labels, units, buttons.
+std::vector<int> textIds(const Seitenbeschreibung& seite);
+
+// Runs the exchange of every control in order.
+void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext);
+// Runs every validator in order; returns whether no error is pending afterwards.
+bool pruefeSeite(const Seitenbeschreibung& seite, IControls& controls, const SeitenKontext& kontext);
+
+} // namespace hvx

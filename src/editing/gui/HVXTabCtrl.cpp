@@ -1,0 +1,130 @@
+#include "editing/gui/HVXTabCtrl.h"
+
+#include <QLayout>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr const char* kPageProperty = "hvxPage";
+}
+
+CHVXTabCtrl::CHVXTabCtrl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)), m_stack(new QStackedWidget(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_bar->setExpanding(false);
+    m_bar->setDrawBase(true);
+    m_stack->setFrameShape(QFrame::StyledPanel);
+    // Pages are opaque: the view's logo shows only where no tab control lies.
+    m_stack->setAutoFillBackground(true);
+    layout->addWidget(m_bar);
+    layout->addWidget(m_stack, 1);
+    connect(m_bar, &QTabBar::currentChanged, this, &CHVXTabCtrl::onBarChanged);
+}
+
+int CHVXTabCtrl::count() const
+{
+    return m_bar->count();
+}
+
+int CHVXTabCtrl::currentIndex() const
+{
+    return m_bar->currentIndex();
+}
+
+QWidget* CHVXTabCtrl::page(int index) const
+{
+    return index < 0 || index >= count() ? nullptr : m_bar->tabData(index).value<QWidget*>();
+}
+
+QString CHVXTabCtrl::tabText(int index) const
+{
+    return m_bar->tabText(index);
+}
+
+int CHVXTabCtrl::indexOf(const QWidget* p) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (page(i) == p)
+            return i;
+    }
+    return -1;
+}
+
+void CHVXTabCtrl::insertTab(int index, QWidget* p, const QString& text)
+{
+    if (m_stack->indexOf(p) < 0)
+        m_stack->addWidget(p);
+    p->hide();
+    p->setEnabled(false);
+    const QSignalBlocker blocker(m_bar);
+    const int at = m_bar->insertTab(index, text);
+    m_bar->setTabData(at, QVariant::fromValue(p));
+    m_current = m_bar->currentIndex();
+    showOnly(m_current);
+}
+
+void CHVXTabCtrl::setTabText(int index, const QString& text)
+{
+    m_bar->setTabText(index, text);
+}
+
+void CHVXTabCtrl::removeTab(int index)
+{
+    if (QWidget* p = page(index)) {
+        p->hide();
+        p->setEnabled(false);
+    }
+    const QSignalBlocker blocker(m_bar);
+    m_bar->removeTab(index);
+    m_current = m_bar->currentIndex();
+    showOnly(m_current);
+}
+
+void CHVXTabCtrl::select(int index)
+{
+    {
+        const QSignalBlocker blocker(m_bar);
+        m_bar->setCurrentIndex(index);
+    }
+    m_current = m_bar->currentIndex();
+    showOnly(m_current);
+}
+
+void CHVXTabCtrl::onBarChanged(int index)
+{
+    if (m_switchCheck && m_current >= 0 && !m_switchCheck(m_current, index)) {
+        const QSignalBlocker blocker(m_bar);
+        m_bar->setCurrentIndex(m_current);
+        return;
+    }
+    m_current = index;
+    showOnly(index);
+    Q_EMIT switched(index);
+}
+
+void CHVXTabCtrl::showOnly(int index)
+{
+    QWidget* gezeigt = page(index);
+    for (int i = 0; i < count(); ++i) {
+        QWidget* p = page(i);
+        if (p && p != gezeigt) {
+            p->hide();
+            p->setEnabled(false);
+        }
+    }
+    if (gezeigt) {
+        m_stack->setCurrentWidget(gezeigt);
+        gezeigt->setEnabled(true);
+        gezeigt->show();
+        // A page filled while hidden did not tell its parents its size: every layout up to the
+        // window learns it now, so the window never gets narrower than the page.
+        for (QWidget* w = gezeigt; w; w = w->parentWidget()) {
+            if (w->layout())
+                w->layout()->invalidate();
+        }
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The tab control of the view and of the module containers: a tab bar over a page area. Every
+// tab item carries the page it shows; only the selected page is shown and enabled. A switch
+// the user asks for goes through a check first (the page being left may refuse).
+
+#include <QWidget>
+
+#include <functional>
+
+class QStackedWidget;
+class QTabBar;
+
+class CHVXTabCtrl : public QWidget {
+    Q_OBJECT
+public:
+    explicit CHVXTabCtrl(QWidget* parent = nullptr);
+
+    // Called before a switch the user asked for; false keeps the current tab.
+    void setSwitchCheck(std::function<bool(int from, int to)> check) { m_switchCheck = std::move(check); }
+
+    int count() const;
+    int currentIndex() const;
+    QWidget* page(int index) const;
+    QString tabText(int index) const;
+    int indexOf(const QWidget* page) const;
+
+    void insertTab(int index, QWidget* page, const QString& text);
+    void setTabText(int index, const QString& text);
+    // Removes the tab item; the page itself is kept (hidden), as the view owns it.
+    void removeTab(int index);
+    // Selects a tab without asking the check (used by the program, not by the user).
+    void select(int index);
+
+    QTabBar* tabBar() const { return m_bar; }
+
+Q_SIGNALS:
+    void switched(int index);
+
+private:
+    void onBarChanged(int index);
+    void showOnly(int index);
+
+    QTabBar* m_bar;
+    QStackedWidget* m_stack;
+    std::function<bool(int, int)> m_switchCheck;
+    int m_current = -1;
+    bool m_programmatic = false;
+};

@@ -1,0 +1,288 @@
+#include "editing/gui/HVXView.h"
+
+#include "app/Language.h"
+#include "app/Log.h"
+#include "document/HVXDoc.h"
+#include "editing/EditingTexts.h"
+#include "editing/InputError.h"
+#include "editing/ModulSeitenplan.h"
+#include "editing/Navigation.h"
+#include "editing/Zahlentext.h"
+#include "editing/gui/HVXTabCtrl.h"
+#include "editing/gui/HvxModulParameter.h"
+#include "editing/gui/HvxSystemKonfig.h"
+#include "editing/gui/ViewLogo.h"
+#include "editing/gui/WidgetControls.h"
+#include "model/Bestueckung.h"
+#include "model/Modulnamen.h"
+#include "model/Revisionen.h"
+#include "model/Standardwerte.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace hvx;
+
+CHVXView::CHVXView(QWidget* parent)
+    : QWidget(parent), m_revision(new QLabel(this)), m_tabs(new CHVXTabCtrl(this)),
+      m_systemKonfig(new CHvxSystemKonfig(this)), m_logo(std::make_unique<CViewLogo>())
+{
+    setControlId(this, kVorlage);
+    setControlId(m_revision, kRevisionId);
+    setControlId(m_tabs, kTabCtrlId);
+    for (int slot = 0; slot < 3; ++slot) {
+        m_module[slot] = new CHvxModulParameter(this);
+        m_module[slot]->hide();
+        connect(m_module[slot], &CHvxModulParameter::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
+                Qt::QueuedConnection);
+        connect(m_module[slot], &CHvxModulParameter::statusPrompt, this, &CHVXView::inputErrorChanged);
+    }
+    m_systemKonfig->hide();
+    connect(m_systemKonfig, &CHvxModelessDlg::statusPrompt, this, &CHVXView::inputErrorChanged);
+    // The rebuild replaces the lists of the page that asked for it: it runs after that page's
+    // command has returned.
+    connect(m_systemKonfig, &CHvxModelessDlg::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
+            Qt::QueuedConnection);
+
+    auto* kopf = new QHBoxLayout;
+    kopf->addStretch(1);
+    kopf->addWidget(m_revision);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(kopf);
+    layout->addWidget(m_tabs);
+    layout->addStretch(1);
+    m_tabs->hide();
+    m_tabs->setSwitchCheck([this](int von, int) { return darfWechseln(von); });
+    connect(m_tabs, &CHVXTabCtrl::switched, this, [](int index) { navigation().currentTab = index; });
+
+    m_logo->load();
+    setInputErrorPresenter([this](const InputError&) { zeigeFehler(); });
+}
+
+CHVXView::~CHVXView()
+{
+    setInputErrorPresenter(nullptr);
+    // The pages die with the view's children, after this object: they must not reach it then.
+    m_systemKonfig->disconnect(this);
+    for (CHvxModulParameter* modul : m_module)
+        modul->disconnect(this);
+    delete m_tabs;
+    m_tabs = nullptr;
+    navigation() = Navigation{};
+}
+
+void CHVXView::setDocument(CHVXDoc* doc)
+{
+    if (m_doc)
+        disconnect(m_doc, nullptr, this, nullptr);
+    m_doc = doc;
+    if (!doc)
+        return;
+    connect(doc, &CHVXDoc::updateAllViews, this, &CHVXView::OnUpdate);
+    doc->setInputErrorHooks([] { return inputErrorPending(); }, [] {
+        inputError().clear();
+    });
+}
+
+bool CHVXView::editierbar() const
+{
+    return m_doc && m_doc->accessGranted() != 0;
+}
+
+void CHVXView::alleAnsichtenNeuAufbauen()
+{
+    if (m_doc)
+        Q_EMIT m_doc->updateAllViews(kHintRebuild);
+}
+
+QString CHVXView::revisionCaption() const
+{
+    return m_revision->text();
+}
+
+// --- building the tabs ---
+
+void CHVXView::OnUpdate(int hint)
+{
+    if (hint != kHintRebuild || !m_doc)
+        return;
+    LogEntry(1, QStringLiteral("CHVXView::OnUpdate"));
+    baueTabs();
+}
+
+void CHVXView::baueTabs()
+{
+    Parametersatz* ps = &m_doc->parametersatz();
+    const bool mitSchreibrecht = editierbar();
+    CHVXDoc* doc = m_doc;
+    const auto geaendert = [doc] { doc->setModifiedFlag(true); };
+    m_revision->setText(revisionText(ps->geraetekennung()));
+    while (m_tabs->count() > 0)
+        m_tabs->removeTab(m_tabs->count() - 1);
+
+    m_systemKonfig->setKontext(ps, 0, 0, 0, mitSchreibrecht);
+    m_systemKonfig->setModifiedHook(geaendert);
+    m_systemKonfig->OnInitDialog();
+    m_tabs->insertTab(0, m_systemKonfig, GetStringsText(editingtext::kSystemkonfiguration));
+
+    for (int slot = 0; slot < 3; ++slot) {
+        CHvxModulParameter* modul = m_module[slot];
+        if (ps->modultyp(slot) == modultyp::kKein)
+            continue;
+        modul->setKontext(ps, slot, mitSchreibrecht, geaendert);
+        modul->OnInitDialog();
+        m_tabs->insertTab(m_tabs->count(), modul, modulName(ps->modultyp(slot), ps->familie()));
+    }
+    m_tabs->show();
+    m_tabs->select(0);
+    navigation().currentTab = 0;
+    navigation().currentSubPage = {0, 0, 0};
+    m_systemKonfig->setFocus();
+    update();
+}
+
+// --- page switching and error presentation ---
+
+CHvxModelessDlg* CHVXView::seiteVonTab(int tab, int subPage) const
+{
+    if (tab == 0)
+        return m_systemKonfig;
+    auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(tab));
+    return modul ? modul->page(subPage) : nullptr;
+}
+
+CHvxModelessDlg* CHVXView::currentPage() const
+{
+    const int tab = navigation().currentTab;
+    if (tab < 0)
+        return nullptr;
+    return seiteVonTab(tab, tab == 0 ? 0 : navigation().currentSubPage[tab - 1]);
+}
+
+bool CHVXView::darfWechseln(int von)
+{
+    // The field that loses the focus is checked first; a pending error keeps the page.
+    CHvxModelessDlg* seite = seiteVonTab(von, von == 0 ? 0 : navigation().currentSubPage[von - 1]);
+    if (seite)
+        seite->ExchangePageData(true);
+    if (inputErrorPending()) {
+        zeigeFehler();
+        return false;
+    }
+    return true;
+}
+
+void CHVXView::zeigeFehler()
+{
+    const InputError& fehler = inputError();
+    if (fehler.tabIndex != navigation().currentTab && fehler.tabIndex < m_tabs->count()) {
+        m_tabs->select(fehler.tabIndex);
+        navigation().currentTab = fehler.tabIndex;
+    }
+    if (fehler.tabIndex > 0) {
+        auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(fehler.tabIndex));
+        if (modul && fehler.subPage != navigation().currentSubPage[fehler.tabIndex - 1])
+            modul->showSubPage(fehler.subPage);
+    }
+    update();
+    Q_EMIT inputErrorChanged(true);
+}
+
+bool CHVXView::IsInputErrorPending() const
+{
+    return inputErrorPending();
+}
+
+bool CHVXView::CommitCurrentPage()
+{
+    if (CHvxModelessDlg* seite = currentPage(); seite && !inputErrorPending())
+        seite->ExchangePageData(true);
+    return !inputErrorPending();
+}
+
+// --- commands ---
+
+void CHVXView::CheckCurrentPage()
+{
+    LogEntry(1, QStringLiteral("CHVXView::OnCheckCurrentPage"));
+    const int tab = navigation().currentTab;
+    if (tab < 0)
+        return;
+    const int subPage = tab == 0 ? 0 : navigation().currentSubPage[tab - 1];
+    if (CHvxModelessDlg* seite = seiteVonTab(tab, subPage))
+        seite->ExchangePageData(true);
+    if (inputErrorPending())
+        return; // the status bar shows the error
+    LogMessageBox(ersetzeGanzzahlen(GetStringsText(editingtext::kSeiteOhneFehler), {tab, subPage}),
+                  MB_OK | MB_ICONINFORMATION);
+}
+
+bool CHVXView::CanSetDefaultsCurrent() const
+{
+    return !m_tabs->isHidden() && navigation().currentTab > 0 && editierbar();
+}
+
+bool CHVXView::CanSetDefaultsAll() const
+{
+    return !m_tabs->isHidden() && editierbar();
+}
+
+void CHVXView::OnDefaultsCurrent()
+{
+    LogEntry(1, QStringLiteral("CHVXView::OnStandardAktuell"));
+    if (!CanSetDefaultsCurrent())
+        return;
+    const int slot = navigation().currentTab - 1;
+    setzeStandardeinstellung(m_doc->parametersatz(), slot + 1);
+    m_doc->setModifiedFlag(true);
+    inputError().clear();
+    m_module[slot]->ReinitialisePages();
+    Q_EMIT inputErrorChanged(false);
+}
+
+void CHVXView::OnDefaultsAll()
+{
+    LogEntry(1, QStringLiteral("CHVXView::OnStandardAlle"));
+    if (!CanSetDefaultsAll())
+        return;
+    setzeStandardeinstellung(m_doc->parametersatz(), 0);
+    m_doc->setModifiedFlag(true);
+    inputError().clear();
+    m_systemKonfig->OnInitDialog();
+    if (mehrfachPHMoeglich(m_doc->parametersatz()))
+        alleAnsichtenNeuAufbauen();
+    for (CHvxModulParameter* modul : m_module) {
+        if (m_tabs->indexOf(modul) >= 0)
+            modul->ReinitialisePages();
+    }
+    Q_EMIT inputErrorChanged(false);
+}
+
+void CHVXView::OnLanguageChanged()
+{
+    if (!m_doc || m_tabs->count() == 0)
+        return;
+    // What the user typed is kept when it is valid; the pages are filled again from the record.
+    CommitCurrentPage();
+    const Parametersatz& ps = m_doc->parametersatz();
+    m_revision->setText(revisionText(ps.geraetekennung()));
+    m_tabs->setTabText(0, GetStringsText(editingtext::kSystemkonfiguration));
+    m_systemKonfig->OnInitDialog();
+    for (int i = 1; i < m_tabs->count(); ++i) {
+        auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(i));
+        m_tabs->setTabText(i, modulName(ps.modultyp(modul->slot()), ps.familie()));
+        modul->OnLanguageChanged();
+    }
+}
+
+// --- background ---
+
+void CHVXView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().button());
+    m_logo->paint(painter);
+}

@@ -1,0 +1,160 @@
+#include "editing/gui/HvxModulParameter.h"
+
+#include "app/Language.h"
+#include "editing/EditingTexts.h"
+#include "editing/InputError.h"
+#include "editing/Navigation.h"
+#include "editing/gui/HVXTabCtrl.h"
+#include "editing/gui/HvxModulKonfig.h"
+#include "editing/gui/WidgetControls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace hvx;
+
+namespace {
+constexpr const char* kSubPageProperty = "hvxSubPage";
+const QString kAbschnitt = QStringLiteral("Modulparameter-Dialog");
+} // namespace
+
+CHvxModulParameter::CHvxModulParameter(QWidget* parent)
+    : QWidget(parent), m_tabs(new CHVXTabCtrl(this)), m_rahmen(new QGroupBox(this))
+{
+    setControlId(this, kVorlage);
+    setControlId(m_tabs, kTabCtrlId);
+    setControlId(m_rahmen, kRahmenId);
+    auto* hinweis = new QLabel(m_rahmen);
+    setControlId(hinweis, kKeineParameterId);
+    hinweis->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(m_rahmen))->addWidget(hinweis);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_rahmen);
+    m_tabs->setSwitchCheck([this](int von, int nach) { return darfWechseln(von, nach); });
+    connect(m_tabs, &CHVXTabCtrl::switched, this, [this](int index) {
+        if (CHvxModelessDlg* p = qobject_cast<CHvxModelessDlg*>(m_tabs->page(index)))
+            navigation().currentSubPage[m_slot] = p->property(kSubPageProperty).toInt();
+    });
+}
+
+void CHvxModulParameter::setKontext(Parametersatz* ps, int slot, bool editierbar, std::function<void()> modified)
+{
+    m_ps = ps;
+    m_slot = slot;
+    m_editierbar = editierbar;
+    m_modified = std::move(modified);
+}
+
+void CHvxModulParameter::zeigeHinweis(bool hinweis)
+{
+    m_tabs->setVisible(!hinweis);
+    m_rahmen->setVisible(hinweis);
+}
+
+void CHvxModulParameter::verbinde(CHvxModelessDlg* seite)
+{
+    connect(seite, &CHvxModelessDlg::controllerChanged, this, &CHvxModulParameter::OnControllerChanged);
+    connect(seite, &CHvxModelessDlg::rangeChanged, this, &CHvxModulParameter::OnRangeChanged);
+    connect(seite, &CHvxModelessDlg::rebuildAllViews, this, &CHvxModulParameter::rebuildAllViews);
+    connect(seite, &CHvxModelessDlg::statusPrompt, this, &CHvxModulParameter::statusPrompt);
+}
+
+void CHvxModulParameter::richteSeiteEin(CHvxModelessDlg* seite, int subPage)
+{
+    seite->setProperty(kSubPageProperty, subPage);
+    seite->setKontext(m_ps, m_slot, m_slot + 1, subPage, m_editierbar);
+    seite->setModifiedHook(m_modified);
+    seite->OnInitDialog();
+}
+
+void CHvxModulParameter::OnInitDialog()
+{
+    applyDialogTexts(this, kAbschnitt);
+    while (m_tabs->count() > 0)
+        m_tabs->removeTab(m_tabs->count() - 1);
+    m_inhalt = modulinhalt(*m_ps, m_slot);
+    m_reglerUeberschrift = reglerTabText(*m_ps, m_slot);
+    zeigeHinweis(m_inhalt == Modulinhalt::KeineParameter);
+    // The timer, measuring and controller pages join here as they come; until then a slot shows
+    // only the pages that exist.
+    if (m_inhalt != Modulinhalt::Seiten)
+        return;
+    if (!m_modulKonfig) {
+        m_modulKonfig = new CHvxModulKonfig(this);
+        verbinde(m_modulKonfig);
+    }
+    richteSeiteEin(m_modulKonfig, 0);
+    m_tabs->insertTab(0, m_modulKonfig, GetStringsText(editingtext::kModulkonfiguration));
+    m_tabs->select(0);
+}
+
+void CHvxModulParameter::OnControllerChanged()
+{
+    m_reglerUeberschrift = reglerTabText(*m_ps, m_slot);
+    update();
+}
+
+void CHvxModulParameter::OnRangeChanged()
+{
+    // Measuring and controller pages show values in the module's range and unit; the module
+    // configuration page itself needs nothing new.
+    update();
+}
+
+void CHvxModulParameter::ReinitialisePages()
+{
+    if (m_modulKonfig && m_tabs->indexOf(m_modulKonfig) >= 0) {
+        m_modulKonfig->OnInitDialog();
+        OnControllerChanged();
+    }
+}
+
+void CHvxModulParameter::OnLanguageChanged()
+{
+    applyDialogTexts(this, kAbschnitt);
+    if (m_modulKonfig) {
+        const int index = m_tabs->indexOf(m_modulKonfig);
+        if (index >= 0)
+            m_tabs->setTabText(index, GetStringsText(editingtext::kModulkonfiguration));
+    }
+    ReinitialisePages();
+}
+
+CHvxModelessDlg* CHvxModulParameter::page(int subPage) const
+{
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        auto* p = qobject_cast<CHvxModelessDlg*>(m_tabs->page(i));
+        if (p && p->property(kSubPageProperty).toInt() == subPage)
+            return p;
+    }
+    return nullptr;
+}
+
+CHvxModelessDlg* CHvxModulParameter::currentPage() const
+{
+    return qobject_cast<CHvxModelessDlg*>(m_tabs->page(m_tabs->currentIndex()));
+}
+
+void CHvxModulParameter::showSubPage(int subPage)
+{
+    if (CHvxModelessDlg* p = page(subPage)) {
+        m_tabs->select(m_tabs->indexOf(p));
+        navigation().currentSubPage[m_slot] = subPage;
+    }
+}
+
+bool CHvxModulParameter::darfWechseln(int von, int)
+{
+    // The field that loses the focus is checked first; a pending error keeps the page.
+    if (auto* p = qobject_cast<CHvxModelessDlg*>(m_tabs->page(von)))
+        p->ExchangePageData(true);
+    if (inputErrorPending()) {
+        presentInputError();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The system page (first main tab).
+
+#include "editing/SystemKonfigSeite.h"
+#include "editing/gui/HvxModelessDlg.h"
+
+class CHvxSystemKonfig : public CHvxModelessDlg {
+    Q_OBJECT
+public:
+    explicit CHvxSystemKonfig(QWidget* parent = nullptr) : CHvxModelessDlg(hvx::systemKonfigSeite(), parent) {}
+};

@@ -1,0 +1,44 @@
+#include "editing/gui/ViewLogo.h"
+
+#include "app/HvxApp.h"
+#include "app/Log.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+CViewLogo::CViewLogo() = default;
+CViewLogo::~CViewLogo() = default;
+
+void CViewLogo::load()
+{
+    CHVXApp& app = theApp();
+    m_strFile = app.m_strProgDir + u'/' + app.GetStringSetting(hvx::settings::kLogoFileEMF);
+    m_nWidth = app.GetIntSetting(hvx::settings::kLogoWidth);
+    m_nPosX = app.GetIntSetting(hvx::settings::kLogoPosX);
+    m_nPosY = app.GetIntSetting(hvx::settings::kLogoPosY);
+    m_renderer = std::make_unique<QSvgRenderer>(m_strFile);
+    if (!m_renderer->isValid()) {
+        LogEntry(2, QStringLiteral("CHVXView::CHVXView logo not loaded"), m_strFile);
+        m_renderer.reset();
+    }
+}
+
+bool CViewLogo::isLoaded() const
+{
+    return m_renderer != nullptr;
+}
+
+QRectF CViewLogo::placement() const
+{
+    if (!m_renderer)
+        return {};
+    const QSizeF groesse = m_renderer->viewBoxF().size();
+    const double verhaeltnis = groesse.height() > 0 ? groesse.width() / groesse.height() : 1.0;
+    return QRectF(m_nPosX, m_nPosY, m_nWidth, m_nWidth / verhaeltnis);
+}
+
+void CViewLogo::paint(QPainter& painter) const
+{
+    if (m_renderer && m_nWidth > 0)
+        m_renderer->render(&painter, placement());
+}

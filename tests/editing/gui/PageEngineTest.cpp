@@ -1,0 +1,236 @@
+// The page rules of the view: blocked switching, Escape, error presentation, the page check and
+// the defaults commands.
+
+#include "editing/gui/EditingViewFixture.h"
+#include "editing/ModulKonfigSeite.h"
+#include "editing/SystemKonfigSeite.h"
+#include "model/Modulnamen.h"
+
+#include <QLabel>
+
+namespace hvx::test {
+namespace {
+
+class PageEngine : public EditingView {};
+
+TEST_F(PageEngine, TabsFollowTheFittedSlots)
+{
+    neu(0x22, {modultyp::kPH, modultyp::kFreigabeOderTimer});
+    EXPECT_EQ(view->revisionCaption(), "Revision L 23");
+    ASSERT_EQ(view->tabCtrl()->count(), 3);
+    EXPECT_EQ(view->tabCtrl()->tabText(0), "Systemkonfiguration");
+    EXPECT_EQ(view->tabCtrl()->tabText(1), "pH");
+    EXPECT_EQ(view->tabCtrl()->tabText(2), "Timer");
+    EXPECT_EQ(view->modulePage(0)->tabCtrl()->tabText(0), "Modulkonfiguration");
+
+    neu(0x13, {modultyp::kPH, modultyp::kFreigabeOderTimer});
+    EXPECT_EQ(view->tabCtrl()->tabText(2), "Freigabe");
+    EXPECT_EQ(view->modulePage(1)->inhalt(), Modulinhalt::KeineParameter);
+    auto* hinweis = view->modulePage(1)->findChild<QLabel*>();
+    ASSERT_NE(hinweis, nullptr);
+    EXPECT_EQ(hinweis->text(), "Keine Parameter einstellbar!");
+}
+
+TEST_F(PageEngine, NotANumberBlocksSwitchingUntilEscape)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    edit(system(), systemkonfig::kLeerlaufzeit)->setText("abc");
+    klickeTab(1);
+    EXPECT_EQ(view->tabCtrl()->currentIndex(), 0);
+    EXPECT_EQ(navigation().currentTab, 0);
+    ASSERT_TRUE(view->IsInputErrorPending());
+    EXPECT_EQ(InputErrorText(inputError()), QString::fromUtf8("Bitte geben sie eine gültige Zahl ein."));
+    EXPECT_EQ(view->focusWidget(), edit(system(), systemkonfig::kLeerlaufzeit)) << "the focus returns to the field";
+
+    system()->OnCancel();
+    EXPECT_FALSE(view->IsInputErrorPending());
+    EXPECT_EQ(edit(system(), systemkonfig::kLeerlaufzeit)->text(), "5");
+    klickeTab(1);
+    EXPECT_EQ(navigation().currentTab, 1);
+}
+
+TEST_F(PageEngine, AnEmptyNumberFieldIsZero)
+{
+    neu(0x13, {modultyp::kPH});
+    tippe(system(), systemkonfig::kAlarmverzoegerung, "");
+    EXPECT_FALSE(inputErrorPending());
+    EXPECT_EQ(ps().alarmverzoegerung(), 0);
+    tippe(system(), systemkonfig::kAlarmverzoegerung, "600");
+    EXPECT_EQ(ps().alarmverzoegerung(), 600);
+}
+
+TEST_F(PageEngine, AnErrorOnAPageNotShownBringsThatPageToTheFront)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    klickeTab(2);
+    ASSERT_EQ(navigation().currentTab, 2);
+    edit(modulKonfig(0), modulkonfig::kZykluszeit)->setText("0");
+    modulKonfig(0)->CheckPage();
+    ASSERT_TRUE(inputErrorPending());
+    EXPECT_EQ(navigation().currentTab, 1);
+    EXPECT_EQ(view->tabCtrl()->currentIndex(), 1);
+    EXPECT_TRUE(modulKonfig(0)->isVisible());
+    EXPECT_FALSE(modulKonfig(1)->isVisible());
+}
+
+TEST_F(PageEngine, PageCheckReportsTabAndSubPage)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    app.ui().answerMessageBox(IDOK, "Aktuelle Seite hat keine Fehler. (0, 0)");
+    view->CheckCurrentPage();
+    klickeTab(2);
+    app.ui().answerMessageBox(IDOK, "Aktuelle Seite hat keine Fehler. (2, 0)");
+    view->CheckCurrentPage();
+
+    // With an error the status bar speaks, no box.
+    edit(modulKonfig(1), modulkonfig::kEinschaltzeit)->setText("31");
+    view->CheckCurrentPage();
+    EXPECT_TRUE(inputErrorPending());
+    EXPECT_EQ(app.ui().messageTexts().size(), 2);
+}
+
+TEST_F(PageEngine, DefaultsCommandsRestoreAndClearTheError)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    EXPECT_TRUE(view->CanSetDefaultsAll());
+    EXPECT_FALSE(view->CanSetDefaultsCurrent()) << "the system page is shown";
+    klickeTab(2);
+    ASSERT_TRUE(view->CanSetDefaultsCurrent());
+    tippe(modulKonfig(1), modulkonfig::kZykluszeit, "20");
+    ASSERT_EQ(ps().zykluszeit(1), 2000);
+    edit(modulKonfig(1), modulkonfig::kEinschaltzeit)->setText("abc");
+    modulKonfig(1)->CheckPage();
+    ASSERT_TRUE(inputErrorPending());
+    view->OnDefaultsCurrent();
+    EXPECT_FALSE(inputErrorPending());
+    EXPECT_EQ(ps().zykluszeit(1), 500);
+    EXPECT_EQ(edit(modulKonfig(1), modulkonfig::kEinschaltzeit)->text(), "0.5");
+
+    ps().setLeerlaufzeit(33);
+    view->OnDefaultsAll();
+    EXPECT_EQ(ps().leerlaufzeit(), 5);
+    EXPECT_EQ(edit(system(), systemkonfig::kLeerlaufzeit)->text(), "5");
+}
+
+TEST_F(PageEngine, CommitBeforeSavingTheDocument)
+{
+    neu(0x13, {modultyp::kPH});
+    edit(system(), systemkonfig::kLeerlaufzeit)->setText("12");
+    EXPECT_TRUE(view->CommitCurrentPage());
+    EXPECT_EQ(ps().leerlaufzeit(), 12);
+    edit(system(), systemkonfig::kLeerlaufzeit)->setText("x");
+    EXPECT_FALSE(view->CommitCurrentPage());
+    EXPECT_EQ(ps().leerlaufzeit(), 12);
+}
+
+TEST_F(PageEngine, HiddenFieldsAreNeverChecked)
+{
+    neu(0x30, {modultyp::kPH});
+    // "über Profibus" is hidden below version 2 and the interval is disabled while "Aus" holds.
+    edit(system(), systemkonfig::kMessdatenintervall)->setText("999");
+    EXPECT_TRUE(system()->CheckPage());
+    edit(modulKonfig(0), modulkonfig::kProduktname)->setText(QString::fromUtf8("ÄÖÜ too long for the field"));
+    EXPECT_TRUE(modulKonfig(0)->CheckPage());
+}
+
+class PageEngineEnglish : public EditingView {
+protected:
+    PageEngineEnglish() : EditingView(TestApp::Language::English) {}
+};
+
+TEST_F(PageEngineEnglish, TextsComeFromTheLanguageFiles)
+{
+    neu(0x13, {modultyp::kPH});
+    EXPECT_EQ(view->tabCtrl()->tabText(0), "System configuration");
+    EXPECT_EQ(knopf(system(), systemkonfig::kZugangscodeAktiv)->text(), "Work with access code");
+    EXPECT_EQ(eintraege(modulKonfig(0), modulkonfig::kZusatzFreigabe), (QStringList{"off"}));
+    app.ui().answerMessageBox(IDOK, "The current page has no errors. (0, 0)");
+    view->CheckCurrentPage();
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, LanguageSwitchKeepsThePageAndTheEntry)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    klickeTab(2);
+    edit(modulKonfig(1), modulkonfig::kZykluszeit)->setText("7.5");
+    app.app().SetLanguage(QStringLiteral("02-English"));
+    view->OnLanguageChanged();
+    EXPECT_EQ(navigation().currentTab, 2);
+    EXPECT_EQ(view->tabCtrl()->tabText(0), "System configuration");
+    EXPECT_EQ(view->tabCtrl()->tabText(2), "Redox");
+    EXPECT_EQ(view->modulePage(1)->tabCtrl()->tabText(0), "Module configuration");
+    EXPECT_EQ(eintraege(modulKonfig(1), modulkonfig::kReglermodul).first(), "Signal device");
+    EXPECT_EQ(liste(modulKonfig(1), modulkonfig::kReglermodul)->currentText(), "Signal device");
+    EXPECT_EQ(edit(modulKonfig(1), modulkonfig::kZykluszeit)->text(), "7.5");
+    EXPECT_EQ(ps().zykluszeit(1), 750);
+}
+
+} // namespace
+} // namespace hvx::test
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, KeysAndFocusLossRunTheExchange)
+{
+    neu(0x13, {modultyp::kPH});
+    QLineEdit* feld = edit(system(), systemkonfig::kLeerlaufzeit);
+    feld->setText("17");
+    QFocusEvent verlassen(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(feld, &verlassen);
+    EXPECT_EQ(ps().leerlaufzeit(), 17) << "leaving the field stores it";
+
+    feld->setText("99");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &enter);
+    ASSERT_TRUE(inputErrorPending());
+    EXPECT_EQ(ps().leerlaufzeit(), 17);
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &escape);
+    EXPECT_FALSE(inputErrorPending());
+    EXPECT_EQ(feld->text(), "17");
+    EXPECT_TRUE(system()->isVisible()) << "Escape never closes a page";
+}
+
+// Every label of every page gets at least the room its text needs, in both languages.
+void pruefeBeschriftungen(CHVXView& view)
+{
+    for (int tab = 0; tab < view.tabCtrl()->count(); ++tab) {
+        view.tabCtrl()->select(tab);
+        QCoreApplication::processEvents();
+        view.resize(300, 200); // the window cannot get narrower than its pages need
+        QCoreApplication::processEvents();
+        // ... and the pages fit the main window's default width (690 pixels with its frame).
+        EXPECT_LE(view.width(), 670) << "tab " << tab;
+        for (const QLabel* label : view.tabCtrl()->page(tab)->findChildren<QLabel*>()) {
+            if (label->isVisible()) {
+                EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(PageEngine, NoLabelIsClipped)
+{
+    neu(0x43, {modultyp::kPH, modultyp::kChlor, modultyp::kRedox});
+    pruefeBeschriftungen(*view);
+}
+
+TEST_F(PageEngineEnglish, NoLabelIsClipped)
+{
+    neu(0x43, {modultyp::kPH, modultyp::kChlor, modultyp::kRedox});
+    pruefeBeschriftungen(*view);
+}
+
+} // namespace
+} // namespace hvx::test

@@ -21,8 +21,8 @@ constexpr OptionText kOptions[] = {
     {"access-code-active", nullptr, "Put the access code in force."},
     {"interval", "seconds", "Measured-data interval (default 5; 255 = off, 254 = Profibus)."},
     {"alarms", "n", "Number of sample records in the alarm memory (default 3)."},
-    {"fault", "spec",
-     "Inject a fault; may be repeated. spec = KIND[:COMMAND[:COUNT[:ARG]]][@ack], e.g. nack-v:0x14, "
+    {"fault", "rule",
+     "Inject a fault; may be repeated. rule = KIND[:COMMAND[:COUNT[:ARG]]][@ack], e.g. nack-v:0x14, "
      "delay:0x13:1:1500, no-answer:0x14@ack, garbled-timestamp::2. COUNT < 0: always. ARG: ms for delay, "
      "bytes for bytes-before-ack and overlong-reply. @ack spoils the ACK of the command byte of a write."},
     {"turnaround-ms", "ms", "Pause before the first byte of an answer (default 5)."},
@@ -37,7 +37,7 @@ void AddOptions(QCommandLineParser& parser)
     parser.setApplicationDescription(
         QStringLiteral("Simulated Hydrovant instrument on a pseudo-terminal. Prints the device path, then "
                        "serves until SIGINT or SIGTERM. Commands on standard input while it serves: "
-                       "fault SPEC, faults, clear, state, help, quit.\nFault kinds: ") +
+                       "fault RULE, faults, clear, state, help, quit.\nFault kinds: ") +
         QString::fromStdString(FaultKindNames()));
     parser.addHelpOption();
     for (const OptionText& o : kOptions) {
@@ -141,9 +141,9 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(const QStringList& argumen
     }
     if (isSet("access-code-active"))
         setup.accessCodeActive = true;
-    for (const QString& spec : parser.values(QStringLiteral("fault"))) {
+    for (const QString& def : parser.values(QStringLiteral("fault"))) {
         std::string why;
-        const auto rule = ParseFaultRule(spec.toStdString(), &why);
+        const auto rule = ParseFaultRule(def.toStdString(), &why);
         if (!rule)
             return fail(QString::fromStdString(why));
         options.faults.push_back(*rule);

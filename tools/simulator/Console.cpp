@@ -66,7 +66,7 @@ struct ConsoleCommand {
 };
 
 constexpr std::array kCommands{
-    ConsoleCommand{"fault", "fault SPEC   inject a fault (as --fault)", &AddFault},
+    ConsoleCommand{"fault", "fault RULE   inject a fault (as --fault)", &AddFault},
     ConsoleCommand{"faults", "faults       list the faults still pending", &ListFaults},
     ConsoleCommand{"clear", "clear        remove all pending faults", &ClearFaults},
     ConsoleCommand{"state", "state        show the instrument", &ShowState},

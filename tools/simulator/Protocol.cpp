@@ -78,9 +78,9 @@ bool EndsCommand(const std::optional<FaultRule>& fault)
 
 Protocol::Protocol(InstrumentState& state, FaultPlan& faults) : m_state(state), m_faults(faults) {}
 
-const Protocol::CommandSpec* Protocol::Find(std::uint8_t code)
+const Protocol::CommandDef* Protocol::Find(std::uint8_t code)
 {
-    static const std::array<CommandSpec, 10> kCommands{{
+    static const std::array<CommandDef, 10> kCommands{{
         {kConnect, "Connect", Pattern::Handshake, 0, nullptr, nullptr},
         {kDisconnect, "Disconnect", Pattern::Handshake, 0, nullptr, nullptr},
         {kReadConfiguration, "ReadConfiguration", Pattern::ReadBlock, kConfigurationSize, &Protocol::ConfigurationBlock, nullptr},
@@ -93,14 +93,14 @@ const Protocol::CommandSpec* Protocol::Find(std::uint8_t code)
         {kWriteServiceBlock, "WriteServiceBlock", Pattern::WriteBlock, kServiceBlockSize, nullptr, &Protocol::StoreServiceBlock},
     }};
     const auto it = std::find_if(kCommands.begin(), kCommands.end(),
-                                 [code](const CommandSpec& c) { return c.code == code; });
+                                 [code](const CommandDef& c) { return c.code == code; });
     return it == kCommands.end() ? nullptr : &*it;
 }
 
 const char* Protocol::CommandName(std::uint8_t code)
 {
-    const CommandSpec* spec = Find(code);
-    return spec ? spec->name : "service command";
+    const CommandDef* def = Find(code);
+    return def ? def->name : "service command";
 }
 
 Reaction Protocol::Receive(std::uint8_t byte, SteadyClock::time_point at, std::chrono::milliseconds receiveTimeout)
@@ -132,18 +132,18 @@ std::optional<FaultRule> Protocol::Answer(Reaction& reaction, std::vector<std::u
 
 Reaction Protocol::StartCommand(std::uint8_t byte)
 {
-    const CommandSpec* spec = Find(byte);
-    if (!spec)
+    const CommandDef* def = Find(byte);
+    if (!def)
         return RawServiceCommand(byte);
     Reaction reaction;
     reaction.command = byte;
-    if (spec->pattern == Pattern::Handshake)
+    if (def->pattern == Pattern::Handshake)
         return Handshake(byte);
     // The programming commands are only understood between connect and disconnect.
     if (!m_programming)
         return reaction;
-    if (spec->pattern == Pattern::ReadBlock) {
-        Answer(reaction, WithChecksum((this->*spec->read)()), byte, ReplyKind::Data, ReplyPhase::Final);
+    if (def->pattern == Pattern::ReadBlock) {
+        Answer(reaction, WithChecksum((this->*def->read)()), byte, ReplyKind::Data, ReplyPhase::Final);
         if (byte == kReadParameters)
             m_parametersRead = true;
         return reaction;
@@ -151,7 +151,7 @@ Reaction Protocol::StartCommand(std::uint8_t byte)
     const auto fault = Answer(reaction, {kAck}, byte, ReplyKind::Acknowledgement, ReplyPhase::First);
     // The tool sends its data only after an ACK; without one the instrument waits for a new command.
     if (!EndsCommand(fault))
-        m_pending = Pending{spec, spec->pattern == Pattern::WriteBlock ? spec->size + 2 : spec->size, {}};
+        m_pending = Pending{def, def->pattern == Pattern::WriteBlock ? def->size + 2 : def->size, {}};
     return reaction;
 }
 
@@ -179,13 +179,13 @@ Reaction Protocol::ContinuePayload(std::uint8_t byte)
 {
     Pending& pending = *m_pending;
     pending.payload.push_back(byte);
-    if (pending.spec->pattern == Pattern::WriteMemory && pending.payload.size() == kMemoryHeaderSize)
+    if (pending.def->pattern == Pattern::WriteMemory && pending.payload.size() == kMemoryHeaderSize)
         pending.expected = kMemoryHeaderSize + pending.payload[2] + 2;
     if (pending.payload.size() < pending.expected)
         return {};
     const Pending done = std::move(pending);
     m_pending.reset();
-    return done.spec->pattern == Pattern::ReadMemory ? SendMemory(done) : FinishWrite(done);
+    return done.def->pattern == Pattern::ReadMemory ? SendMemory(done) : FinishWrite(done);
 }
 
 Reaction Protocol::FinishWrite(const Pending& pending)
@@ -194,21 +194,21 @@ Reaction Protocol::FinishWrite(const Pending& pending)
     const auto data = all.first(all.size() - 2);
     const auto sent = BigEndian16(all, all.size() - 2);
     std::uint8_t verdict = Checksum(data) == sent ? kAck : kNack;
-    const bool memory = pending.spec->pattern == Pattern::WriteMemory;
+    const bool memory = pending.def->pattern == Pattern::WriteMemory;
     const std::size_t address = memory ? BigEndian16(data, 0) : 0;
     // The instrument takes at most 40 bytes per memory write.
     if (memory && verdict == kAck && data.size() - kMemoryHeaderSize > kMaxMemoryWrite)
         verdict = kFatalNack;
 
     Reaction reaction;
-    const auto fault = Answer(reaction, {verdict}, pending.spec->code, ReplyKind::Acknowledgement, ReplyPhase::Final);
+    const auto fault = Answer(reaction, {verdict}, pending.def->code, ReplyKind::Acknowledgement, ReplyPhase::Final);
     if (verdict != kAck || RefusesData(fault))
         return reaction;
     if (memory) {
         for (std::size_t i = kMemoryHeaderSize; i < data.size(); ++i)
             m_state.WriteMemory(address + i - kMemoryHeaderSize, data[i]);
     } else {
-        (this->*pending.spec->store)(data);
+        (this->*pending.def->store)(data);
     }
     return reaction;
 }

@@ -49,7 +49,7 @@ private:
     enum class Pattern { Handshake, ReadBlock, WriteBlock, ReadMemory, WriteMemory };
     using ReadFn = std::vector<std::uint8_t> (Protocol::*)() const;
     using StoreFn = void (Protocol::*)(std::span<const std::uint8_t>);
-    struct CommandSpec {
+    struct CommandDef {
         std::uint8_t code;
         const char* name;
         Pattern pattern;
@@ -58,12 +58,12 @@ private:
         StoreFn store;
     };
     struct Pending {
-        const CommandSpec* spec;
+        const CommandDef* def;
         std::size_t expected;
         std::vector<std::uint8_t> payload;
     };
 
-    static const CommandSpec* Find(std::uint8_t code);
+    static const CommandDef* Find(std::uint8_t code);
 
     Reaction StartCommand(std::uint8_t byte);
     Reaction Handshake(std::uint8_t code);

@@ -6,18 +6,18 @@
 namespace hvx::cli {
 namespace {
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, const QString& name)
+const OptionDef* findDef(std::span<const OptionDef> defs, const QString& name)
 {
-    for (const OptionSpec& spec : specs) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const OptionDef& def : defs) {
+        if (name == QLatin1String(def.name))
+            return &def;
     }
     return nullptr;
 }
 
 } // namespace
 
-CliArguments ParseArguments(const QStringList& arguments, std::span<const OptionSpec> specs)
+CliArguments ParseArguments(const QStringList& arguments, std::span<const OptionDef> defs)
 {
     CliArguments result;
     bool optionsEnded = false;
@@ -37,10 +37,10 @@ CliArguments ParseArguments(const QStringList& arguments, std::span<const Option
         }
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const OptionSpec* spec = argument.startsWith(QLatin1String("--")) ? findSpec(specs, name) : nullptr;
-        if (spec == nullptr) {
+        const OptionDef* def = argument.startsWith(QLatin1String("--")) ? findDef(defs, name) : nullptr;
+        if (def == nullptr) {
             result.error = GetStringsText(kTextUnknownOption).arg(argument);
-        } else if (!spec->takesValue) {
+        } else if (!def->takesValue) {
             if (equals >= 0)
                 result.error = GetStringsText(kTextOptionTakesNoValue).arg(name);
             else

@@ -9,7 +9,7 @@
 
 namespace hvx::cli {
 
-struct OptionSpec {
+struct OptionDef {
     const char* name; // without the leading dashes
     bool takesValue;
 };
@@ -25,7 +25,7 @@ struct CliArguments {
 };
 
 // "--help" and "-h" are understood by every command.
-CliArguments ParseArguments(const QStringList& arguments, std::span<const OptionSpec> specs);
+CliArguments ParseArguments(const QStringList& arguments, std::span<const OptionDef> defs);
 
 // Text of an option value with the two characters \n turned into a line break, so that a
 // multi-line text fits in one shell word.

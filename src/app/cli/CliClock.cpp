@@ -8,7 +8,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {kPortOption, {"set", false}};
+constexpr OptionDef kOptions[] = {kPortOption, {"set", false}};
 constexpr int kTextNotShowable = 432; // "nicht darstellbar"
 constexpr int kLabelWidth = 12;
 

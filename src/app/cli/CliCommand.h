@@ -22,7 +22,7 @@ enum class CommandResult { Ok, Failed };
 struct CliCommand {
     const char* name;
     HelpText help;
-    std::span<const OptionSpec> options;
+    std::span<const OptionDef> options;
     CommandResult (*run)(const CliArguments& arguments, CliIo& io);
 };
 
@@ -55,6 +55,6 @@ QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io,
 // The option every command on the instrument takes: --port N, a 0-based port index as /Port:,
 // for this run only (the stored port stays). False after a failure message.
 bool ApplyPortOption(const CliArguments& arguments, CliIo& io);
-inline constexpr OptionSpec kPortOption{"port", true};
+inline constexpr OptionDef kPortOption{"port", true};
 
 } // namespace hvx::cli

@@ -13,7 +13,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {{"revision", true}, {"modules", true}, {"overwrite", false}};
+constexpr OptionDef kOptions[] = {{"revision", true}, {"modules", true}, {"overwrite", false}};
 
 // A byte-0 value ("0x13", "19") or a revision text, with or without the word "Revision".
 int findRevision(const NeuDlgRules& rules, const QString& wanted)

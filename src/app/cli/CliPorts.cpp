@@ -9,7 +9,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {{"search", false}};
+constexpr OptionDef kOptions[] = {{"search", false}};
 constexpr int kTextSearchFailed = 504; // "Automatische Suche war nicht erfolgreich."
 constexpr int kTextNoPorts = 505;      // "Es stehen momentan keine COM-Schnittstellen zur Verfügung."
 constexpr int kNameWidth = 8;

@@ -10,7 +10,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {kPortOption, {"access-code", true}, {"overwrite", false}};
+constexpr OptionDef kOptions[] = {kPortOption, {"access-code", true}, {"overwrite", false}};
 
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {

@@ -7,7 +7,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDef kOptions[] = {
     {"serial", true}, {"customer", true}, {"site", true}, {"remark", true}, {"access-code", true}};
 
 struct TextOption {

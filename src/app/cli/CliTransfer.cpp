@@ -12,7 +12,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDef kOptions[] = {
     kPortOption, {"access-code", true}, {"keep-calibration", false}, {"overwrite-calibration", false}};
 
 CommandResult run(const CliArguments& arguments, CliIo& io)

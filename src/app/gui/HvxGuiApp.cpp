@@ -15,6 +15,7 @@
 #include "app/gui/TitleWnd.h"
 #include "document/gui/HvxDocManager.h"
 #include "document/gui/RemoteCommands.h"
+#include "editing/gui/EditingViewFrame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,6 +104,7 @@ void CHvxGuiApp::createFrame()
     m_docManager->RegisterCommands();
     RegisterRemoteCommands(*m_frame, *m_docManager);
     registerApplicationCommands();
+    AttachEditingView(*m_frame, m_doc);
     m_frame->SetLanguageChangedHandler([this] {
         // Only a loaded configuration has pages whose texts change.
         if (m_doc.parametersatz().geraetekennung() != 0)

@@ -65,6 +65,8 @@ CHVXView::CHVXView(QWidget* parent)
 CHVXView::~CHVXView()
 {
     setInputErrorPresenter(nullptr);
+    if (m_doc)
+        m_doc->setInputErrorHooks({}, {});
     // The pages die with the view's children, after this object: they must not reach it then.
     m_systemKonfig->disconnect(this);
     for (CHvxModulParameter* modul : m_module)
@@ -82,9 +84,9 @@ void CHVXView::setDocument(CHVXDoc* doc)
     if (!doc)
         return;
     connect(doc, &CHVXDoc::updateAllViews, this, &CHVXView::OnUpdate);
-    doc->setInputErrorHooks([] { return inputErrorPending(); }, [] {
-        inputError().clear();
-    });
+    // Before the document saves, the page shown stores what the user typed (a shortcut saves
+    // without the field losing the focus); an error in it stops the save.
+    doc->setInputErrorHooks([this] { return !CommitCurrentPage(); }, [] { inputError().clear(); });
 }
 
 bool CHVXView::editierbar() const

@@ -1,5 +1,6 @@
 #include "editing/gui/WidgetControls.h"
 
+#include "app/HvxApp.h"
 #include "app/Language.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,18 @@ int controlId(const QWidget* widget)
     return widget->property(kControlIdProperty).toInt();
 }
 
+namespace {
+// Before a language is chosen (the first start) the German texts beside the program serve.
+QString dialogText(const QString& section, int id)
+{
+    const QString text = GetDialogText(section, id);
+    if (!text.isEmpty())
+        return text;
+    const QString deutsch = theApp().m_strProgDir + QStringLiteral("/01-Deutsch/Dialog.lan");
+    return GetLanText(section, QString::number(id), deutsch);
+}
+} // namespace
+
 void applyDialogTexts(QWidget* root, const QString& section)
 {
     const QList<QWidget*> widgets = root->findChildren<QWidget*>();
@@ -29,7 +42,7 @@ void applyDialogTexts(QWidget* root, const QString& section)
         const int id = controlId(w);
         if (id == 0)
             continue;
-        const QString text = GetDialogText(section, id);
+        const QString text = dialogText(section, id);
         if (text.isEmpty())
             continue;
         if (auto* label = qobject_cast<QLabel*>(w))

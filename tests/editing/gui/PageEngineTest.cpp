@@ -234,3 +234,22 @@ TEST_F(PageEngineEnglish, NoLabelIsClipped)
 
 } // namespace
 } // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+class PageEngineFirstStart : public EditingView {
+protected:
+    PageEngineFirstStart() : EditingView(TestApp::Language::None) {}
+};
+
+TEST_F(PageEngineFirstStart, GermanTextsBeforeALanguageIsChosen)
+{
+    neu(0x13, {modultyp::kPH});
+    EXPECT_EQ(knopf(system(), systemkonfig::kZugangscodeAktiv)->text(), "mit Zugangscode arbeiten");
+    EXPECT_EQ(knopf(modulKonfig(0), modulkonfig::kFahrenheit)->text(), "Fahrenheit");
+    EXPECT_EQ(view->tabCtrl()->tabText(0), "Systemkonfiguration");
+}
+
+} // namespace
+} // namespace hvx::test

@@ -1,3 +1,4 @@
+#include "app/gui/DialogTexts.h"
 #include "editing/gui/HVXView.h"
 
 #include "app/Language.h"
@@ -30,9 +31,9 @@ CHVXView::CHVXView(QWidget* parent)
     : QWidget(parent), m_revision(new QLabel(this)), m_tabs(new CHVXTabCtrl(this)),
       m_systemKonfig(new CHvxSystemKonfig(this)), m_logo(std::make_unique<CViewLogo>())
 {
-    setControlId(this, kVorlage);
-    setControlId(m_revision, kRevisionId);
-    setControlId(m_tabs, kTabCtrlId);
+    gui::SetCtrlId(this, kVorlage);
+    gui::SetCtrlId(m_revision, kRevisionId);
+    gui::SetCtrlId(m_tabs, kTabCtrlId);
     for (int slot = 0; slot < 3; ++slot) {
         m_module[slot] = new CHvxModulParameter(this);
         m_module[slot]->hide();

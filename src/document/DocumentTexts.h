@@ -5,8 +5,8 @@ namespace hvx {
 
 constexpr int kTextWrongVersion = 436;          // "Parametersatz paßt nicht zur Version von HVX!"
 constexpr int kTextNotAConfigFile = 3200;       // "Die zu öffnende Datei %s ist keine Konfigurationsdatei."
-constexpr int kTextAccessWrongDocument = 3201;  // wrong access code: repeat, or show read-only
-constexpr int kTextAccessWrongInstrument = 3202; // wrong access code: repeat, or do not transfer
+constexpr int kTextAccessWrongDocument = 365;   // wrong access code: repeat, or show read-only
+constexpr int kTextAccessWrongInstrument = 437; // wrong access code: repeat, or do not transfer
 constexpr int kTextTitleNew = 3203;             // "Modulkonfiguration neu..."
 constexpr int kTextTitleChange = 3204;          // "Modulkonfiguration ändern..."
 constexpr int kTextContinuation = 3205;         // "(Fortsetzung)"

@@ -15,7 +15,9 @@
 #include "app/gui/TitleWnd.h"
 #include "document/gui/HvxDocManager.h"
 #include "document/gui/RemoteCommands.h"
-#include "editing/gui/EditingViewFrame.h"
+#include "editing/InputError.h"
+#include "editing/Navigation.h"
+#include "editing/gui/HVXView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -56,6 +58,10 @@ CHvxGuiApp::CHvxGuiApp(CHVXApp& app)
 
 CHvxGuiApp::~CHvxGuiApp()
 {
+    // Closing the frame takes the focus from the page, whose check may report an input error
+    // once more; the frame, half destroyed by then, must not hear of it.
+    if (m_view != nullptr)
+        disconnect(m_view, nullptr, m_frame.get(), nullptr);
     m_app.SetUserInteraction(nullptr);
 }
 
@@ -65,7 +71,11 @@ CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
     if (m_instance->AnotherIsRunning())
         return Start::Exit;
 
+    // No page is shown yet and no input error can be pending.
+    hvx::navigation() = hvx::Navigation{};
+    hvx::navigation().currentSubPage.fill(-1);
     StartupCommon(m_app);
+    hvx::inputError().clear();
     InstallQtTranslation(m_app.m_strLanguage);
     m_app.SetUserInteraction(m_installedUi);
     createFrame();
@@ -100,17 +110,36 @@ void CHvxGuiApp::createFrame()
 {
     m_frame = std::make_unique<CMainFrame>();
     m_ui.setOwner(m_frame.get());
+    m_view = new CHVXView(m_frame.get());
+    m_frame->setCentralWidget(m_view);
+    m_view->setDocument(&m_doc);
+    m_frame->SetInputErrorSource([]() -> std::optional<PendingInputError> {
+        if (!hvx::inputErrorPending())
+            return std::nullopt;
+        return PendingInputError{hvx::inputError().controlId, hvx::InputErrorText(hvx::inputError())};
+    });
+    connect(m_view, &CHVXView::inputErrorChanged, m_frame.get(), [this] { m_frame->SetMessageString(cmd::kIdleMessage); });
+    registerViewCommands();
     m_docManager = std::make_unique<CHvxDocManager>(m_doc, *m_frame);
     m_docManager->RegisterCommands();
     RegisterRemoteCommands(*m_frame, *m_docManager);
     registerApplicationCommands();
-    AttachEditingView(*m_frame, m_doc);
     m_frame->SetLanguageChangedHandler([this] {
         // Only a loaded configuration has pages whose texts change.
         if (m_doc.parametersatz().geraetekennung() != 0)
-            Q_EMIT m_doc.updateAllViews(CHVXDoc::kHintRebuild);
+            m_view->OnLanguageChanged();
     });
     m_frame->LoadFrame();
+}
+
+void CHvxGuiApp::registerViewCommands()
+{
+    m_frame->RegisterCommand(cmd::kCheckPage, [this] { m_view->CheckCurrentPage(); },
+                             [this] { return m_doc.parametersatz().geraetekennung() != 0; });
+    m_frame->RegisterCommand(cmd::kDefaultsCurrent, [this] { m_view->OnDefaultsCurrent(); },
+                             [this] { return m_view->CanSetDefaultsCurrent(); });
+    m_frame->RegisterCommand(cmd::kDefaultsAll, [this] { m_view->OnDefaultsAll(); },
+                             [this] { return m_view->CanSetDefaultsAll(); });
 }
 
 void CHvxGuiApp::registerApplicationCommands()

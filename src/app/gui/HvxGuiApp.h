@@ -15,6 +15,7 @@
 class CMainFrame;
 class CEinstiegDlg;
 class CHvxDocManager;
+class CHVXView;
 
 namespace hvx::gui {
 
@@ -44,6 +45,7 @@ public:
     CMainFrame* frame() const { return m_frame.get(); }
     CHVXDoc& document() { return m_doc; }
     CHvxDocManager* docManager() const { return m_docManager.get(); }
+    CHVXView* view() const { return m_view; }
     GuiInteraction& interaction() { return m_ui; }
 
     // --- application commands ---
@@ -58,6 +60,7 @@ public:
 private:
     void createFrame();
     void registerApplicationCommands();
+    void registerViewCommands();
     bool processShellCommand(const QStringList& standardFiles);
     Start runEntryDialog();
 
@@ -68,6 +71,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CHvxDocManager> m_docManager;
+    CHVXView* m_view = nullptr; // owned by the frame
     std::function<int(CEinstiegDlg&)> m_runEntryDialog;
     PortAccess m_portAccess = PortAccess::DeviceLink();
 };

@@ -10,12 +10,15 @@
 #include "app/gui/MainFrame.h"
 #include "document/gui/HvxDocManager.h"
 #include "document/gui/HvxNeuDlg.h"
+#include "editing/gui/HVXView.h"
 #include "support/TestApp.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -166,7 +169,7 @@ TEST_F(Startup, FileOnTheCommandLineThatCannotBeOpenedFailsTheStart)
     EXPECT_EQ(gui.ExitInstance(0), 1); // the configuration file's area
 }
 
-TEST_F(Startup, LanguageSwitchRefreshesTheViewsOnlyWithALoadedConfiguration)
+TEST_F(Startup, LanguageSwitchUpdatesMenuAlwaysAndThePagesOfALoadedConfiguration)
 {
     entryChoice(CEinstiegDlg::NewConfiguration);
     whenModal<CHvxNeuDlg>([](CHvxNeuDlg* dialog) { dialog->reject(); });
@@ -178,10 +181,16 @@ TEST_F(Startup, LanguageSwitchRefreshesTheViewsOnlyWithALoadedConfiguration)
     EXPECT_EQ(gui.frame()->menuBar()->actions().constFirst()->text(), "&File");
 
     gui.document().OnNewDocument(NeueKonfiguration{0x13, {hvx::ModulWahl{1, 3}, hvx::ModulWahl{}, hvx::ModulWahl{}}});
-    const int afterNew = viewUpdates();
+    auto pageTexts = [this] {
+        QStringList texts;
+        for (const QLabel* label : gui.view()->findChildren<QLabel*>())
+            texts.append(label->text());
+        return texts;
+    };
+    const QStringList english = pageTexts();
     gui.frame()->OnLanguage(cmd::kLanguageFirst);
-    EXPECT_EQ(viewUpdates(), afterNew + 1);
     EXPECT_EQ(gui.frame()->menuBar()->actions().constFirst()->text(), "&Datei");
+    EXPECT_NE(pageTexts(), english);
 }
 
 TEST_F(Startup, ModifiedDocumentIsOfferedForSavingBeforeNew)
@@ -200,6 +209,26 @@ TEST_F(Startup, ModifiedDocumentIsOfferedForSavingBeforeNew)
     EXPECT_TRUE(gui.frame()->RunCommand(cmd::kFileNew));
     EXPECT_TRUE(gui.document().pathName().isEmpty());
     EXPECT_FALSE(gui.document().isModified());
+}
+
+TEST_F(Startup, ClosingWithAnInvalidNumberOnAPageKeepsTheWindowAndShowsTheError)
+{
+    const QString path = savedConfiguration("ungueltig.hxd");
+    ASSERT_EQ(gui.InitInstance({path}), CHvxGuiApp::Start::Run);
+    QApplication::setActiveWindow(gui.frame());
+    QLineEdit* field = nullptr;
+    for (QLineEdit* edit : gui.view()->findChildren<QLineEdit*>()) {
+        if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly() && field == nullptr)
+            field = edit;
+    }
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    field->setText("abc");
+    EXPECT_FALSE(gui.frame()->close());
+    EXPECT_TRUE(gui.frame()->isVisible());
+    ASSERT_TRUE(gui.frame()->PendingError().has_value());
+    EXPECT_EQ(gui.frame()->MessageText(), gui.frame()->PendingError()->message);
+    EXPECT_FALSE(gui.frame()->MessageText().isEmpty());
 }
 
 TEST_F(Startup, FilePromptsAnswerCancelUnseenWhileAnInputErrorIsPending)

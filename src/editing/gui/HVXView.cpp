@@ -1,3 +1,4 @@
+#include "app/gui/DialogTexts.h"
 #include "editing/gui/HVXView.h"
 
 #include "app/Language.h"
@@ -30,9 +31,9 @@ CHVXView::CHVXView(QWidget* parent)
     : QWidget(parent), m_revision(new QLabel(this)), m_tabs(new CHVXTabCtrl(this)),
       m_systemKonfig(new CHvxSystemKonfig(this)), m_logo(std::make_unique<CViewLogo>())
 {
-    setControlId(this, kVorlage);
-    setControlId(m_revision, kRevisionId);
-    setControlId(m_tabs, kTabCtrlId);
+    gui::SetCtrlId(this, kVorlage);
+    gui::SetCtrlId(m_revision, kRevisionId);
+    gui::SetCtrlId(m_tabs, kTabCtrlId);
     for (int slot = 0; slot < 3; ++slot) {
         m_module[slot] = new CHvxModulParameter(this);
         m_module[slot]->hide();
@@ -65,6 +66,8 @@ CHVXView::CHVXView(QWidget* parent)
 CHVXView::~CHVXView()
 {
     setInputErrorPresenter(nullptr);
+    if (m_doc)
+        m_doc->setInputErrorHooks({}, {});
     // The pages die with the view's children, after this object: they must not reach it then.
     m_systemKonfig->disconnect(this);
     for (CHvxModulParameter* modul : m_module)
@@ -82,9 +85,9 @@ void CHVXView::setDocument(CHVXDoc* doc)
     if (!doc)
         return;
     connect(doc, &CHVXDoc::updateAllViews, this, &CHVXView::OnUpdate);
-    doc->setInputErrorHooks([] { return inputErrorPending(); }, [] {
-        inputError().clear();
-    });
+    // Before the document saves, the page shown stores what the user typed (a shortcut saves
+    // without the field losing the focus); an error in it stops the save.
+    doc->setInputErrorHooks([this] { return !CommitCurrentPage(); }, [] { inputError().clear(); });
 }
 
 bool CHVXView::editierbar() const

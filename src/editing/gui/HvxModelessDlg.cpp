@@ -1,3 +1,4 @@
+#include "app/gui/DialogTexts.h"
 #include "editing/gui/HvxModelessDlg.h"
 
 #include "app/Log.h"
@@ -21,7 +22,7 @@ using namespace hvx;
 CHvxModelessDlg::CHvxModelessDlg(const Seitenbeschreibung& beschreibung, QWidget* parent)
     : QWidget(parent), m_beschreibung(beschreibung), m_controls(this)
 {
-    setControlId(this, beschreibung.vorlage);
+    gui::SetCtrlId(this, beschreibung.vorlage);
 }
 
 CHvxModelessDlg::~CHvxModelessDlg()
@@ -65,7 +66,7 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
     QWidget* rahmen = nullptr;
     if (gruppe.titelId != 0) {
         auto* box = new QGroupBox(this);
-        setControlId(box, gruppe.titelId);
+        gui::SetCtrlId(box, gruppe.titelId);
         rahmen = box;
     } else {
         rahmen = new QWidget(this);
@@ -81,7 +82,7 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
             if (id == 0)
                 return;
             auto* label = new QLabel(rahmen);
-            setControlId(label, id);
+            gui::SetCtrlId(label, id);
             raster->addWidget(label, zeile, 0, 1, spanne);
             m_beschriftungen[e.id].append(label);
         };
@@ -134,7 +135,7 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
             reihe->addWidget(feld);
             if (e.einheitId != 0) {
                 auto* einheit = new QLabel(rahmen);
-                setControlId(einheit, e.einheitId);
+                gui::SetCtrlId(einheit, e.einheitId);
                 reihe->addWidget(einheit);
                 m_beschriftungen[e.id].append(einheit);
             }
@@ -210,7 +211,7 @@ void CHvxModelessDlg::OnInitDialog()
     if (!m_gebaut)
         baueSteuerelemente();
     fuelleListen();
-    applyDialogTexts(this, m_beschreibung.abschnitt);
+    applyPageTexts(this, m_beschreibung.abschnitt);
     haltePlatzFuerBeschriftungen();
     wendeSichtbarkeitAn();
     DataExchange dx(m_controls, DataExchange::Richtung::Laden);

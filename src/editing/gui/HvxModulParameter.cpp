@@ -1,3 +1,4 @@
+#include "app/gui/DialogTexts.h"
 #include "editing/gui/HvxModulParameter.h"
 
 #include "app/Language.h"
@@ -22,11 +23,11 @@ const QString kAbschnitt = QStringLiteral("Modulparameter-Dialog");
 CHvxModulParameter::CHvxModulParameter(QWidget* parent)
     : QWidget(parent), m_tabs(new CHVXTabCtrl(this)), m_rahmen(new QGroupBox(this))
 {
-    setControlId(this, kVorlage);
-    setControlId(m_tabs, kTabCtrlId);
-    setControlId(m_rahmen, kRahmenId);
+    gui::SetCtrlId(this, kVorlage);
+    gui::SetCtrlId(m_tabs, kTabCtrlId);
+    gui::SetCtrlId(m_rahmen, kRahmenId);
     auto* hinweis = new QLabel(m_rahmen);
-    setControlId(hinweis, kKeineParameterId);
+    gui::SetCtrlId(hinweis, kKeineParameterId);
     hinweis->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(m_rahmen))->addWidget(hinweis);
 
@@ -73,7 +74,7 @@ void CHvxModulParameter::richteSeiteEin(CHvxModelessDlg* seite, int subPage)
 
 void CHvxModulParameter::OnInitDialog()
 {
-    applyDialogTexts(this, kAbschnitt);
+    applyPageTexts(this, kAbschnitt);
     while (m_tabs->count() > 0)
         m_tabs->removeTab(m_tabs->count() - 1);
     m_inhalt = modulinhalt(*m_ps, m_slot);
@@ -115,7 +116,7 @@ void CHvxModulParameter::ReinitialisePages()
 
 void CHvxModulParameter::OnLanguageChanged()
 {
-    applyDialogTexts(this, kAbschnitt);
+    applyPageTexts(this, kAbschnitt);
     if (m_modulKonfig) {
         const int index = m_tabs->indexOf(m_modulKonfig);
         if (index >= 0)

@@ -1,6 +1,8 @@
 #include "editing/gui/WidgetControls.h"
 
+#include "app/HvxApp.h"
 #include "app/Language.h"
+#include "app/gui/DialogTexts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,38 +14,33 @@
 
 namespace hvx {
 
-void setControlId(QWidget* widget, int id)
+void applyPageTexts(QWidget* page, const QString& section)
 {
-    widget->setProperty(kControlIdProperty, id);
-}
-
-int controlId(const QWidget* widget)
-{
-    return widget->property(kControlIdProperty).toInt();
-}
-
-void applyDialogTexts(QWidget* root, const QString& section)
-{
-    const QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    const QString deutsch = theApp().m_strProgDir + QStringLiteral("/01-Deutsch/Dialog.lan");
+    const QList<QWidget*> widgets = page->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
-        const int id = controlId(w);
-        if (id == 0)
+        const int id = gui::CtrlId(w);
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        auto* group = qobject_cast<QGroupBox*>(w);
+        const bool ohneText = (label && label->text().isEmpty()) || (button && button->text().isEmpty())
+                              || (group && group->title().isEmpty());
+        if (id == 0 || !ohneText)
             continue;
-        const QString text = GetDialogText(section, id);
-        if (text.isEmpty())
-            continue;
-        if (auto* label = qobject_cast<QLabel*>(w))
+        const QString text = GetLanText(section, QString::number(id), deutsch);
+        if (label)
             label->setText(text);
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        else if (button)
             button->setText(text);
-        else if (auto* group = qobject_cast<QGroupBox*>(w))
+        else
             group->setTitle(text);
     }
+    gui::ApplyDialogTexts(page, section, 0);
 }
 
 void WidgetControls::add(int id, QWidget* widget)
 {
-    setControlId(widget, id);
+    gui::SetCtrlId(widget, id);
     m_widgets.insert(id, widget);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The controls of a page by control id: every widget that belongs to a page carries its id as a
-// dynamic property, and one function gives all of them their texts from the page's section.
+// The controls of a page by control id: every widget that belongs to a page carries its control
+// id (hvx::gui::SetCtrlId), and the program's one dialog-text function gives them their texts.
 
 #include "editing/Controls.h"
 
@@ -11,14 +11,10 @@ class QWidget;
 
 namespace hvx {
 
-inline constexpr const char* kControlIdProperty = "controlId";
-
-void setControlId(QWidget* widget, int id);
-int controlId(const QWidget* widget);
-
-// Sets the language text of every widget below root that carries a control id and shows a
-// text (labels, buttons, group frames), from the Dialog.lan section given.
-void applyDialogTexts(QWidget* root, const QString& section);
+// The texts of a page from its Dialog.lan section (hvx::gui::ApplyDialogTexts). Before a
+// language is chosen (the first start) the German texts beside the program serve, as the
+// built-in German texts of the other dialogs do.
+void applyPageTexts(QWidget* page, const QString& section);
 
 // IControls over the widgets of one page. Hidden and enabled are the controls' own states, not
 // those of the page, so a page that is not shown is still checked like a shown one.

@@ -234,3 +234,43 @@ TEST_F(PageEngineEnglish, NoLabelIsClipped)
 
 } // namespace
 } // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+class PageEngineFirstStart : public EditingView {
+protected:
+    PageEngineFirstStart() : EditingView(TestApp::Language::None) {}
+};
+
+TEST_F(PageEngineFirstStart, GermanTextsBeforeALanguageIsChosen)
+{
+    neu(0x13, {modultyp::kPH});
+    EXPECT_EQ(knopf(system(), systemkonfig::kZugangscodeAktiv)->text(), "mit Zugangscode arbeiten");
+    EXPECT_EQ(knopf(modulKonfig(0), modulkonfig::kFahrenheit)->text(), "Fahrenheit");
+    EXPECT_EQ(view->tabCtrl()->tabText(0), "Systemkonfiguration");
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, SavingTheDocumentStoresWhatTheUserTyped)
+{
+    neu(0x13, {modultyp::kPH});
+    QLineEdit* feld = edit(system(), systemkonfig::kLeerlaufzeit);
+    feld->setText("42"); // typed, the field still has the focus
+    const QString pfad = app.filePath(QStringLiteral("Anlage.hxd"));
+    ASSERT_TRUE(doc.DoSave(pfad));
+    EXPECT_EQ(ps().leerlaufzeit(), 42);
+
+    feld->setText("99");
+    EXPECT_FALSE(doc.DoSave(pfad)) << "an entry out of range stops the save";
+    EXPECT_TRUE(inputErrorPending());
+    EXPECT_EQ(ps().leerlaufzeit(), 42);
+}
+
+} // namespace
+} // namespace hvx::test

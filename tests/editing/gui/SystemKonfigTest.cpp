@@ -2,6 +2,7 @@
 
 #include "editing/gui/EditingViewFixture.h"
 #include "editing/SystemKonfigSeite.h"
+#include "app/gui/DialogTexts.h"
 
 namespace hvx::test {
 namespace {
@@ -147,10 +148,10 @@ TEST_F(SystemPage, ReadOnlyDisablesEveryFieldAndMasksTheCode)
     doc.setAccessGranted(0);
     doc.updateAllViews(1);
     for (QWidget* w : system()->controls().all())
-        EXPECT_FALSE(w->isEnabled()) << controlId(w);
+        EXPECT_FALSE(w->isEnabled()) << gui::CtrlId(w);
     EXPECT_EQ(edit(system(), kZugangscode)->text(), "**********");
     for (QWidget* w : modulKonfig(0)->controls().all())
-        EXPECT_FALSE(w->isEnabledTo(modulKonfig(0))) << controlId(w);
+        EXPECT_FALSE(w->isEnabledTo(modulKonfig(0))) << gui::CtrlId(w);
     EXPECT_FALSE(view->CanSetDefaultsAll());
 
     // Checking the read-only page stores nothing, the mask least of all.

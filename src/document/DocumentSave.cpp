@@ -30,6 +30,11 @@ bool SaveDocumentAs(CHVXDoc& doc)
 
 bool SaveModifiedDocument(CHVXDoc& doc)
 {
+    // The page being edited stores its entries first, so a value typed just before New, Open,
+    // reading from the instrument or closing marks the document modified and is offered for
+    // saving; an invalid entry refuses, as every file prompt does while an input error is pending.
+    if (doc.inputErrorPending())
+        return false;
     if (!doc.isModified())
         return true;
     switch (LogMessageBox(GetStringsText(kTextAskSaveChanges).arg(doc.title()), MB_YESNOCANCEL)) {

@@ -67,6 +67,8 @@ public:
 
     // A pending input error on a page (owned by the editing view): it blocks saving.
     void setInputErrorHooks(std::function<bool()> pending, std::function<void()> clear);
+    // Lets the page being edited store its entries; true when one of them is invalid.
+    bool inputErrorPending() const;
 
     // --- operations ---
     // choice: what the new-configuration dialog returned; nullopt when it was cancelled or the
@@ -109,7 +111,6 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
 
 private:
-    bool inputErrorPending() const;
     void clearInputError();
     bool TransferToInstrument(bool keep);
     bool ExchangeWithInstrument(CKelComm& link, hvx::Parametersatz& instrument, bool keep,

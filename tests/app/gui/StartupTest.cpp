@@ -231,6 +231,37 @@ TEST_F(Startup, ClosingWithAnInvalidNumberOnAPageKeepsTheWindowAndShowsTheError)
     EXPECT_FALSE(gui.frame()->MessageText().isEmpty());
 }
 
+// A valid value typed into a field, without leaving it, must not be lost by New or by closing:
+// the page stores it, the document becomes modified and the save question appears.
+TEST_F(Startup, NewOrCloseRightAfterTypingAValidValueOffersToSaveIt)
+{
+    const QString path = savedConfiguration("getippt.hxd");
+    ASSERT_EQ(gui.InitInstance({path}), CHvxGuiApp::Start::Run);
+    QApplication::setActiveWindow(gui.frame());
+    QLineEdit* field = nullptr;
+    for (QLineEdit* edit : gui.view()->findChildren<QLineEdit*>()) {
+        if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly() && field == nullptr)
+            field = edit;
+    }
+    ASSERT_NE(field, nullptr);
+    ASSERT_FALSE(gui.document().isModified());
+    const QString before = field->text();
+    field->setFocus();
+    field->setText(before == QLatin1String("7") ? QStringLiteral("8") : QStringLiteral("7"));
+
+    t.ui().answerMessageBox(hvx::IDCANCEL, "getippt.hxd");
+    // Without the question, New would go on to its dialog: close it rather than hang.
+    whenModal<CHvxNeuDlg>([](CHvxNeuDlg* dialog) { dialog->reject(); });
+    EXPECT_TRUE(gui.frame()->RunCommand(cmd::kFileNew));
+    EXPECT_TRUE(gui.document().isModified());
+    EXPECT_EQ(gui.document().pathName(), path);
+    EXPECT_EQ(t.ui().questions().size(), 1);
+
+    t.ui().answerMessageBox(hvx::IDCANCEL, "getippt.hxd");
+    EXPECT_FALSE(gui.frame()->close());
+    EXPECT_EQ(t.ui().questions().size(), 2);
+}
+
 TEST_F(Startup, FilePromptsAnswerCancelUnseenWhileAnInputErrorIsPending)
 {
     const QString path = savedConfiguration("fehler.hxd");

@@ -65,6 +65,16 @@ protected:
         });
     }
 
+    // The first field of the page shown that takes typing.
+    QLineEdit* firstEditableField() const
+    {
+        for (QLineEdit* edit : gui.view()->findChildren<QLineEdit*>()) {
+            if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly())
+                return edit;
+        }
+        return nullptr;
+    }
+
     int viewUpdates() const { return m_updates; }
     void countViewUpdates()
     {
@@ -216,11 +226,7 @@ TEST_F(Startup, ClosingWithAnInvalidNumberOnAPageKeepsTheWindowAndShowsTheError)
     const QString path = savedConfiguration("ungueltig.hxd");
     ASSERT_EQ(gui.InitInstance({path}), CHvxGuiApp::Start::Run);
     QApplication::setActiveWindow(gui.frame());
-    QLineEdit* field = nullptr;
-    for (QLineEdit* edit : gui.view()->findChildren<QLineEdit*>()) {
-        if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly() && field == nullptr)
-            field = edit;
-    }
+    QLineEdit* field = firstEditableField();
     ASSERT_NE(field, nullptr);
     field->setFocus();
     field->setText("abc");
@@ -238,11 +244,7 @@ TEST_F(Startup, NewOrCloseRightAfterTypingAValidValueOffersToSaveIt)
     const QString path = savedConfiguration("getippt.hxd");
     ASSERT_EQ(gui.InitInstance({path}), CHvxGuiApp::Start::Run);
     QApplication::setActiveWindow(gui.frame());
-    QLineEdit* field = nullptr;
-    for (QLineEdit* edit : gui.view()->findChildren<QLineEdit*>()) {
-        if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly() && field == nullptr)
-            field = edit;
-    }
+    QLineEdit* field = firstEditableField();
     ASSERT_NE(field, nullptr);
     ASSERT_FALSE(gui.document().isModified());
     const QString before = field->text();

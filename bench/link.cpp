@@ -44,6 +44,8 @@ public:
     void progressEnd() override {}
     std::optional<QString> chooseFile(const hvx::FileChoice&) override { return std::nullopt; }
     void idle() override {}
+    void beginWait() override {}
+    void endWait() override {}
     bool isBatch() const override { return true; }
 };
 

@@ -24,6 +24,8 @@ public:
     void progressEnd() override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
     void idle() override {}
+    void beginWait() override {} // no window, no cursor
+    void endWait() override {}
     bool isBatch() const override { return true; }
 
 private:

@@ -68,6 +68,11 @@ public:
     // can repaint and update its progress display without accepting input.
     virtual void idle() = 0;
 
+    // The wait cursor while the core waits on something the user cannot hurry (the instrument).
+    // Calls nest; each beginWait is matched by one endWait.
+    virtual void beginWait() = 0;
+    virtual void endWait() = 0;
+
     // True when nobody can be asked (batch runs): workflows use it where they must decide
     // something other than the answer of a box.
     virtual bool isBatch() const = 0;

@@ -64,6 +64,15 @@ void keepWindowAlive()
     theApp().ui().idle();
 }
 
+// The input is not taken while the link waits or sends; the cursor says so.
+class WaitCursor {
+public:
+    WaitCursor() { theApp().ui().beginWait(); }
+    ~WaitCursor() { theApp().ui().endWait(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 } // namespace
 
 // --- waiting for answers ---
@@ -78,6 +87,7 @@ bool CKelComm::WaitFor(CKelCommTimer& timer, int timeoutMs, const std::function<
 {
     using Clock = CKelCommTimer::Clock;
     timer.Start();
+    const WaitCursor waitCursor;
     const Clock::time_point deadline = timer.Deadline(timeoutMs);
     Clock::time_point nextIdle = Clock::now() + kIdleInterval;
     std::unique_lock lock(m_rxMutex);
@@ -362,6 +372,7 @@ int CKelComm::SendPaced(const quint8* bytes, int count, int progress)
             title = QStringLiteral("Übertragung...");
         ui.progressBegin(title, count);
     }
+    const WaitCursor waitCursor;
     // Each pause ends at an absolute moment, one interval after the previous one (or after the
     // write, when that took longer), so pauses do not add up drift over a long block.
     const auto interval = std::chrono::milliseconds(qMax(m_nTimeBetweenBytes, 0));

@@ -367,6 +367,34 @@ TEST_F(LinkSimulator, WaitingForASilentInstrumentLeavesTheProcessorIdleAndTheWin
     link.Close(0);
 }
 
+TEST_F(LinkSimulator, WaitCursorIsShownWhileTheLinkWaitsAndSendsAndRestoredAfterwards)
+{
+    setTimeout("ResponseTO2", 300);
+    setTimeout("TimeBetweenBytes", 10);
+    CKelComm link;
+    ASSERT_EQ(link.Open(), 1);
+    EXPECT_EQ(testApp.ui().waitDepth(), 0);
+
+    // A silent instrument: the window is kept alive under the wait cursor only.
+    fault(hvxsim::FaultKind::NoAnswer, hvxsim::kReadConfiguration);
+    quint8 configuration[kConfigurationSize];
+    expectMessage(kDataTimeout);
+    EXPECT_EQ(link.ReadConfiguration(configuration), 0);
+    EXPECT_GE(testApp.ui().idleCalls(), 4);
+    EXPECT_EQ(testApp.ui().callsWithoutWaitCursor(), 0);
+    EXPECT_EQ(testApp.ui().waitDepth(), 0);
+    link.Close(0);
+
+    // Paced sending with its progress display, long enough for the window to be kept alive.
+    ASSERT_EQ(link.Open(), 1);
+    const quint8 clock[7] = {0x00, 0x30, 0x12, 0x02, 0x08, 0x12, 0x26};
+    EXPECT_EQ(link.WriteDateTime(clock), 1);
+    ASSERT_EQ(testApp.ui().progress().size(), 2);
+    EXPECT_EQ(testApp.ui().callsWithoutWaitCursor(), 0);
+    EXPECT_EQ(testApp.ui().waitDepth(), 0);
+    link.Close(1);
+}
+
 TEST_F(LinkSimulator, PacedBytesKeepTheirScheduleWithoutDrift)
 {
     constexpr int kPause = 15;

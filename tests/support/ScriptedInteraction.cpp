@@ -101,6 +101,8 @@ void ScriptedInteraction::progressStep(int position)
         return;
     }
     m_progress.back().steps.append(position);
+    if (m_waitDepth == 0)
+        ++m_callsWithoutWaitCursor;
 }
 
 void ScriptedInteraction::progressEnd()
@@ -114,6 +116,36 @@ void ScriptedInteraction::idle()
 {
     const std::lock_guard lock(m_mutex);
     ++m_idleCalls;
+    if (m_waitDepth == 0)
+        ++m_callsWithoutWaitCursor;
+}
+
+void ScriptedInteraction::beginWait()
+{
+    const std::lock_guard lock(m_mutex);
+    ++m_waitDepth;
+}
+
+void ScriptedInteraction::endWait()
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_waitDepth == 0) {
+        ADD_FAILURE() << "Wait cursor restored that was never shown";
+        return;
+    }
+    --m_waitDepth;
+}
+
+int ScriptedInteraction::callsWithoutWaitCursor() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_callsWithoutWaitCursor;
+}
+
+int ScriptedInteraction::waitDepth() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_waitDepth;
 }
 
 QList<ScriptedInteraction::Question> ScriptedInteraction::questions() const
@@ -158,6 +190,7 @@ void ScriptedInteraction::clear()
     m_questions.clear();
     m_progress.clear();
     m_idleCalls = 0;
+    m_callsWithoutWaitCursor = 0;
 }
 
 } // namespace hvx::test

@@ -49,6 +49,9 @@ public:
     QStringList messageTexts() const;
     QList<Progress> progress() const;
     int idleCalls() const;
+    // Idle calls and progress steps that came while no wait cursor was shown.
+    int callsWithoutWaitCursor() const;
+    int waitDepth() const;
     int pendingAnswers() const;
     void clear();
 
@@ -59,6 +62,8 @@ public:
     void progressEnd() override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
     void idle() override;
+    void beginWait() override;
+    void endWait() override;
     bool isBatch() const override { return m_batch; }
 
 private:
@@ -76,6 +81,8 @@ private:
     QList<Question> m_questions;
     QList<Progress> m_progress;
     int m_idleCalls = 0;
+    int m_waitDepth = 0;
+    int m_callsWithoutWaitCursor = 0;
     bool m_batch = false;
     bool m_allowUnused = false;
 };

@@ -17,6 +17,8 @@ public:
     void progressEnd() override { m_next.progressEnd(); }
     std::optional<QString> chooseFile(const FileChoice& choice) override { return m_next.chooseFile(choice); }
     void idle() override { m_next.idle(); }
+    void beginWait() override { m_next.beginWait(); }
+    void endWait() override { m_next.endWait(); }
     bool isBatch() const override { return m_next.isBatch(); }
 
     IUserInteraction& next() const { return m_next; }

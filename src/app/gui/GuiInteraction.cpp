@@ -149,4 +149,14 @@ void GuiInteraction::idle()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void GuiInteraction::beginWait()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void GuiInteraction::endWait()
+{
+    QApplication::restoreOverrideCursor();
+}
+
 } // namespace hvx::gui

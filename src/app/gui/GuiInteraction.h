@@ -27,6 +27,8 @@ public:
     void progressEnd() override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
     void idle() override;
+    void beginWait() override;
+    void endWait() override;
     bool isBatch() const override { return false; }
 
     CRemoteProgress* progressDialog() const { return m_progress; }

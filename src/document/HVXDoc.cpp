@@ -158,9 +158,15 @@ bool CHVXDoc::DoSave(const QString& path)
     return true;
 }
 
-bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
+bool CHVXDoc::OnHvxBearbeitenChangeModulkonfig(const ModulePrompt& ask)
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnHvxBearbeitenChangeModulkonfig"));
+    const std::optional<Modulbestueckung> choice = ask();
+    return choice && ChangeModuleConfiguration(*choice);
+}
+
+bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
+{
     if (!aendereModulbestueckung(m_parametersatz, choice))
         return false;
     recomputeModuleCount();
@@ -169,9 +175,15 @@ bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
     return true;
 }
 
-bool CHVXDoc::SetProperties(const InfoTexts& texts)
+bool CHVXDoc::OnDateiEigenschaften(const PropertiesPrompt& ask)
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnDateiEigenschaften"));
+    const std::optional<InfoTexts> texts = ask(m_texts, m_nAccessGranted != 0);
+    return texts && SetProperties(*texts);
+}
+
+bool CHVXDoc::SetProperties(const InfoTexts& texts)
+{
     if (!m_nAccessGranted)
         return false;
     m_texts = LimitInfoTexts(texts);

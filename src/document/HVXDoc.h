@@ -89,6 +89,13 @@ public:
     // The properties dialog's OK: texts are limited to their lines and line length. Refused
     // (false) while access is not granted, as the dialog's fields are then disabled.
     bool SetProperties(const hvx::InfoTexts& texts);
+
+    // The commands behind these two: the log book records the command when it is given, also
+    // when its dialog is then cancelled. A prompt returns the dialog's OK, nullopt for Cancel.
+    using ModulePrompt = std::function<std::optional<hvx::Modulbestueckung>()>;
+    using PropertiesPrompt = std::function<std::optional<hvx::InfoTexts>(const hvx::InfoTexts& texts, bool editable)>;
+    bool OnHvxBearbeitenChangeModulkonfig(const ModulePrompt& ask);
+    bool OnDateiEigenschaften(const PropertiesPrompt& ask);
     // Asks for the access code while the examined image has one in force; leaves the verdict in
     // accessGranted() and returns it.
     int CheckAccess(const hvx::Parametersatz& image, AccessSubject subject);

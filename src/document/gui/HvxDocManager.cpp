@@ -168,16 +168,22 @@ bool CHvxDocManager::OnFileSaveAs()
 
 void CHvxDocManager::OnDateiEigenschaften()
 {
-    CHvxFileEigenschaften dialog(m_doc.infoTexts(), m_doc.accessGranted() != 0, &m_frame);
-    if (dialog.exec() == QDialog::Accepted)
-        m_doc.SetProperties(dialog.texts());
+    m_doc.OnDateiEigenschaften([this](const hvx::InfoTexts& texts, bool editable) -> std::optional<hvx::InfoTexts> {
+        CHvxFileEigenschaften dialog(texts, editable, &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.texts();
+    });
 }
 
 void CHvxDocManager::OnChangeModulkonfig()
 {
-    CHvxNeuDlg dialog(m_doc.parametersatz(), &m_frame);
-    if (dialog.exec() == QDialog::Accepted)
-        m_doc.ChangeModuleConfiguration(dialog.choice().module);
+    m_doc.OnHvxBearbeitenChangeModulkonfig([this]() -> std::optional<hvx::Modulbestueckung> {
+        CHvxNeuDlg dialog(m_doc.parametersatz(), &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice().module;
+    });
 }
 
 void CHvxDocManager::OnVersionAnpassen()

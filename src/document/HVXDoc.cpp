@@ -83,6 +83,17 @@ void CHVXDoc::clearInputError()
 bool CHVXDoc::OnNewDocument(const std::optional<NeueKonfiguration>& choice)
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnNewDocument"));
+    return newDocument(choice);
+}
+
+bool CHVXDoc::OnNewDocument(const NewPrompt& ask)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnNewDocument"));
+    return newDocument(ask());
+}
+
+bool CHVXDoc::newDocument(const std::optional<NeueKonfiguration>& choice)
+{
     if (choice) {
         richteNeuEin(m_parametersatz, choice->geraetekennung, choice->module);
         // A new configuration starts without the texts of the one shown before.

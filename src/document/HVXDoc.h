@@ -74,6 +74,9 @@ public:
     // choice: what the new-configuration dialog returned; nullopt when it was cancelled or the
     // program creates the document itself. Always succeeds, as a new document does.
     bool OnNewDocument(const std::optional<NeueKonfiguration>& choice);
+    // The New command: the log book records it before ask shows the dialog (nullopt: cancelled).
+    using NewPrompt = std::function<std::optional<NeueKonfiguration>()>;
+    bool OnNewDocument(const NewPrompt& ask);
     struct OpenOptions {
         bool byProgram = false;  // opened by the program itself: no view rebuild
         bool checkAccess = true; // false for a look only: a code in force then simply denies access
@@ -118,6 +121,7 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
 
 private:
+    bool newDocument(const std::optional<NeueKonfiguration>& choice);
     void clearInputError();
     bool TransferToInstrument(bool keep);
     bool ExchangeWithInstrument(CKelComm& link, hvx::Parametersatz& instrument, bool keep,

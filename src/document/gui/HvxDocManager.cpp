@@ -103,13 +103,14 @@ void CHvxDocManager::OnFileNew()
 {
     if (!SaveModified())
         return;
-    std::optional<NeueKonfiguration> choice;
-    if (!theApp().m_bInShellCommand) {
+    m_doc.OnNewDocument([this]() -> std::optional<NeueKonfiguration> {
+        if (theApp().m_bInShellCommand)
+            return std::nullopt;
         CHvxNeuDlg dialog(&m_frame);
-        if (dialog.exec() == QDialog::Accepted)
-            choice = dialog.choice();
-    }
-    m_doc.OnNewDocument(choice);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
+    });
     updateFrame();
 }
 

@@ -189,6 +189,18 @@ TEST_F(DocumentCommands, CancelledPropertiesAndModuleChangeAreLoggedAsGiven)
     EXPECT_LT(change, entries.indexOf("CHvxNeuDlg::OnInitDialog"));
 }
 
+TEST_F(DocumentCommands, NewIsLoggedBeforeItsDialog)
+{
+    whenModal<CHvxNeuDlg>([](CHvxNeuDlg* dialog) { dialog->reject(); });
+    manager.OnFileNew();
+    // The fixture's own New comes first; the command's entry is the last one.
+    const QStringList entries = t.logEntries();
+    const qsizetype dialog = entries.indexOf("CHvxNeuDlg::OnInitDialog");
+    ASSERT_GE(dialog, 0);
+    EXPECT_LT(entries.lastIndexOf("CHVXDoc::OnNewDocument"), dialog);
+    EXPECT_EQ(entries.count("CHVXDoc::OnNewDocument"), 2);
+}
+
 TEST_F(DocumentCommands, VersionAdaptationConvertsAndSavesUnderTheChosenName)
 {
     whenModal<CVersionAnpassenDlg>([](CVersionAnpassenDlg* dialog) {

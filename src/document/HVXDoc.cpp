@@ -83,6 +83,17 @@ void CHVXDoc::clearInputError()
 bool CHVXDoc::OnNewDocument(const std::optional<NeueKonfiguration>& choice)
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnNewDocument"));
+    return newDocument(choice);
+}
+
+bool CHVXDoc::OnNewDocument(const NewPrompt& ask)
+{
+    LogEntry(1, QStringLiteral("CHVXDoc::OnNewDocument"));
+    return newDocument(ask());
+}
+
+bool CHVXDoc::newDocument(const std::optional<NeueKonfiguration>& choice)
+{
     if (choice) {
         richteNeuEin(m_parametersatz, choice->geraetekennung, choice->module);
         // A new configuration starts without the texts of the one shown before.
@@ -158,9 +169,15 @@ bool CHVXDoc::DoSave(const QString& path)
     return true;
 }
 
-bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
+bool CHVXDoc::OnHvxBearbeitenChangeModulkonfig(const ModulePrompt& ask)
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnHvxBearbeitenChangeModulkonfig"));
+    const std::optional<Modulbestueckung> choice = ask();
+    return choice && ChangeModuleConfiguration(*choice);
+}
+
+bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
+{
     if (!aendereModulbestueckung(m_parametersatz, choice))
         return false;
     recomputeModuleCount();
@@ -169,9 +186,15 @@ bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
     return true;
 }
 
-bool CHVXDoc::SetProperties(const InfoTexts& texts)
+bool CHVXDoc::OnDateiEigenschaften(const PropertiesPrompt& ask)
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnDateiEigenschaften"));
+    const std::optional<InfoTexts> texts = ask(m_texts, m_nAccessGranted != 0);
+    return texts && SetProperties(*texts);
+}
+
+bool CHVXDoc::SetProperties(const InfoTexts& texts)
+{
     if (!m_nAccessGranted)
         return false;
     m_texts = LimitInfoTexts(texts);

@@ -74,6 +74,9 @@ public:
     // choice: what the new-configuration dialog returned; nullopt when it was cancelled or the
     // program creates the document itself. Always succeeds, as a new document does.
     bool OnNewDocument(const std::optional<NeueKonfiguration>& choice);
+    // The New command: the log book records it before ask shows the dialog (nullopt: cancelled).
+    using NewPrompt = std::function<std::optional<NeueKonfiguration>()>;
+    bool OnNewDocument(const NewPrompt& ask);
     struct OpenOptions {
         bool byProgram = false;  // opened by the program itself: no view rebuild
         bool checkAccess = true; // false for a look only: a code in force then simply denies access
@@ -89,6 +92,13 @@ public:
     // The properties dialog's OK: texts are limited to their lines and line length. Refused
     // (false) while access is not granted, as the dialog's fields are then disabled.
     bool SetProperties(const hvx::InfoTexts& texts);
+
+    // The commands behind these two: the log book records the command when it is given, also
+    // when its dialog is then cancelled. A prompt returns the dialog's OK, nullopt for Cancel.
+    using ModulePrompt = std::function<std::optional<hvx::Modulbestueckung>()>;
+    using PropertiesPrompt = std::function<std::optional<hvx::InfoTexts>(const hvx::InfoTexts& texts, bool editable)>;
+    bool OnHvxBearbeitenChangeModulkonfig(const ModulePrompt& ask);
+    bool OnDateiEigenschaften(const PropertiesPrompt& ask);
     // Asks for the access code while the examined image has one in force; leaves the verdict in
     // accessGranted() and returns it.
     int CheckAccess(const hvx::Parametersatz& image, AccessSubject subject);
@@ -111,6 +121,7 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
 
 private:
+    bool newDocument(const std::optional<NeueKonfiguration>& choice);
     void clearInputError();
     bool TransferToInstrument(bool keep);
     bool ExchangeWithInstrument(CKelComm& link, hvx::Parametersatz& instrument, bool keep,

@@ -33,12 +33,15 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     const QString path = OpenFileArgument(doc, arguments, io, true);
     if (path.isEmpty())
         return CommandResult::Failed;
-    InfoTexts texts = doc.infoTexts();
-    for (const TextOption& option : kTextOptions) {
-        if (arguments.has(option.name))
-            texts.*option.text = MultiLineValue(arguments.value(option.name));
-    }
-    if (!doc.SetProperties(texts))
+    const auto fromArguments = [&arguments](const InfoTexts& current, bool) -> std::optional<InfoTexts> {
+        InfoTexts texts = current;
+        for (const TextOption& option : kTextOptions) {
+            if (arguments.has(option.name))
+                texts.*option.text = MultiLineValue(arguments.value(option.name));
+        }
+        return texts;
+    };
+    if (!doc.OnDateiEigenschaften(fromArguments))
         return Fail(io, GetStringsText(kTextPropertiesLocked));
     if (!doc.DoSave(path))
         return FailedFile(doc, path, io);

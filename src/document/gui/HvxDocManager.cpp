@@ -103,13 +103,14 @@ void CHvxDocManager::OnFileNew()
 {
     if (!SaveModified())
         return;
-    std::optional<NeueKonfiguration> choice;
-    if (!theApp().m_bInShellCommand) {
+    m_doc.OnNewDocument([this]() -> std::optional<NeueKonfiguration> {
+        if (theApp().m_bInShellCommand)
+            return std::nullopt;
         CHvxNeuDlg dialog(&m_frame);
-        if (dialog.exec() == QDialog::Accepted)
-            choice = dialog.choice();
-    }
-    m_doc.OnNewDocument(choice);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
+    });
     updateFrame();
 }
 
@@ -168,16 +169,22 @@ bool CHvxDocManager::OnFileSaveAs()
 
 void CHvxDocManager::OnDateiEigenschaften()
 {
-    CHvxFileEigenschaften dialog(m_doc.infoTexts(), m_doc.accessGranted() != 0, &m_frame);
-    if (dialog.exec() == QDialog::Accepted)
-        m_doc.SetProperties(dialog.texts());
+    m_doc.OnDateiEigenschaften([this](const hvx::InfoTexts& texts, bool editable) -> std::optional<hvx::InfoTexts> {
+        CHvxFileEigenschaften dialog(texts, editable, &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.texts();
+    });
 }
 
 void CHvxDocManager::OnChangeModulkonfig()
 {
-    CHvxNeuDlg dialog(m_doc.parametersatz(), &m_frame);
-    if (dialog.exec() == QDialog::Accepted)
-        m_doc.ChangeModuleConfiguration(dialog.choice().module);
+    m_doc.OnHvxBearbeitenChangeModulkonfig([this]() -> std::optional<hvx::Modulbestueckung> {
+        CHvxNeuDlg dialog(m_doc.parametersatz(), &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice().module;
+    });
 }
 
 void CHvxDocManager::OnVersionAnpassen()

@@ -169,6 +169,38 @@ TEST_F(DocumentCommands, ModuleChangeResetsOnlyTheChangedSlot)
     EXPECT_TRUE(doc.isModified());
 }
 
+TEST_F(DocumentCommands, CancelledPropertiesAndModuleChangeAreLoggedAsGiven)
+{
+    const hvx::Parametersatz before = doc.parametersatz();
+    whenModal<CHvxFileEigenschaften>([](CHvxFileEigenschaften* dialog) { dialog->reject(); });
+    manager.OnDateiEigenschaften();
+    whenModal<CHvxNeuDlg>([](CHvxNeuDlg* dialog) { dialog->reject(); });
+    manager.OnChangeModulkonfig();
+
+    EXPECT_EQ(doc.parametersatz(), before);
+    EXPECT_FALSE(doc.isModified());
+    // The command comes first, its dialog after it.
+    const QStringList entries = t.logEntries();
+    const qsizetype properties = entries.indexOf("CHVXDoc::OnDateiEigenschaften");
+    const qsizetype change = entries.indexOf("CHVXDoc::OnHvxBearbeitenChangeModulkonfig");
+    ASSERT_GE(properties, 0);
+    ASSERT_GE(change, 0);
+    EXPECT_LT(properties, entries.indexOf("CHvxFileEigenschaften::OnInitDialog"));
+    EXPECT_LT(change, entries.indexOf("CHvxNeuDlg::OnInitDialog"));
+}
+
+TEST_F(DocumentCommands, NewIsLoggedBeforeItsDialog)
+{
+    whenModal<CHvxNeuDlg>([](CHvxNeuDlg* dialog) { dialog->reject(); });
+    manager.OnFileNew();
+    // The fixture's own New comes first; the command's entry is the last one.
+    const QStringList entries = t.logEntries();
+    const qsizetype dialog = entries.indexOf("CHvxNeuDlg::OnInitDialog");
+    ASSERT_GE(dialog, 0);
+    EXPECT_LT(entries.lastIndexOf("CHVXDoc::OnNewDocument"), dialog);
+    EXPECT_EQ(entries.count("CHVXDoc::OnNewDocument"), 2);
+}
+
 TEST_F(DocumentCommands, VersionAdaptationConvertsAndSavesUnderTheChosenName)
 {
     whenModal<CVersionAnpassenDlg>([](CVersionAnpassenDlg* dialog) {

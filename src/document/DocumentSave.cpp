@@ -10,7 +10,6 @@ namespace {
 
 constexpr int kTextSaveAsTitle = 61441;  // "Speichern unter"
 constexpr int kTextAskSaveChanges = 61699; // "Sollen die Änderungen an %1 gespeichert werden?"
-const QString kFilterDescription = QStringLiteral("Hydrovant Configuration File (*.hxd)");
 const QString kExtension = QStringLiteral("hxd");
 
 } // namespace
@@ -20,7 +19,7 @@ bool SaveDocumentAs(CHVXDoc& doc)
     FileChoice choice;
     choice.open = false;
     choice.title = GetStringsText(kTextSaveAsTitle);
-    choice.filterDescription = kFilterDescription;
+    choice.filterDescription = QLatin1String(CHVXDoc::kFileFilter);
     choice.extension = kExtension;
     choice.directory = theApp().m_strWorkDir;
     choice.fileName = doc.title();

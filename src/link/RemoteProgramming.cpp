@@ -6,6 +6,7 @@
 #include "app/HvxApp.h"
 #include "app/Language.h"
 #include "app/Log.h"
+#include "document/ConfigFileLayout.h"
 #include "document/DocumentSave.h"
 #include "document/DocumentTexts.h"
 #include "link/KelComm.h"
@@ -20,8 +21,6 @@ namespace {
 
 // Device identification and the module types of slots 1..3: they must agree before a transfer.
 constexpr int kConfigurationBytesCompared[] = {2, 6, 10, 0};
-
-constexpr int kTransferStampSlot = 2;
 
 bool ConfigurationsMatch(const Parametersatz& instrument, const Parametersatz& document)
 {
@@ -60,7 +59,7 @@ void StampTransfer(CKelConfigFile& file, const QString& path)
     if (!QFileInfo(path).isFile())
         return;
     if (file.OpenConfigFile(path))
-        file.SetZeit(kTransferStampSlot);
+        file.SetZeit(configfile::kStampTransferred);
     file.Close();
 }
 

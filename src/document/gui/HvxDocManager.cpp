@@ -43,7 +43,7 @@ CHvxDocManager::CHvxDocManager(CHVXDoc& doc, CMainFrame& frame, QObject* parent)
 
 QString CHvxDocManager::FileTypeFilter()
 {
-    return QStringLiteral("Hydrovant Configuration File (*.hxd)");
+    return QLatin1String(CHVXDoc::kFileFilter);
 }
 
 void CHvxDocManager::RegisterCommands()

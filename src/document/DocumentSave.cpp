@@ -10,18 +10,23 @@ namespace {
 
 constexpr int kTextSaveAsTitle = 61441;  // "Speichern unter"
 constexpr int kTextAskSaveChanges = 61699; // "Sollen die Änderungen an %1 gespeichert werden?"
-const QString kExtension = QStringLiteral("hxd");
 
 } // namespace
 
-bool SaveDocumentAs(CHVXDoc& doc)
+FileChoice ConfigFileChoice(bool open, int titleText)
 {
     FileChoice choice;
-    choice.open = false;
-    choice.title = GetStringsText(kTextSaveAsTitle);
+    choice.open = open;
+    choice.title = GetStringsText(titleText);
     choice.filterDescription = QLatin1String(CHVXDoc::kFileFilter);
-    choice.extension = kExtension;
+    choice.extension = QLatin1String(CHVXDoc::kFileExtension);
     choice.directory = theApp().m_strWorkDir;
+    return choice;
+}
+
+bool SaveDocumentAs(CHVXDoc& doc)
+{
+    FileChoice choice = ConfigFileChoice(false, kTextSaveAsTitle);
     choice.fileName = doc.title();
     const std::optional<QString> path = theApp().ui().chooseFile(choice);
     return path && doc.DoSave(*path);

@@ -2,9 +2,15 @@
 // The save steps the document framework runs around a command: save under a new name, and the
 // question whether a modified document is saved before it is replaced.
 
+#include "app/UserInteraction.h"
+
 class CHVXDoc;
 
 namespace hvx {
+
+// The file choice of a configuration file (open or save): its title text number, the file
+// type and the working directory.
+FileChoice ConfigFileChoice(bool open, int titleText);
 
 // Asks for a file name (title "Speichern unter", the working directory) and saves there. False
 // when the user cancels or the save fails.

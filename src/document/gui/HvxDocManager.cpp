@@ -20,7 +20,6 @@ namespace {
 constexpr int kTextOpen = 61440;
 constexpr int kTextFileNotFound = 3090;
 const QString kRecentSection = QStringLiteral("Recent File List");
-const QString kFileExtension = QStringLiteral("hxd");
 
 } // namespace
 
@@ -39,11 +38,6 @@ CHvxDocManager::CHvxDocManager(CHVXDoc& doc, CMainFrame& frame, QObject* parent)
     m_frame.SetRecentFileHandler([this](const QString& path) { OpenDocumentFile(path); });
     m_frame.SetCloseHandler([this] { return SaveModified(); });
     updateFrame();
-}
-
-QString CHvxDocManager::FileTypeFilter()
-{
-    return QLatin1String(CHVXDoc::kFileFilter);
 }
 
 void CHvxDocManager::RegisterCommands()
@@ -80,13 +74,7 @@ std::optional<QString> CHvxDocManager::PromptOpenFileName()
 {
     if (inputErrorPending())
         return std::nullopt;
-    hvx::FileChoice choice;
-    choice.open = true;
-    choice.title = GetStringsText(kTextOpen);
-    choice.filterDescription = FileTypeFilter();
-    choice.extension = kFileExtension;
-    choice.directory = theApp().m_strWorkDir;
-    return theApp().ui().chooseFile(choice);
+    return theApp().ui().chooseFile(hvx::ConfigFileChoice(true, kTextOpen));
 }
 
 bool CHvxDocManager::SaveModified()

@@ -55,7 +55,6 @@ public:
     void RefreshFrame() { updateFrame(); }
 
     // Filter of the configuration file type.
-    static QString FileTypeFilter();
 
 private:
     bool hasParameterSet() const;

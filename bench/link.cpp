@@ -5,8 +5,8 @@
 //    and receive thread) as a share of wall time.
 // Build optimised (HVX_BUILD_TYPE=Release scripts/build), run build/bin/bench_link [rounds].
 
-#include "app/HvxApp.h"
-#include "app/UserInteraction.h"
+#include "base/HvxApp.h"
+#include "base/UserInteraction.h"
 #include "link/KelComm.h"
 
 #include "InstrumentSetup.h"

@@ -22,4 +22,4 @@ function(hvx_collect out_core out_gui root)
   set(${out_gui} ${gui} PARENT_SCOPE)
 endfunction()
 
-set(HVX_SUBSYSTEMS model document link devicedata app editing output)
+set(HVX_SUBSYSTEMS model base document link devicedata editing output app)

@@ -1,6 +1,6 @@
 #include "app/ShellRegistration.h"
 
-#include "app/HvxApp.h"
+#include "base/HvxApp.h"
 
 #include <QCoreApplication>
 #include <QDir>

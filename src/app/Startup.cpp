@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
-#include "app/HvxApp.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Log.h"
 #include "document/HVXDoc.h"
 
 namespace hvx {

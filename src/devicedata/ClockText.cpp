@@ -1,6 +1,6 @@
 #include "devicedata/ClockText.h"
 
-#include "app/HvxApp.h"
+#include "base/HvxApp.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "devicedata/DeviceClock.h"
 
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "devicedata/ClockText.h"
 #include "link/KelComm.h"
 

@@ -1,8 +1,8 @@
 #include "document/ConfigBackup.h"
 
-#include "app/HvxApp.h"
-#include "app/Log.h"
-#include "app/SettingsTable.h"
+#include "base/HvxApp.h"
+#include "base/Log.h"
+#include "base/SettingsTable.h"
 
 #include <QDir>
 #include <QFile>

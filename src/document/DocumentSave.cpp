@@ -1,8 +1,8 @@
 #include "document/DocumentSave.h"
 
-#include "app/HvxApp.h"
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "document/HVXDoc.h"
 
 namespace hvx {

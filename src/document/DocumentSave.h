@@ -2,7 +2,7 @@
 // The save steps the document framework runs around a command: save under a new name, and the
 // question whether a modified document is saved before it is replaced.
 
-#include "app/UserInteraction.h"
+#include "base/UserInteraction.h"
 
 class CHVXDoc;
 

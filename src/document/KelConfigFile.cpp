@@ -1,9 +1,9 @@
 #include "document/KelConfigFile.h"
 
-#include "app/ErrorCodes.h"
-#include "app/HvxApp.h"
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/ErrorCodes.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "document/DocumentTexts.h"
 
 #include <cstring>

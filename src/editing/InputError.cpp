@@ -1,6 +1,6 @@
 #include "editing/InputError.h"
 
-#include "app/Language.h"
+#include "base/Language.h"
 #include "editing/EditingTexts.h"
 #include "editing/Zahlentext.h"
 

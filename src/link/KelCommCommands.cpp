@@ -1,7 +1,7 @@
 // The instrument's commands: fixed command bytes and block lengths over the transactions.
 #include "link/KelComm.h"
 
-#include "app/HvxApp.h"
+#include "base/HvxApp.h"
 #include "link/BcdDateTime.h"
 
 namespace {

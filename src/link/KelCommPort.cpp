@@ -2,8 +2,8 @@
 // receive thread, writing, closing.
 #include "link/KelComm.h"
 
-#include "app/HvxApp.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Log.h"
 #include "link/SerialPortFactory.h"
 
 #include <QString>

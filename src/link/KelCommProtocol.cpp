@@ -2,9 +2,9 @@
 // memory access, raw service commands, paced sending, and the waits for answers.
 #include "link/KelComm.h"
 
-#include "app/HvxApp.h"
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "link/LinkChecksum.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 // Response timer of the link on the monotonic clock.
 #include "link/KelCommTimer.h"
 
-#include "app/Log.h"
+#include "base/Log.h"
 
 #include <QString>
 #include <thread>

@@ -2,10 +2,10 @@
 // document's parameter part to the instrument with or without keeping its calibration values.
 #include "document/HVXDoc.h"
 
-#include "app/ErrorCodes.h"
-#include "app/HvxApp.h"
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/ErrorCodes.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "document/ConfigFileLayout.h"
 #include "document/DocumentSave.h"
 #include "document/DocumentTexts.h"

@@ -1,8 +1,8 @@
 // Port number -> device, and the port object for a device.
 #include "link/SerialPortFactory.h"
 
-#include "app/HvxApp.h"
-#include "app/Language.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
 #include "link/PosixSerialPort.h"
 
 #include <array>

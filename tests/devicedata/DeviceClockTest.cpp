@@ -1,7 +1,7 @@
 // The device clock: the texts of the question, and the command against the simulated instrument.
 #include "../link/SimulatedInstrument.h"
 
-#include "app/BatchInteraction.h"
+#include "base/BatchInteraction.h"
 #include "devicedata/ClockText.h"
 #include "devicedata/DeviceClock.h"
 #include "support/TestApp.h"

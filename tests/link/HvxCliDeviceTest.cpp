@@ -1,7 +1,7 @@
 // hvxcli's commands on the instrument, end to end against the simulated instrument.
 #include "SimulatedInstrument.h"
 
-#include "app/BatchInteraction.h"
+#include "base/BatchInteraction.h"
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
 #include "support/CliRun.h"

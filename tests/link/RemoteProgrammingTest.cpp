@@ -2,8 +2,8 @@
 // receives byte by byte, the messages, the error codes and the document afterwards.
 #include "SimulatedInstrument.h"
 
-#include "app/BatchInteraction.h"
-#include "app/ErrorCodes.h"
+#include "base/BatchInteraction.h"
+#include "base/ErrorCodes.h"
 #include "document/HVXDoc.h"
 #include "model/Kalibrierung.h"
 #include "support/TestApp.h"

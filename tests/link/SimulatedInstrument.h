@@ -3,7 +3,7 @@
 // port COM<n>: the settings map the port to the simulator's device. Workflow tests drive the
 // program against it and check, byte by byte, what the instrument received.
 
-#include "app/HvxApp.h"
+#include "base/HvxApp.h"
 #include "model/Parametersatz.h"
 
 #include "Instrument.h"

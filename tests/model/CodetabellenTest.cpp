@@ -1,5 +1,5 @@
 // Code tables: revisions, module names, controller kinds and the coded one-byte settings.
-#include "app/Language.h"
+#include "base/Language.h"
 #include "model/Auswahltexte.h"
 #include "model/Modulnamen.h"
 #include "model/NeuerParametersatz.h"

@@ -3,7 +3,7 @@
 // recorded, and a question the test did not expect fails the test at once (and is answered with
 // Cancel or nothing) instead of waiting for a person.
 
-#include "app/UserInteraction.h"
+#include "base/UserInteraction.h"
 
 #include <QList>
 #include <QString>

@@ -4,7 +4,7 @@
 // folders are), a language, the log book in the temporary directory at level 2, and a scripted
 // user interaction. The object is the current one (theApp()) while it lives.
 
-#include "app/HvxApp.h"
+#include "base/HvxApp.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 

@@ -3,9 +3,9 @@
 #include "CommandLine.h"
 #include "SimulatedSerialPort.h"
 
-#include "app/HvxApp.h"
-#include "app/Log.h"
-#include "app/SettingsTable.h"
+#include "base/HvxApp.h"
+#include "base/Log.h"
+#include "base/SettingsTable.h"
 #include "link/SerialPortFactory.h"
 
 #include <mutex>

@@ -1,6 +1,6 @@
 #include "app/cli/CliArguments.h"
 
-#include "app/Language.h"
+#include "base/Language.h"
 #include "app/cli/CliTexts.h"
 
 namespace hvx::cli {

@@ -1,5 +1,5 @@
 // hvxcli clock: the PC's and the instrument's time; with --set the instrument takes the PC's.
-#include "app/Language.h"
+#include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "devicedata/ClockText.h"

@@ -1,5 +1,5 @@
 // hvxcli dump: the 558 bytes of the parameter set as hex, 16 per line, each line with its offset.
-#include "app/Log.h"
+#include "base/Log.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "document/HVXDoc.h"

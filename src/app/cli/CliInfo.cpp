@@ -1,5 +1,5 @@
 // hvxcli info: what a configuration file holds at a glance (revision, modules, stamps, texts).
-#include "app/Language.h"
+#include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "document/HVXDoc.h"

@@ -1,6 +1,6 @@
 // hvxcli new: a new configuration for a revision and up to three modules, made as File New with
 // the new-configuration dialog makes it, then saved.
-#include "app/Language.h"
+#include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "document/ConfigBackup.h"

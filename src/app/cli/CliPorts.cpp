@@ -1,7 +1,7 @@
 // hvxcli ports: the ports that can be opened, with their devices; with --search the one where the
 // instrument answers.
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "link/PortSearch.h"

@@ -1,5 +1,5 @@
 // hvxcli read: the instrument's parameter set, saved as a new configuration file.
-#include "app/Language.h"
+#include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "document/ConfigBackup.h"

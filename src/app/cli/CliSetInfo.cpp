@@ -1,5 +1,5 @@
 // hvxcli set-info: the properties ("Allgemeine Angaben") of a configuration file, then save.
-#include "app/Language.h"
+#include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "document/HVXDoc.h"

@@ -1,7 +1,7 @@
 // hvxcli transfer: a configuration file to the instrument, keeping or overwriting its calibration
 // values as the caller says (the tool never guesses).
-#include "app/HvxApp.h"
-#include "app/Language.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "app/cli/TerminalProgress.h"

@@ -2,7 +2,7 @@
 // A user interaction that passes everything on to another one; subclasses take over single
 // kinds of question.
 
-#include "app/UserInteraction.h"
+#include "base/UserInteraction.h"
 
 namespace hvx::cli {
 

@@ -1,8 +1,8 @@
 #include "app/cli/HvxCli.h"
 
-#include "app/HvxApp.h"
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "app/cli/AnsweringInteraction.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"

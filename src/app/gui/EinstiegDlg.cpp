@@ -1,6 +1,6 @@
 #include "app/gui/EinstiegDlg.h"
 
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

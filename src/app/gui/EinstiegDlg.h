@@ -1,7 +1,7 @@
 #pragma once
 // The entry dialog at start-up: new configuration, open a file, or read from the instrument.
 
-#include "app/gui/LanDialog.h"
+#include "base/gui/LanDialog.h"
 
 class QButtonGroup;
 

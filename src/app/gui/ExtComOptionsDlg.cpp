@@ -1,7 +1,7 @@
 #include "app/gui/ExtComOptionsDlg.h"
 
-#include "app/HvxApp.h"
-#include "app/gui/DialogTexts.h"
+#include "base/HvxApp.h"
+#include "base/gui/DialogTexts.h"
 #include "link/PortSearch.h"
 #include "app/gui/TypedSpinBox.h"
 

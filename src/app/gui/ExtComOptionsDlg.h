@@ -2,7 +2,7 @@
 // The extended communication options (command line "/ComOptions"): all port names without
 // probing, and the five protocol time-outs of the link.
 
-#include "app/gui/LanDialog.h"
+#include "base/gui/LanDialog.h"
 
 #include <array>
 

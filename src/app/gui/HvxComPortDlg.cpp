@@ -1,7 +1,7 @@
 #include "app/gui/HvxComPortDlg.h"
 
-#include "app/Log.h"
-#include "app/gui/DialogTexts.h"
+#include "base/Log.h"
+#include "base/gui/DialogTexts.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // The port dialog: the ports that can be opened now, with their devices, and a search for the
 // port the instrument answers on.
 
-#include "app/gui/LanDialog.h"
+#include "base/gui/LanDialog.h"
 #include "app/gui/PortAccess.h"
 
 class QComboBox;

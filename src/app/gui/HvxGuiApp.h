@@ -2,8 +2,8 @@
 // The interactive program: start-up with the single-instance check, the main frame with the
 // document and its commands, the title window and the entry dialog; and the shutdown.
 
-#include "app/HvxApp.h"
-#include "app/gui/GuiInteraction.h"
+#include "base/HvxApp.h"
+#include "base/gui/GuiInteraction.h"
 #include "app/gui/PortAccess.h"
 #include "document/HVXDoc.h"
 

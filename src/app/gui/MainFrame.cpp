@@ -1,8 +1,8 @@
 #include "app/gui/MainFrame.h"
 
-#include "app/HvxApp.h"
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/MenuTable.h"
 #include "app/gui/MenuTexts.h"

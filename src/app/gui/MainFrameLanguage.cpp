@@ -1,8 +1,8 @@
 // The language switch at run time: settings, date and time pictures, views, title and menu.
 #include "app/gui/MainFrame.h"
 
-#include "app/HvxApp.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Log.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/QtTranslation.h"
 

@@ -1,6 +1,6 @@
 #include "app/gui/MenuTexts.h"
 
-#include "app/Language.h"
+#include "base/Language.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/MenuTable.h"
 

@@ -1,7 +1,7 @@
 // hvxcli: the headless command-line tool. It shares the settings, the log book and the language
 // of hvx, and nobody is asked anything: questions get the answers of a batch run.
-#include "app/BatchInteraction.h"
-#include "app/HvxApp.h"
+#include "base/BatchInteraction.h"
+#include "base/HvxApp.h"
 #include "app/cli/HvxCli.h"
 
 #include "InProcessSimulator.h"

@@ -1,6 +1,6 @@
 #include "document/gui/HvxFileEigenschaften.h"
 
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>

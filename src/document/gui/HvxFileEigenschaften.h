@@ -1,7 +1,7 @@
 #pragma once
 // "Allgemeine Angaben": the serial number, customer, site and remark of a configuration file.
 
-#include "app/gui/LanDialog.h"
+#include "base/gui/LanDialog.h"
 #include "document/InfoBlock.h"
 
 class QLineEdit;

@@ -1,7 +1,7 @@
 #include "document/gui/HvxNeuDlg.h"
 
-#include "app/Language.h"
-#include "app/gui/DialogTexts.h"
+#include "base/Language.h"
+#include "base/gui/DialogTexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -3,7 +3,7 @@
 // mode): the revision and the module of each slot. The rules live in hvx::NeuDlgRules; the
 // dialog shows them.
 
-#include "app/gui/LanDialog.h"
+#include "base/gui/LanDialog.h"
 #include "document/HVXDoc.h"
 #include "document/NeuDlgRules.h"
 

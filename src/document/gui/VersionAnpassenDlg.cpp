@@ -1,7 +1,7 @@
 #include "document/gui/VersionAnpassenDlg.h"
 
-#include "app/Language.h"
-#include "app/gui/DialogTexts.h"
+#include "base/Language.h"
+#include "base/gui/DialogTexts.h"
 #include "model/Revisionen.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 // "Version anpassen...": the revision of the same variant the parameter set is adapted to.
 
-#include "app/gui/LanDialog.h"
+#include "base/gui/LanDialog.h"
 
 class QComboBox;
 class QLineEdit;

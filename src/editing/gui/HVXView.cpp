@@ -1,8 +1,8 @@
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 #include "editing/gui/HVXView.h"
 
-#include "app/Language.h"
-#include "app/Log.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "document/HVXDoc.h"
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"

@@ -1,7 +1,7 @@
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 #include "editing/gui/HvxModelessDlg.h"
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "editing/InputError.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 #include "editing/gui/HvxModulParameter.h"
 
-#include "app/Language.h"
+#include "base/Language.h"
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"

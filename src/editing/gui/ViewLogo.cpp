@@ -1,7 +1,7 @@
 #include "editing/gui/ViewLogo.h"
 
-#include "app/HvxApp.h"
-#include "app/Log.h"
+#include "base/HvxApp.h"
+#include "base/Log.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,8 +1,8 @@
 #include "editing/gui/WidgetControls.h"
 
-#include "app/HvxApp.h"
-#include "app/Language.h"
-#include "app/gui/DialogTexts.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/gui/DialogTexts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -2,13 +2,13 @@
 // interaction, dialog texts by control id, the title bitmap and the help.
 #include "GuiTestSupport.h"
 
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 #include "app/gui/EinstiegDlg.h"
 #include "app/gui/ExtComOptionsDlg.h"
-#include "app/gui/GuiInteraction.h"
+#include "base/gui/GuiInteraction.h"
 #include "app/gui/Help.h"
 #include "app/gui/HvxComPortDlg.h"
-#include "app/gui/HvxZugangscodeDlg.h"
+#include "base/gui/HvxZugangscodeDlg.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/TypedSpinBox.h"
 #include "link/SerialPortFactory.h"

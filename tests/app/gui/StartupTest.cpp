@@ -4,11 +4,11 @@
 #include "GuiTestSupport.h"
 
 #include "app/gui/CommandIds.h"
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 #include "app/gui/EinstiegDlg.h"
 #include "app/gui/HvxGuiApp.h"
 #include "app/gui/MainFrame.h"
-#include "document/gui/HvxDocManager.h"
+#include "app/gui/HvxDocManager.h"
 #include "document/gui/HvxNeuDlg.h"
 #include "editing/gui/HVXView.h"
 #include "support/TestApp.h"

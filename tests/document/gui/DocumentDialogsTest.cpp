@@ -4,7 +4,7 @@
 
 #include "app/gui/CommandIds.h"
 #include "app/gui/MainFrame.h"
-#include "document/gui/HvxDocManager.h"
+#include "app/gui/HvxDocManager.h"
 #include "document/gui/HvxFileEigenschaften.h"
 #include "document/gui/HvxNeuDlg.h"
 #include "document/gui/VersionAnpassenDlg.h"

@@ -2,7 +2,7 @@
 
 #include "editing/gui/EditingViewFixture.h"
 #include "editing/SystemKonfigSeite.h"
-#include "app/gui/DialogTexts.h"
+#include "base/gui/DialogTexts.h"
 
 namespace hvx::test {
 namespace {

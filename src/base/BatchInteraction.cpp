@@ -1,0 +1,63 @@
+#include "base/BatchInteraction.h"
+
+#include "base/Language.h"
+
+#include <QByteArray>
+
+namespace hvx {
+
+namespace {
+constexpr int kTextNoAccessCodeInBatch = 3000;
+constexpr int kTextNoFileChoiceInBatch = 3001;
+} // namespace
+
+int BatchInteraction::BatchAnswer(unsigned type)
+{
+    switch (type) {
+    case MB_OK:
+    case MB_OKCANCEL: return IDOK;
+    case MB_ABORTRETRYIGNORE: return IDABORT;
+    case MB_YESNOCANCEL:
+    case MB_YESNO: return IDYES;
+    default: return IDRETRY;
+    }
+}
+
+int BatchInteraction::messageBox(const QString& text, unsigned type, unsigned /*helpId*/)
+{
+    writeLine(text);
+    return BatchAnswer(type);
+}
+
+std::optional<QString> BatchInteraction::askAccessCode()
+{
+    writeLine(GetStringsText(kTextNoAccessCodeInBatch));
+    return std::nullopt;
+}
+
+void BatchInteraction::progressBegin(const QString& title, int /*range*/)
+{
+    if (!title.isEmpty())
+        writeLine(title);
+}
+
+void BatchInteraction::progressStep(int /*position*/) {}
+
+void BatchInteraction::progressEnd() {}
+
+std::optional<QString> BatchInteraction::chooseFile(const FileChoice& choice)
+{
+    writeLine(GetStringsText(kTextNoFileChoiceInBatch).arg(choice.title));
+    return std::nullopt;
+}
+
+void BatchInteraction::writeLine(const QString& text)
+{
+    if (m_errorStream == nullptr)
+        return;
+    const QByteArray line = QByteArrayLiteral("HVX: ") + text.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), m_errorStream);
+    std::fflush(m_errorStream);
+}
+
+} // namespace hvx

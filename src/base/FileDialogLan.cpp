@@ -1,0 +1,21 @@
+#include "base/FileDialogLan.h"
+
+#include "base/HvxApp.h"
+#include "base/Language.h"
+
+namespace hvx {
+
+std::optional<QString> FileDialogLan(bool open, const QString& directory, int titleNumber, int filterNumber,
+                                     const QString& extension, const QString& fileName)
+{
+    FileChoice choice;
+    choice.open = open;
+    choice.title = GetStringsText(titleNumber);
+    choice.filterDescription = GetStringsText(filterNumber);
+    choice.extension = extension;
+    choice.directory = directory;
+    choice.fileName = fileName;
+    return theApp().ui().chooseFile(choice);
+}
+
+} // namespace hvx

@@ -1,0 +1,78 @@
+// The application object's life: which object is current, its directories and its interaction.
+#include "base/HvxApp.h"
+
+#include "base/AppPrivate.h"
+#include "hvx_version.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <atomic>
+#include <mutex>
+
+namespace {
+std::atomic<CHVXApp*> g_current{nullptr};
+std::mutex g_defaultMutex;
+} // namespace
+
+CHVXApp::CHVXApp()
+    : d(new Private)
+{
+    m_strProgDir = ExecutableDir();
+    m_strVersion = QStringLiteral("%1.%2.%3.%4")
+                       .arg(HVX_VERSION_MAJOR)
+                       .arg(HVX_VERSION_MINOR)
+                       .arg(HVX_VERSION_BUILD)
+                       .arg(HVX_VERSION_REVISION);
+    m_previous = g_current.exchange(this);
+    // Until a language is loaded the pictures come from the built-in German texts, so that log
+    // lines carry their date and time from the very first entry.
+    LoadDateTimePictures();
+}
+
+CHVXApp::~CHVXApp()
+{
+    CHVXApp* expected = this;
+    g_current.compare_exchange_strong(expected, m_previous);
+    delete d;
+}
+
+CHVXApp& theApp()
+{
+    if (CHVXApp* app = g_current.load())
+        return *app;
+    const std::lock_guard lock(g_defaultMutex);
+    if (g_current.load() == nullptr)
+        new CHVXApp; // lives for the rest of the process and makes itself current
+    return *g_current.load();
+}
+
+QString CHVXApp::ExecutableDir()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return QDir::cleanPath(QCoreApplication::applicationDirPath());
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    return QDir::cleanPath(QFileInfo(self.symLinkTarget()).absolutePath());
+}
+
+QString CHVXApp::DefaultDataDir() const
+{
+    const QFileInfo program(m_strProgDir);
+    if (program.isDir() && program.isWritable())
+        return m_strProgDir;
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/VORMAK/HVX");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+hvx::IUserInteraction& CHVXApp::ui()
+{
+    return d->interaction != nullptr ? *d->interaction : d->batch;
+}
+
+void CHVXApp::SetUserInteraction(hvx::IUserInteraction* interaction)
+{
+    d->interaction = interaction;
+}

@@ -1,0 +1,50 @@
+// Text lookup in the language files of the selected language, with the German string table
+// built into the program as the fallback for numbered texts.
+#include "base/Language.h"
+
+#include "base/HvxApp.h"
+#include "base/ProfileReader.h"
+
+#include <cstddef>
+
+extern const unsigned char kBuiltinGermanStringsLan[];
+extern const std::size_t kBuiltinGermanStringsLanSize;
+
+namespace {
+
+const QString kStringsSection = QStringLiteral("Strings");
+
+const hvx::ProfileContent& builtinGermanStrings()
+{
+    static const hvx::ProfileContent content = hvx::ProfileContent::parse(QByteArray::fromRawData(
+        reinterpret_cast<const char*>(kBuiltinGermanStringsLan), static_cast<qsizetype>(kBuiltinGermanStringsLanSize)));
+    return content;
+}
+
+} // namespace
+
+QString GetLanText(const QString& section, const QString& key, const QString& file)
+{
+    return hvx::UnescapeLanText(hvx::ReadProfileString(file, section, key));
+}
+
+QString GetMenuText(const QString& section, const QString& key)
+{
+    return GetLanText(section, key, theApp().m_strMainLan);
+}
+
+QString GetStringsText(int number)
+{
+    const QString text = GetLanText(kStringsSection, QString::number(number), theApp().m_strStringsLan);
+    return text.isEmpty() ? BuiltinGermanText(number) : text;
+}
+
+QString GetDialogText(const QString& section, int id)
+{
+    return GetLanText(section, QString::number(id), theApp().m_strDialogLan);
+}
+
+QString BuiltinGermanText(int number)
+{
+    return hvx::UnescapeLanText(builtinGermanStrings().value(kStringsSection, QString::number(number)));
+}

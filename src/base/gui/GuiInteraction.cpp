@@ -1,0 +1,162 @@
+#include "base/gui/GuiInteraction.h"
+
+#include "base/Language.h"
+#include "base/gui/HvxZugangscodeDlg.h"
+#include "base/gui/RemoteProgress.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace hvx::gui {
+namespace {
+
+constexpr unsigned kButtonMask = 0x0F;
+constexpr unsigned kIconMask = 0xF0;
+constexpr int kTextAllFiles = 61442;
+
+struct ButtonSet {
+    unsigned type;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+constexpr ButtonSet kButtonSets[] = {
+    {MB_OK, QMessageBox::Ok, QMessageBox::Ok},
+    {MB_OKCANCEL, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok},
+    {MB_ABORTRETRYIGNORE, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Abort},
+    {MB_YESNOCANCEL, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes},
+    {MB_YESNO, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes},
+    {MB_RETRYCANCEL, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry},
+};
+
+int answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Abort: return IDABORT;
+    case QMessageBox::Retry: return IDRETRY;
+    case QMessageBox::Ignore: return IDIGNORE;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+QMessageBox::Icon iconOf(unsigned type)
+{
+    switch (type & kIconMask) {
+    case MB_ICONERROR: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONWARNING: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+GuiInteraction::~GuiInteraction()
+{
+    delete m_progress.data();
+}
+
+int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*helpId*/)
+{
+    const unsigned buttons = type & kButtonMask;
+    ButtonSet set = kButtonSets[0];
+    for (const ButtonSet& candidate : kButtonSets) {
+        if (candidate.type == buttons)
+            set = candidate;
+    }
+    QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, m_owner);
+    box.setDefaultButton(set.defaultButton);
+    // A box is a question to the user: the wait cursor of a running command must not hide it.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int button = box.exec();
+    QApplication::restoreOverrideCursor();
+    return answerOf(button);
+}
+
+std::optional<QString> GuiInteraction::askAccessCode()
+{
+    CHvxZugangscodeDlg dialog(m_owner);
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = dialog.exec();
+    QApplication::restoreOverrideCursor();
+    if (result != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.code();
+}
+
+void GuiInteraction::progressBegin(const QString& title, int range)
+{
+    delete m_progress.data();
+    m_progress = new CRemoteProgress(title, range, m_owner);
+    m_progress->show();
+    if (m_owner != nullptr) {
+        const QRect frame = m_owner->window()->geometry();
+        m_progress->move(frame.center() - m_progress->rect().center());
+    }
+    idle();
+}
+
+void GuiInteraction::progressStep(int position)
+{
+    if (m_progress != nullptr)
+        m_progress->setPosition(position);
+    idle();
+}
+
+void GuiInteraction::progressEnd()
+{
+    delete m_progress.data();
+    idle();
+}
+
+QStringList GuiInteraction::FileFilters(const FileChoice& choice)
+{
+    QString type = choice.filterDescription;
+    if (!type.contains(QLatin1String("(*")))
+        type += QStringLiteral(" (*.%1)").arg(choice.extension);
+    // The all-files pattern of the text ("*.*") would hide files without an extension here.
+    QString all = BuiltinGermanText(kTextAllFiles);
+    all.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+    return {type, all};
+}
+
+std::optional<QString> GuiInteraction::chooseFile(const FileChoice& choice)
+{
+    QFileDialog dialog(m_owner, choice.title, choice.directory);
+    dialog.setAcceptMode(choice.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(choice.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(FileFilters(choice));
+    dialog.setDefaultSuffix(choice.extension);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!choice.fileName.isEmpty())
+        dialog.selectFile(choice.fileName);
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = dialog.exec();
+    QApplication::restoreOverrideCursor();
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void GuiInteraction::idle()
+{
+    // Repaint and keep the progress moving, but take no input while the core works.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void GuiInteraction::beginWait()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void GuiInteraction::endWait()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace hvx::gui

@@ -1,0 +1,65 @@
+#include "base/gui/LanDialog.h"
+
+#include "base/Log.h"
+#include "base/gui/DialogTexts.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace hvx::gui {
+
+LanDialog::LanDialog(const char* className, const char* section, int captionId, QWidget* parent)
+    : QDialog(parent)
+    , m_className(QLatin1String(className))
+    , m_section(QString::fromUtf8(section))
+    , m_captionId(captionId)
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Built-in German texts; the language file replaces them.
+    WithCtrlId(m_buttons->button(QDialogButtonBox::Ok), kIdOk)->setText(QStringLiteral("OK"));
+    WithCtrlId(m_buttons->button(QDialogButtonBox::Cancel), kIdCancel)->setText(QStringLiteral("Abbrechen"));
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &LanDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &LanDialog::reject);
+}
+
+QPushButton* LanDialog::okButton() const
+{
+    return m_buttons->button(QDialogButtonBox::Ok);
+}
+
+QPushButton* LanDialog::cancelButton() const
+{
+    return m_buttons->button(QDialogButtonBox::Cancel);
+}
+
+void LanDialog::applyTexts()
+{
+    ApplyDialogTexts(this, m_section, m_captionId);
+}
+
+void LanDialog::showEvent(QShowEvent* event)
+{
+    if (!m_initialised) {
+        m_initialised = true;
+        logMarker("OnInitDialog");
+        applyTexts();
+        onInitDialog();
+        adjustSize();
+    }
+    QDialog::showEvent(event);
+}
+
+void LanDialog::accept()
+{
+    logMarker("OnOK");
+    if (onOK())
+        QDialog::accept();
+}
+
+void LanDialog::logMarker(const char* operation) const
+{
+    LogEntry(1, m_className + QStringLiteral("::") + QLatin1String(operation));
+}
+
+} // namespace hvx::gui

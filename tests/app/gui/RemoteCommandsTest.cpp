@@ -1,0 +1,100 @@
+// The Remote menu's commands against the simulated instrument inside the test (port COM1 = sim):
+// reading into a new document, a transfer with its progress and message, the clock question,
+// and the enabling rules.
+#include "../../app/gui/GuiTestSupport.h"
+
+#include "InProcessSimulator.h"
+#include "app/gui/CommandIds.h"
+#include "app/gui/MainFrame.h"
+#include "app/gui/HvxDocManager.h"
+#include "app/gui/RemoteCommands.h"
+#include "support/TestApp.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+
+using hvx::test::TestApp;
+namespace cmd = hvx::cmd;
+
+namespace {
+
+class RemoteCommands : public ::testing::Test {
+protected:
+    RemoteCommands()
+    {
+        hvxsim::RegisterInProcessSimulator();
+        hvxsim::ResetInProcessInstrument();
+        CHVXApp& app = t.app();
+        app.WriteProfileString("Ports", "COM1", "sim");
+        app.WriteProfileString("Simulator", "Revision", "0x13");
+        app.WriteProfileString("Simulator", "Modules", "1,7,2");
+        app.WriteProfileInt("Simulator", "AccessCodeActive", 0);
+        app.m_nPort = 0;
+        app.m_strWorkDir = t.dir();
+        app.m_strBackupDir = t.dir();
+        hvx::gui::RegisterRemoteCommands(frame, manager);
+    }
+    ~RemoteCommands() override { hvxsim::ResetInProcessInstrument(); }
+
+    TestApp t;
+    CHVXDoc doc;
+    CMainFrame frame;
+    CHvxDocManager manager{doc, frame};
+};
+
+TEST_F(RemoteCommands, ReadingGivesAnUntitledModifiedDocumentOfTheInstrument)
+{
+    ASSERT_TRUE(frame.RunCommand(cmd::kReadParameters));
+    EXPECT_EQ(doc.parametersatz().geraetekennung(), 0x13);
+    EXPECT_EQ(doc.parametersatz().modultyp(1), 7);
+    EXPECT_TRUE(doc.pathName().isEmpty());
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(frame.windowTitle().endsWith(" - Hydrov"));
+}
+
+TEST_F(RemoteCommands, TransferKeepingCalibrationShowsProgressAndItsMessage)
+{
+    ASSERT_TRUE(frame.RunCommand(cmd::kReadParameters));
+    const QString path = t.filePath("geraet.hxd");
+    ASSERT_TRUE(doc.DoSave(path));
+    frame.UpdateCommandStates();
+    ASSERT_TRUE(frame.CommandAction(cmd::kTransferProgramming)->isEnabled());
+    t.ui().answerMessageBox(hvx::IDOK, "Parameter wurden erfolgreich übertragen.");
+    ASSERT_TRUE(frame.RunCommand(cmd::kTransferProgramming));
+    // The data bytes, then their checksum, each with its progress display, closed at the end.
+    const auto progress = t.ui().progress();
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.constFirst().range, 512);
+    EXPECT_EQ(progress.constFirst().steps.size(), 512);
+    for (const auto& display : progress)
+        EXPECT_TRUE(display.ended);
+    EXPECT_EQ(t.app().ErrorCode(), 0u);
+}
+
+TEST_F(RemoteCommands, TransfersNeedATransferableDocumentAndServiceModeLocksTheOverwritingOne)
+{
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(frame.CommandAction(cmd::kTransferProgramming)->isEnabled()); // no parameter set
+    EXPECT_TRUE(frame.CommandAction(cmd::kReadParameters)->isEnabled());
+    EXPECT_TRUE(frame.CommandAction(cmd::kSetDateTime)->isEnabled());
+    doc.OnNewDocument(NeueKonfiguration{0x13, {hvx::ModulWahl{1, 3}, hvx::ModulWahl{}, hvx::ModulWahl{}}});
+    frame.UpdateCommandStates();
+    EXPECT_TRUE(frame.CommandAction(cmd::kTransferParameters)->isEnabled());
+    doc.setAccessGranted(0);
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(frame.CommandAction(cmd::kTransferProgramming)->isEnabled()); // read-only: never sent
+    doc.setAccessGranted(1);
+    t.app().m_bService = true;
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(frame.CommandAction(cmd::kTransferParameters)->isEnabled());
+    EXPECT_TRUE(frame.CommandAction(cmd::kTransferProgramming)->isEnabled());
+}
+
+TEST_F(RemoteCommands, ClockQuestionAnsweredNoWritesNothing)
+{
+    t.ui().answerMessageBox(hvx::IDNO, "Sollen Datum und Uhrzeit aktualisiert werden?");
+    ASSERT_TRUE(frame.RunCommand(cmd::kSetDateTime));
+    EXPECT_EQ(t.ui().messageTexts().size(), 1);
+}
+
+} // namespace

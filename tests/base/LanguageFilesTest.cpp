@@ -1,0 +1,88 @@
+// The language files shipped with the program: both languages carry the same numbered texts,
+// and the texts the program relies on read back as intended.
+#include "base/Language.h"
+#include "base/ProfileReader.h"
+#include "support/TestApp.h"
+
+#include <QFile>
+#include <QSet>
+#include <gtest/gtest.h>
+
+using hvx::test::TestApp;
+
+namespace {
+
+hvx::ProfileContent readLanguageFile(const TestApp& t, const char* folder, const char* file)
+{
+    QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+    return hvx::ProfileContent::parse(f.readAll());
+}
+
+} // namespace
+
+TEST(LanguageFiles, BothLanguagesCarryTheSameNumberedTexts)
+{
+    TestApp t;
+    const auto german = readLanguageFile(t, "01-Deutsch", "Strings.lan");
+    const auto english = readLanguageFile(t, "02-English", "Strings.lan");
+    const QStringList germanKeys = german.keys(QStringLiteral("Strings"));
+    EXPECT_GT(germanKeys.size(), 100);
+    const QStringList englishKeys = english.keys(QStringLiteral("Strings"));
+    EXPECT_EQ(QSet<QString>(germanKeys.cbegin(), germanKeys.cend()), QSet<QString>(englishKeys.cbegin(), englishKeys.cend()));
+    for (const QString& key : germanKeys) {
+        bool numeric = false;
+        key.toInt(&numeric);
+        EXPECT_TRUE(numeric) << key.toStdString();
+        EXPECT_FALSE(german.value(QStringLiteral("Strings"), key).isEmpty()) << key.toStdString();
+        EXPECT_FALSE(english.value(QStringLiteral("Strings"), key).isEmpty()) << key.toStdString();
+    }
+}
+
+TEST(LanguageFiles, MenuAndDialogFilesCarryTheSameKeysInBothLanguages)
+{
+    TestApp t;
+    for (const char* file : {"Main.lan", "Dialog.lan"}) {
+        const auto german = readLanguageFile(t, "01-Deutsch", file);
+        const auto english = readLanguageFile(t, "02-English", file);
+        QStringList sections = german.sections();
+        QStringList englishSections = english.sections();
+        sections.sort();
+        englishSections.sort();
+        EXPECT_EQ(sections, englishSections) << file;
+        for (const QString& section : sections) {
+            QStringList keys = german.keys(section);
+            QStringList englishKeys = english.keys(section);
+            keys.sort();
+            englishKeys.sort();
+            EXPECT_EQ(keys, englishKeys) << file << " [" << section.toStdString() << ']';
+        }
+    }
+    t.app().SetLanguage(QStringLiteral("01-Deutsch"));
+    EXPECT_EQ(GetMenuText(QStringLiteral("MainMenu1Items"), QStringLiteral("mm1item1")), QStringLiteral("&Neu\tStrg+N"));
+    EXPECT_EQ(GetDialogText(QStringLiteral("Zugangscode-Dialog"), 1531), QStringLiteral("Zugangscode:"));
+}
+
+TEST(LanguageFiles, QuotedTextsReadBackExactly)
+{
+    TestApp german;
+    EXPECT_EQ(GetStringsText(390), QStringLiteral("Laufwerk %c (%s): "));
+    EXPECT_EQ(GetStringsText(365).count(u'\n'), 3);
+    EXPECT_EQ(GetStringsText(431), QStringLiteral("Sollen Datum und Uhrzeit aktualisiert werden?\n\nPC:\t%s\nHydrovant:\t%s"));
+    EXPECT_EQ(GetStringsText(375).left(48), QStringLiteral("Bitte tragen Sie hier ihr Problem ein und h%%E4n"));
+    EXPECT_EQ(GetStringsText(286), QStringLiteral(u"Konfigurationen stimmen nicht überein!"));
+    EXPECT_EQ(GetStringsText(427), QStringLiteral("hh:mm:ss"));
+    EXPECT_EQ(GetStringsText(428), QStringLiteral("dd.MM.yyyy"));
+    EXPECT_EQ(GetStringsText(433), QStringLiteral("dddd dd.MM.yyyy"));
+}
+
+TEST(LanguageFiles, VersionsMatchTheProgramSoStartUpLogsNoMismatch)
+{
+    for (const auto language : {TestApp::Language::German, TestApp::Language::English}) {
+        TestApp t(language);
+        t.app().m_logFile.SetLevel(0);
+        for (const QString& path : {t.app().m_strMainLan, t.app().m_strStringsLan, t.app().m_strDialogLan})
+            t.app().CheckLanguageFileVersion(path);
+        EXPECT_TRUE(t.logLines().isEmpty()) << t.logText().toStdString();
+    }
+}

@@ -34,6 +34,7 @@ const CliCommand& ReadCommand();
 const CliCommand& TransferCommand();
 const CliCommand& ClockCommand();
 const CliCommand& PortsCommand();
+const CliCommand& SupportCommand();
 
 QString HelpTextOf(HelpText help);
 QString UsageText();

@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3785, 4}, {3766, 3}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3785, 4}, {3912, 2}, {3766, 3}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -19,6 +19,7 @@ constexpr HelpText kHelpRead{3789, 2};
 constexpr HelpText kHelpTransfer{3791, 3};
 constexpr HelpText kHelpClock{3794, 2};
 constexpr HelpText kHelpPorts{3796, 3};
+constexpr HelpText kHelpSupport{3910, 2};
 
 // Commands on the instrument
 constexpr int kTextCalibrationChoice = 3700;
@@ -67,5 +68,8 @@ constexpr int kTextInfoUnknownRevision = 3751;
 constexpr int kTextInfoAccessCode = 3752;
 constexpr int kTextInfoAccessCodeOn = 3753;
 constexpr int kTextInfoAccessCodeOff = 3754;
+
+constexpr int kTextSupportWritten = 3914;
+constexpr int kTextSupportNotWritten = 3915;
 
 } // namespace hvx::cli

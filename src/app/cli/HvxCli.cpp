@@ -3,6 +3,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "app/AboutInfo.h"
 #include "app/cli/AnsweringInteraction.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
@@ -15,7 +16,7 @@ namespace {
 const CliCommand* findCommand(const QString& name)
 {
     for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
-                                      &TransferCommand(), &ClockCommand(), &PortsCommand()}) {
+                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &SupportCommand()}) {
         if (name == QLatin1String(command->name))
             return command;
     }
@@ -80,6 +81,10 @@ int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const QString& name = arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         out << UsageText() << Qt::endl;
+        return 0;
+    }
+    if (name == QLatin1String("--version")) {
+        out << VersionOutput(theApp().m_strVersion).join(QLatin1Char('\n')) << Qt::endl;
         return 0;
     }
     const CliCommand* command = findCommand(name);

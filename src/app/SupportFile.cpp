@@ -119,6 +119,9 @@ QByteArray SupportFileContent(CHVXApp& app, const QString& path, const QDateTime
     QByteArray content = head.toUtf8();
     app.SyncSettings();
     AppendToSupportFile(content, app.SettingsFilePath());
+    // The next heading starts on a line of its own, whatever the last line of the copy was.
+    if (!content.endsWith('\n'))
+        content += '\n';
     content += text(kLogHeading).toUtf8();
     const QString log = app.m_logFile.Path();
     if (!log.isEmpty() && QFileInfo::exists(log))

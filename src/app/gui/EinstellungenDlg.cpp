@@ -34,7 +34,7 @@ CEinstellungenDlg::CEinstellungenDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttonBox());
-    setMinimumSize(520, 420);
+    setMinimumWidth(520);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CEinstellungenDlg::OnTabChanged);
 }
 

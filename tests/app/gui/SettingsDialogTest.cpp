@@ -7,6 +7,7 @@
 #include "app/gui/DruckOptionenDlg.h"
 #include "app/gui/EinstellungenDlg.h"
 #include "app/gui/FolderBrowser.h"
+#include "app/gui/HvxGuiApp.h"
 #include "app/gui/HvxLogOptDlg.h"
 #include "app/gui/HvxVerzeichnisDlg.h"
 #include "support/TestApp.h"
@@ -197,6 +198,36 @@ TEST_F(SettingsDialog, EnglishTextsOnThePages)
     EXPECT_EQ(dialog.tabs()->tabText(1), QStringLiteral("Printing"));
     EXPECT_EQ(dialog.directoriesPage()->field(0)->browseButton()->text(), QStringLiteral("Change..."));
     EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("Cancel"));
+}
+
+TEST_F(SettingsDialog, TheSettingsCommandPutsStoredDirectoriesIntoEffectAtOnce)
+{
+    t.app().m_strWorkDir = QStringLiteral("/alt");
+    hvx::gui::CHvxGuiApp gui(t.app());
+    chosenFolder = QStringLiteral("/srv/neu");
+    hvx::test::whenModal<CEinstellungenDlg>([](CEinstellungenDlg* dialog) {
+        dialog->directoriesPage()->field(0)->browseButton()->click();
+        dialog->okButton()->click();
+    });
+    gui.OnSettings();
+    EXPECT_EQ(t.app().m_strWorkDir, QStringLiteral("/srv/neu"));
+    EXPECT_TRUE(t.logEntries().contains(QStringLiteral("CHVXApp::OnEinstellungen")));
+}
+
+TEST_F(SettingsDialog, DirectoriesStoredByAnOkThatStayedOpenTakeEffectAfterCancel)
+{
+    t.app().m_strExportDir = QStringLiteral("/alt");
+    hvx::gui::CHvxGuiApp gui(t.app());
+    chosenFolder = QStringLiteral("/srv/export");
+    t.ui().answerMessageBox(hvx::IDOK, QStringLiteral("ganze Zahl"));
+    hvx::test::whenModal<CEinstellungenDlg>([](CEinstellungenDlg* dialog) {
+        dialog->directoriesPage()->field(2)->browseButton()->click();
+        dialog->printPage()->field(0)->setText(QStringLiteral("x"));
+        dialog->okButton()->click(); // stays open: the print page is invalid
+        dialog->cancelButton()->click();
+    });
+    gui.OnSettings();
+    EXPECT_EQ(t.app().m_strExportDir, QStringLiteral("/srv/export"));
 }
 
 namespace {

@@ -12,15 +12,19 @@
 #include "app/gui/HvxVerzeichnisDlg.h"
 #include "support/TestApp.h"
 
+#include "hvx_version.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using hvx::test::TestApp;
@@ -276,4 +280,25 @@ TEST_F(SettingsDialog, AboutBoxShowsVersionAndBuildDateAndItsIconWritesTheSuppor
     EXPECT_TRUE(QFile::exists(expected));
     EXPECT_TRUE(t.logEntries().contains(QStringLiteral("CAboutDlg::OnAboutIcon")));
     t.app().m_strProgDir = programDir;
+}
+
+TEST(HvxVersion, TheProgramShowsItsVersionWithoutADisplay)
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("hvx.ini"));
+    hvx::test::writeTextFile(settings, QStringLiteral("[System]\nLanguage=02-English\n"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HVX_SETTINGS"), settings);
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess hvx;
+    hvx.setProcessEnvironment(environment);
+    hvx.start(QStringLiteral(HVX_TEST_BIN_DIR "/hvx"), {QStringLiteral("--version")});
+    ASSERT_TRUE(hvx.waitForFinished(10000));
+    EXPECT_EQ(hvx.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(hvx.readAllStandardOutput()).trimmed().split(u'\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("HVX version " HVX_VERSION_TEXT));
+    EXPECT_EQ(lines[2], QStringLiteral(__DATE__));
 }

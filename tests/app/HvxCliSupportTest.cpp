@@ -48,7 +48,9 @@ TEST(HvxCliSupport, AnUnwritablePathFailsWithoutErrorCode)
     const hvx::test::CliOutput result = hvx::test::RunCli({QStringLiteral("support"), QStringLiteral("/proc/x.spt")});
     EXPECT_EQ(result.status, 3);
     EXPECT_TRUE(result.err.contains(QStringLiteral("/proc/x.spt")));
-    EXPECT_EQ(hvx::test::RunCli({QStringLiteral("support"), QStringLiteral("a"), QStringLiteral("b")}).status, 3);
+    const hvx::test::CliOutput two = hvx::test::RunCli({QStringLiteral("support"), QStringLiteral("a"), QStringLiteral("b")});
+    EXPECT_EQ(two.status, 3);
+    EXPECT_TRUE(two.err.contains(QStringLiteral("Höchstens eine Datei")));
 }
 
 TEST(HvxCliSupport, VersionShowsTheVersionLineBuildDateAndTheProjectVersion)

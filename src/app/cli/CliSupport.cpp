@@ -13,7 +13,7 @@ namespace {
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
     if (arguments.positional.size() > 1)
-        return Fail(io, GetStringsText(kTextOneFile));
+        return Fail(io, GetStringsText(kTextAtMostOneFile));
     const QDateTime now = QDateTime::currentDateTime();
     const SupportFileResult result = arguments.positional.isEmpty()
         ? WriteSupportFile(theApp(), now)

@@ -71,5 +71,6 @@ constexpr int kTextInfoAccessCodeOff = 3754;
 
 constexpr int kTextSupportWritten = 3914;
 constexpr int kTextSupportNotWritten = 3915;
+constexpr int kTextAtMostOneFile = 3916;
 
 } // namespace hvx::cli

@@ -67,6 +67,11 @@ inline constexpr OptionDef kPortOption{"port", true};
 // active code is shown, else it stays masked. Returns the output path, or an empty text after a
 // failure message.
 QString OpenForOutput(CHVXDoc& doc, const CliArguments& arguments, CliIo& io);
+// The whole of such a command: open, write the output with write (false and the cause after a
+// failure), then report with the text that done makes of the document and the output path.
+using OutputWriter = bool (*)(const CHVXDoc& doc, const QString& output, QString* cause);
+CommandResult RunOutputCommand(const CliArguments& arguments, CliIo& io, OutputWriter write,
+                               QString (*done)(const CHVXDoc& doc, const QString& output));
 inline constexpr OptionDef kAccessCodeOption{"access-code", true};
 
 } // namespace hvx::cli

@@ -6,24 +6,24 @@
 #include "document/HVXDoc.h"
 #include "output/TextExport.h"
 
-#include <QFileInfo>
-
 namespace hvx::cli {
 namespace {
 
 constexpr OptionDef kOptions[] = {kAccessCodeOption};
 
+bool write(const CHVXDoc& doc, const QString& output, QString* cause)
+{
+    return schreibeExport(doc, output, cause);
+}
+
+QString done(const CHVXDoc&, const QString& output)
+{
+    return GetStringsText(kTextExportWritten).arg(output);
+}
+
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
-    CHVXDoc doc;
-    const QString output = OpenForOutput(doc, arguments, io);
-    if (output.isEmpty())
-        return CommandResult::Failed;
-    QString cause;
-    if (!schreibeExport(doc, output, &cause))
-        return Fail(io, GetStringsText(kTextOutputFailed).arg(output, cause));
-    io.out << GetStringsText(kTextExportWritten).arg(output) << Qt::endl;
-    return CommandResult::Ok;
+    return RunOutputCommand(arguments, io, write, done);
 }
 
 } // namespace
@@ -42,6 +42,20 @@ QString OpenForOutput(CHVXDoc& doc, const CliArguments& arguments, CliIo& io)
     doc.setAccessGranted(!ps.zugangscodeAktiv()
                          || (arguments.has(kAccessCodeOption.name) && AccessCodeMatches(ps, arguments.value(kAccessCodeOption.name))));
     return arguments.positional.last();
+}
+
+CommandResult RunOutputCommand(const CliArguments& arguments, CliIo& io, OutputWriter write,
+                               QString (*done)(const CHVXDoc& doc, const QString& output))
+{
+    CHVXDoc doc;
+    const QString output = OpenForOutput(doc, arguments, io);
+    if (output.isEmpty())
+        return CommandResult::Failed;
+    QString cause;
+    if (!write(doc, output, &cause))
+        return Fail(io, GetStringsText(kTextOutputFailed).arg(output, cause));
+    io.out << done(doc, output) << Qt::endl;
+    return CommandResult::Ok;
 }
 
 const CliCommand& ExportCommand()

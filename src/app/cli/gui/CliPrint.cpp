@@ -11,17 +11,19 @@ namespace {
 
 constexpr OptionDef kOptions[] = {kAccessCodeOption};
 
+bool write(const CHVXDoc& doc, const QString& output, QString* cause)
+{
+    return gui::druckePdf(doc, output, cause);
+}
+
+QString done(const CHVXDoc& doc, const QString& output)
+{
+    return GetStringsText(kTextPdfWritten).arg(output).arg(gui::druckSeitenanzahl(doc));
+}
+
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
-    CHVXDoc doc;
-    const QString output = OpenForOutput(doc, arguments, io);
-    if (output.isEmpty())
-        return CommandResult::Failed;
-    QString cause;
-    if (!gui::druckePdf(doc, output, &cause))
-        return Fail(io, GetStringsText(kTextOutputFailed).arg(output, cause));
-    io.out << GetStringsText(kTextPdfWritten).arg(output).arg(gui::druckSeitenanzahl(doc)) << Qt::endl;
-    return CommandResult::Ok;
+    return RunOutputCommand(arguments, io, write, done);
 }
 
 } // namespace

@@ -104,7 +104,6 @@ inline constexpr int kExportErfolg = 3684;
 inline constexpr int kExportFehler = 3685;
 inline constexpr int kSeitenbeschreibung = 3686;
 inline constexpr int kVorschauFehler = 3687;
-inline constexpr int kSchriftFehler = 3688;
 
 // A label of a configuration page.
 struct Seitentext {

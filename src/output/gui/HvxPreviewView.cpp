@@ -2,10 +2,12 @@
 
 #include "base/Language.h"
 #include "base/gui/DialogTexts.h"
+#include "model/Werttexte.h"
 #include "output/AusgabeTexte.h"
 #include "output/gui/Druckausgabe.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -45,6 +47,8 @@ CHvxPreviewView::CHvxPreviewView(const CHVXDoc& doc, QPrinter& printer, QWidget*
         b->setAutoDefault(false);
         leiste->addWidget(b);
     }
+    m_seitenText = new QLabel(this);
+    leiste->addWidget(m_seitenText);
     leiste->addStretch();
     layout->addLayout(leiste);
     m_preview = new QPrintPreviewWidget(&printer, this);
@@ -79,6 +83,11 @@ CHvxPreviewView::~CHvxPreviewView() = default;
 QPushButton* CHvxPreviewView::button(int id) const
 {
     return qobject_cast<QPushButton*>(FindCtrl(const_cast<CHvxPreviewView*>(this), id));
+}
+
+QString CHvxPreviewView::pageText() const
+{
+    return m_seitenText->text();
 }
 
 int CHvxPreviewView::currentPage() const
@@ -146,6 +155,13 @@ void CHvxPreviewView::updateButtons()
     // The button offers the other view: "Zwei Seiten" while one page is shown.
     seiten->setText(ausgabe::text(m_twoPages && pageCount() > 1 ? ausgabe::kEineSeite : ausgabe::kZweiSeiten));
     seiten->setEnabled(m_zoom == 0 && pageCount() > 1);
+    // "Seite %u" for one page, "Seiten %u-%u" for two side by side.
+    const QStringList beschreibung = ausgabe::text(ausgabe::kSeitenbeschreibung).split(QLatin1Char('\n'));
+    const bool zwei = m_preview->viewMode() == QPrintPreviewWidget::FacingPagesView;
+    const QString vorlage = beschreibung.value(zwei ? 1 : 0);
+    // Facing pages show the odd page on the right: 1, then 2-3, 4-5, ...
+    const int erste = zwei ? qMax(1, seite - (seite % 2 == 1 ? 1 : 0)) : seite;
+    m_seitenText->setText(formatiere(vorlage, {qint64(erste), qint64(qMin(erste + 1, pageCount()))}));
 }
 
 } // namespace hvx::gui

@@ -8,6 +8,7 @@
 class CHVXDoc;
 class QPrinter;
 class QPrintPreviewWidget;
+class QLabel;
 class QPushButton;
 
 namespace hvx::gui {
@@ -34,6 +35,7 @@ public:
     bool twoPages() const { return m_twoPages; }
     int zoomLevel() const { return m_zoom; }
     QPushButton* button(int id) const;
+    QString pageText() const;
 
     void next();
     void previous();
@@ -51,6 +53,7 @@ private:
 
     const CHVXDoc& m_doc;
     QPrintPreviewWidget* m_preview = nullptr;
+    QLabel* m_seitenText = nullptr;
     bool m_twoPages = false;
     int m_zoom = 0; // 0 = whole page, then larger
 };

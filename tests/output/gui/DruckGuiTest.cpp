@@ -75,9 +75,11 @@ TEST_F(DruckGui, PreviewPagesThroughTheDocumentWithTheLanguageTexts)
     EXPECT_FALSE(preview.button(CHvxPreviewView::kIdNext)->isEnabled());
     preview.previous();
     EXPECT_EQ(preview.currentPage(), 3);
+    EXPECT_EQ(preview.pageText(), QStringLiteral("Seite 3"));
 
     preview.toggleTwoPages();
     EXPECT_EQ(preview.button(CHvxPreviewView::kIdOneTwoPages)->text(), QStringLiteral("Eine Seite"));
+    EXPECT_TRUE(preview.pageText().startsWith(QStringLiteral("Seiten "))) << preview.pageText().toStdString();
     zeige(preview, QStringLiteral("preview-2pages.png"));
     preview.zoomIn();
     EXPECT_FALSE(preview.button(CHvxPreviewView::kIdOneTwoPages)->isEnabled()); // zoomed: one page

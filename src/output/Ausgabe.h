@@ -26,6 +26,7 @@ struct Ausgabezeile {
     QString wert;
     QString druckEinheit;    // the unit the printout adds after a measured value
     bool mehrzeilig = false; // a text block of up to four lines (customer, site, remark)
+    bool absatz = false;     // starts a group of lines (a timer entry): the printout sets it apart
     bool operator==(const Ausgabezeile&) const = default;
 };
 

@@ -61,7 +61,11 @@ public:
                 text(x(m_raster.einzug1), zeile.label, false, false);
                 m_y += h();
                 break;
-            case Zeilenart::Wert: wert(zeile); break;
+            case Zeilenart::Wert:
+                if (zeile.absatz && vorher == Zeilenart::Wert)
+                    m_y += h() / 2;
+                wert(zeile);
+                break;
             case Zeilenart::Leer: m_y += h(); break;
             }
             vorher = zeile.art;

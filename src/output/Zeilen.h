@@ -8,13 +8,13 @@
 
 namespace hvx::zeilen {
 
-inline Ausgabezeile titel(const QString& text) { return {Zeilenart::Titel, text, {}, {}, false}; }
-inline Ausgabezeile ueberschrift(const QString& text) { return {Zeilenart::Ueberschrift, text, {}, {}, false}; }
-inline Ausgabezeile text(const QString& text) { return {Zeilenart::Text, text, {}, {}, false}; }
+inline Ausgabezeile titel(const QString& text) { return {Zeilenart::Titel, text, {}, {}, false, false}; }
+inline Ausgabezeile ueberschrift(const QString& text) { return {Zeilenart::Ueberschrift, text, {}, {}, false, false}; }
+inline Ausgabezeile text(const QString& text) { return {Zeilenart::Text, text, {}, {}, false, false}; }
 inline Ausgabezeile leer() { return {}; }
 inline Ausgabezeile wert(const QString& label, const QString& wert, const QString& druckEinheit = {})
 {
-    return {Zeilenart::Wert, label, wert, druckEinheit, false};
+    return {Zeilenart::Wert, label, wert, druckEinheit, false, false};
 }
 
 // A number format that ends in a blank, followed by its unit: "5 min".

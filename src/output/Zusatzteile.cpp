@@ -59,9 +59,11 @@ void eintragszeilen(Ausgabe& a, const Parametersatz& ps, int slot, int k)
     const int e = ps.timerEintragOffset(k);
     const auto b = [&](int feld) { return ps.modulByte(slot, e + feld); };
     const auto w = [&](int feld) { return ps.modulWord(slot, e + feld); };
-    a.push_back(wert(formatiere(text(ausgabe::kUhrzeit), {qint64(k + 1)}),
-                     formatiere(QStringLiteral("%02d:%02d"), {qint64(ausBcd(b(timereintrag::kStundeBcd))),
-                                                              qint64(ausBcd(b(timereintrag::kMinuteBcd)))})));
+    Ausgabezeile uhrzeit = wert(formatiere(text(ausgabe::kUhrzeit), {qint64(k + 1)}),
+                                formatiere(QStringLiteral("%02d:%02d"), {qint64(ausBcd(b(timereintrag::kStundeBcd))),
+                                                                         qint64(ausBcd(b(timereintrag::kMinuteBcd)))}));
+    uhrzeit.absatz = true;
+    a.push_back(uhrzeit);
     a.push_back(wert(text(ausgabe::kWochentage), wochentage(b(timereintrag::kWochentage))));
     a.push_back(wert(text(ausgabe::kDosierzeit), min(w(timereintrag::kDosierzeit))));
     a.push_back(wert(text(ausgabe::kEinwirkzeit), min(w(timereintrag::kEinwirkzeit))));

@@ -8,15 +8,28 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace hvx::cli {
 namespace {
 
+std::vector<const CliCommand*>& addedCommands()
+{
+    static std::vector<const CliCommand*> commands;
+    return commands;
+}
+
 const CliCommand* findCommand(const QString& name)
 {
     for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
-                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &SupportCommand()}) {
+                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &SupportCommand(),
+                                      &ExportCommand()}) {
+        if (name == QLatin1String(command->name))
+            return command;
+    }
+    for (const CliCommand* command : addedCommands()) {
         if (name == QLatin1String(command->name))
             return command;
     }
@@ -70,6 +83,12 @@ private:
 };
 
 } // namespace
+
+void AddCommand(const CliCommand& command)
+{
+    if (std::find(addedCommands().begin(), addedCommands().end(), &command) == addedCommands().end())
+        addedCommands().push_back(&command);
+}
 
 int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {

@@ -17,6 +17,7 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/HvxDocManager.h"
+#include "app/gui/OutputCommands.h"
 #include "app/gui/RemoteCommands.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"
@@ -126,6 +127,7 @@ void CHvxGuiApp::createFrame()
     m_docManager = std::make_unique<CHvxDocManager>(m_doc, *m_frame);
     m_docManager->RegisterCommands();
     RegisterRemoteCommands(*m_frame, *m_docManager);
+    RegisterOutputCommands(*m_frame, m_doc);
     registerApplicationCommands();
     m_frame->SetLanguageChangedHandler([this] {
         // Only a loaded configuration has pages whose texts change.

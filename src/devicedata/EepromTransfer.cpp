@@ -1,0 +1,120 @@
+#include "devicedata/EepromTransfer.h"
+
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
+#include "base/SettingsTable.h"
+#include "devicedata/DeviceDataTexts.h"
+#include "link/KelComm.h"
+
+namespace hvx {
+namespace {
+
+QString AddressText(int address)
+{
+    return QString::number(address, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+EepromTransferResult FailedAt(int address)
+{
+    LogMessageBox(FillPlaceholder(GetStringsText(kTextEepromErrorAtAddress), AddressText(address)),
+                  MB_OK | MB_ICONEXCLAMATION);
+    return {false, address};
+}
+
+// Progress through the user interaction for the whole run, closed on every way out.
+class TransferProgress {
+public:
+    TransferProgress(int titleNumber, int range) : m_ui(theApp().ui()) { m_ui.progressBegin(GetStringsText(titleNumber), range); }
+    ~TransferProgress() { m_ui.progressEnd(); }
+    TransferProgress(const TransferProgress&) = delete;
+    TransferProgress& operator=(const TransferProgress&) = delete;
+    void step(int done) { m_ui.progressStep(done); }
+
+private:
+    IUserInteraction& m_ui;
+};
+
+// A memory tool closes with a disconnect only when its connect handshake succeeded.
+void CloseMemoryLink(CKelComm& link)
+{
+    link.Close(link.m_bConnected.load());
+}
+
+} // namespace
+
+QString FillPlaceholder(QString text, const QString& value)
+{
+    const qsizetype at = text.indexOf(QLatin1Char('%'));
+    if (at < 0)
+        return text;
+    qsizetype end = at + 1;
+    while (end < text.size() && (text[end].isDigit() || text[end] == QLatin1Char('l')))
+        ++end;
+    if (end < text.size())
+        ++end; // the conversion letter
+    return text.replace(at, end - at, value);
+}
+
+int EepromReadBlockSize()
+{
+    return qBound(1, theApp().GetIntSetting(settings::kReadBlockSize), kMaxReadBlockSize);
+}
+
+EepromTransferResult ReadEeprom(EepromImage& image, EepromRange range, const EepromProgress& progress)
+{
+    LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromLesen"), QStringLiteral("%1-%2").arg(range.first).arg(range.end));
+    const int blockSize = EepromReadBlockSize();
+    CKelComm link;
+    if (!link.Open()) {
+        CloseMemoryLink(link);
+        return {};
+    }
+    EepromTransferResult result{true, -1};
+    {
+        TransferProgress shown(kTextEepromReading, range.count());
+        for (int address = range.first; address < range.end; address += blockSize) {
+            const int count = qMin(blockSize, range.end - address);
+            // The link copies a block only when its checksum holds: a failed block leaves the image as it was.
+            if (!link.ReadMemory(quint16(address), count, image.data() + address)) {
+                result = FailedAt(address);
+                break;
+            }
+            shown.step(address + count - range.first);
+            if (progress)
+                progress(address, count);
+        }
+    }
+    CloseMemoryLink(link);
+    return result;
+}
+
+EepromTransferResult WriteEeprom(const EepromImage& image, EepromRange range, const EepromProgress& progress)
+{
+    LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromSchreiben"), QStringLiteral("%1-%2").arg(range.first).arg(range.end));
+    const QString question = FillPlaceholder(GetStringsText(kTextEepromWriteQuestion), QString::number(range.count()));
+    if (LogMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return {};
+    CKelComm link;
+    if (!link.Open()) {
+        CloseMemoryLink(link);
+        return {};
+    }
+    EepromTransferResult result{true, -1};
+    {
+        TransferProgress shown(kTextEepromWriting, range.count());
+        for (int address = range.first; address < range.end; ++address) {
+            if (progress)
+                progress(address, 1);
+            if (!link.WriteMemory(quint16(address), 1, image.data() + address)) {
+                result = FailedAt(address);
+                break;
+            }
+            shown.step(address + 1 - range.first);
+        }
+    }
+    CloseMemoryLink(link);
+    return result;
+}
+
+} // namespace hvx

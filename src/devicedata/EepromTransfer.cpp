@@ -15,11 +15,19 @@ QString AddressText(int address)
     return QString::number(address, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
-EepromTransferResult FailedAt(int address)
+// A memory command whose command byte was answered with something else than ACK leaves the
+// status at 0; it failed all the same.
+qint32 FailureStatus(const CKelComm& link)
+{
+    const qint32 status = link.m_nStatus.load();
+    return status != CKelComm::StatusOk ? status : qint32(CKelComm::StatusNoAck);
+}
+
+EepromTransferResult FailedAt(int address, const CKelComm& link)
 {
     LogMessageBox(FillPlaceholder(GetStringsText(kTextEepromErrorAtAddress), AddressText(address)),
                   MB_OK | MB_ICONEXCLAMATION);
-    return {false, address};
+    return {false, address, FailureStatus(link)};
 }
 
 // Progress through the user interaction for the whole run, closed on every way out.
@@ -68,16 +76,16 @@ EepromTransferResult ReadEeprom(EepromImage& image, EepromRange range, const Eep
     CKelComm link;
     if (!link.Open()) {
         CloseMemoryLink(link);
-        return {};
+        return {false, -1, link.m_nStatus.load()};
     }
-    EepromTransferResult result{true, -1};
+    EepromTransferResult result{true, -1, 0};
     {
         TransferProgress shown(kTextEepromReading, range.count());
         for (int address = range.first; address < range.end; address += blockSize) {
             const int count = qMin(blockSize, range.end - address);
             // The link copies a block only when its checksum holds: a failed block leaves the image as it was.
             if (!link.ReadMemory(quint16(address), count, image.data() + address)) {
-                result = FailedAt(address);
+                result = FailedAt(address, link);
                 break;
             }
             shown.step(address + count - range.first);
@@ -98,16 +106,16 @@ EepromTransferResult WriteEeprom(const EepromImage& image, EepromRange range, co
     CKelComm link;
     if (!link.Open()) {
         CloseMemoryLink(link);
-        return {};
+        return {false, -1, link.m_nStatus.load()};
     }
-    EepromTransferResult result{true, -1};
+    EepromTransferResult result{true, -1, 0};
     {
         TransferProgress shown(kTextEepromWriting, range.count());
         for (int address = range.first; address < range.end; ++address) {
             if (progress)
                 progress(address, 1);
             if (!link.WriteMemory(quint16(address), 1, image.data() + address)) {
-                result = FailedAt(address);
+                result = FailedAt(address, link);
                 break;
             }
             shown.step(address + 1 - range.first);

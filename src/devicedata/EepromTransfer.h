@@ -22,6 +22,7 @@ using EepromProgress = std::function<void(int first, int count)>;
 struct EepromTransferResult {
     bool ok = false;
     int failedAddress = -1; // the address named in the message; -1 when nothing failed there
+    qint32 linkStatus = 0;  // the link's cause of a failure (CKelComm::Status); 0 when none
 };
 
 // Reads the range into the image; bytes outside it are left alone.

@@ -34,6 +34,8 @@ const CliCommand& ReadCommand();
 const CliCommand& TransferCommand();
 const CliCommand& ClockCommand();
 const CliCommand& PortsCommand();
+const CliCommand& EepromCommand();
+const CliCommand& ServiceCommand();
 
 QString HelpTextOf(HelpText help);
 QString UsageText();

@@ -15,7 +15,7 @@ namespace {
 const CliCommand* findCommand(const QString& name)
 {
     for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
-                                      &TransferCommand(), &ClockCommand(), &PortsCommand()}) {
+                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &EepromCommand(), &ServiceCommand()}) {
         if (name == QLatin1String(command->name))
             return command;
     }

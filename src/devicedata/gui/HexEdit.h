@@ -55,6 +55,7 @@ public:
     int firstVisibleRow() const;
 
     bool canUndo() const { return !m_undo.empty(); }
+    void clearUndo() { m_undo.clear(); }
 
 public Q_SLOTS:
     void undo();

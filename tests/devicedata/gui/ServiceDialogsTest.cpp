@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 using hvx::test::TestApp;
@@ -178,5 +179,31 @@ TEST_F(ServiceDialogs, InServiceModeTheOverwritingTransferOpensTheServiceDialog)
     });
     ASSERT_TRUE(frame.RunCommand(hvx::cmd::kTransferParameters));
     EXPECT_TRUE(opened);
+    t.app().m_bService = false;
+}
+
+TEST_F(ServiceDialogs, AltHInTheEditingViewOpensTheHexDumpOnlyInServiceMode)
+{
+    CHVXView view;
+    QShortcut* altH = nullptr;
+    for (QShortcut* shortcut : view.findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(Qt::ALT | Qt::Key_H))
+            altH = shortcut;
+    }
+    ASSERT_NE(altH, nullptr);
+    int opened = 0;
+    const auto closeHexDump = [&opened] {
+        if (auto* dialog = qobject_cast<CHexDumpDlg*>(QApplication::activeModalWidget())) {
+            ++opened;
+            dialog->reject();
+        }
+    };
+    QTimer::singleShot(0, closeHexDump);
+    Q_EMIT altH->activated();
+    EXPECT_EQ(opened, 0) << "not outside service mode";
+    t.app().m_bService = true;
+    QTimer::singleShot(0, closeHexDump);
+    Q_EMIT altH->activated();
+    EXPECT_EQ(opened, 1);
     t.app().m_bService = false;
 }

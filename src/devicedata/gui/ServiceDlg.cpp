@@ -33,7 +33,8 @@ CServiceDlg::CServiceDlg(QWidget* parent)
     , m_wert(WithCtrlId(new QLineEdit(this), kIdWert))
 {
     setWindowTitle(QStringLiteral("HVX Service"));
-    m_log->setMinimumSize(320, 180);
+    // Wide enough for an answer of 16 bytes on one line.
+    m_log->setMinimumSize(m_log->fontMetrics().horizontalAdvance(QStringLiteral("0x00 ")) * 17, 180);
     m_send->setMaxLength(3);
     auto* senden = WithCtrlId(new QPushButton(QStringLiteral("Senden"), this), kIdSenden);
     senden->setAutoDefault(false);
@@ -60,6 +61,8 @@ CServiceDlg::CServiceDlg(QWidget* parent)
     okButton()->setDefault(true);
     grid->addWidget(buttonBox(), row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
+    setTabOrder(m_send, senden);
+    setTabOrder(senden, m_nr);
     m_send->setFocus();
 }
 

@@ -6,13 +6,10 @@
 // of the measured time of the memory reads (connect and disconnect not counted) to that floor.
 // Build optimised (HVX_BUILD_TYPE=Release scripts/build), run build/bin/bench_eeprom [rounds].
 
-#include "base/HvxApp.h"
-#include "base/SettingsTable.h"
-#include "base/UserInteraction.h"
-#include "devicedata/EepromTransfer.h"
+#include "BenchSupport.h"
 
-#include "InstrumentSetup.h"
-#include "PtySimulator.h"
+#include "base/SettingsTable.h"
+#include "devicedata/EepromTransfer.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -29,24 +26,11 @@ using Clock = std::chrono::steady_clock;
 constexpr int kPortNumber = 8;
 constexpr int kBytesAroundData = 1 + 1 + 3 + 2; // command, ACK, address and length, checksum
 
-// Nobody watches a benchmark: no boxes, no progress; the time of the memory reads is taken
-// between the first and the last progress report.
-class TimingInteraction final : public hvx::IUserInteraction {
+// The time of the memory reads is taken between the first and the last progress report.
+class TimingInteraction final : public bench::SilentInteraction {
 public:
-    int messageBox(const QString& text, unsigned, unsigned) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return hvx::IDOK;
-    }
-    std::optional<QString> askAccessCode() override { return std::nullopt; }
     void progressBegin(const QString&, int) override { begin = Clock::now(); }
     void progressStep(int) override { last = Clock::now(); }
-    void progressEnd() override {}
-    std::optional<QString> chooseFile(const hvx::FileChoice&) override { return std::nullopt; }
-    void idle() override {}
-    void beginWait() override {}
-    void endWait() override {}
-    bool isBatch() const override { return true; }
 
     Clock::time_point begin, last;
 };
@@ -72,25 +56,13 @@ int main(int argc, char** argv)
     app.m_logFile.SetLogDir(dir.path());
     app.m_logFile.SetLevel(0);
 
-    std::string error;
     hvxsim::InstrumentSetup setup;
     setup.measuredDataInterval = hvxsim::kIntervalOff;
-    const auto state = hvxsim::BuildInstrument(setup, &error);
-    if (!state) {
-        std::fprintf(stderr, "bench_eeprom: %s\n", error.c_str());
+    const std::optional<bench::SimulatedLine> line = bench::StartSimulatedLine("bench_eeprom", app, kPortNumber, setup);
+    if (!line)
         return 1;
-    }
-    auto instrument = std::make_shared<hvxsim::Instrument>(*state, hvxsim::Timing{});
-    instrument->SetRecording(false);
-    hvxsim::PtySimulator sim(instrument);
-    if (!sim.Start(&error)) {
-        std::fprintf(stderr, "bench_eeprom: %s\n", error.c_str());
-        return 1;
-    }
-    const hvxsim::Timing timing = instrument->GetTiming();
-    app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPortNumber),
-                           QString::fromStdString(sim.SlavePath()));
-    app.m_nPort = kPortNumber - 1;
+    line->instrument->SetRecording(false);
+    const hvxsim::Timing timing = line->instrument->GetTiming();
     const double byteMs = std::chrono::duration<double, std::milli>(timing.byteTime).count();
     const double turnaroundMs = std::chrono::duration<double, std::milli>(timing.turnaround).count();
 

@@ -11,17 +11,6 @@ constexpr int kFirstByteColumn = 6;
 constexpr int kByteColumns = 3;
 constexpr int kFullLineLength = kFirstByteColumn + kHxpBytesPerLine * kByteColumns - 1; // 53
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // A three-column piece "XX " (or "X  ", " X "): one or two hex digits between blanks.
 // Anything else is not a byte: the line is not taken rather than a wrong value written.
 int PieceValue(const QByteArray& piece)
@@ -31,7 +20,7 @@ int PieceValue(const QByteArray& piece)
         return -1;
     int value = 0;
     for (char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(QLatin1Char(c));
         if (digit < 0)
             return -1;
         value = value * 16 + digit;
@@ -40,6 +29,18 @@ int PieceValue(const QByteArray& piece)
 }
 
 } // namespace
+
+int HexDigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    return -1;
+}
 
 EepromImage FreshEepromImage()
 {

@@ -28,6 +28,9 @@ struct EepromRange {
 // The range of a selection (start, end exclusive): the whole image when there is none (-1).
 EepromRange RangeOfSelection(int start, int end);
 
+// The value of a hex digit (0-9, A-F, a-f), or -1 for any other character.
+int HexDigitValue(QChar c);
+
 // --- .hxp files: 128 lines "AAAA: XX XX ... XX" of 16 bytes each, CR LF line ends ---
 inline constexpr int kHxpBytesPerLine = 16;
 inline constexpr int kHxpLines = kEepromSize / kHxpBytesPerLine;

@@ -7,6 +7,8 @@
 #include "devicedata/DeviceDataTexts.h"
 #include "link/KelComm.h"
 
+#include <functional>
+
 namespace hvx {
 namespace {
 
@@ -49,6 +51,32 @@ void CloseMemoryLink(CKelComm& link)
     link.Close(link.m_bConnected.load());
 }
 
+// Opens the link, runs step over the range in blocks of blockSize with the progress display, and
+// closes the link; the first failing block ends the run with the message naming its address.
+EepromTransferResult RunMemoryTransfer(EepromRange range, int blockSize, int titleNumber,
+                                       const std::function<bool(CKelComm&, int address, int count)>& step)
+{
+    CKelComm link;
+    if (!link.Open()) {
+        CloseMemoryLink(link);
+        return {false, -1, link.m_nStatus.load()};
+    }
+    EepromTransferResult result{true, -1, 0};
+    {
+        TransferProgress shown(titleNumber, range.count());
+        for (int address = range.first; address < range.end; address += blockSize) {
+            const int count = qMin(blockSize, range.end - address);
+            if (!step(link, address, count)) {
+                result = FailedAt(address, link);
+                break;
+            }
+            shown.step(address + count - range.first);
+        }
+    }
+    CloseMemoryLink(link);
+    return result;
+}
+
 } // namespace
 
 QString FillPlaceholder(QString text, const QString& value)
@@ -72,29 +100,14 @@ int EepromReadBlockSize()
 EepromTransferResult ReadEeprom(EepromImage& image, EepromRange range, const EepromProgress& progress)
 {
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromLesen"), QStringLiteral("%1-%2").arg(range.first).arg(range.end));
-    const int blockSize = EepromReadBlockSize();
-    CKelComm link;
-    if (!link.Open()) {
-        CloseMemoryLink(link);
-        return {false, -1, link.m_nStatus.load()};
-    }
-    EepromTransferResult result{true, -1, 0};
-    {
-        TransferProgress shown(kTextEepromReading, range.count());
-        for (int address = range.first; address < range.end; address += blockSize) {
-            const int count = qMin(blockSize, range.end - address);
-            // The link copies a block only when its checksum holds: a failed block leaves the image as it was.
-            if (!link.ReadMemory(quint16(address), count, image.data() + address)) {
-                result = FailedAt(address, link);
-                break;
-            }
-            shown.step(address + count - range.first);
-            if (progress)
-                progress(address, count);
-        }
-    }
-    CloseMemoryLink(link);
-    return result;
+    return RunMemoryTransfer(range, EepromReadBlockSize(), kTextEepromReading, [&](CKelComm& link, int address, int count) {
+        // The link copies a block only when its checksum holds: a failed block leaves the image as it was.
+        if (!link.ReadMemory(quint16(address), count, image.data() + address))
+            return false;
+        if (progress)
+            progress(address, count);
+        return true;
+    });
 }
 
 EepromTransferResult WriteEeprom(const EepromImage& image, EepromRange range, const EepromProgress& progress)
@@ -103,26 +116,12 @@ EepromTransferResult WriteEeprom(const EepromImage& image, EepromRange range, co
     const QString question = FillPlaceholder(GetStringsText(kTextEepromWriteQuestion), QString::number(range.count()));
     if (LogMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return {};
-    CKelComm link;
-    if (!link.Open()) {
-        CloseMemoryLink(link);
-        return {false, -1, link.m_nStatus.load()};
-    }
-    EepromTransferResult result{true, -1, 0};
-    {
-        TransferProgress shown(kTextEepromWriting, range.count());
-        for (int address = range.first; address < range.end; ++address) {
-            if (progress)
-                progress(address, 1);
-            if (!link.WriteMemory(quint16(address), 1, image.data() + address)) {
-                result = FailedAt(address, link);
-                break;
-            }
-            shown.step(address + 1 - range.first);
-        }
-    }
-    CloseMemoryLink(link);
-    return result;
+    // One byte per WriteMemory: the instrument takes each byte before the next is sent.
+    return RunMemoryTransfer(range, 1, kTextEepromWriting, [&](CKelComm& link, int address, int count) {
+        if (progress)
+            progress(address, count);
+        return link.WriteMemory(quint16(address), count, image.data() + address) != 0;
+    });
 }
 
 } // namespace hvx

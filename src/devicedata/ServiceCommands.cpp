@@ -1,10 +1,10 @@
 #include "devicedata/ServiceCommands.h"
 
 #include "base/Log.h"
+#include "devicedata/EepromImage.h"
 #include "link/KelComm.h"
 
 #include <bit>
-#include <cctype>
 #include <cstring>
 #include <vector>
 
@@ -31,7 +31,7 @@ std::optional<quint8> ParseRawCommand(const QString& field)
     if (field.isEmpty() || field.size() > 2)
         return std::nullopt;
     for (const QChar c : field) {
-        if (c.unicode() > 0x7F || std::isxdigit(c.unicode()) == 0)
+        if (HexDigitValue(c) < 0)
             return std::nullopt;
     }
     return quint8(field.toUInt(nullptr, 16));
@@ -95,7 +95,7 @@ ServiceBlock BuildServiceBlock(const ServiceEntry& entry)
 
 bool WriteServiceEntry(const ServiceEntry& entry)
 {
-    LogEntry(1, QStringLiteral("CServiceDlg::OnOK"));
+    LogEntry(1, QStringLiteral("CServiceDlg::WriteServiceBlock"), QString::number(entry.nr));
     const ServiceBlock block = BuildServiceBlock(entry);
     CKelComm link;
     if (!link.Open())

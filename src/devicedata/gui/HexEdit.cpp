@@ -1,5 +1,7 @@
 #include "devicedata/gui/HexEdit.h"
 
+#include "devicedata/EepromImage.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -17,18 +19,10 @@ constexpr int kColumnGap = 2; // characters between columns
 constexpr size_t kUndoDepth = 256;
 const QColor kHighlightColor(255, 230, 120);
 
+// The digit typed, or -1 when the key gave no single hex digit.
 int HexValue(const QString& text)
 {
-    if (text.size() != 1)
-        return -1;
-    const char c = text[0].toLatin1();
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return text.size() == 1 ? hvx::HexDigitValue(text[0]) : -1;
 }
 
 // Hex text "A5 00 FF" (blanks optional) as bytes; empty when it is not such a text.
@@ -38,7 +32,7 @@ QByteArray BytesOfHexText(const QString& text)
     for (const QChar c : text) {
         if (c.isSpace())
             continue;
-        if (HexValue(QString(c)) < 0)
+        if (hvx::HexDigitValue(c) < 0)
             return {};
         digits += char(c.toLatin1());
     }

@@ -8,8 +8,11 @@
 #include "InstrumentSetup.h"
 #include "PtySimulator.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace bench {
 
@@ -31,6 +34,18 @@ public:
     void endWait() override {}
     bool isBatch() const override { return true; }
 };
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The number of rounds from the first argument, at least 1.
+inline int Rounds(int argc, char** argv, int fallback)
+{
+    return argc > 1 ? std::max(1, std::atoi(argv[1])) : fallback;
+}
 
 struct SimulatedLine {
     std::shared_ptr<hvxsim::Instrument> instrument;

@@ -35,18 +35,12 @@ public:
     Clock::time_point begin, last;
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication qapp(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const int rounds = bench::Rounds(argc, argv, 3);
 
     QTemporaryDir dir;
     qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
@@ -83,10 +77,10 @@ int main(int argc, char** argv)
             walls.push_back(wall);
             ratios.push_back(wall / floorMs);
         }
-        medians[k] = median(walls);
+        medians[k] = bench::Median(walls);
         std::printf("block size %3d: %d ReadMemory, wire floor %.0f ms, measured %.0f ms: ratio %.3f "
                     "(best %.3f, worst %.3f)\n",
-                    blockSize, blocks, floorMs, medians[k], median(ratios), *std::min_element(ratios.begin(), ratios.end()),
+                    blockSize, blocks, floorMs, medians[k], bench::Median(ratios), *std::min_element(ratios.begin(), ratios.end()),
                     *std::max_element(ratios.begin(), ratios.end()));
     }
     std::printf("block reading is %.1f times faster than byte by byte\n", medians[1] / medians[0]);

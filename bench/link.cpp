@@ -46,18 +46,12 @@ clockid_t threadClock(std::thread& thread)
     return clock;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication qapp(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int rounds = bench::Rounds(argc, argv, 5);
 
     QTemporaryDir dir;
     qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
@@ -111,11 +105,11 @@ int main(int argc, char** argv)
     link.Close(1);
 
     std::printf("WriteParameters: ratio to pacing floor 514 x %d ms = %.0f ms: median %.3f (best %.3f, worst %.3f)\n",
-                link.m_nTimeBetweenBytes, pacingFloorMs, median(writeRatios),
+                link.m_nTimeBetweenBytes, pacingFloorMs, bench::Median(writeRatios),
                 *std::min_element(writeRatios.begin(), writeRatios.end()),
                 *std::max_element(writeRatios.begin(), writeRatios.end()));
     std::printf("ReadParameters: ratio to 514 byte times + turnaround = %.1f ms: median %.3f (best %.3f, worst %.3f)\n",
-                readFloorMs, median(readRatios), *std::min_element(readRatios.begin(), readRatios.end()),
+                readFloorMs, bench::Median(readRatios), *std::min_element(readRatios.begin(), readRatios.end()),
                 *std::max_element(readRatios.begin(), readRatios.end()));
     std::printf("%d x ReadMemory(1 byte): %.0f ms wall, link threads %.1f ms CPU = %.2f %% "
                 "(whole process with simulator: %.2f %%)\n",

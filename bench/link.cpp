@@ -5,12 +5,9 @@
 //    and receive thread) as a share of wall time.
 // Build optimised (HVX_BUILD_TYPE=Release scripts/build), run build/bin/bench_link [rounds].
 
-#include "base/HvxApp.h"
-#include "base/UserInteraction.h"
-#include "link/KelComm.h"
+#include "BenchSupport.h"
 
-#include "InstrumentSetup.h"
-#include "PtySimulator.h"
+#include "link/KelComm.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -29,25 +26,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kPortNumber = 7;
 constexpr int kBlockBytes = 514; // 512 data bytes and the checksum
 constexpr int kMemoryReads = 256;
-
-// Nobody watches a benchmark: no boxes, no progress.
-class SilentInteraction final : public hvx::IUserInteraction {
-public:
-    int messageBox(const QString& text, unsigned, unsigned) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return hvx::IDOK;
-    }
-    std::optional<QString> askAccessCode() override { return std::nullopt; }
-    void progressBegin(const QString&, int) override {}
-    void progressStep(int) override {}
-    void progressEnd() override {}
-    std::optional<QString> chooseFile(const hvx::FileChoice&) override { return std::nullopt; }
-    void idle() override {}
-    void beginWait() override {}
-    void endWait() override {}
-    bool isBatch() const override { return true; }
-};
 
 double millisecondsSince(Clock::time_point start)
 {
@@ -68,44 +46,26 @@ clockid_t threadClock(std::thread& thread)
     return clock;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication qapp(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int rounds = bench::Rounds(argc, argv, 5);
 
     QTemporaryDir dir;
     qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
     CHVXApp app;
-    SilentInteraction ui;
+    bench::SilentInteraction ui;
     app.SetUserInteraction(&ui);
     app.m_logFile.SetLogDir(dir.path());
     app.m_logFile.SetLevel(1);
     app.m_bRemote = true;
 
-    std::string error;
-    const auto state = hvxsim::BuildInstrument(hvxsim::InstrumentSetup{}, &error);
-    if (!state) {
-        std::fprintf(stderr, "bench_link: %s\n", error.c_str());
+    const std::optional<bench::SimulatedLine> line = bench::StartSimulatedLine("bench_link", app, kPortNumber);
+    if (!line)
         return 1;
-    }
-    auto instrument = std::make_shared<hvxsim::Instrument>(*state, hvxsim::Timing{});
-    hvxsim::PtySimulator sim(instrument);
-    if (!sim.Start(&error)) {
-        std::fprintf(stderr, "bench_link: %s\n", error.c_str());
-        return 1;
-    }
-    const hvxsim::Timing timing = instrument->GetTiming();
-    app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPortNumber),
-                           QString::fromStdString(sim.SlavePath()));
-    app.m_nPort = kPortNumber - 1;
+    const hvxsim::Timing timing = line->instrument->GetTiming();
 
     CKelComm link;
     if (!link.Open()) {
@@ -145,11 +105,11 @@ int main(int argc, char** argv)
     link.Close(1);
 
     std::printf("WriteParameters: ratio to pacing floor 514 x %d ms = %.0f ms: median %.3f (best %.3f, worst %.3f)\n",
-                link.m_nTimeBetweenBytes, pacingFloorMs, median(writeRatios),
+                link.m_nTimeBetweenBytes, pacingFloorMs, bench::Median(writeRatios),
                 *std::min_element(writeRatios.begin(), writeRatios.end()),
                 *std::max_element(writeRatios.begin(), writeRatios.end()));
     std::printf("ReadParameters: ratio to 514 byte times + turnaround = %.1f ms: median %.3f (best %.3f, worst %.3f)\n",
-                readFloorMs, median(readRatios), *std::min_element(readRatios.begin(), readRatios.end()),
+                readFloorMs, bench::Median(readRatios), *std::min_element(readRatios.begin(), readRatios.end()),
                 *std::max_element(readRatios.begin(), readRatios.end()));
     std::printf("%d x ReadMemory(1 byte): %.0f ms wall, link threads %.1f ms CPU = %.2f %% "
                 "(whole process with simulator: %.2f %%)\n",

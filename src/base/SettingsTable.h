@@ -69,4 +69,7 @@ inline constexpr Int kReadTotalTimeoutConstant{"Communication", "ReadTotalTimeou
 inline constexpr Int kWriteTotalTimeoutMultiplier{"Communication", "WriteTotalTimeoutMultiplier", 1};
 inline constexpr Int kWriteTotalTimeoutConstant{"Communication", "WriteTotalTimeoutConstant", 0};
 
+// Service: bytes per memory read of the EEPROM image (1..255; 1 reads byte by byte)
+inline constexpr Int kReadBlockSize{"Service", "ReadBlockSize", 255};
+
 } // namespace hvx::settings

@@ -29,6 +29,7 @@ constexpr std::array kFaults{
     FaultInfo{FaultKind::OverlongReply, "overlong-reply", ReplyKind::Data, true, 1},
     FaultInfo{FaultKind::MalformedLine, "malformed-line", ReplyKind::MeasuredLine, false, 0},
     FaultInfo{FaultKind::GarbledTimestamp, "garbled-timestamp", ReplyKind::MeasuredLine, false, 0},
+    FaultInfo{FaultKind::BadAddress, "bad-address", ReplyKind::Data, true, 0},
 };
 
 const FaultInfo& InfoOf(FaultKind kind)
@@ -43,6 +44,10 @@ bool RuleFits(const FaultRule& rule, const ReplyContext& reply)
     if (reply.kind == ReplyKind::MeasuredLine)
         return true;
     if (rule.command && rule.command != reply.command)
+        return false;
+    // A bad address spoils only the memory commands that touch it.
+    if (rule.kind == FaultKind::BadAddress &&
+        !(reply.memory && reply.memory->Covers(static_cast<std::size_t>(rule.argument))))
         return false;
     return rule.phase == reply.phase;
 }
@@ -88,7 +93,7 @@ std::optional<FaultRule> FaultPlan::Take(const ReplyContext& reply)
         if (!RuleFits(*it, reply))
             continue;
         FaultRule taken = *it;
-        if (taken.argument == 0)
+        if (taken.argument == 0 && taken.kind != FaultKind::BadAddress)
             taken.argument = DefaultArgument(taken.kind);
         if (it->count > 0 && --it->count == 0)
             m_rules.erase(it);

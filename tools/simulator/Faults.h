@@ -3,6 +3,7 @@
 // command whose reply it spoils and how many replies in a row; rules are used up in the order
 // they were added.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ enum class FaultKind {
     OverlongReply,     // `argument` extra bytes follow a reply
     MalformedLine,     // a measured-data line lacks one field
     GarbledTimestamp,  // a measured-data line has an unreadable time stamp
+    BadAddress,        // a memory read or write that covers address `argument` fails
 };
 
 // What kind of reply is about to leave; decides which faults can apply to it.
@@ -38,10 +40,22 @@ struct FaultRule {
     ReplyPhase phase = ReplyPhase::Final;
 };
 
+// The addresses a memory command touches.
+struct MemorySpan {
+    std::size_t first = 0;
+    std::size_t count = 0;
+    bool Covers(std::size_t address) const { return address >= first && address < first + count; }
+};
+
 struct ReplyContext {
+    ReplyContext(std::optional<std::uint8_t> command_, ReplyKind kind_, ReplyPhase phase_,
+                 std::optional<MemorySpan> memory_ = std::nullopt)
+        : command(command_), kind(kind_), phase(phase_), memory(memory_) {}
+
     std::optional<std::uint8_t> command; // none for measured-data lines
     ReplyKind kind = ReplyKind::Data;
     ReplyPhase phase = ReplyPhase::Final;
+    std::optional<MemorySpan> memory;    // the final reply of a memory read or write
 };
 
 class FaultPlan {
@@ -62,7 +76,8 @@ bool FaultApplies(FaultKind kind, ReplyKind reply);
 int DefaultArgument(FaultKind kind);
 
 // Text form, as on the command line: KIND[:COMMAND[:COUNT[:ARGUMENT]]][@ack]
-// e.g. "nack-v:0x14", "delay:0x13:1:1500", "no-answer:0x14@ack", "garbled-timestamp::3".
+// e.g. "nack-v:0x14", "delay:0x13:1:1500", "no-answer:0x14@ack", "garbled-timestamp::3",
+// "bad-address:0x18:-1:0x123" (every read covering 0x123 fails).
 std::optional<FaultRule> ParseFaultRule(const std::string& text, std::string* error);
 // The text form of a rule, as ParseFaultRule reads it.
 std::string DescribeFaultRule(const FaultRule& rule);

@@ -48,6 +48,16 @@ void Spoil(Reply& reply, const FaultRule& fault)
     case FaultKind::OverlongReply:
         bytes.insert(bytes.end(), static_cast<std::size_t>(fault.argument), kOverlongFill);
         break;
+    case FaultKind::BadAddress:
+        // A data reply arrives with a wrong checksum; a write is refused with 'V'.
+        if (bytes.size() >= 2) {
+            FaultRule wrongChecksum;
+            wrongChecksum.kind = FaultKind::WrongChecksum;
+            Spoil(reply, wrongChecksum);
+        } else {
+            bytes = {kNack};
+        }
+        break;
     case FaultKind::NoAnswer:
     case FaultKind::MalformedLine:
     case FaultKind::GarbledTimestamp:
@@ -67,7 +77,8 @@ std::vector<std::uint8_t> WithChecksum(std::vector<std::uint8_t> block)
 
 bool RefusesData(const std::optional<FaultRule>& fault)
 {
-    return fault && (fault->kind == FaultKind::NackV || fault->kind == FaultKind::FatalNack);
+    return fault && (fault->kind == FaultKind::NackV || fault->kind == FaultKind::FatalNack ||
+                     fault->kind == FaultKind::BadAddress);
 }
 
 bool EndsCommand(const std::optional<FaultRule>& fault)
@@ -119,10 +130,10 @@ void Protocol::Reset()
 }
 
 std::optional<FaultRule> Protocol::Answer(Reaction& reaction, std::vector<std::uint8_t> bytes, std::uint8_t command,
-                                          ReplyKind kind, ReplyPhase phase)
+                                          ReplyKind kind, ReplyPhase phase, std::optional<MemorySpan> memory)
 {
     Reply reply{std::move(bytes), {}};
-    const auto fault = m_faults.Take({command, kind, phase});
+    const auto fault = m_faults.Take({command, kind, phase, memory});
     if (fault)
         Spoil(reply, *fault);
     if (!fault || fault->kind != FaultKind::NoAnswer)
@@ -201,7 +212,10 @@ Reaction Protocol::FinishWrite(const Pending& pending)
         verdict = kFatalNack;
 
     Reaction reaction;
-    const auto fault = Answer(reaction, {verdict}, pending.def->code, ReplyKind::Acknowledgement, ReplyPhase::Final);
+    const std::optional<MemorySpan> span =
+        memory ? std::optional(MemorySpan{address, data.size() - kMemoryHeaderSize}) : std::nullopt;
+    const auto fault =
+        Answer(reaction, {verdict}, pending.def->code, ReplyKind::Acknowledgement, ReplyPhase::Final, span);
     if (verdict != kAck || RefusesData(fault))
         return reaction;
     if (memory) {
@@ -220,7 +234,8 @@ Reaction Protocol::SendMemory(const Pending& pending)
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = m_state.ReadMemory(address + i);
     Reaction reaction;
-    Answer(reaction, WithChecksum(std::move(block)), kReadMemory, ReplyKind::Data, ReplyPhase::Final);
+    const MemorySpan span{address, block.size()};
+    Answer(reaction, WithChecksum(std::move(block)), kReadMemory, ReplyKind::Data, ReplyPhase::Final, span);
     return reaction;
 }
 

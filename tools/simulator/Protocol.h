@@ -73,7 +73,7 @@ private:
     Reaction RawServiceCommand(std::uint8_t byte);
     // Builds the reply and spoils it when a fault rule asks for it; the fault applied is returned.
     std::optional<FaultRule> Answer(Reaction& reaction, std::vector<std::uint8_t> bytes, std::uint8_t command,
-                                    ReplyKind kind, ReplyPhase phase);
+                                    ReplyKind kind, ReplyPhase phase, std::optional<MemorySpan> memory = std::nullopt);
 
     std::vector<std::uint8_t> ConfigurationBlock() const;
     std::vector<std::uint8_t> ParameterBlock() const;

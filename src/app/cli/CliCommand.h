@@ -40,6 +40,8 @@ const CliCommand& ExportCommand();
 // Commands that live beside the window code (printing needs the window system's painter): the
 // program adds them before it runs a command.
 void AddCommand(const CliCommand& command);
+const CliCommand& EepromCommand();
+const CliCommand& ServiceCommand();
 
 QString HelpTextOf(HelpText help);
 QString UsageText();

@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3830, 2}, {3785, 4}, {3912, 2}, {3766, 3}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3830, 2}, {3785, 4}, {3880, 2}, {3912, 2}, {3766, 3}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -22,6 +22,8 @@ constexpr HelpText kHelpPorts{3796, 3};
 constexpr HelpText kHelpSupport{3910, 2};
 constexpr HelpText kHelpExport{3832, 2};
 constexpr HelpText kHelpPrint{3834, 2};
+constexpr HelpText kHelpEeprom{3882, 5};
+constexpr HelpText kHelpService{3887, 4};
 
 // Commands on the instrument
 constexpr int kTextCalibrationChoice = 3700;
@@ -79,5 +81,17 @@ constexpr int kTextExportWritten = 3836;
 constexpr int kTextPdfWritten = 3837;
 constexpr int kTextInputAndOutput = 3838;
 constexpr int kTextOutputFailed = 3839;
+// Service tools: EEPROM image and service commands
+constexpr int kTextUnknownAction = 3891;
+constexpr int kTextBadRange = 3892;
+constexpr int kTextEepromRead = 3893;
+constexpr int kTextEepromWritten = 3894;
+constexpr int kTextBadCommandByte = 3895;
+constexpr int kTextBadServiceEntry = 3896;
+constexpr int kTextServiceEntryWritten = 3897;
+constexpr int kTextNothingWritten = 3898;
+constexpr int kTextQuestionSuffix = 3899;
+constexpr int kTextAnsweredYes = 3900;
+constexpr int kTextAnsweredNo = 3901;
 
 } // namespace hvx::cli

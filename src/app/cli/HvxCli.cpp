@@ -23,9 +23,22 @@ std::vector<const CliCommand*>& addedCommands()
 
 const CliCommand* findCommand(const QString& name)
 {
-    for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
-                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &SupportCommand(),
-                                      &ExportCommand()}) {
+    // One row per command, in the order of the usage text.
+    static const CliCommand* const builtIn[] = {
+        &NewCommand(),
+        &InfoCommand(),
+        &DumpCommand(),
+        &SetInfoCommand(),
+        &ExportCommand(),
+        &ReadCommand(),
+        &TransferCommand(),
+        &ClockCommand(),
+        &PortsCommand(),
+        &EepromCommand(),
+        &ServiceCommand(),
+        &SupportCommand(),
+    };
+    for (const CliCommand* command : builtIn) {
         if (name == QLatin1String(command->name))
             return command;
     }

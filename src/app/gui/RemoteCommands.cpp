@@ -4,6 +4,7 @@
 #include "app/gui/CommandIds.h"
 #include "app/gui/MainFrame.h"
 #include "devicedata/DeviceClock.h"
+#include "devicedata/gui/ServiceDlg.h"
 #include "app/gui/HvxDocManager.h"
 
 #include <QApplication>
@@ -43,10 +44,16 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
     };
     frame.RegisterCommand(cmd::kReadParameters, run([&doc] { doc.OnHvxRemotePasi(); }), noInputError);
     frame.RegisterCommand(cmd::kTransferProgramming, run([&doc] { doc.OnHvxRemoteProg(); }), transferable);
-    // In service mode this command opens the service dialog, which is not part of the program
-    // yet; the command then stays disabled.
-    frame.RegisterCommand(cmd::kTransferParameters, run([&doc] { doc.OnHvxRemotePaup(); }),
-                          [transferable] { return transferable() && !theApp().m_bService; });
+    // In service mode this command opens the service dialog instead of transferring; the dialog
+    // needs no parameter set, and it waits for the user without the wait cursor.
+    doc.setServiceDialogHook([&frame] {
+        CServiceDlg dialog(&frame);
+        dialog.exec();
+    });
+    const auto transfer = run([&doc] { doc.OnHvxRemotePaup(); });
+    frame.RegisterCommand(
+        cmd::kTransferParameters, [&doc, transfer] { theApp().m_bService ? void(doc.OnHvxRemotePaup()) : transfer(); },
+        [transferable, noInputError] { return theApp().m_bService ? noInputError() : transferable(); });
     frame.RegisterCommand(cmd::kSetDateTime, run([] { SetDeviceClock(); }), noInputError);
 }
 

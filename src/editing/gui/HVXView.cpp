@@ -2,7 +2,9 @@
 #include "editing/gui/HVXView.h"
 
 #include "base/Language.h"
+#include "base/HvxApp.h"
 #include "base/Log.h"
+#include "devicedata/gui/HexDumpDlg.h"
 #include "document/HVXDoc.h"
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"
@@ -22,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -56,6 +59,15 @@ CHVXView::CHVXView(QWidget* parent)
     layout->addWidget(m_tabs);
     layout->addStretch(1);
     m_tabs->hide();
+    // Service mode: Alt+H anywhere in the view or on a page opens the EEPROM hex dump.
+    auto* hexDump = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this);
+    hexDump->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(hexDump, &QShortcut::activated, this, [this] {
+        if (!theApp().m_bService)
+            return;
+        CHexDumpDlg dialog(window());
+        dialog.exec();
+    });
     m_tabs->setSwitchCheck([this](int von, int) { return darfWechseln(von); });
     connect(m_tabs, &CHVXTabCtrl::switched, this, [](int index) { navigation().currentTab = index; });
 

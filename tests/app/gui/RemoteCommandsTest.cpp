@@ -71,7 +71,7 @@ TEST_F(RemoteCommands, TransferKeepingCalibrationShowsProgressAndItsMessage)
     EXPECT_EQ(t.app().ErrorCode(), 0u);
 }
 
-TEST_F(RemoteCommands, TransfersNeedATransferableDocumentAndServiceModeLocksTheOverwritingOne)
+TEST_F(RemoteCommands, TransfersNeedATransferableDocumentAndServiceModeTurnsTheOverwritingOneIntoTheServiceDialog)
 {
     frame.UpdateCommandStates();
     EXPECT_FALSE(frame.CommandAction(cmd::kTransferProgramming)->isEnabled()); // no parameter set
@@ -85,8 +85,11 @@ TEST_F(RemoteCommands, TransfersNeedATransferableDocumentAndServiceModeLocksTheO
     EXPECT_FALSE(frame.CommandAction(cmd::kTransferProgramming)->isEnabled()); // read-only: never sent
     doc.setAccessGranted(1);
     t.app().m_bService = true;
+    doc.setAccessGranted(0);
     frame.UpdateCommandStates();
-    EXPECT_FALSE(frame.CommandAction(cmd::kTransferParameters)->isEnabled());
+    EXPECT_TRUE(frame.CommandAction(cmd::kTransferParameters)->isEnabled()) << "opens the service dialog";
+    doc.setAccessGranted(1);
+    frame.UpdateCommandStates();
     EXPECT_TRUE(frame.CommandAction(cmd::kTransferProgramming)->isEnabled());
 }
 

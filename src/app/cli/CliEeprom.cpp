@@ -1,0 +1,130 @@
+// hvxcli eeprom read|write: the instrument's EEPROM image to and from a .hxp file, through the
+// same reading and writing as the hex dump dialog.
+#include "base/ErrorCodes.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
+#include "app/cli/TerminalProgress.h"
+#include "app/cli/TerminalQuestion.h"
+#include "devicedata/DeviceDataTexts.h"
+#include "devicedata/EepromTransfer.h"
+
+#include <optional>
+
+namespace hvx::cli {
+namespace {
+
+constexpr OptionDef kOptions[] = {kPortOption, {"range", true}, {"yes", false}};
+
+// "FROM-TO" in hex, TO exclusive; the whole image without the option.
+std::optional<EepromRange> RangeOption(const CliArguments& arguments)
+{
+    if (!arguments.has("range"))
+        return EepromRange{};
+    const QStringList parts = arguments.value("range").split(QLatin1Char('-'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool fromOk = false, toOk = false;
+    const int from = parts[0].toInt(&fromOk, 16);
+    const int to = parts[1].toInt(&toOk, 16);
+    if (!fromOk || !toOk || from < 0 || to <= from || to > kEepromSize)
+        return std::nullopt;
+    return EepromRange{from, to};
+}
+
+// Questions and progress of this run on the terminal, removed again when the run ends.
+class CliInteraction {
+public:
+    CliInteraction(CliIo& io, bool answerYes)
+        : m_question(theApp().ui(), io.err, TerminalQuestion::ModeFor(answerYes)), m_progress(m_question, io.err)
+    {
+        theApp().SetUserInteraction(TerminalProgress::ErrorIsTerminal() ? static_cast<IUserInteraction*>(&m_progress)
+                                                                         : &m_question);
+    }
+    ~CliInteraction() { theApp().SetUserInteraction(&m_question.next()); }
+    CliInteraction(const CliInteraction&) = delete;
+    CliInteraction& operator=(const CliInteraction&) = delete;
+
+private:
+    TerminalQuestion m_question;
+    TerminalProgress m_progress;
+};
+
+CommandResult Finish(const EepromTransferResult& result)
+{
+    if (result.linkStatus != 0)
+        theApp().SetErrorCode(kErrorAreaDeviceLink, quint32(result.linkStatus));
+    return result.ok ? CommandResult::Ok : CommandResult::Failed;
+}
+
+QString Hex(int value)
+{
+    return QString::number(value, 16).toUpper();
+}
+
+CommandResult Read(const QString& path, EepromRange range, CliIo& io)
+{
+    EepromImage image = FreshEepromImage();
+    const CliInteraction interaction(io, false);
+    const EepromTransferResult result = ReadEeprom(image, range);
+    if (!result.ok)
+        return Finish(result);
+    QString error;
+    if (!SaveHxpFile(path, image, &error))
+        return Fail(io, GetStringsText(kTextHxpFileError).arg(path, error));
+    io.out << GetStringsText(kTextEepromRead).arg(path).arg(range.count()).arg(Hex(range.first)) << Qt::endl;
+    return CommandResult::Ok;
+}
+
+CommandResult Write(const QString& path, EepromRange range, bool answerYes, CliIo& io)
+{
+    EepromImage image = FreshEepromImage();
+    HxpLoadResult loaded;
+    QString error;
+    if (!LoadHxpFile(path, image, &loaded, &error))
+        return Fail(io, GetStringsText(kTextHxpFileError).arg(path, error));
+    // A file with unreadable lines is not what the user meant to send.
+    if (!loaded.badLines.empty()) {
+        return Fail(io, GetStringsText(kTextHxpBadLines)
+                            .arg(loaded.badLines.size())
+                            .arg(path)
+                            .arg(loaded.badLines.front() + 1));
+    }
+    const CliInteraction interaction(io, answerYes);
+    const EepromTransferResult result = WriteEeprom(image, range);
+    if (!result.ok && result.failedAddress < 0 && result.linkStatus == 0)
+        return Fail(io, GetStringsText(kTextNothingWritten));
+    if (!result.ok)
+        return Finish(result);
+    io.out << GetStringsText(kTextEepromWritten).arg(range.count()).arg(Hex(range.first)) << Qt::endl;
+    return CommandResult::Ok;
+}
+
+CommandResult run(const CliArguments& arguments, CliIo& io)
+{
+    const QString action = arguments.positional.value(0);
+    if (action != QLatin1String("read") && action != QLatin1String("write"))
+        return Fail(io, GetStringsText(kTextUnknownAction).arg(action));
+    if (arguments.positional.size() != 2)
+        return Fail(io, GetStringsText(kTextOneFile));
+    const std::optional<EepromRange> range = RangeOption(arguments);
+    if (!range)
+        return Fail(io, GetStringsText(kTextBadRange).arg(arguments.value("range")));
+    if (!ApplyPortOption(arguments, io))
+        return CommandResult::Failed;
+    const QString path = arguments.positional[1];
+    if (action == QLatin1String("read"))
+        return Read(path, *range, io);
+    return Write(path, *range, arguments.has("yes"), io);
+}
+
+} // namespace
+
+const CliCommand& EepromCommand()
+{
+    static const CliCommand command{"eeprom", kHelpEeprom, kOptions, run};
+    return command;
+}
+
+} // namespace hvx::cli

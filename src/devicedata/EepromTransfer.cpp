@@ -1,0 +1,114 @@
+#include "devicedata/EepromTransfer.h"
+
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
+#include "base/SettingsTable.h"
+#include "devicedata/DeviceDataTexts.h"
+#include "link/KelComm.h"
+
+#include <functional>
+
+namespace hvx {
+namespace {
+
+QString AddressText(int address)
+{
+    return QString::number(address, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+// A memory command whose command byte was answered with something else than ACK leaves the
+// status at 0; it failed all the same.
+qint32 FailureStatus(const CKelComm& link)
+{
+    const qint32 status = link.m_nStatus.load();
+    return status != CKelComm::StatusOk ? status : qint32(CKelComm::StatusNoAck);
+}
+
+EepromTransferResult FailedAt(int address, const CKelComm& link)
+{
+    LogMessageBox(FillPlaceholder(GetStringsText(kTextEepromErrorAtAddress), AddressText(address)),
+                  MB_OK | MB_ICONEXCLAMATION);
+    return {false, address, FailureStatus(link)};
+}
+
+// Progress through the user interaction for the whole run, closed on every way out.
+class TransferProgress {
+public:
+    TransferProgress(int titleNumber, int range) : m_ui(theApp().ui()) { m_ui.progressBegin(GetStringsText(titleNumber), range); }
+    ~TransferProgress() { m_ui.progressEnd(); }
+    TransferProgress(const TransferProgress&) = delete;
+    TransferProgress& operator=(const TransferProgress&) = delete;
+    void step(int done) { m_ui.progressStep(done); }
+
+private:
+    IUserInteraction& m_ui;
+};
+
+// A memory tool closes with a disconnect only when its connect handshake succeeded.
+void CloseMemoryLink(CKelComm& link)
+{
+    link.Close(link.m_bConnected.load());
+}
+
+// Opens the link, runs step over the range in blocks of blockSize with the progress display, and
+// closes the link; the first failing block ends the run with the message naming its address.
+EepromTransferResult RunMemoryTransfer(EepromRange range, int blockSize, int titleNumber,
+                                       const std::function<bool(CKelComm&, int address, int count)>& step)
+{
+    CKelComm link;
+    if (!link.Open()) {
+        CloseMemoryLink(link);
+        return {false, -1, link.m_nStatus.load()};
+    }
+    EepromTransferResult result{true, -1, 0};
+    {
+        TransferProgress shown(titleNumber, range.count());
+        for (int address = range.first; address < range.end; address += blockSize) {
+            const int count = qMin(blockSize, range.end - address);
+            if (!step(link, address, count)) {
+                result = FailedAt(address, link);
+                break;
+            }
+            shown.step(address + count - range.first);
+        }
+    }
+    CloseMemoryLink(link);
+    return result;
+}
+
+} // namespace
+
+int EepromReadBlockSize()
+{
+    return qBound(1, theApp().GetIntSetting(settings::kReadBlockSize), kMaxReadBlockSize);
+}
+
+EepromTransferResult ReadEeprom(EepromImage& image, EepromRange range, const EepromProgress& progress)
+{
+    LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromLesen"), QStringLiteral("%1-%2").arg(range.first).arg(range.end));
+    return RunMemoryTransfer(range, EepromReadBlockSize(), kTextEepromReading, [&](CKelComm& link, int address, int count) {
+        // The link copies a block only when its checksum holds: a failed block leaves the image as it was.
+        if (!link.ReadMemory(quint16(address), count, image.data() + address))
+            return false;
+        if (progress)
+            progress(address, count);
+        return true;
+    });
+}
+
+EepromTransferResult WriteEeprom(const EepromImage& image, EepromRange range, const EepromProgress& progress)
+{
+    LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromSchreiben"), QStringLiteral("%1-%2").arg(range.first).arg(range.end));
+    const QString question = FillPlaceholder(GetStringsText(kTextEepromWriteQuestion), QString::number(range.count()));
+    if (LogMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return {};
+    // One byte per WriteMemory: the instrument takes each byte before the next is sent.
+    return RunMemoryTransfer(range, 1, kTextEepromWriting, [&](CKelComm& link, int address, int count) {
+        if (progress)
+            progress(address, count);
+        return link.WriteMemory(quint16(address), count, image.data() + address) != 0;
+    });
+}
+
+} // namespace hvx

@@ -41,6 +41,16 @@ void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, Seite
         if (s->austausch)
             s->austausch(dx, kontext, s->id);
     }
+    if (dx.speichern() && seite.nachSpeichern)
+        seite.nachSpeichern(kontext);
+}
+
+bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,
+                 const IControls& controls)
+{
+    if (gruppe.sichtbar && !gruppe.sichtbar(kontext, controls))
+        return false;
+    return !element.sichtbar || element.sichtbar(kontext, controls);
 }
 
 bool pruefeSeite(const Seitenbeschreibung& seite, IControls& controls, const SeitenKontext& kontext)

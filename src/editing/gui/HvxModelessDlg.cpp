@@ -203,6 +203,25 @@ void CHvxModelessDlg::wendeSichtbarkeitAn()
     }
 }
 
+void CHvxModelessDlg::wendeSeitentexteAn()
+{
+    if (!m_beschreibung.texte)
+        return;
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (const Seitentext& t : m_beschreibung.texte(m_kontext)) {
+        for (QWidget* w : widgets) {
+            if (gui::CtrlId(w) != t.id)
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(w))
+                label->setText(t.text);
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                button->setText(t.text);
+            else if (auto* group = qobject_cast<QGroupBox*>(w))
+                group->setTitle(t.text);
+        }
+    }
+}
+
 // --- initialisation and read-only mode ---
 
 void CHvxModelessDlg::OnInitDialog()
@@ -212,6 +231,7 @@ void CHvxModelessDlg::OnInitDialog()
         baueSteuerelemente();
     fuelleListen();
     applyPageTexts(this, m_beschreibung.abschnitt);
+    wendeSeitentexteAn();
     haltePlatzFuerBeschriftungen();
     wendeSichtbarkeitAn();
     DataExchange dx(m_controls, DataExchange::Richtung::Laden);
@@ -333,6 +353,16 @@ void CHvxModelessDlg::bereichGeaendert()
 void CHvxModelessDlg::ansichtenNeuAufbauen()
 {
     Q_EMIT rebuildAllViews();
+}
+
+void CHvxModelessDlg::neuInitialisieren()
+{
+    OnInitDialog();
+}
+
+void CHvxModelessDlg::reglerAnpassen()
+{
+    Q_EMIT controllerAdjusted();
 }
 
 void CHvxModelessDlg::fuehreKommandoAus(const Steuerelement& element)

@@ -169,18 +169,4 @@ const Seitenbeschreibung& messParaNormSeite()
     return seite;
 }
 
-const Seitenbeschreibung* messParaSeite(Messseite seite)
-{
-    switch (seite) {
-    case Messseite::PH: return &messParaPHSeite();
-    case Messseite::Redox: return &messParaRedoxSeite();
-    case Messseite::Temperatur: return &messParaTempSeite();
-    case Messseite::Norm: return &messParaNormSeite();
-    case Messseite::LF: return &messParaLFSeite();
-    case Messseite::Chlor: return &messParaChlorSeite();
-    case Messseite::Keine: break;
-    }
-    return nullptr;
-}
-
 } // namespace hvx

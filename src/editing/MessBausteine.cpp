@@ -171,10 +171,17 @@ AuswahlListe auswahlAus(std::initializer_list<Listenwahl> wahl)
     return liste;
 }
 
-void bereichGewechselt(SeitenKontext&, IControls&, ISeitenAktionen& seite)
+Kommando bereichGewechselt(int listId, int offset)
 {
-    if (seite.speichern())
+    return [listId, offset](SeitenKontext& k, IControls& c, ISeitenAktionen& seite) {
+        DataExchange dx(c, DataExchange::Richtung::Speichern);
+        const std::optional<int> neu = gewaehlterWert(dx, listId, k.listen[listId]);
+        zeigeAuswahl(dx, listId, k.ps->modulByte(k.slot, offset), k.listen[listId]);
+        if (!seite.speichern() || !neu)
+            return;
+        k.ps->setModulByte(k.slot, offset, quint8(*neu));
         seite.bereichGeaendert();
+    };
 }
 
 } // namespace hvx

@@ -39,7 +39,9 @@ struct Listenwahl {
 };
 AuswahlListe auswahlAus(std::initializer_list<Listenwahl> wahl);
 
-// Saves, then the module container re-initialises its pages for the new range or unit.
-void bereichGewechselt(SeitenKontext& k, IControls& c, ISeitenAktionen& seite);
+// A range chosen in the list listId for the byte at offset of the module block: the page is saved with the
+// range its values are shown in, then the new range is stored and the module container
+// re-initialises its pages (values are shown with the new decimals, never converted).
+Kommando bereichGewechselt(int listId, int offset);
 
 } // namespace hvx

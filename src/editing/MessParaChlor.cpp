@@ -33,7 +33,7 @@ Seitenbeschreibung beschreibung()
     Gruppe bereich;
     bereich.elemente = {
         {.id = kMessbereich, .art = Art::Auswahlliste, .labelId = kTextMessbereich,
-         .austausch = alsComboMap(imModulblock(modulblock::kChlorMessbereich)), .kommando = bereichGewechselt,
+         .austausch = alsComboMap(imModulblock(modulblock::kChlorMessbereich)), .kommando = bereichGewechselt(kMessbereich, modulblock::kChlorMessbereich),
          .auswahl = bereiche},
     };
 

@@ -38,7 +38,7 @@ Seitenbeschreibung beschreibung()
     bereich.elemente = {
         {.id = kMessbereich, .art = Art::Auswahlliste, .labelId = kTextMessbereich,
          .austausch = alsComboMap(imModulblock(modulblock::kLfMessbereich)), .aktiv = bereichWaehlbar,
-         .kommando = bereichGewechselt, .auswahl = bereiche},
+         .kommando = bereichGewechselt(kMessbereich, modulblock::kLfMessbereich), .auswahl = bereiche},
     };
 
     Gruppe strom{.titelId = kGruppeStromeingang};

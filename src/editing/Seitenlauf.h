@@ -14,10 +14,10 @@ class Seitenlauf : public ISeitenAktionen {
 public:
     // What the page reports to whoever holds it (the module container's part in the window).
     struct Meldungen {
-        std::function<void()> reglerGeaendert;
-        std::function<void()> bereichGeaendert;
-        std::function<void()> ansichtenNeuAufbauen;
-        std::function<void()> reglerAnpassen;
+        std::function<void()> reglerGeaendert{};
+        std::function<void()> bereichGeaendert{};
+        std::function<void()> ansichtenNeuAufbauen{};
+        std::function<void()> reglerAnpassen{};
     };
 
     Seitenlauf(const Seitenbeschreibung& seite, SeitenKontext kontext);

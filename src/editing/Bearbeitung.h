@@ -28,6 +28,7 @@ public:
     void bearbeitet(int tab, int subPage) { m_bearbeitet.insert({tab, subPage}); }
     // False after the first page whose check reports an input error.
     bool speichereBearbeitete();
+    bool hatBearbeitete() const { return !m_bearbeitet.empty(); }
 
     // Tabs were rebuilt (multiple pH changed): pages are composed anew at their next use.
     void nachAktion();

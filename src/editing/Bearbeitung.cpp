@@ -4,7 +4,16 @@
 
 namespace hvx {
 
-Bearbeitung::Bearbeitung(Parametersatz& ps, bool editierbar) : m_ps(ps), m_editierbar(editierbar) {}
+Bearbeitung::Bearbeitung(Parametersatz& ps, bool editierbar) : m_ps(ps), m_editierbar(editierbar)
+{
+    alleAufbauen();
+}
+
+void Bearbeitung::alleAufbauen()
+{
+    for (const Seitenplatz& platz : plaetze())
+        seite(platz.tab, platz.subPage);
+}
 
 std::unique_ptr<Seitenlauf> Bearbeitung::erzeuge(const Seitenplatz& platz)
 {
@@ -58,6 +67,7 @@ void Bearbeitung::nachAktion()
         return;
     m_neuAufbauen = false;
     m_seiten.clear();
+    alleAufbauen();
     std::set<Schluessel> bleiben;
     for (const Seitenplatz& platz : plaetze()) {
         if (m_bearbeitet.count({platz.tab, platz.subPage}))

@@ -1,5 +1,5 @@
 #pragma once
-// Editing a whole configuration without a window: every page the view would show, run by
+// Editing a whole configuration without a window: every page the view shows, run by
 // Seitenlauf, with the module container's part (controller kind or range changed, controller
 // adjusted, all tabs rebuilt) played here.
 
@@ -36,6 +36,8 @@ public:
 private:
     using Schluessel = std::pair<int, int>;
     std::unique_ptr<Seitenlauf> erzeuge(const Seitenplatz& platz);
+    // As the view does: every page is composed (and shows the record) from the start.
+    void alleAufbauen();
     void initialisiereSlot(int slot, std::initializer_list<int> subPages);
 
     Parametersatz& m_ps;

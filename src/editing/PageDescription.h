@@ -71,6 +71,8 @@ struct Steuerelement {
     Auswahlquelle auswahl{};     // choices of a list
     int eingabebreite = 6;     // width of an edit in characters
     bool beschriftungDarueber = false; // label above a list with long choices, not beside it
+    bool nebenVorigem = false;         // in the row of the control before it (an "aus" box
+                                       // beside its field), not in a row of its own
 };
 
 struct Gruppe {

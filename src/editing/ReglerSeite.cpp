@@ -135,17 +135,17 @@ Seitenbeschreibung beschreibung()
          .aktiv = wennNichtAngekreuzt(kLimitMinusAus)},
         {.id = kLimitMinusAus, .art = Art::Kontrollkaestchen,
          .austausch = alsCheckBit(imReglerblock(reglerblock::kFlags), reglerblockflags::kLimitMinusEin, true),
-         .kommando = nurAktivRegeln},
+         .kommando = nurAktivRegeln, .nebenVorigem = true},
         {.id = kLimitPlus, .labelId = kTextLimitPlus, .einheitId = kEinheitLimitPlus,
          .austausch = alsWertfeld(imReglerblock(reglerblock::kLimitPlus)), .pruefung = pruefeWertfeld,
          .aktiv = wennNichtAngekreuzt(kLimitPlusAus)},
         {.id = kLimitPlusAus, .art = Art::Kontrollkaestchen,
          .austausch = alsCheckBit(imReglerblock(reglerblock::kFlags), reglerblockflags::kLimitPlusEin, true),
-         .kommando = nurAktivRegeln},
+         .kommando = nurAktivRegeln, .nebenVorigem = true},
         {.id = kLimitX2SD, .labelId = kTextLimitX2SD, .einheitId = kEinheitLimitX2SD,
          .austausch = alsScaledWord(imReglerblock(reglerblock::kLimitHystereseX2SD), 1), .pruefung = alsZahl(0, 30, 1)},
     };
-    Gruppe abschaltung{.spalte = 1};
+    Gruppe abschaltung;
     abschaltung.elemente = {
         {.id = kReglerabschaltung, .art = Art::Auswahlliste, .labelId = kTextReglerabschaltung,
          .austausch = tauscheReglerabschaltung, .aktiv = mehrereModule, .auswahl = reglerabschaltungen},
@@ -163,11 +163,11 @@ Seitenbeschreibung beschreibung()
     const Feld dfue = imModulblock(modulblock::kDfueAlarmverzoegerung);
     Gruppe dfueGruppe{.titelId = kGruppeDfue, .spalte = 1, .sichtbar = istChlor};
     dfueGruppe.elemente = {
-        {.id = kDfueAus, .art = Art::Kontrollkaestchen,
-         .austausch = alsOffOrByte(kDfueVerzoegerung, dfue, kDfueAlarmverzoegerungAus),
-         .kommando = alsAusSchalterByte(kDfueAus, dfue, kDfueAlarmverzoegerungAus, 0)},
         {.id = kDfueVerzoegerung, .einheitId = kEinheitDfue, .pruefung = alsZahl(0, kDfueMax, 0),
          .aktiv = wennNichtAngekreuzt(kDfueAus)},
+        {.id = kDfueAus, .art = Art::Kontrollkaestchen,
+         .austausch = alsOffOrByte(kDfueVerzoegerung, dfue, kDfueAlarmverzoegerungAus),
+         .kommando = alsAusSchalterByte(kDfueAus, dfue, kDfueAlarmverzoegerungAus, 0), .nebenVorigem = true},
     };
     Gruppe erhaltung{.titelId = kGruppeErhaltung, .spalte = 1, .sichtbar = istChlor};
     erhaltung.elemente = {
@@ -176,7 +176,7 @@ Seitenbeschreibung beschreibung()
          .auswahl = erhaltungsdosierungen},
         {.id = kErhaltungsanteil, .einheitId = kEinheitErhaltung,
          .austausch = alsScaledWord(imModulblock(modulblock::kProzentErhaltung), 1), .pruefung = alsZahl(0, 99.9f, 1),
-         .aktiv = mehrereModule},
+         .aktiv = mehrereModule, .nebenVorigem = true},
     };
 
     s.gruppen = {zeilen(), wirksinn, einAus, limit, abschaltung, chlor, dfueGruppe, erhaltung};

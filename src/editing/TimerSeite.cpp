@@ -80,10 +80,10 @@ Gruppe offOrByte(int titel, int ausId, int editId, int labelId, int einheitId, i
     const Feld f = imTimereintrag(offset);
     Gruppe g{.titelId = titel, .spalte = 1, .sichtbar = mitVorumwaelzung};
     g.elemente = {
-        {.id = ausId, .art = Art::Kontrollkaestchen, .austausch = nurLang(alsOffOrByte(editId, f, aus)),
-         .sichtbar = mitVorumwaelzung, .kommando = alsAusSchalterByte(ausId, f, aus, start)},
         {.id = editId, .labelId = labelId, .einheitId = einheitId, .pruefung = nurLang(alsZahl(min, 99, 0)),
          .sichtbar = mitVorumwaelzung, .aktiv = wennNichtAngekreuzt(ausId)},
+        {.id = ausId, .art = Art::Kontrollkaestchen, .austausch = nurLang(alsOffOrByte(editId, f, aus)),
+         .sichtbar = mitVorumwaelzung, .kommando = alsAusSchalterByte(ausId, f, aus, start), .nebenVorigem = true},
     };
     return g;
 }

@@ -86,11 +86,18 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
             raster->addWidget(label, zeile, 0, 1, spanne);
             m_beschriftungen[e.id].append(label);
         };
+        // A control beside the one before it goes to the free column of that row.
+        const bool daneben = e.nebenVorigem && zeile > 0;
+        if (daneben)
+            --zeile;
         switch (e.art) {
         case Art::Kontrollkaestchen: {
             auto* box = new QCheckBox(rahmen);
             m_controls.add(e.id, box);
-            raster->addWidget(box, zeile, 0, 1, 3);
+            if (daneben)
+                raster->addWidget(box, zeile, 3, Qt::AlignLeft);
+            else
+                raster->addWidget(box, zeile, 0, 1, 3);
             connect(box, &QAbstractButton::clicked, this, [this, &e] { fuehreKommandoAus(e); });
             break;
         }
@@ -140,7 +147,7 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
                 m_beschriftungen[e.id].append(einheit);
             }
             reihe->addStretch(1);
-            raster->addLayout(reihe, zeile, 1, 1, 2);
+            raster->addLayout(reihe, zeile, daneben ? 3 : 1, 1, daneben ? 1 : 2);
             break;
         }
         }

@@ -40,6 +40,11 @@ TEST_F(SubPages, ContainerShowsConfigurationMeasuringAndControllerTabs)
     EXPECT_EQ(modul->tabCtrl()->tabText(1), QStringLiteral("Mess-Parameter"));
     EXPECT_EQ(modul->tabCtrl()->tabText(2), QStringLiteral("Reglerparameter Signalgerät"));
     EXPECT_EQ(modul->page(1)->beschreibung().vorlage, messpararedox::kVorlage);
+    // The sub tab bar keeps its height beside the tallest page.
+    klickeTab(2);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(modul->tabCtrl()->tabBar()->isVisible());
+    EXPECT_GE(modul->tabCtrl()->tabBar()->height(), modul->tabCtrl()->tabBar()->minimumSizeHint().height());
 }
 
 TEST_F(SubPages, PageCheckOnModuleTwosControllerPageReportsTwoAndTwo)

@@ -210,4 +210,24 @@ Setzergebnis feldSetzen(Bearbeitung& b, const QString& text, const QString& wert
     return ergebnis;
 }
 
+std::optional<Ablehnung> felderSetzen(Bearbeitung& b, const std::vector<Zuweisung>& zuweisungen)
+{
+    std::vector<Zuweisung> offen = zuweisungen;
+    while (!offen.empty()) {
+        std::vector<Zuweisung> gesperrt;
+        for (const Zuweisung& z : offen) {
+            const Setzergebnis ergebnis = feldSetzen(b, z.schluessel, z.wert);
+            if (ergebnis == Setzergebnis::Gesperrt)
+                gesperrt.push_back(z);
+            else if (ergebnis != Setzergebnis::Ok)
+                return Ablehnung{ergebnis, z};
+        }
+        // A locked field is refused only when no other value could unlock it.
+        if (gesperrt.size() == offen.size())
+            return Ablehnung{Setzergebnis::Gesperrt, gesperrt.front()};
+        offen = std::move(gesperrt);
+    }
+    return std::nullopt;
+}
+
 } // namespace hvx

@@ -41,6 +41,19 @@ enum class Setzergebnis {
 // Applies one value; an unchanged value does nothing (a click that changes nothing is not made).
 Setzergebnis feldSetzen(Bearbeitung& bearbeitung, const QString& schluessel, const QString& wert);
 
+// Applies values in the order given; a value whose field is locked is tried again after the
+// others (as a user would first clear the "aus" box beside it). Returns the first refusal with
+// its key and value, or nothing when all were applied.
+struct Zuweisung {
+    QString schluessel;
+    QString wert;
+};
+struct Ablehnung {
+    Setzergebnis ergebnis = Setzergebnis::Ok;
+    Zuweisung zuweisung;
+};
+std::optional<Ablehnung> felderSetzen(Bearbeitung& bearbeitung, const std::vector<Zuweisung>& zuweisungen);
+
 // The values a check box takes and shows.
 inline constexpr const char* kAngekreuzt = "1";
 inline constexpr const char* kNichtAngekreuzt = "0";

@@ -100,14 +100,13 @@ CommandResult runSet(const CliArguments& arguments, CliIo& io)
     // All or nothing: the record is edited in place and the file written only when every value
     // and every touched page was accepted.
     Bearbeitung bearbeitung(doc.parametersatz(), true);
+    std::vector<Zuweisung> werte;
     for (const QString& z : zuweisungen) {
         const qsizetype gleich = z.indexOf(QLatin1Char('='));
-        const QString schluessel = z.left(gleich);
-        const QString wert = z.mid(gleich + 1);
-        const Setzergebnis ergebnis = feldSetzen(bearbeitung, schluessel, wert);
-        if (ergebnis != Setzergebnis::Ok)
-            return Fail(io, ablehnung(ergebnis, schluessel, wert));
+        werte.push_back({z.left(gleich), z.mid(gleich + 1)});
     }
+    if (const std::optional<Ablehnung> a = felderSetzen(bearbeitung, werte))
+        return Fail(io, ablehnung(a->ergebnis, a->zuweisung.schluessel, a->zuweisung.wert));
     // Values equal to the shown ones change nothing: the file is not written at all.
     if (!bearbeitung.hatBearbeitete()) {
         io.out << GetStringsText(kTextNothingChanged).arg(path) << Qt::endl;

@@ -53,6 +53,20 @@ bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const Seite
     return !element.sichtbar || element.sichtbar(kontext, controls);
 }
 
+void fuelleListen(const Seitenbeschreibung& seite, IControls& controls, SeitenKontext& kontext)
+{
+    for (const Steuerelement* e : alleSteuerelemente(seite)) {
+        if (!e->auswahl)
+            continue;
+        AuswahlListe liste = e->auswahl(kontext);
+        QStringList texte;
+        for (const Auswahl& a : liste)
+            texte << a.text;
+        controls.setItems(e->id, texte);
+        kontext.listen[e->id] = std::move(liste);
+    }
+}
+
 bool pruefeSeite(const Seitenbeschreibung& seite, IControls& controls, const SeitenKontext& kontext)
 {
     for (const Steuerelement* s : alleSteuerelemente(seite)) {

@@ -109,6 +109,8 @@ bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const Seite
 
 // Runs the exchange of every control in order (and, when saving, the derived values).
 void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext);
+// Fills every list of the page with its choices and keeps the text-to-value map of each.
+void fuelleListen(const Seitenbeschreibung& seite, IControls& controls, SeitenKontext& kontext);
 // Runs every validator in order; returns whether no error is pending afterwards.
 bool pruefeSeite(const Seitenbeschreibung& seite, IControls& controls, const SeitenKontext& kontext);
 

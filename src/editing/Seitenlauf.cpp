@@ -11,16 +11,7 @@ Seitenlauf::Seitenlauf(const Seitenbeschreibung& seite, SeitenKontext kontext)
 
 void Seitenlauf::initialisieren()
 {
-    for (const Steuerelement* e : alleSteuerelemente(m_seite)) {
-        if (!e->auswahl)
-            continue;
-        AuswahlListe liste = e->auswahl(m_kontext);
-        QStringList texte;
-        for (const Auswahl& a : liste)
-            texte << a.text;
-        m_controls.setItems(e->id, texte);
-        m_kontext.listen[e->id] = std::move(liste);
-    }
+    fuelleListen(m_seite, m_controls, m_kontext);
     wendeSichtbarkeitAn();
     DataExchange dx(m_controls, DataExchange::Richtung::Laden);
     tauscheSeitendaten(m_seite, dx, m_kontext);

@@ -1,8 +1,7 @@
 // hvxcli get and set: the fields of the editing pages by key, end to end on files.
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
-#include "support/CliRun.h"
-#include "support/TestApp.h"
+#include "support/CliTest.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -11,37 +10,16 @@
 #include <gtest/gtest.h>
 
 using namespace hvx;
-using hvx::test::TestApp;
 
 namespace {
 
-class HvxCliFelder : public ::testing::Test {
+class HvxCliFelder : public test::CliTest {
 protected:
-    HvxCliFelder()
-    {
-        m_app.ui().setBatch(true);
-        m_app.app().m_strBackupDir = m_app.dir();
-    }
-
-    int run(const QStringList& arguments)
-    {
-        const test::CliOutput output = test::RunCli(arguments);
-        m_out = output.out;
-        m_err = output.err;
-        return output.status;
-    }
-
     QString neu(const QString& name, const QString& revision, const QString& module)
     {
         const QString path = m_app.filePath(name);
         EXPECT_EQ(run({"new", "--revision", revision, "--modules", module, path}), 0) << m_err.toStdString();
         return path;
-    }
-
-    static QByteArray bytesOf(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     Parametersatz parametersatz(const QString& path)
@@ -62,10 +40,6 @@ protected:
         }
         return zuweisungen;
     }
-
-    TestApp m_app;
-    QString m_out;
-    QString m_err;
 };
 
 } // namespace

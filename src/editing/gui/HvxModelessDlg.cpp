@@ -178,20 +178,6 @@ void CHvxModelessDlg::haltePlatzFuerBeschriftungen()
     }
 }
 
-void CHvxModelessDlg::fuelleListen()
-{
-    for (const Steuerelement* e : alleSteuerelemente(m_beschreibung)) {
-        if (!e->auswahl)
-            continue;
-        AuswahlListe liste = e->auswahl(m_kontext);
-        QStringList texte;
-        for (const Auswahl& a : liste)
-            texte << a.text;
-        m_controls.setItems(e->id, texte);
-        m_kontext.listen[e->id] = std::move(liste);
-    }
-}
-
 void CHvxModelessDlg::wendeSichtbarkeitAn()
 {
     for (std::size_t i = 0; i < m_beschreibung.gruppen.size(); ++i) {
@@ -236,7 +222,7 @@ void CHvxModelessDlg::OnInitDialog()
     LogEntry(1, QStringLiteral("CHvxModelessDlg::OnInitDialog"), m_beschreibung.abschnitt);
     if (!m_gebaut)
         baueSteuerelemente();
-    fuelleListen();
+    hvx::fuelleListen(m_beschreibung, m_controls, m_kontext);
     applyPageTexts(this, m_beschreibung.abschnitt);
     wendeSeitentexteAn();
     haltePlatzFuerBeschriftungen();

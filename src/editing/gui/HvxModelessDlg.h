@@ -66,7 +66,6 @@ protected:
 private:
     void baueSteuerelemente();
     QWidget* baueGruppe(const hvx::Gruppe& gruppe);
-    void fuelleListen();
     void haltePlatzFuerBeschriftungen();
     void wendeSichtbarkeitAn();
     void wendeSeitentexteAn();

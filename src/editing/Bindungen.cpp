@@ -8,6 +8,8 @@ quint8* Feld::zeiger(SeitenKontext& k) const
     case Block::Modulkopf: return k.bild() + Parametersatz::modulkopfOffset(k.slot) + offset;
     case Block::Modulblock: return k.bild() + Parametersatz::modulblockOffset(k.slot) + offset;
     case Block::Reglerblock: return k.bild() + Parametersatz::reglerblockOffset(k.slot) + offset;
+    case Block::Timereintrag:
+        return k.bild() + Parametersatz::modulblockOffset(k.slot) + k.ps->timerEintragOffset(k.eintrag) + offset;
     case Block::Bild: break;
     }
     return k.bild() + offset;

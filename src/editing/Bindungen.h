@@ -11,7 +11,7 @@ namespace hvx {
 
 // A field of the record: an offset into the whole image, or into a block of the page's slot.
 struct Feld {
-    enum class Block { Bild, Modulkopf, Modulblock, Reglerblock };
+    enum class Block { Bild, Modulkopf, Modulblock, Reglerblock, Timereintrag };
     Block block = Block::Bild;
     int offset = 0;
 
@@ -22,6 +22,8 @@ inline Feld imBild(int offset) { return {Feld::Block::Bild, offset}; }
 inline Feld imModulkopf(int offset) { return {Feld::Block::Modulkopf, offset}; }
 inline Feld imModulblock(int offset) { return {Feld::Block::Modulblock, offset}; }
 inline Feld imReglerblock(int offset) { return {Feld::Block::Reglerblock, offset}; }
+// A byte of the timer entry the page shows (SeitenKontext::eintrag).
+inline Feld imTimereintrag(int offset) { return {Feld::Block::Timereintrag, offset}; }
 
 // --- exchange operations ---
 Austausch alsCheckByte(Feld f);

@@ -41,6 +41,30 @@ void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, Seite
         if (s->austausch)
             s->austausch(dx, kontext, s->id);
     }
+    if (dx.speichern() && seite.nachSpeichern)
+        seite.nachSpeichern(kontext);
+}
+
+bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,
+                 const IControls& controls)
+{
+    if (gruppe.sichtbar && !gruppe.sichtbar(kontext, controls))
+        return false;
+    return !element.sichtbar || element.sichtbar(kontext, controls);
+}
+
+void fuelleListen(const Seitenbeschreibung& seite, IControls& controls, SeitenKontext& kontext)
+{
+    for (const Steuerelement* e : alleSteuerelemente(seite)) {
+        if (!e->auswahl)
+            continue;
+        AuswahlListe liste = e->auswahl(kontext);
+        QStringList texte;
+        for (const Auswahl& a : liste)
+            texte << a.text;
+        controls.setItems(e->id, texte);
+        kontext.listen[e->id] = std::move(liste);
+    }
 }
 
 bool pruefeSeite(const Seitenbeschreibung& seite, IControls& controls, const SeitenKontext& kontext)

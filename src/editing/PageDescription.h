@@ -23,6 +23,7 @@ struct SeitenKontext {
     int tab = 0;            // main tab index reported with input errors
     int subPage = 0;        // sub page reported with input errors
     bool editierbar = true; // false: read-only mode
+    int eintrag = 0;        // timer page: the entry shown (0..6)
     std::map<int, AuswahlListe> listen; // text-to-value map per drop-down list
 
     quint8 modultyp() const { return ps->modultyp(slot); }
@@ -41,6 +42,11 @@ public:
     virtual void reglerGeaendert() = 0;   // the module container rebuilds its controller tab
     virtual void bereichGeaendert() = 0;  // the module container re-initialises its pages
     virtual void ansichtenNeuAufbauen() = 0; // all views rebuild their tabs
+    // The page fills its lists and shows the record again (a range changed on the page itself).
+    virtual void neuInitialisieren() {}
+    // Controller values were moved into a new range: the controller page of the slot shows them
+    // and saves, so that its derived values follow.
+    virtual void reglerAnpassen() {}
 };
 
 enum class Art { Auswahlliste, Eingabe, Kontrollkaestchen, Optionsfelder };
@@ -65,6 +71,8 @@ struct Steuerelement {
     Auswahlquelle auswahl{};     // choices of a list
     int eingabebreite = 6;     // width of an edit in characters
     bool beschriftungDarueber = false; // label above a list with long choices, not beside it
+    bool nebenVorigem = false;         // in the row of the control before it (an "aus" box
+                                       // beside its field), not in a row of its own
 };
 
 struct Gruppe {
@@ -74,10 +82,20 @@ struct Gruppe {
     Regel sichtbar{};
 };
 
+// A text of the page that depends on the record (a row label by controller kind, a unit, a
+// caption); it replaces the section's text of that control id.
+struct Seitentext {
+    int id = 0;
+    QString text;
+};
+
 struct Seitenbeschreibung {
     QString abschnitt; // Dialog.lan section of the control texts
     int vorlage = 0;   // dialog template number (also the help topic)
     std::vector<Gruppe> gruppen;
+    std::function<std::vector<Seitentext>(const SeitenKontext&)> texte{};
+    // Runs after every save exchange: values the instrument derives from the entered ones.
+    std::function<void(SeitenKontext&)> nachSpeichern{};
 };
 
 // Every control of a description, in exchange and check order.
@@ -85,8 +103,14 @@ std::vector<const Steuerelement*> alleSteuerelemente(const Seitenbeschreibung& s
 // Every control id with a text of the section: captions of groups, labels, units, buttons.
 std::vector<int> textIds(const Seitenbeschreibung& seite);
 
-// Runs the exchange of every control in order.
+// Whether a control is shown for this record: its group's rule and its own.
+bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,
+                 const IControls& controls);
+
+// Runs the exchange of every control in order (and, when saving, the derived values).
 void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext);
+// Fills every list of the page with its choices and keeps the text-to-value map of each.
+void fuelleListen(const Seitenbeschreibung& seite, IControls& controls, SeitenKontext& kontext);
 // Runs every validator in order; returns whether no error is pending afterwards.
 bool pruefeSeite(const Seitenbeschreibung& seite, IControls& controls, const SeitenKontext& kontext);
 

@@ -18,6 +18,8 @@ constexpr int kZusatzFreigabe[4][3] = {
     {3176, 3176, 3176}, // "aus"
 };
 
+constexpr int kModulNummer[] = {3176, 3173, 3174, 3175}; // "aus", "Modul 1" .. "Modul 3"
+
 constexpr int kTemperaturkompensation[] = {3177, 3178, 3179}; // "über Messmodul 1" .. 3
 constexpr int kTemperaturkompensationEinzeln = 3180;          // "jedes Messmodul einzeln"
 
@@ -96,6 +98,25 @@ int mehrfachPHNummer(int wert)
 QString mehrfachPHText(int wert)
 {
     return modellText(mehrfachPHNummer(wert));
+}
+
+QString erhaltungsdosierungText(int wert)
+{
+    return wert >= 0 && wert <= 3 ? modellText(kModulNummer[wert]) : QString();
+}
+
+std::vector<int> erhaltungsdosierungAuswahl(int slot, int modulanzahl)
+{
+    if (modulanzahl <= 1)
+        return {};
+    std::vector<int> liste{0};
+    for (int modul = 1; modul <= 3; ++modul) {
+        const bool anderes = modul != slot + 1;
+        const bool vorhanden = modul <= modulanzahl || slot == 2;
+        if (anderes && vorhanden)
+            liste.push_back(modul);
+    }
+    return liste;
 }
 
 } // namespace hvx

@@ -23,6 +23,12 @@ QString zusatzFreigabeText(int wert, int slot);
 // The values offered on a slot, in list order, starting with "aus"; with one module only "aus".
 std::vector<int> zusatzFreigabeAuswahl(int slot, int modulanzahl);
 
+// Maintenance dosing source of a chlorine-family module ("Erhaltungsdosierung"): 0 "aus",
+// 1..3 the module it follows. Offered only with more than one module: "aus" and the other
+// modules that exist (slot 3 always offers modules 1 and 2).
+QString erhaltungsdosierungText(int wert);
+std::vector<int> erhaltungsdosierungAuswahl(int slot, int modulanzahl);
+
 // `Temperaturkompensation`: 1..3 = via module 1..3, anything else = each module on its own.
 int temperaturkompensationNummer(int wert);
 QString temperaturkompensationText(int wert);

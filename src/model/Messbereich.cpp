@@ -198,6 +198,11 @@ QString messwertEinheit(const Parametersatz& ps, int slot, bool fahrenheit)
     return modellText(messwertEinheitNummer(ps, slot, fahrenheit));
 }
 
+QString temperaturEinheit(bool fahrenheit)
+{
+    return modellText(fahrenheit ? kEinheitFahrenheit : kEinheitCelsius);
+}
+
 int messwertZaehlwert(const Parametersatz& ps, int slot, quint16 gespeichert, bool mitOffset)
 {
     const int wert = wirdFeinerGespeichert(ps, slot) ? gespeichert / kFeinerGespeichert : gespeichert;

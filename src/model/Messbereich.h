@@ -27,6 +27,9 @@ int nachkommastellen(const Parametersatz& ps, int slot);
 int messwertEinheitNummer(const Parametersatz& ps, int slot, bool fahrenheit);
 QString messwertEinheit(const Parametersatz& ps, int slot, bool fahrenheit);
 
+// "°C" or "°F", the unit of temperatures shown beside a field.
+QString temperaturEinheit(bool fahrenheit);
+
 // Kind of signal 1 of a standard-signal module (module block byte 2 bits 4..6).
 int normsignalArt(const Parametersatz& ps, int slot);
 

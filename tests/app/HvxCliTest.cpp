@@ -1,7 +1,7 @@
 // hvxcli: each command end to end on the application object, with exit status and output.
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
-#include "support/CliRun.h"
+#include "support/CliTest.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -14,34 +14,7 @@ using hvx::test::TestApp;
 
 namespace {
 
-class HvxCli : public ::testing::Test {
-protected:
-    HvxCli()
-    {
-        m_app.ui().setBatch(true);
-        m_app.app().m_strBackupDir = m_app.dir();
-    }
-
-    int run(const QStringList& arguments)
-    {
-        const test::CliOutput output = test::RunCli(arguments);
-        m_out = output.out;
-        m_err = output.err;
-        return output.status;
-    }
-
-    QString file(const QString& name) const { return m_app.filePath(name); }
-
-    QByteArray bytesOf(const QString& path) const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    TestApp m_app;
-    QString m_out;
-    QString m_err;
-};
+class HvxCli : public test::CliTest {};
 
 } // namespace
 

@@ -34,6 +34,8 @@ const CliCommand& ReadCommand();
 const CliCommand& TransferCommand();
 const CliCommand& ClockCommand();
 const CliCommand& PortsCommand();
+const CliCommand& GetCommand();
+const CliCommand& SetCommand();
 const CliCommand& SupportCommand();
 const CliCommand& ExportCommand();
 
@@ -55,6 +57,10 @@ QString SingleFile(const CliArguments& arguments, CliIo& io);
 // After a failed open or save of the document's file: the platform's cause of a file error, if
 // there was one (the workflow itself only logs it).
 CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io);
+
+// Opens an existing configuration file into the document (never creating one). False after a
+// failure message.
+bool OpenExistingFile(CHVXDoc& doc, const QString& path, CliIo& io, bool checkAccess);
 
 // Opens the single FILE argument, an existing configuration file, into the document (never
 // creating one). Returns its path, or an empty text after a failure.

@@ -42,20 +42,25 @@ QString SingleFile(const CliArguments& arguments, CliIo& io)
     return arguments.positional.first();
 }
 
-QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess)
+bool OpenExistingFile(CHVXDoc& doc, const QString& path, CliIo& io, bool checkAccess)
 {
-    const QString path = SingleFile(arguments, io);
-    if (path.isEmpty())
-        return QString();
     // Opening creates a missing file; a look at a mistyped name must not leave one behind.
     if (!QFileInfo(path).isFile()) {
         Fail(io, GetStringsText(kTextFileMissing).arg(path));
-        return QString();
+        return false;
     }
     if (doc.OnOpenDocument(path, {.byProgram = true, .checkAccess = checkAccess}))
-        return path;
+        return true;
     FailedFile(doc, path, io);
-    return QString();
+    return false;
+}
+
+QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess)
+{
+    const QString path = SingleFile(arguments, io);
+    if (path.isEmpty() || !OpenExistingFile(doc, path, io, checkAccess))
+        return QString();
+    return path;
 }
 
 CommandResult FailedFile(CHVXDoc& doc, const QString& path, CliIo& io)

@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3830, 2}, {3785, 4}, {3880, 2}, {3912, 2}, {3766, 3}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3880, 2}, {3912, 2}, {3766, 3}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -19,6 +19,8 @@ constexpr HelpText kHelpRead{3789, 2};
 constexpr HelpText kHelpTransfer{3791, 3};
 constexpr HelpText kHelpClock{3794, 2};
 constexpr HelpText kHelpPorts{3796, 3};
+constexpr HelpText kHelpGet{3802, 4};
+constexpr HelpText kHelpSet{3806, 5};
 constexpr HelpText kHelpSupport{3910, 2};
 constexpr HelpText kHelpExport{3832, 2};
 constexpr HelpText kHelpPrint{3834, 2};
@@ -56,6 +58,17 @@ constexpr int kTextPropertiesLocked = 3725;
 constexpr int kTextPropertiesSaved = 3726;
 constexpr int kTextNothingToSet = 3728;
 constexpr int kTextFileError = 3729;
+
+// Editing fields by key
+constexpr int kTextNoSuchField = 3811;
+constexpr int kTextFieldLocked = 3812;
+constexpr int kTextNotAChoice = 3813;
+constexpr int kTextFieldRefused = 3814;
+constexpr int kTextReadOnly = 3815;
+constexpr int kTextFieldsSaved = 3816;
+constexpr int kTextNotAnAssignment = 3817;
+constexpr int kTextNothingToAssign = 3818;
+constexpr int kTextNothingChanged = 3819;
 
 constexpr int kTextInfoFile = 3740;
 constexpr int kTextInfoRevision = 3741;

@@ -29,6 +29,8 @@ const CliCommand* findCommand(const QString& name)
         &InfoCommand(),
         &DumpCommand(),
         &SetInfoCommand(),
+        &GetCommand(),
+        &SetCommand(),
         &ExportCommand(),
         &ReadCommand(),
         &TransferCommand(),

@@ -86,11 +86,18 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
             raster->addWidget(label, zeile, 0, 1, spanne);
             m_beschriftungen[e.id].append(label);
         };
+        // A control beside the one before it goes to the free column of that row.
+        const bool daneben = e.nebenVorigem && zeile > 0;
+        if (daneben)
+            --zeile;
         switch (e.art) {
         case Art::Kontrollkaestchen: {
             auto* box = new QCheckBox(rahmen);
             m_controls.add(e.id, box);
-            raster->addWidget(box, zeile, 0, 1, 3);
+            if (daneben)
+                raster->addWidget(box, zeile, 3, Qt::AlignLeft);
+            else
+                raster->addWidget(box, zeile, 0, 1, 3);
             connect(box, &QAbstractButton::clicked, this, [this, &e] { fuehreKommandoAus(e); });
             break;
         }
@@ -140,7 +147,7 @@ QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
                 m_beschriftungen[e.id].append(einheit);
             }
             reihe->addStretch(1);
-            raster->addLayout(reihe, zeile, 1, 1, 2);
+            raster->addLayout(reihe, zeile, daneben ? 3 : 1, 1, daneben ? 1 : 2);
             break;
         }
         }
@@ -171,20 +178,6 @@ void CHvxModelessDlg::haltePlatzFuerBeschriftungen()
     }
 }
 
-void CHvxModelessDlg::fuelleListen()
-{
-    for (const Steuerelement* e : alleSteuerelemente(m_beschreibung)) {
-        if (!e->auswahl)
-            continue;
-        AuswahlListe liste = e->auswahl(m_kontext);
-        QStringList texte;
-        for (const Auswahl& a : liste)
-            texte << a.text;
-        m_controls.setItems(e->id, texte);
-        m_kontext.listen[e->id] = std::move(liste);
-    }
-}
-
 void CHvxModelessDlg::wendeSichtbarkeitAn()
 {
     for (std::size_t i = 0; i < m_beschreibung.gruppen.size(); ++i) {
@@ -203,6 +196,25 @@ void CHvxModelessDlg::wendeSichtbarkeitAn()
     }
 }
 
+void CHvxModelessDlg::wendeSeitentexteAn()
+{
+    if (!m_beschreibung.texte)
+        return;
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (const Seitentext& t : m_beschreibung.texte(m_kontext)) {
+        for (QWidget* w : widgets) {
+            if (gui::CtrlId(w) != t.id)
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(w))
+                label->setText(t.text);
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                button->setText(t.text);
+            else if (auto* group = qobject_cast<QGroupBox*>(w))
+                group->setTitle(t.text);
+        }
+    }
+}
+
 // --- initialisation and read-only mode ---
 
 void CHvxModelessDlg::OnInitDialog()
@@ -210,8 +222,9 @@ void CHvxModelessDlg::OnInitDialog()
     LogEntry(1, QStringLiteral("CHvxModelessDlg::OnInitDialog"), m_beschreibung.abschnitt);
     if (!m_gebaut)
         baueSteuerelemente();
-    fuelleListen();
+    hvx::fuelleListen(m_beschreibung, m_controls, m_kontext);
     applyPageTexts(this, m_beschreibung.abschnitt);
+    wendeSeitentexteAn();
     haltePlatzFuerBeschriftungen();
     wendeSichtbarkeitAn();
     DataExchange dx(m_controls, DataExchange::Richtung::Laden);
@@ -333,6 +346,16 @@ void CHvxModelessDlg::bereichGeaendert()
 void CHvxModelessDlg::ansichtenNeuAufbauen()
 {
     Q_EMIT rebuildAllViews();
+}
+
+void CHvxModelessDlg::neuInitialisieren()
+{
+    OnInitDialog();
+}
+
+void CHvxModelessDlg::reglerAnpassen()
+{
+    Q_EMIT controllerAdjusted();
 }
 
 void CHvxModelessDlg::fuehreKommandoAus(const Steuerelement& element)

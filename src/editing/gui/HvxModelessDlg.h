@@ -48,11 +48,14 @@ public:
     void reglerGeaendert() override;
     void bereichGeaendert() override;
     void ansichtenNeuAufbauen() override;
+    void neuInitialisieren() override;
+    void reglerAnpassen() override;
 
 Q_SIGNALS:
     void controllerChanged();  // to the module container
     void rangeChanged();       // to the module container
     void rebuildAllViews();    // to the view
+    void controllerAdjusted(); // to the module container: its controller page saves anew
     void statusPrompt(bool errorPending); // the status bar shows the idle prompt or the error
 
 protected:
@@ -63,9 +66,9 @@ protected:
 private:
     void baueSteuerelemente();
     QWidget* baueGruppe(const hvx::Gruppe& gruppe);
-    void fuelleListen();
     void haltePlatzFuerBeschriftungen();
     void wendeSichtbarkeitAn();
+    void wendeSeitentexteAn();
     void sperreAlles();
     void DoDataExchange(hvx::DataExchange& dx);
     void fokussiereFehler();

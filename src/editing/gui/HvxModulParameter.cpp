@@ -5,6 +5,8 @@
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"
+#include "editing/ReglerSeite.h"
+#include "editing/Seitenkatalog.h"
 #include "editing/gui/HVXTabCtrl.h"
 #include "editing/gui/HvxModulKonfig.h"
 #include "editing/gui/WidgetControls.h"
@@ -62,6 +64,17 @@ void CHvxModulParameter::verbinde(CHvxModelessDlg* seite)
     connect(seite, &CHvxModelessDlg::rangeChanged, this, &CHvxModulParameter::OnRangeChanged);
     connect(seite, &CHvxModelessDlg::rebuildAllViews, this, &CHvxModulParameter::rebuildAllViews);
     connect(seite, &CHvxModelessDlg::statusPrompt, this, &CHvxModulParameter::statusPrompt);
+    connect(seite, &CHvxModelessDlg::controllerAdjusted, this, &CHvxModulParameter::reglerSeiteSpeichern);
+}
+
+CHvxModelessDlg* CHvxModulParameter::seiteFuer(const Seitenbeschreibung* beschreibung)
+{
+    CHvxModelessDlg*& seite = m_seiten[beschreibung];
+    if (!seite) {
+        seite = new CHvxModelessDlg(*beschreibung, this);
+        verbinde(seite);
+    }
+    return seite;
 }
 
 void CHvxModulParameter::richteSeiteEin(CHvxModelessDlg* seite, int subPage)
@@ -80,47 +93,80 @@ void CHvxModulParameter::OnInitDialog()
     m_inhalt = modulinhalt(*m_ps, m_slot);
     m_reglerUeberschrift = reglerTabText(*m_ps, m_slot);
     zeigeHinweis(m_inhalt == Modulinhalt::KeineParameter);
-    // The timer, measuring and controller pages join here as they come; until then a slot shows
-    // only the pages that exist.
-    if (m_inhalt != Modulinhalt::Seiten)
-        return;
-    if (!m_modulKonfig) {
-        m_modulKonfig = new CHvxModulKonfig(this);
-        verbinde(m_modulKonfig);
+    for (const Seitenplatz& platz : seitenDesSlots(*m_ps, m_slot)) {
+        CHvxModelessDlg* seite = nullptr;
+        QString titel;
+        if (platz.seite == &modulKonfigSeite()) {
+            if (!m_modulKonfig) {
+                m_modulKonfig = new CHvxModulKonfig(this);
+                verbinde(m_modulKonfig);
+            }
+            seite = m_modulKonfig;
+            titel = GetStringsText(editingtext::kModulkonfiguration);
+        } else {
+            seite = seiteFuer(platz.seite);
+            titel = platz.subPage == 2 ? m_reglerUeberschrift
+                    : platz.subPage == 1 ? GetStringsText(editingtext::kMessParameter)
+                                         : GetStringsText(editingtext::kBiozidDosierung);
+        }
+        richteSeiteEin(seite, platz.subPage);
+        m_tabs->insertTab(m_tabs->count(), seite, titel);
     }
-    richteSeiteEin(m_modulKonfig, 0);
-    m_tabs->insertTab(0, m_modulKonfig, GetStringsText(editingtext::kModulkonfiguration));
-    m_tabs->select(0);
+    if (m_tabs->count() > 0)
+        m_tabs->select(0);
+}
+
+void CHvxModulParameter::baueReglerTab()
+{
+    m_reglerUeberschrift = reglerTabText(*m_ps, m_slot);
+    CHvxModelessDlg* regler = page(2);
+    if (!regler)
+        return;
+    richteSeiteEin(regler, 2);
+    m_tabs->setTabText(m_tabs->indexOf(regler), m_reglerUeberschrift);
 }
 
 void CHvxModulParameter::OnControllerChanged()
 {
-    m_reglerUeberschrift = reglerTabText(*m_ps, m_slot);
+    baueReglerTab();
     update();
 }
 
 void CHvxModulParameter::OnRangeChanged()
 {
-    // Measuring and controller pages show values in the module's range and unit; the module
-    // configuration page itself needs nothing new.
+    // Measuring and controller pages show their values in the module's new range and unit.
+    for (int sub : {1, 2}) {
+        if (CHvxModelessDlg* seite = page(sub))
+            seite->OnInitDialog();
+    }
     update();
+}
+
+void CHvxModulParameter::reglerSeiteSpeichern()
+{
+    if (CHvxModelessDlg* regler = page(2)) {
+        regler->OnInitDialog();
+        regler->ExchangePageData(true);
+    }
 }
 
 void CHvxModulParameter::ReinitialisePages()
 {
-    if (m_modulKonfig && m_tabs->indexOf(m_modulKonfig) >= 0) {
-        m_modulKonfig->OnInitDialog();
-        OnControllerChanged();
+    for (int sub : {0, 1, 2}) {
+        if (CHvxModelessDlg* seite = page(sub))
+            seite->OnInitDialog();
     }
+    OnControllerChanged();
 }
 
 void CHvxModulParameter::OnLanguageChanged()
 {
     applyPageTexts(this, kAbschnitt);
-    if (m_modulKonfig) {
-        const int index = m_tabs->indexOf(m_modulKonfig);
-        if (index >= 0)
-            m_tabs->setTabText(index, GetStringsText(editingtext::kModulkonfiguration));
+    const int titel[] = {m_inhalt == Modulinhalt::Timer ? editingtext::kBiozidDosierung : editingtext::kModulkonfiguration,
+                         editingtext::kMessParameter};
+    for (int sub : {0, 1}) {
+        if (CHvxModelessDlg* seite = page(sub))
+            m_tabs->setTabText(m_tabs->indexOf(seite), GetStringsText(titel[sub]));
     }
     ReinitialisePages();
 }

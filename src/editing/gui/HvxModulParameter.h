@@ -4,11 +4,13 @@
 // nothing to set.
 
 #include "editing/ModulSeitenplan.h"
+#include "editing/PageDescription.h"
 #include "model/Parametersatz.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <map>
 
 class CHVXTabCtrl;
 class CHvxModelessDlg;
@@ -59,6 +61,9 @@ private:
     void richteSeiteEin(CHvxModelessDlg* seite, int subPage);
     bool darfWechseln(int von, int nach);
     void zeigeHinweis(bool hinweis);
+    CHvxModelessDlg* seiteFuer(const hvx::Seitenbeschreibung* beschreibung);
+    void baueReglerTab();
+    void reglerSeiteSpeichern();
 
     hvx::Parametersatz* m_ps = nullptr;
     int m_slot = 0;
@@ -70,4 +75,6 @@ private:
     CHVXTabCtrl* m_tabs;
     QGroupBox* m_rahmen;
     CHvxModulKonfig* m_modulKonfig = nullptr;
+    // Measuring, controller and timer pages by their description, created on first need.
+    std::map<const hvx::Seitenbeschreibung*, CHvxModelessDlg*> m_seiten;
 };

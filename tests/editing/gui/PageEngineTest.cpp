@@ -1,6 +1,7 @@
 // The page rules of the view: blocked switching, Escape, error presentation, the page check and
 // the defaults commands.
 
+#include "base/gui/DialogTexts.h"
 #include "editing/gui/EditingViewFixture.h"
 #include "editing/ModulKonfigSeite.h"
 #include "editing/SystemKonfigSeite.h"
@@ -26,7 +27,11 @@ TEST_F(PageEngine, TabsFollowTheFittedSlots)
     neu(0x13, {modultyp::kPH, modultyp::kFreigabeOderTimer});
     EXPECT_EQ(view->tabCtrl()->tabText(2), "Freigabe");
     EXPECT_EQ(view->modulePage(1)->inhalt(), Modulinhalt::KeineParameter);
-    auto* hinweis = view->modulePage(1)->findChild<QLabel*>();
+    // The container also holds the timer page of the previous configuration: find the notice by id.
+    QLabel* hinweis = nullptr;
+    for (QLabel* l : view->modulePage(1)->findChildren<QLabel*>())
+        if (gui::CtrlId(l) == CHvxModulParameter::kKeineParameterId)
+            hinweis = l;
     ASSERT_NE(hinweis, nullptr);
     EXPECT_EQ(hinweis->text(), "Keine Parameter einstellbar!");
 }

@@ -1,0 +1,51 @@
+#include "editing/Seitenkatalog.h"
+
+#include "editing/MessSeiten.h"
+#include "editing/ModulKonfigSeite.h"
+#include "editing/ReglerSeite.h"
+#include "editing/SystemKonfigSeite.h"
+
+namespace hvx {
+
+const Seitenbeschreibung* messParaSeite(Messseite seite)
+{
+    switch (seite) {
+    case Messseite::PH: return &messParaPHSeite();
+    case Messseite::Redox: return &messParaRedoxSeite();
+    case Messseite::Temperatur: return &messParaTempSeite();
+    case Messseite::Norm: return &messParaNormSeite();
+    case Messseite::LF: return &messParaLFSeite();
+    case Messseite::Chlor: return &messParaChlorSeite();
+    case Messseite::Keine: break;
+    }
+    return nullptr;
+}
+
+std::vector<Seitenplatz> seitenDesSlots(const Parametersatz& ps, int slot)
+{
+    const int tab = slot + 1;
+    switch (modulinhalt(ps, slot)) {
+    case Modulinhalt::KeineParameter: return {};
+    case Modulinhalt::Timer: return {{tab, 0, slot, &timerParaSeite()}};
+    case Modulinhalt::Seiten: break;
+    }
+    std::vector<Seitenplatz> seiten{{tab, 0, slot, &modulKonfigSeite()}};
+    if (const Seitenbeschreibung* mess = messParaSeite(messseiteFuer(ps.modultyp(slot))))
+        seiten.push_back({tab, 1, slot, mess});
+    seiten.push_back({tab, 2, slot, &reglerParaSeite()});
+    return seiten;
+}
+
+std::vector<Seitenplatz> alleSeiten(const Parametersatz& ps)
+{
+    std::vector<Seitenplatz> seiten{{0, 0, 0, &systemKonfigSeite()}};
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
+        if (ps.modultyp(slot) == modultyp::kKein)
+            continue;
+        for (const Seitenplatz& p : seitenDesSlots(ps, slot))
+            seiten.push_back(p);
+    }
+    return seiten;
+}
+
+} // namespace hvx

@@ -6,9 +6,9 @@
 // Build optimised (HVX_BUILD_TYPE=Release scripts/build), run build/bin/bench_link [rounds].
 
 #include "base/HvxApp.h"
-#include "base/UserInteraction.h"
 #include "link/KelComm.h"
 
+#include "BenchSupport.h"
 #include "InstrumentSetup.h"
 #include "PtySimulator.h"
 
@@ -30,25 +30,6 @@ constexpr int kPortNumber = 7;
 constexpr int kBlockBytes = 514; // 512 data bytes and the checksum
 constexpr int kMemoryReads = 256;
 
-// Nobody watches a benchmark: no boxes, no progress.
-class SilentInteraction final : public hvx::IUserInteraction {
-public:
-    int messageBox(const QString& text, unsigned, unsigned) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return hvx::IDOK;
-    }
-    std::optional<QString> askAccessCode() override { return std::nullopt; }
-    void progressBegin(const QString&, int) override {}
-    void progressStep(int) override {}
-    void progressEnd() override {}
-    std::optional<QString> chooseFile(const hvx::FileChoice&) override { return std::nullopt; }
-    void idle() override {}
-    void beginWait() override {}
-    void endWait() override {}
-    bool isBatch() const override { return true; }
-};
-
 double millisecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -68,12 +49,6 @@ clockid_t threadClock(std::thread& thread)
     return clock;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -84,7 +59,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
     CHVXApp app;
-    SilentInteraction ui;
+    hvxbench::SilentInteraction ui;
     app.SetUserInteraction(&ui);
     app.m_logFile.SetLogDir(dir.path());
     app.m_logFile.SetLevel(1);
@@ -145,11 +120,11 @@ int main(int argc, char** argv)
     link.Close(1);
 
     std::printf("WriteParameters: ratio to pacing floor 514 x %d ms = %.0f ms: median %.3f (best %.3f, worst %.3f)\n",
-                link.m_nTimeBetweenBytes, pacingFloorMs, median(writeRatios),
+                link.m_nTimeBetweenBytes, pacingFloorMs, hvxbench::median(writeRatios),
                 *std::min_element(writeRatios.begin(), writeRatios.end()),
                 *std::max_element(writeRatios.begin(), writeRatios.end()));
     std::printf("ReadParameters: ratio to 514 byte times + turnaround = %.1f ms: median %.3f (best %.3f, worst %.3f)\n",
-                readFloorMs, median(readRatios), *std::min_element(readRatios.begin(), readRatios.end()),
+                readFloorMs, hvxbench::median(readRatios), *std::min_element(readRatios.begin(), readRatios.end()),
                 *std::max_element(readRatios.begin(), readRatios.end()));
     std::printf("%d x ReadMemory(1 byte): %.0f ms wall, link threads %.1f ms CPU = %.2f %% "
                 "(whole process with simulator: %.2f %%)\n",

@@ -17,7 +17,8 @@ struct CliIo {
     QTextStream& err; // the tool's own messages
 };
 
-enum class CommandResult { Ok, Failed };
+// Different: the command ran and found differences (hvxcli diff).
+enum class CommandResult { Ok, Failed, Different };
 
 struct CliCommand {
     const char* name;
@@ -36,6 +37,7 @@ const CliCommand& ClockCommand();
 const CliCommand& PortsCommand();
 const CliCommand& GetCommand();
 const CliCommand& SetCommand();
+const CliCommand& DiffCommand();
 
 QString HelpTextOf(HelpText help);
 QString UsageText();

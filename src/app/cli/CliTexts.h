@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3785, 4}, {3766, 3}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3785, 4}, {3980, 1}, {3766, 3}, {3981, 1}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -21,6 +21,7 @@ constexpr HelpText kHelpClock{3794, 2};
 constexpr HelpText kHelpPorts{3796, 3};
 constexpr HelpText kHelpGet{3802, 4};
 constexpr HelpText kHelpSet{3806, 5};
+constexpr HelpText kHelpDiff{3982, 4};
 
 // Commands on the instrument
 constexpr int kTextCalibrationChoice = 3700;
@@ -64,6 +65,9 @@ constexpr int kTextFieldsSaved = 3816;
 constexpr int kTextNotAnAssignment = 3817;
 constexpr int kTextNothingToAssign = 3818;
 constexpr int kTextNothingChanged = 3819;
+
+// Comparison
+constexpr int kTextDiffArguments = 3986;
 
 constexpr int kTextInfoFile = 3740;
 constexpr int kTextInfoRevision = 3741;

@@ -5,6 +5,9 @@
 #include "app/gui/MainFrame.h"
 #include "devicedata/DeviceClock.h"
 #include "app/gui/HvxDocManager.h"
+#include "app/gui/GeraetevergleichDlg.h"
+#include "base/Log.h"
+#include "link/RemoteProgramming.h"
 
 #include <QApplication>
 
@@ -48,6 +51,33 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
     frame.RegisterCommand(cmd::kTransferParameters, run([&doc] { doc.OnHvxRemotePaup(); }),
                           [transferable] { return transferable() && !theApp().m_bService; });
     frame.RegisterCommand(cmd::kSetDateTime, run([] { SetDeviceClock(); }), noInputError);
+
+    // Reads the instrument, shows what a transfer of the document would change, and transfers
+    // when the user asks for it there.
+    const auto overwriteAllowed = [transferable] { return transferable() && !theApp().m_bService; };
+    frame.RegisterCommand(
+        cmd::kCompareWithInstrument,
+        [&frame, &doc, &documents, transferable, overwriteAllowed, run] {
+            LogEntry(1, QStringLiteral("CMainFrame::OnHvxRemoteVergleich"));
+            Parametersatz geraet;
+            bool gelesen = false;
+            {
+                const InstrumentBusy busy;
+                gelesen = ReadInstrumentParameters(geraet);
+            }
+            if (!gelesen) {
+                documents.RefreshFrame();
+                return;
+            }
+            CGeraetevergleichDlg dialog(vergleiche(geraet, doc.parametersatz()), doc.title(), transferable(),
+                                        overwriteAllowed(), &frame);
+            dialog.exec();
+            if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenMitKalibrierung)
+                run([&doc] { doc.OnHvxRemoteProg(); })();
+            else if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenOhneKalibrierung)
+                run([&doc] { doc.OnHvxRemotePaup(); })();
+        },
+        [&doc, noInputError] { return noInputError() && doc.parametersatz().geraetekennung() != 0; });
 }
 
 } // namespace hvx::gui

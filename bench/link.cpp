@@ -9,11 +9,8 @@
 #include "link/KelComm.h"
 
 #include "BenchSupport.h"
-#include "InstrumentSetup.h"
-#include "PtySimulator.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -56,31 +53,13 @@ int main(int argc, char** argv)
     QCoreApplication qapp(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
-    QTemporaryDir dir;
-    qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
-    CHVXApp app;
-    hvxbench::SilentInteraction ui;
-    app.SetUserInteraction(&ui);
-    app.m_logFile.SetLogDir(dir.path());
-    app.m_logFile.SetLevel(1);
-    app.m_bRemote = true;
-
-    std::string error;
-    const auto state = hvxsim::BuildInstrument(hvxsim::InstrumentSetup{}, &error);
-    if (!state) {
-        std::fprintf(stderr, "bench_link: %s\n", error.c_str());
+    hvxbench::BenchApp bench(1);
+    CHVXApp& app = bench.app;
+    hvxbench::BenchInstrument simulated;
+    if (!simulated.start(app, kPortNumber, hvxsim::InstrumentSetup{}, "bench_link"))
         return 1;
-    }
-    auto instrument = std::make_shared<hvxsim::Instrument>(*state, hvxsim::Timing{});
-    hvxsim::PtySimulator sim(instrument);
-    if (!sim.Start(&error)) {
-        std::fprintf(stderr, "bench_link: %s\n", error.c_str());
-        return 1;
-    }
+    const auto& instrument = simulated.instrument;
     const hvxsim::Timing timing = instrument->GetTiming();
-    app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPortNumber),
-                           QString::fromStdString(sim.SlavePath()));
-    app.m_nPort = kPortNumber - 1;
 
     CKelComm link;
     if (!link.Open()) {

@@ -9,11 +9,8 @@
 #include "document/HVXDoc.h"
 
 #include "BenchSupport.h"
-#include "InstrumentSetup.h"
-#include "PtySimulator.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdio>
@@ -44,35 +41,17 @@ int main(int argc, char** argv)
     QCoreApplication qapp(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
-    QTemporaryDir dir;
-    qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
-    CHVXApp app;
-    hvxbench::SilentInteraction ui;
-    app.SetUserInteraction(&ui);
-    app.m_logFile.SetLogDir(dir.path());
-    app.m_logFile.SetLevel(0);
-    app.m_bRemote = true;
-    app.m_strBackupDir = dir.path();
-
-    std::string error;
+    hvxbench::BenchApp bench(0);
+    CHVXApp& app = bench.app;
+    app.m_strBackupDir = bench.dir.path();
     hvxsim::InstrumentSetup setup;
     setup.measuredDataInterval = hvxsim::kIntervalOff;
-    const auto state = hvxsim::BuildInstrument(setup, &error);
-    if (!state) {
-        std::fprintf(stderr, "bench_verify: %s\n", error.c_str());
+    hvxbench::BenchInstrument simulated;
+    if (!simulated.start(app, kPortNumber, setup, "bench_verify"))
         return 1;
-    }
-    auto instrument = std::make_shared<hvxsim::Instrument>(*state, hvxsim::Timing{});
-    hvxsim::PtySimulator sim(instrument);
-    if (!sim.Start(&error)) {
-        std::fprintf(stderr, "bench_verify: %s\n", error.c_str());
-        return 1;
-    }
-    app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPortNumber),
-                           QString::fromStdString(sim.SlavePath()));
-    app.m_nPort = kPortNumber - 1;
+    const auto& instrument = simulated.instrument;
 
-    const QString path = dir.filePath(QStringLiteral("anlage.hxd"));
+    const QString path = bench.dir.filePath(QStringLiteral("anlage.hxd"));
     {
         CHVXDoc doc;
         doc.parametersatz() = instrument->State().parameterSet;

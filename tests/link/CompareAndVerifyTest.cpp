@@ -1,9 +1,8 @@
 // Compare before writing (hvxcli diff) and verify after writing (transfer --verify, the setting),
 // end to end against the simulated instrument, including the fault that stores a spoilt byte.
-#include "SimulatedInstrument.h"
+#include "CliDeviceFixture.h"
 
 #include "app/cli/HvxCli.h"
-#include "base/BatchInteraction.h"
 #include "base/SettingsTable.h"
 #include "document/HVXDoc.h"
 #include "support/CliRun.h"
@@ -26,40 +25,8 @@ const QString kPortOption = QStringLiteral("--port=5");
 constexpr quint8 kRead = 0x13;
 constexpr quint8 kWrite = 0x14;
 
-class CompareAndVerify : public ::testing::Test {
+class CompareAndVerify : public hvxtest::CliDeviceTest<kPort> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(sim.isRunning()) << sim.error();
-        ASSERT_NE(m_messageFile, nullptr);
-        hvxtest::UseShortLinkTimeouts(testApp.app());
-        testApp.app().WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
-        testApp.app().m_strBackupDir = testApp.dir();
-        testApp.app().SetUserInteraction(&batch);
-    }
-    void TearDown() override
-    {
-        testApp.app().SetUserInteraction(&testApp.ui());
-        std::fclose(m_messageFile);
-    }
-
-    int run(const QStringList& arguments)
-    {
-        const test::CliOutput output = test::RunCli(arguments);
-        m_out = output.out;
-        m_err = output.err;
-        return output.status;
-    }
-    QString messages()
-    {
-        std::fflush(m_messageFile);
-        std::rewind(m_messageFile);
-        QByteArray text;
-        char chunk[512];
-        while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, m_messageFile))
-            text.append(chunk, qsizetype(n));
-        return QString::fromUtf8(text);
-    }
     QString save(const Parametersatz& image, const QString& name)
     {
         CHVXDoc doc;
@@ -82,13 +49,6 @@ protected:
         EXPECT_TRUE(doc.OnOpenDocument(path, {.byProgram = true, .checkAccess = false}));
         return doc.parametersatz();
     }
-
-    test::TestApp testApp;
-    hvxtest::SimulatedInstrument sim{testApp.app(), kPort};
-    std::FILE* m_messageFile = std::tmpfile();
-    BatchInteraction batch{m_messageFile};
-    QString m_out;
-    QString m_err;
 };
 
 TEST_F(CompareAndVerify, DiffOfTwoFilesExitsZeroWhenEqualAndFiveWithTheTableWhenNot)

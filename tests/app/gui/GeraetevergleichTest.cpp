@@ -1,6 +1,7 @@
 // "Mit Gerät vergleichen..." against the simulated instrument inside the test, the comparison
 // dialog itself, and the check box of the extended options that turns on the check after writing.
 #include "../../app/gui/GuiTestSupport.h"
+#include "FrameWithInstrument.h"
 
 #include "InProcessSimulator.h"
 #include "app/gui/CommandIds.h"
@@ -29,24 +30,8 @@ using namespace hvx;
 
 namespace {
 
-class Geraetevergleich : public ::testing::Test {
+class Geraetevergleich : public hvx::test::FrameWithInstrument {
 protected:
-    Geraetevergleich()
-    {
-        hvxsim::RegisterInProcessSimulator();
-        hvxsim::ResetInProcessInstrument();
-        CHVXApp& app = t.app();
-        app.WriteProfileString("Ports", "COM1", "sim");
-        app.WriteProfileString("Simulator", "Revision", "0x13");
-        app.WriteProfileString("Simulator", "Modules", "1,7,2");
-        app.WriteProfileInt("Simulator", "AccessCodeActive", 0);
-        app.m_nPort = 0;
-        app.m_strWorkDir = t.dir();
-        app.m_strBackupDir = t.dir();
-        hvx::gui::RegisterRemoteCommands(frame, manager);
-    }
-    ~Geraetevergleich() override { hvxsim::ResetInProcessInstrument(); }
-
     // The instrument's parameter set as a saved document, then one set point changed in it.
     void documentWithOtherSetPoint()
     {
@@ -65,11 +50,6 @@ protected:
             titel << tabelle->topLevelItem(i)->text(0);
         return titel;
     }
-
-    TestApp t;
-    CHVXDoc doc;
-    CMainFrame frame;
-    CHvxDocManager manager{doc, frame};
 };
 
 // Saves a picture of the dialog when HVX_SHOT_DIR names a folder (screenshots under xvfb-run).

@@ -71,7 +71,11 @@ CGeraetevergleichDlg::CGeraetevergleichDlg(hvx::Vergleich vergleich, const QStri
 {
     setWindowTitle(QStringLiteral("Mit Gerät vergleichen"));
     auto* layout = new QVBoxLayout(this);
-    auto* hinweis = WithCtrlId(new QLabel(QStringLiteral("Unterschiede zwischen dem Gerät und der Konfiguration (Gruppen aufklappen, Spaltenkopf klicken zum Sortieren):"), this), kIdHinweis);
+    auto* hinweis = WithCtrlId(
+        new QLabel(QStringLiteral("Unterschiede zwischen dem Gerät und der Konfiguration (Gruppen aufklappen, "
+                                  "Spaltenkopf klicken zum Sortieren):"),
+                   this),
+        kIdHinweis);
     hinweis->setWordWrap(true);
     layout->addWidget(hinweis);
     layout->addWidget(m_tabelle, 1);
@@ -93,13 +97,13 @@ CGeraetevergleichDlg::CGeraetevergleichDlg(hvx::Vergleich vergleich, const QStri
         QGuiApplication::clipboard()->setText(hvx::vergleichsTabelle(m_vergleich, hvx::geraeteseite(), m_dokumentName));
     });
     m_schliessen->setDefault(true);
-    resize(860, 460);
+    // Room for six columns; the layout's own size hint would squeeze the table.
+    setMinimumSize(860, 420);
 }
 
 void CGeraetevergleichDlg::onInitDialog()
 {
     fuelleTabelle();
-    resize(qMax(width(), 860), qMax(height(), 460));
 }
 
 void CGeraetevergleichDlg::fuelleTabelle()

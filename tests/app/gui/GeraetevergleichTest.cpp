@@ -43,6 +43,18 @@ protected:
         frame.UpdateCommandStates();
     }
 
+    // Two sets that differ in page fields, a calibration byte and a reserved byte.
+    static Vergleich jedeGruppe()
+    {
+        const Parametersatz a = test::konfiguration(0x13, modultyp::kPH, modultyp::kChlor, modultyp::kRedox);
+        Parametersatz b = a;
+        b.setModulWord(0, modulblock::kSollwert, quint16(a.modulWord(0, modulblock::kSollwert) + 5));
+        b.setLeerlaufzeit(quint8(a.leerlaufzeit() + 10));
+        b.setModulByte(0, modulblock::kKalibrierbyte, quint8(a.modulByte(0, modulblock::kKalibrierbyte) + 1));
+        b.setByte(layout::kReserviertEnde, quint8(a.byte(layout::kReserviertEnde) + 1));
+        return vergleiche(a, b);
+    }
+
     static QStringList gruppen(const QTreeWidget* tabelle)
     {
         QStringList titel;
@@ -99,12 +111,7 @@ TEST_F(Geraetevergleich, TheCommandShowsTheSetPointAndTransfersFromTheDialog)
 
 TEST_F(Geraetevergleich, CalibrationGroupStartsCollapsedAndGroupsKeepTheirOrderWhenSorted)
 {
-    Parametersatz a = test::konfiguration(0x13, modultyp::kPH, modultyp::kChlor, modultyp::kRedox);
-    Parametersatz b = a;
-    b.setModulWord(0, modulblock::kSollwert, quint16(a.modulWord(0, modulblock::kSollwert) + 5));
-    b.setModulByte(0, modulblock::kKalibrierbyte, quint8(a.modulByte(0, modulblock::kKalibrierbyte) + 1));
-    b.setByte(layout::kReserviertEnde, quint8(a.byte(layout::kReserviertEnde) + 1));
-    CGeraetevergleichDlg dialog(vergleiche(a, b), "b.hxd", false, false);
+    CGeraetevergleichDlg dialog(jedeGruppe(), "b.hxd", false, false);
     dialog.show();
     QTreeWidget* tabelle = dialog.tabelle();
     ASSERT_EQ(tabelle->topLevelItemCount(), 3);
@@ -124,12 +131,7 @@ TEST_F(Geraetevergleich, CalibrationGroupStartsCollapsedAndGroupsKeepTheirOrderW
 TEST_F(Geraetevergleich, TheDialogSpeaksEnglishFromTheLanguageFile)
 {
     TestApp english(TestApp::Language::English);
-    Parametersatz a = test::konfiguration(0x13, modultyp::kPH, modultyp::kChlor, modultyp::kRedox);
-    Parametersatz b = a;
-    b.setModulWord(0, modulblock::kSollwert, quint16(a.modulWord(0, modulblock::kSollwert) + 5));
-    b.setModulByte(0, modulblock::kKalibrierbyte, quint8(a.modulByte(0, modulblock::kKalibrierbyte) + 1));
-    b.setByte(layout::kReserviertEnde, quint8(a.byte(layout::kReserviertEnde) + 1));
-    CGeraetevergleichDlg dialog(vergleiche(a, b), "b.hxd", true, true);
+    CGeraetevergleichDlg dialog(jedeGruppe(), "b.hxd", true, true);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Compare with Instrument");
     EXPECT_EQ(dialog.tabelle()->headerItem()->text(2), "Instrument");

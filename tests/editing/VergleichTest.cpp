@@ -59,7 +59,10 @@ TEST_F(VergleichTest, SetPointModuleTypeCalibrationAndDerivedByteEachShowOnceInT
     EXPECT_EQ(bytes[0].wertA.toInt(nullptr, 16) + 1, bytes[0].wertB.toInt(nullptr, 16));
     // Fields first, then calibration, then bytes; each line names page and label.
     EXPECT_EQ(v.unterschiede[2].gruppe, Unterschiedsgruppe::Kalibrierung);
-    EXPECT_EQ(unterschiedsZeilen(v).size(), 4);
+    const QStringList zeilen = unterschiedsZeilen(v);
+    ASSERT_EQ(zeilen.size(), 4);
+    EXPECT_TRUE(zeilen[0].contains(felder[0].wertA + QStringLiteral(" -> ") + felder[0].wertB)) << zeilen[0].toStdString();
+    EXPECT_FALSE(zeilen[0].contains(QStringLiteral("::"))) << zeilen[0].toStdString();
 }
 
 TEST_F(VergleichTest, AShownCalibrationValueGoesToTheCalibrationGroupAndNothingIsKeptThatDiffers)

@@ -59,6 +59,9 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
         cmd::kCompareWithInstrument,
         [&frame, &doc, &documents, transferable, overwriteAllowed, run] {
             LogEntry(1, QStringLiteral("CMainFrame::OnHvxRemoteVergleich"));
+            // The entry being typed on a page belongs to what is compared; an invalid one stops here.
+            if (doc.inputErrorPending())
+                return;
             Parametersatz geraet;
             bool gelesen = false;
             {

@@ -3,6 +3,8 @@
 #include "base/HvxApp.h"
 #include "base/Log.h"
 #include "document/HVXDoc.h"
+#include "editing/Vergleich.h"
+#include "link/RemoteProgramming.h"
 
 namespace hvx {
 namespace {
@@ -34,6 +36,8 @@ void StartupCommon(CHVXApp& app)
     app.CheckLanguageFileVersion(app.m_strMainLan);
     app.CheckLanguageFileVersion(app.m_strStringsLan);
     app.CheckLanguageFileVersion(app.m_strDialogLan);
+    // A transfer's check names the differing fields as the pages show them.
+    SetWriteDifferenceLines(&unterschiedsZeilen);
 }
 
 int ShutdownCommon(CHVXApp& app, int frameworkExitCode)

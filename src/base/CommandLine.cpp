@@ -39,6 +39,8 @@ QList<CHVXApp::StandardArgument> CHVXApp::ParseCommandLine(const QStringList& ar
             m_strRemoteFile = argument.mid(kRemotePrefix.size());
         } else if (argument == QLatin1String("/SaveCalib")) {
             m_bSaveCalib = true;
+        } else if (argument == QLatin1String("/Verify")) {
+            m_bVerify = true;
         } else if (argument.startsWith(kPortPrefix)) {
             SetPort(leadingNumber(QStringView(argument).mid(kPortPrefix.size())));
         } else {

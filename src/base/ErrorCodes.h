@@ -25,5 +25,6 @@ constexpr quint32 kErrNotAConfigFile = 0x200;
 // Remote programming (area 4)
 constexpr quint32 kErrAccessCode = 0x002;
 constexpr quint32 kErrConfigMismatch = 0x004;
+constexpr quint32 kErrVerifyMismatch = 0x008; // the parameters read back differ from those written
 
 } // namespace hvx

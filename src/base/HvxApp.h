@@ -94,6 +94,7 @@ public:
     bool m_bRemote = false;
     QString m_strRemoteFile;
     bool m_bSaveCalib = false;
+    bool m_bVerify = false; // "/Verify": transfers of this run read back and compare
     int m_nFrameWidth = 690, m_nFrameHeight = 580;
     QString m_strMainLan, m_strStringsLan, m_strDialogLan, m_strLanguage, m_strHelpFile;
     bool m_bComOptions = false;

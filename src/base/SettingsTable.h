@@ -63,6 +63,8 @@ inline constexpr Int kResponseTO2{"Communication", "ResponseTO2", 2000};
 inline constexpr Int kResponseThreadTO{"Communication", "ResponseThreadTO", 2000};
 inline constexpr Int kNoDeviceSendTO{"Communication", "NoDeviceSendTO", 100};
 inline constexpr Int kTimeBetweenBytes{"Communication", "TimeBetweenBytes", 1};
+// 1: a transfer reads the parameters back and compares them with what it wrote.
+inline constexpr Int kVerifyAfterWrite{"Communication", "VerifyAfterWrite", 0};
 inline constexpr Int kReadIntervalTimeout{"Communication", "ReadIntervalTimeout", -1};
 inline constexpr Int kReadTotalTimeoutMultiplier{"Communication", "ReadTotalTimeoutMultiplier", 0};
 inline constexpr Int kReadTotalTimeoutConstant{"Communication", "ReadTotalTimeoutConstant", 1000};

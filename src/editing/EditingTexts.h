@@ -14,4 +14,24 @@ inline constexpr int kSystemkonfiguration = 3507;
 inline constexpr int kModulkonfiguration = 3508;
 inline constexpr int kMessParameter = 3509;
 inline constexpr int kBiozidDosierung = 3510;
+// Comparison of two parameter sets
+inline constexpr int kGruppeFelder = 3580;
+inline constexpr int kGruppeKalibrierung = 3581;
+inline constexpr int kGruppeBytes = 3582;
+inline constexpr int kOrtKonfigurationsteil = 3583;
+inline constexpr int kOrtModulblock = 3584;  // %1 = module number
+inline constexpr int kOrtReglerblock = 3585; // %1 = module number
+inline constexpr int kOrtSystemblock = 3586;
+inline constexpr int kOrtAdaptivblock = 3587; // %1 = module number
+inline constexpr int kOrtReserviert = 3588;
+inline constexpr int kOrtModulzusatz = 3589; // %1 = module number
+inline constexpr int kOrtAlarmblock = 3590;
+inline constexpr int kOrtProduktname = 3591;
+inline constexpr int kOrtByte = 3592;         // %1 = offset in the block
+inline constexpr int kOrtBytes = 3593;        // %1, %2 = first and last offset in the block
+inline constexpr int kUnterschiedZeile = 3594; // page, label, value A, value B, unit
+inline constexpr int kWertFehlt = 3595;
+inline constexpr int kTabellenkopf = 3596; // %1, %2 = names of the two sides
+inline constexpr int kKeineUnterschiede = 3597;
+inline constexpr int kGeraeteseite = 3598;
 } // namespace hvx::editingtext

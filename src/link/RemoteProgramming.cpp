@@ -10,6 +10,7 @@
 #include "document/DocumentSave.h"
 #include "document/DocumentTexts.h"
 #include "link/KelComm.h"
+#include "link/RemoteProgramming.h"
 #include "link/RemoteTexts.h"
 
 #include <QFileInfo>
@@ -63,7 +64,76 @@ void StampTransfer(CKelConfigFile& file, const QString& path)
     file.Close();
 }
 
+hvx::WriteDifferenceLines g_writeDifferenceLines = nullptr;
+
+// Without the page names installed: the differing bytes by offset.
+QStringList DifferingBytes(const Parametersatz& sent, const Parametersatz& readBack)
+{
+    QStringList lines;
+    for (int offset = 0; offset < Parametersatz::kGroesse; ++offset) {
+        if (sent.byte(offset) != readBack.byte(offset))
+            lines << GetStringsText(kTextVerifyByte).arg(offset).arg(int(sent.byte(offset))).arg(int(readBack.byte(offset)));
+    }
+    return lines;
+}
+
+// The parameters read back after a write must be the ones sent; false (with the message naming
+// the differences) when the instrument stored anything else.
+bool ReadBackMatches(CKelComm& link, const Parametersatz& instrument, const Parametersatz& sent, bool& linkFailed)
+{
+    Parametersatz readBack = instrument;
+    linkFailed = !link.ReadParameters(readBack.parameterteil().data());
+    if (linkFailed)
+        return false;
+    Parametersatz expected = instrument;
+    std::copy(sent.parameterteil().begin(), sent.parameterteil().end(), expected.parameterteil().begin());
+    if (readBack == expected)
+        return true;
+    const QStringList lines = g_writeDifferenceLines ? g_writeDifferenceLines(expected, readBack)
+                                                     : DifferingBytes(expected, readBack);
+    theApp().SetErrorCode(kErrorAreaRemote, kErrVerifyMismatch);
+    LogMessageBox(GetStringsText(kTextVerifyFailed).arg(lines.join(QLatin1Char('\n'))), MB_OK | MB_ICONERROR);
+    return false;
+}
+
 } // namespace
+
+namespace hvx {
+
+void SetWriteDifferenceLines(WriteDifferenceLines lines)
+{
+    g_writeDifferenceLines = lines;
+}
+
+bool VerifyAfterWrite()
+{
+    CHVXApp& app = theApp();
+    return app.m_bVerify || app.GetIntSetting(settings::kVerifyAfterWrite) != 0;
+}
+
+bool ReadInstrumentParameters(Parametersatz& image)
+{
+    CKelComm link;
+    if (!link.Open())
+        return false;
+    Parametersatz read;
+    const auto abandon = [&link](int text) {
+        link.Close(1);
+        LogMessageBoxId(text, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    };
+    if (!link.ReadConfiguration(read.konfigurationsteil().data()))
+        return abandon(kTextConfigurationNotRead);
+    if (!read.versionUnterstuetzt())
+        return abandon(kTextWrongVersion);
+    if (!link.ReadParameters(read.parameterteil().data()))
+        return abandon(kTextParametersNotRead);
+    link.Close(1);
+    image = read;
+    return true;
+}
+
+} // namespace hvx
 
 bool CHVXDoc::OnHvxRemotePasi()
 {
@@ -79,23 +149,9 @@ bool CHVXDoc::OnHvxRemotePasi()
     // A new document: the texts of the one shown before belong to another instrument.
     m_texts = InfoTexts{};
 
-    CKelComm link;
-    if (!link.Open())
-        return false;
     Parametersatz image;
-    const auto abandon = [&link](int text) {
-        link.Close(1);
-        LogMessageBoxId(text, MB_OK | MB_ICONEXCLAMATION);
+    if (!ReadInstrumentParameters(image))
         return false;
-    };
-    if (!link.ReadConfiguration(image.konfigurationsteil().data()))
-        return abandon(kTextConfigurationNotRead);
-    if (!image.versionUnterstuetzt())
-        return abandon(kTextWrongVersion);
-    if (!link.ReadParameters(image.parameterteil().data()))
-        return abandon(kTextParametersNotRead);
-    link.Close(1);
-
     m_parametersatz = image;
     setModifiedFlag(false);
     CheckAccess(m_parametersatz, AccessSubject::Document);
@@ -227,6 +283,12 @@ bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, 
     }
     if (!link.WriteParameters(m_parametersatz.parameterteil().data()))
         return linkFailed();
+    // Opt-in: one read more shows whether the instrument really stored what was sent.
+    if (VerifyAfterWrite()) {
+        bool readFailed = false;
+        if (!ReadBackMatches(link, instrument, m_parametersatz, readFailed))
+            return readFailed ? linkFailed() : false;
+    }
     StampTransfer(m_configFile, m_strPathName);
     return true;
 }

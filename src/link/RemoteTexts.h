@@ -11,5 +11,7 @@ constexpr int kTextAskOverwriteCalibration = 434; // "Sollen die Kalibrierdaten 
 constexpr int kTextTransferDone = 467;         // "Parameter wurden erfolgreich übertragen."
 constexpr int kTextRemoteFileMissing = 3301;   // the batch file does not exist
 constexpr int kTextNoServiceDialog = 3302;     // service mode without a service dialog
+constexpr int kTextVerifyFailed = 3303;        // %1 = the differences, one per line
+constexpr int kTextVerifyByte = 3304;          // %1 offset, %2 sent, %3 read back
 
 } // namespace hvx

@@ -124,3 +124,19 @@ TEST_F(HvxBatchMode, NoInstrumentEndsWithExitStatus2)
     EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("HVX error code 0x82000007"))) << run.errorOutput.toStdString();
     EXPECT_TRUE(sim.received().isEmpty());
 }
+
+TEST_F(HvxBatchMode, VerifyMakesACorruptingInstrumentEndTheRunWithExitStatus4)
+{
+    Parametersatz file = sim.parameterSet();
+    file.setModulWord(0, modulblock::kSollwert, quint16(file.modulWord(0, modulblock::kSollwert) + 5));
+    const QString path = saveFile(file, QStringLiteral("anlage.hxd"));
+    sim.fault(hvxsim::FaultKind::CorruptStore, 0x14);
+
+    const BatchRun run = runHvx({QStringLiteral("/remote:") + path, QStringLiteral("/SaveCalib"), QStringLiteral("/Verify"),
+                                 portArgument(kInstrumentPort)});
+    EXPECT_EQ(run.exitStatus, 4) << run.errorOutput.toStdString();
+    EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("HVX error code 0x84000008"))) << run.errorOutput.toStdString();
+    EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("Sollwert"))) << "the message names the field";
+    EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("Parameter konnten nicht übertragen werden!")));
+    EXPECT_TRUE(sim.received().endsWith(Commands({0x13, 0x11}))) << "read back before disconnecting";
+}

@@ -1,7 +1,6 @@
 // hvxcli's commands on the instrument, end to end against the simulated instrument.
-#include "SimulatedInstrument.h"
+#include "CliDeviceFixture.h"
 
-#include "base/BatchInteraction.h"
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
 #include "support/CliRun.h"
@@ -19,41 +18,8 @@ namespace {
 constexpr int kPort = 5;
 const QString kPortOption = QStringLiteral("--port=4");
 
-class HvxCliDevice : public ::testing::Test {
+class HvxCliDevice : public hvxtest::CliDeviceTest<kPort> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(sim.isRunning()) << sim.error();
-        ASSERT_NE(m_messageFile, nullptr);
-        hvxtest::UseShortLinkTimeouts(testApp.app());
-        testApp.app().WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
-        testApp.app().m_strBackupDir = testApp.dir();
-        testApp.app().SetUserInteraction(&batch);
-    }
-    void TearDown() override
-    {
-        testApp.app().SetUserInteraction(&testApp.ui());
-        std::fclose(m_messageFile);
-    }
-
-    int run(const QStringList& arguments)
-    {
-        const test::CliOutput output = test::RunCli(arguments);
-        m_out = output.out;
-        m_err = output.err;
-        return output.status;
-    }
-    // What the batch interaction wrote in place of message boxes.
-    QString messages()
-    {
-        std::fflush(m_messageFile);
-        std::rewind(m_messageFile);
-        QByteArray text;
-        char chunk[512];
-        while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, m_messageFile))
-            text.append(chunk, qsizetype(n));
-        return QString::fromUtf8(text);
-    }
     // A file with the instrument's configuration.
     QString matchingFile(const QString& name)
     {
@@ -64,13 +30,6 @@ protected:
         EXPECT_TRUE(doc.DoSave(path));
         return path;
     }
-
-    test::TestApp testApp;
-    hvxtest::SimulatedInstrument sim{testApp.app(), kPort};
-    std::FILE* m_messageFile = std::tmpfile();
-    BatchInteraction batch{m_messageFile};
-    QString m_out;
-    QString m_err;
 };
 
 } // namespace

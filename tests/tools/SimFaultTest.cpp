@@ -165,3 +165,25 @@ TEST_F(SimFaultTest, WriteMemoryAndReadMemoryFaults)
     ASSERT_EQ(reply.size(), 3u);
     EXPECT_NE(reply[1] * 256 + reply[2], reply[0]);
 }
+
+TEST_F(SimFaultTest, CorruptStoreAcknowledgesButKeepsOneByteFlipped)
+{
+    Connect();
+    std::string error;
+    const auto rule = ParseFaultRule("corrupt-store:0x14", &error);
+    ASSERT_TRUE(rule) << error;
+    instrument->AddFault(*rule);
+    EXPECT_EQ(WriteParameters(newBlock), Bytes{kAck}) << "the instrument claims success";
+    Bytes expected = newBlock;
+    expected[65] ^= 0x01; // the default byte: low byte of module 1's set point
+    EXPECT_EQ(ParameterPart(), expected);
+
+    instrument->AddFault(Rule(FaultKind::CorruptStore, kWriteParameters, 1, 600));
+    EXPECT_EQ(WriteParameters(newBlock), Bytes{kAck});
+    expected = newBlock;
+    expected[600 % 512] ^= 0x01; // an offset beyond the block wraps around
+    EXPECT_EQ(ParameterPart(), expected);
+
+    EXPECT_EQ(WriteParameters(newBlock), Bytes{kAck});
+    EXPECT_EQ(ParameterPart(), newBlock) << "used up after one write";
+}

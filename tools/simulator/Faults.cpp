@@ -9,6 +9,8 @@
 namespace hvxsim {
 namespace {
 
+constexpr int kCorruptStoreDefaultOffset = 65;
+
 struct FaultInfo {
     FaultKind kind;
     const char* name;
@@ -30,6 +32,8 @@ constexpr std::array kFaults{
     FaultInfo{FaultKind::MalformedLine, "malformed-line", ReplyKind::MeasuredLine, false, 0},
     FaultInfo{FaultKind::GarbledTimestamp, "garbled-timestamp", ReplyKind::MeasuredLine, false, 0},
     FaultInfo{FaultKind::BadAddress, "bad-address", ReplyKind::Data, true, 0},
+    // Default: the low byte of module 1's set point in the parameter part.
+    FaultInfo{FaultKind::CorruptStore, "corrupt-store", ReplyKind::Acknowledgement, false, kCorruptStoreDefaultOffset},
 };
 
 const FaultInfo& InfoOf(FaultKind kind)

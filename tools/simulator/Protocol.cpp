@@ -61,6 +61,7 @@ void Spoil(Reply& reply, const FaultRule& fault)
     case FaultKind::NoAnswer:
     case FaultKind::MalformedLine:
     case FaultKind::GarbledTimestamp:
+    case FaultKind::CorruptStore: // the answer stays sound; the stored data are spoilt
         break;
     }
 }
@@ -218,11 +219,15 @@ Reaction Protocol::FinishWrite(const Pending& pending)
         Answer(reaction, {verdict}, pending.def->code, ReplyKind::Acknowledgement, ReplyPhase::Final, span);
     if (verdict != kAck || RefusesData(fault))
         return reaction;
+    std::vector<std::uint8_t> stored(data.begin(), data.end());
+    const std::size_t first = memory ? kMemoryHeaderSize : 0;
+    if (fault && fault->kind == FaultKind::CorruptStore && stored.size() > first)
+        stored[first + static_cast<std::size_t>(fault->argument) % (stored.size() - first)] ^= 0x01;
     if (memory) {
-        for (std::size_t i = kMemoryHeaderSize; i < data.size(); ++i)
-            m_state.WriteMemory(address + i - kMemoryHeaderSize, data[i]);
+        for (std::size_t i = kMemoryHeaderSize; i < stored.size(); ++i)
+            m_state.WriteMemory(address + i - kMemoryHeaderSize, stored[i]);
     } else {
-        (this->*pending.def->store)(data);
+        (this->*pending.def->store)(stored);
     }
     return reaction;
 }

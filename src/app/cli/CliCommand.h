@@ -17,7 +17,8 @@ struct CliIo {
     QTextStream& err; // the tool's own messages
 };
 
-enum class CommandResult { Ok, Failed };
+// Different: the command ran and found differences (hvxcli diff).
+enum class CommandResult { Ok, Failed, Different };
 
 struct CliCommand {
     const char* name;
@@ -44,6 +45,7 @@ const CliCommand& ExportCommand();
 void AddCommand(const CliCommand& command);
 const CliCommand& EepromCommand();
 const CliCommand& ServiceCommand();
+const CliCommand& DiffCommand();
 
 QString HelpTextOf(HelpText help);
 QString UsageText();

@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3880, 2}, {3912, 2}, {3766, 3}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3980, 1}, {3880, 2}, {3912, 2}, {3766, 3}, {3981, 1}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -26,6 +26,7 @@ constexpr HelpText kHelpExport{3832, 2};
 constexpr HelpText kHelpPrint{3834, 2};
 constexpr HelpText kHelpEeprom{3882, 5};
 constexpr HelpText kHelpService{3887, 4};
+constexpr HelpText kHelpDiff{3982, 4};
 
 // Commands on the instrument
 constexpr int kTextCalibrationChoice = 3700;
@@ -69,6 +70,9 @@ constexpr int kTextFieldsSaved = 3816;
 constexpr int kTextNotAnAssignment = 3817;
 constexpr int kTextNothingToAssign = 3818;
 constexpr int kTextNothingChanged = 3819;
+
+// Comparison
+constexpr int kTextDiffArguments = 3986;
 
 constexpr int kTextInfoFile = 3740;
 constexpr int kTextInfoRevision = 3741;

@@ -13,7 +13,7 @@ namespace hvx::cli {
 namespace {
 
 constexpr OptionDef kOptions[] = {
-    kPortOption, {"access-code", true}, {"keep-calibration", false}, {"overwrite-calibration", false}};
+    kPortOption, {"access-code", true}, {"keep-calibration", false}, {"overwrite-calibration", false}, {"verify", false}};
 
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
@@ -28,6 +28,9 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         return CommandResult::Failed;
 
     CHVXApp& app = theApp();
+    // --verify is /Verify for this command only.
+    const bool verifyBefore = app.m_bVerify;
+    app.m_bVerify = verifyBefore || arguments.has("verify");
     std::optional<TerminalProgress> progress;
     if (TerminalProgress::ErrorIsTerminal()) {
         progress.emplace(app.ui(), io.err);
@@ -36,6 +39,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     const bool transferred = keep ? doc.OnHvxRemoteProg() : doc.OnHvxRemotePaup();
     if (progress)
         app.SetUserInteraction(&progress->next());
+    app.m_bVerify = verifyBefore;
     if (!transferred)
         return CommandResult::Failed;
     io.out << GetStringsText(kTextTransferred).arg(path) << Qt::endl;

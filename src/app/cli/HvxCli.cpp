@@ -7,6 +7,8 @@
 #include "app/cli/AnsweringInteraction.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "editing/Vergleich.h"
+#include "link/RemoteProgramming.h"
 
 #include <algorithm>
 #include <memory>
@@ -36,6 +38,7 @@ const CliCommand* findCommand(const QString& name)
         &TransferCommand(),
         &ClockCommand(),
         &PortsCommand(),
+        &DiffCommand(),
         &EepromCommand(),
         &ServiceCommand(),
         &SupportCommand(),
@@ -72,7 +75,12 @@ int finish(CommandResult result)
         app.ReportErrorCode();
         return app.ExitStatus();
     }
-    return result == CommandResult::Ok ? 0 : kExitFailedWithoutCode;
+    switch (result) {
+    case CommandResult::Ok: return 0;
+    case CommandResult::Different: return kExitDifferent;
+    case CommandResult::Failed: break;
+    }
+    return kExitFailedWithoutCode;
 }
 
 // Installs an interaction that answers the access code prompt while a command runs.
@@ -139,6 +147,8 @@ int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return kExitFailedWithoutCode;
     }
     LogEntry(1, QStringLiteral("hvxcli::%1").arg(name), loggedArguments(arguments.mid(1)));
+    // A transfer's check names the differing fields as the pages show them.
+    SetWriteDifferenceLines(&unterschiedsZeilen);
     const AccessCodeAnswer answer(parsed);
     const CommandResult result = command->run(parsed, io);
     out.flush();

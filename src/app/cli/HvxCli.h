@@ -9,6 +9,8 @@
 namespace hvx::cli {
 
 constexpr int kExitFailedWithoutCode = 3;
+// hvxcli diff found differences: distinct from every failure status.
+constexpr int kExitDifferent = 5;
 
 // arguments: everything after the program name.
 int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err);

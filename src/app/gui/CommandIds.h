@@ -37,6 +37,7 @@ enum : int {
     kTransferProgramming = 32784,
     kAlarmData = 32803,
     kMeasuredData = 32796,
+    kCompareWithInstrument = 32805,
     // Extras
     kSettings = 32782,
     // Help

@@ -5,6 +5,7 @@
 #include "link/PortSearch.h"
 #include "app/gui/TypedSpinBox.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -40,6 +41,7 @@ CExtComOptionsDlg::CExtComOptionsDlg(int presetPort, QWidget* parent)
     : LanDialog("CExtComOptionsDlg", "Kommunikationseinstellungen-Dialog", 181, parent)
     , m_nPort(presetPort)
     , m_list(WithCtrlId(new QComboBox(this), 1742))
+    , m_verify(WithCtrlId(new QCheckBox(QStringLiteral("Nach dem Übertragen Parameter zurücklesen und vergleichen"), this), 1743))
 {
     setWindowTitle(QStringLiteral("Erweiterte Kommunikationseinstellungen"));
     auto* grid = new QGridLayout(this);
@@ -56,7 +58,8 @@ CExtComOptionsDlg::CExtComOptionsDlg(int presetPort, QWidget* parent)
     }
     grid->addWidget(WithCtrlId(new QLabel(QStringLiteral("Schnittstelle"), this), 1736), kFieldCount, 0);
     grid->addWidget(m_list, kFieldCount, 1);
-    grid->addWidget(buttonBox(), kFieldCount + 1, 0, 1, 2);
+    grid->addWidget(m_verify, kFieldCount + 1, 0, 1, 2);
+    grid->addWidget(buttonBox(), kFieldCount + 2, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     setMinimumWidth(560);
 }
@@ -69,6 +72,7 @@ void CExtComOptionsDlg::onInitDialog()
     m_list->setCurrentIndex(qMax(m_list->findData(m_nPort), 0));
     for (int index = 0; index < kFieldCount; ++index)
         field(index)->setValue(m_values.at(static_cast<size_t>(index)));
+    m_verify->setChecked(theApp().GetIntSetting(hvx::settings::kVerifyAfterWrite) != 0);
 }
 
 bool CExtComOptionsDlg::onOK()
@@ -77,6 +81,8 @@ bool CExtComOptionsDlg::onOK()
         const hvx::settings::Int& setting = kFields[index].setting;
         theApp().WriteProfileInt(QLatin1String(setting.section), QLatin1String(setting.name), field(index)->value());
     }
+    const hvx::settings::Int& verify = hvx::settings::kVerifyAfterWrite;
+    theApp().WriteProfileInt(QLatin1String(verify.section), QLatin1String(verify.name), m_verify->isChecked() ? 1 : 0);
     m_nPort = qMax(m_list->currentData().toInt(), 0);
     return true;
 }

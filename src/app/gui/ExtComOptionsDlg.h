@@ -1,11 +1,13 @@
 #pragma once
 // The extended communication options (command line "/ComOptions"): all port names without
-// probing, and the five protocol time-outs of the link.
+// probing, the five protocol time-outs of the link, and whether a transfer is checked by
+// reading the parameters back.
 
 #include "base/gui/LanDialog.h"
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 
 namespace hvx::gui {
@@ -21,6 +23,7 @@ public:
     static constexpr int kFieldCount = 5;
     hvx::gui::TypedSpinBox* field(int index) const { return m_fields.at(static_cast<size_t>(index)); }
     QComboBox* portList() const { return m_list; }
+    QCheckBox* verifyBox() const { return m_verify; }
 
 protected:
     void onInitDialog() override;
@@ -31,4 +34,5 @@ private:
     std::array<int, kFieldCount> m_values{};
     std::array<hvx::gui::TypedSpinBox*, kFieldCount> m_fields{};
     QComboBox* m_list;
+    QCheckBox* m_verify;
 };

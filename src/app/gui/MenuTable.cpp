@@ -55,6 +55,8 @@ constexpr MenuRow kMenu[] = {
     {K::Item, 5, 6, "Alarmdaten...", "", kAlarmData},
     {K::Separator, 5, 0, "", "", 0},
     {K::Item, 5, 7, "&Messdaten erfassen ...", "", kMeasuredData},
+    {K::Separator, 5, 0, "", "", 0},
+    {K::Item, 5, 8, "Mit &Gerät vergleichen...", "", kCompareWithInstrument},
 
     {K::Title, 6, 0, "&Extras", "", 0},
     {K::Item, 6, 1, "&Einstellungen...", "", kSettings},

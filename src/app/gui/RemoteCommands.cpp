@@ -6,6 +6,9 @@
 #include "devicedata/DeviceClock.h"
 #include "devicedata/gui/ServiceDlg.h"
 #include "app/gui/HvxDocManager.h"
+#include "app/gui/GeraetevergleichDlg.h"
+#include "base/Log.h"
+#include "link/RemoteProgramming.h"
 
 #include <QApplication>
 
@@ -55,6 +58,36 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
         cmd::kTransferParameters, [&doc, transfer] { theApp().m_bService ? void(doc.OnHvxRemotePaup()) : transfer(); },
         [transferable, noInputError] { return theApp().m_bService ? noInputError() : transferable(); });
     frame.RegisterCommand(cmd::kSetDateTime, run([] { SetDeviceClock(); }), noInputError);
+
+    // Reads the instrument, shows what a transfer of the document would change, and transfers
+    // when the user asks for it there.
+    const auto overwriteAllowed = [transferable] { return transferable() && !theApp().m_bService; };
+    frame.RegisterCommand(
+        cmd::kCompareWithInstrument,
+        [&frame, &doc, &documents, transferable, overwriteAllowed, run] {
+            LogEntry(1, QStringLiteral("CMainFrame::OnHvxRemoteVergleich"));
+            // The entry being typed on a page belongs to what is compared; an invalid one stops here.
+            if (doc.inputErrorPending())
+                return;
+            Parametersatz geraet;
+            bool gelesen = false;
+            {
+                const InstrumentBusy busy;
+                gelesen = ReadInstrumentParameters(geraet);
+            }
+            if (!gelesen) {
+                documents.RefreshFrame();
+                return;
+            }
+            CGeraetevergleichDlg dialog(vergleiche(geraet, doc.parametersatz()), doc.title(), transferable(),
+                                        overwriteAllowed(), &frame);
+            dialog.exec();
+            if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenMitKalibrierung)
+                run([&doc] { doc.OnHvxRemoteProg(); })();
+            else if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenOhneKalibrierung)
+                run([&doc] { doc.OnHvxRemotePaup(); })();
+        },
+        [&doc, noInputError] { return noInputError() && doc.parametersatz().geraetekennung() != 0; });
 }
 
 } // namespace hvx::gui

@@ -2,6 +2,7 @@
 // reading into a new document, a transfer with its progress and message, the clock question,
 // and the enabling rules.
 #include "../../app/gui/GuiTestSupport.h"
+#include "FrameWithInstrument.h"
 
 #include "InProcessSimulator.h"
 #include "app/gui/CommandIds.h"
@@ -18,29 +19,7 @@ namespace cmd = hvx::cmd;
 
 namespace {
 
-class RemoteCommands : public ::testing::Test {
-protected:
-    RemoteCommands()
-    {
-        hvxsim::RegisterInProcessSimulator();
-        hvxsim::ResetInProcessInstrument();
-        CHVXApp& app = t.app();
-        app.WriteProfileString("Ports", "COM1", "sim");
-        app.WriteProfileString("Simulator", "Revision", "0x13");
-        app.WriteProfileString("Simulator", "Modules", "1,7,2");
-        app.WriteProfileInt("Simulator", "AccessCodeActive", 0);
-        app.m_nPort = 0;
-        app.m_strWorkDir = t.dir();
-        app.m_strBackupDir = t.dir();
-        hvx::gui::RegisterRemoteCommands(frame, manager);
-    }
-    ~RemoteCommands() override { hvxsim::ResetInProcessInstrument(); }
-
-    TestApp t;
-    CHVXDoc doc;
-    CMainFrame frame;
-    CHvxDocManager manager{doc, frame};
-};
+using RemoteCommands = hvx::test::FrameWithInstrument;
 
 TEST_F(RemoteCommands, ReadingGivesAnUntitledModifiedDocumentOfTheInstrument)
 {

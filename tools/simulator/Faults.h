@@ -22,6 +22,7 @@ enum class FaultKind {
     OverlongReply,     // `argument` extra bytes follow a reply
     MalformedLine,     // a measured-data line lacks one field
     GarbledTimestamp,  // a measured-data line has an unreadable time stamp
+    VanishMidLine,     // the instrument sends half a measured-data line, then the line goes dead
 };
 
 // What kind of reply is about to leave; decides which faults can apply to it.

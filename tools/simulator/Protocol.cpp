@@ -51,6 +51,7 @@ void Spoil(Reply& reply, const FaultRule& fault)
     case FaultKind::NoAnswer:
     case FaultKind::MalformedLine:
     case FaultKind::GarbledTimestamp:
+    case FaultKind::VanishMidLine:
         break;
     }
 }

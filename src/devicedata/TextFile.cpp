@@ -32,7 +32,7 @@ std::optional<QByteArray> ReadWholeFile(const QString& path)
 QString CreateUniqueFile(const QString& directory)
 {
     const QString dir = directory.isEmpty() ? QDir::tempPath() : directory;
-    QTemporaryFile file(QDir(dir).filePath(QStringLiteral("HVXXXXXXX.tmp")));
+    QTemporaryFile file(QDir(dir).filePath(QStringLiteral("HVX_XXXXXX.tmp")));
     file.setAutoRemove(false);
     if (!file.open())
         return {};

@@ -6,50 +6,22 @@
 #include "devicedata/Messdaten.h"
 #include "devicedata/TextFile.h"
 #include "link/KelComm.h"
+#include "support/EventLoop.h"
 #include "support/LinkPty.h"
 #include "support/TestApp.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <gtest/gtest.h>
 #include <mutex>
 
 using namespace hvx;
+using hvx::test::EnsureEventLoop;
+using hvx::test::ProcessEventsUntil;
 using namespace std::chrono_literals;
 
 namespace {
 
 constexpr int kPort = 6;
-
-// Queued calls need an event loop on this thread.
-void EnsureEventLoop()
-{
-    static int argc = 1;
-    static char name[] = "hvx_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-}
-
-bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
-
-hvxsim::InstrumentSetup StreamingSetup(int interval)
-{
-    hvxsim::InstrumentSetup setup;
-    setup.modules = {1, 7, 0};
-    setup.measuredDataInterval = interval;
-    return setup;
-}
 
 } // namespace
 
@@ -61,9 +33,7 @@ protected:
         ASSERT_TRUE(sim.isRunning()) << sim.error();
         testApp.app().m_nPort = kPort - 1;
         hvxtest::UseShortLinkTimeouts(testApp.app());
-        hvxsim::Timing timing = sim.instrument().GetTiming();
-        timing.measuredDataPeriod = 40ms; // the instrument's seconds, quicker
-        sim.instrument().SetTiming(timing);
+        sim.streamEvery(40ms); // the instrument's seconds, quicker
         QObject::connect(&recording, &CMessdatenAufzeichnung::textReceived, [this](const QByteArray& t) { texts << t; });
         QObject::connect(&recording, &CMessdatenAufzeichnung::lineShown, [this](const QStringList& f) { shown << f; });
         QObject::connect(&recording, &CMessdatenAufzeichnung::linkLost, [this] { ++lost; });
@@ -77,7 +47,7 @@ protected:
     }
 
     test::TestApp testApp;
-    hvxtest::SimulatedInstrument sim{testApp.app(), kPort, StreamingSetup(10)};
+    hvxtest::SimulatedInstrument sim{testApp.app(), kPort, hvxtest::SimulatedInstrument::StreamingSetup(10)};
     CMessdatenAufzeichnung recording;
     QList<QByteArray> texts;
     QList<QStringList> shown;

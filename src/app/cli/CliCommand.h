@@ -34,6 +34,8 @@ const CliCommand& ReadCommand();
 const CliCommand& TransferCommand();
 const CliCommand& ClockCommand();
 const CliCommand& PortsCommand();
+const CliCommand& AlarmsCommand();
+const CliCommand& RecordCommand();
 
 QString HelpTextOf(HelpText help);
 QString UsageText();

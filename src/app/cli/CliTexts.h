@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3785, 4}, {3766, 3}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3785, 4}, {3850, 2}, {3766, 3}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -19,6 +19,8 @@ constexpr HelpText kHelpRead{3789, 2};
 constexpr HelpText kHelpTransfer{3791, 3};
 constexpr HelpText kHelpClock{3794, 2};
 constexpr HelpText kHelpPorts{3796, 3};
+constexpr HelpText kHelpAlarms{3852, 4};
+constexpr HelpText kHelpRecord{3856, 3};
 
 // Commands on the instrument
 constexpr int kTextCalibrationChoice = 3700;
@@ -67,5 +69,14 @@ constexpr int kTextInfoUnknownRevision = 3751;
 constexpr int kTextInfoAccessCode = 3752;
 constexpr int kTextInfoAccessCodeOn = 3753;
 constexpr int kTextInfoAccessCodeOff = 3754;
+
+// Alarm data and measured data
+constexpr int kTextUnknownAlarmAction = 3860;
+constexpr int kTextAlarmsSaved = 3861;
+constexpr int kTextAlarmsDeleted = 3862;
+constexpr int kTextAlarmsNotDeleted = 3863;
+constexpr int kTextLinesReceived = 3864;
+constexpr int kTextBadCount = 3865;
+constexpr int kTextAlarmFileUnreadable = 3866;
 
 } // namespace hvx::cli

@@ -15,7 +15,8 @@ namespace {
 const CliCommand* findCommand(const QString& name)
 {
     for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
-                                      &TransferCommand(), &ClockCommand(), &PortsCommand()}) {
+                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &AlarmsCommand(),
+                                      &RecordCommand()}) {
         if (name == QLatin1String(command->name))
             return command;
     }

@@ -14,6 +14,7 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/HvxDocManager.h"
+#include "app/gui/DeviceDataCommands.h"
 #include "app/gui/RemoteCommands.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"
@@ -123,6 +124,7 @@ void CHvxGuiApp::createFrame()
     m_docManager = std::make_unique<CHvxDocManager>(m_doc, *m_frame);
     m_docManager->RegisterCommands();
     RegisterRemoteCommands(*m_frame, *m_docManager);
+    RegisterDeviceDataCommands(*m_frame, *m_docManager);
     registerApplicationCommands();
     m_frame->SetLanguageChangedHandler([this] {
         // Only a loaded configuration has pages whose texts change.

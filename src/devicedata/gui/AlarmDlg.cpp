@@ -51,13 +51,16 @@ CAlarmDlg::CAlarmDlg(CHVXDoc& doc, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Alarmdaten..."));
     m_list->verticalHeader()->hide();
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->horizontalHeader()->setSectionsClickable(true);
     m_list->horizontalHeader()->setStretchLastSection(true);
     for (int c = 0; c < 3; ++c)
         m_list->setColumnWidth(c, kColumns[c].width);
-    m_list->setMinimumWidth(kColumns[0].width + kColumns[1].width + kColumns[2].width + 24);
+    // Room for the longest alarm texts without cutting them.
+    m_list->setMinimumWidth(kColumns[0].width + kColumns[1].width + kColumns[2].width + 160);
     m_list->setMinimumHeight(260);
 
     auto* group = WithCtrlId(new QGroupBox(QStringLiteral("Alarmdaten"), this), kGroup);

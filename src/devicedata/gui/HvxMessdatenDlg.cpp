@@ -50,6 +50,7 @@ CHvxMessdatenDlg::CHvxMessdatenDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("Messdaten erfassen..."));
     auto* top = new QHBoxLayout;
     top->addWidget(WithCtrlId(new QLabel(QStringLiteral("Erfassungsintervall:   alle"), this), kIntervalLabel));
+    m_interval->setMaximumWidth(50);
     top->addWidget(m_interval);
     top->addWidget(WithCtrlId(new QLabel(QStringLiteral("sec"), this), kSeconds));
     top->addStretch();

@@ -8,6 +8,7 @@
 #include "devicedata/gui/MesswertTrend.h"
 
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QVBoxLayout>
 
@@ -22,18 +23,17 @@ constexpr int kTextCaption = 3425; // "Messdaten - %1"
 
 CMessdatenAnzeigeDlg::CMessdatenAnzeigeDlg(const QString& path, const std::vector<hvx::MesswertZeile>& rows,
                                            QWidget* parent)
-    : QDialog(parent), m_trend(new CMesswertTrend(this))
+    : LanDialog("CMessdatenAnzeigeDlg", "Messdatenanzeige-Dialog", 0, parent), m_trend(new CMesswertTrend(this))
 {
     setWindowTitle(GetStringsText(kTextCaption).arg(QFileInfo(path).fileName()));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     m_trend->SetUnnamedModules(rows);
     m_trend->SetRows(rows);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    cancelButton()->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_trend, 1);
-    layout->addWidget(buttons);
-    resize(860, 520);
+    layout->addWidget(buttonBox());
+    m_trend->setMinimumSize(820, 440);
 }
 
 void CMessdatenAnzeigeDlg::OnMessdatenAnzeigen(QWidget* parent)

@@ -4,11 +4,11 @@
 
 #include "devicedata/Messdaten.h"
 
-#include <QDialog>
+#include "base/gui/LanDialog.h"
 
 class CMesswertTrend;
 
-class CMessdatenAnzeigeDlg : public QDialog {
+class CMessdatenAnzeigeDlg : public hvx::gui::LanDialog {
     Q_OBJECT
 public:
     CMessdatenAnzeigeDlg(const QString& path, const std::vector<hvx::MesswertZeile>& rows, QWidget* parent = nullptr);

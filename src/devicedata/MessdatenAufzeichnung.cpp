@@ -4,6 +4,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/WaitCursor.h"
 #include "devicedata/Messdaten.h"
 #include "devicedata/TextFile.h"
 
@@ -21,14 +22,6 @@ constexpr int kTextFilter = 422;        // "Messdaten (*.dat)"
 constexpr int kTextSaved = 423;         // "Die Messdatendatei wurde ordnungsgemäß erstellt."
 constexpr int kTextNoTemporaryFile = 3402;
 constexpr int kTextNotWritten = 3403;
-
-class WaitCursor {
-public:
-    WaitCursor() { theApp().ui().beginWait(); }
-    ~WaitCursor() { theApp().ui().endWait(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 void LogNotes(const ConversionResult& result)
 {
@@ -144,7 +137,7 @@ bool CMessdatenAufzeichnung::ConvertTo(const QString& path)
 {
     bool written = false;
     {
-        const WaitCursor waitCursor;
+        const hvx::WaitCursor waitCursor;
         const std::optional<QByteArray> text = ReadWholeFile(m_strTempPath);
         if (text) {
             const ConversionResult result = ConvertMessdaten(*text, intervalSeconds());

@@ -5,19 +5,11 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/WaitCursor.h"
 
 namespace {
 
 constexpr int kProgressTitle = 3400; // "Alarmdaten werden empfangen..."
-
-// The alarm memory is read with the wait cursor, as every exchange with the instrument.
-class WaitCursor {
-public:
-    WaitCursor() { theApp().ui().beginWait(); }
-    ~WaitCursor() { theApp().ui().endWait(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -25,7 +17,7 @@ int CKelComm::ReadAlarms(hvx::AlarmMemory& memory)
 {
     LogEntry(1, QStringLiteral("CKelComm::ReadAlarms"));
     memory = {};
-    const WaitCursor waitCursor;
+    const hvx::WaitCursor waitCursor;
     quint8 header[hvx::kAlarmHeaderSize] = {};
     if (!ReadMemory(hvx::kAlarmHeaderAddress, hvx::kAlarmHeaderSize, header))
         return 0;

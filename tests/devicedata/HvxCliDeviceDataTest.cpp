@@ -4,6 +4,7 @@
 #include "base/BatchInteraction.h"
 #include "devicedata/AlarmFile.h"
 #include "devicedata/TextFile.h"
+#include "support/CapturedBatch.h"
 #include "support/CliRun.h"
 #include "support/EventLoop.h"
 #include "support/TestApp.h"
@@ -27,15 +28,14 @@ protected:
     {
         test::EnsureEventLoop();
         ASSERT_TRUE(sim.isRunning()) << sim.error();
-        ASSERT_NE(m_messageFile, nullptr);
+        ASSERT_TRUE(captured.isValid());
         hvxtest::UseShortLinkTimeouts(testApp.app());
-        testApp.app().SetUserInteraction(&batch);
+        testApp.app().SetUserInteraction(&captured.interaction());
         sim.streamEvery(30ms);
     }
     void TearDown() override
     {
         testApp.app().SetUserInteraction(&testApp.ui());
-        std::fclose(m_messageFile);
     }
     int run(const QStringList& arguments)
     {
@@ -44,16 +44,7 @@ protected:
         err = output.err;
         return output.status;
     }
-    QString messages()
-    {
-        std::fflush(m_messageFile);
-        std::rewind(m_messageFile);
-        QByteArray text;
-        char chunk[512];
-        while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, m_messageFile))
-            text.append(chunk, qsizetype(n));
-        return QString::fromUtf8(text);
-    }
+    QString messages() { return captured.messages(); }
     hvxsim::EepromImage eeprom() { return sim.instrument().State().eeprom; }
     void requireNoTerminal()
     {
@@ -63,8 +54,7 @@ protected:
 
     test::TestApp testApp;
     hvxtest::SimulatedInstrument sim{testApp.app(), kPort, hvxtest::SimulatedInstrument::StreamingSetup(10)};
-    std::FILE* m_messageFile = std::tmpfile();
-    BatchInteraction batch{m_messageFile};
+    test::CapturedBatch captured;
     QString out;
     QString err;
 };

@@ -4,6 +4,7 @@
 #include "base/BatchInteraction.h"
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
+#include "support/CapturedBatch.h"
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 
@@ -24,16 +25,15 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(sim.isRunning()) << sim.error();
-        ASSERT_NE(m_messageFile, nullptr);
+        ASSERT_TRUE(captured.isValid());
         hvxtest::UseShortLinkTimeouts(testApp.app());
         testApp.app().WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
         testApp.app().m_strBackupDir = testApp.dir();
-        testApp.app().SetUserInteraction(&batch);
+        testApp.app().SetUserInteraction(&captured.interaction());
     }
     void TearDown() override
     {
         testApp.app().SetUserInteraction(&testApp.ui());
-        std::fclose(m_messageFile);
     }
 
     int run(const QStringList& arguments)
@@ -43,17 +43,7 @@ protected:
         m_err = output.err;
         return output.status;
     }
-    // What the batch interaction wrote in place of message boxes.
-    QString messages()
-    {
-        std::fflush(m_messageFile);
-        std::rewind(m_messageFile);
-        QByteArray text;
-        char chunk[512];
-        while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, m_messageFile))
-            text.append(chunk, qsizetype(n));
-        return QString::fromUtf8(text);
-    }
+    QString messages() { return captured.messages(); }
     // A file with the instrument's configuration.
     QString matchingFile(const QString& name)
     {
@@ -67,8 +57,7 @@ protected:
 
     test::TestApp testApp;
     hvxtest::SimulatedInstrument sim{testApp.app(), kPort};
-    std::FILE* m_messageFile = std::tmpfile();
-    BatchInteraction batch{m_messageFile};
+    test::CapturedBatch captured;
     QString m_out;
     QString m_err;
 };

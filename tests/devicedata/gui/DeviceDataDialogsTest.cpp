@@ -2,7 +2,7 @@
 // recording dialog against the simulated instrument inside the program.
 #include "../../app/gui/GuiTestSupport.h"
 
-#include "InProcessSimulator.h"
+#include "InstrumentInside.h"
 #include "base/gui/DialogTexts.h"
 #include "devicedata/TextFile.h"
 #include "devicedata/gui/AlarmDlg.h"
@@ -68,20 +68,7 @@ class SimulatedInstrumentInside : public ::testing::Test {
 protected:
     SimulatedInstrumentInside()
     {
-        hvxsim::RegisterInProcessSimulator();
-        hvxsim::ResetInProcessInstrument();
-        CHVXApp& app = t.app();
-        app.WriteProfileString("Ports", "COM1", "sim");
-        app.WriteProfileString("Simulator", "Revision", "0x13");
-        app.WriteProfileString("Simulator", "Modules", "1,7,0");
-        app.WriteProfileInt("Simulator", "AccessCodeActive", 0);
-        app.WriteProfileInt("Simulator", "MeasuredDataInterval", 10);
-        app.WriteProfileInt("Simulator", "LineRate", 0);
-        app.m_nPort = 0;
-        app.m_strAlarmdatDir = t.dir();
-        app.m_strMessdatDir = t.dir();
-        std::string error;
-        instrument = hvxsim::InProcessInstrument(&error);
+        instrument = hvx::test::UseInstrumentInside(t, "1,7,0", 10, 3);
         hvxsim::Timing timing = instrument->GetTiming();
         timing.measuredDataPeriod = 40ms;
         instrument->SetTiming(timing);

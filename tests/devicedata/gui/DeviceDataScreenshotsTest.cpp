@@ -1,7 +1,7 @@
 // Pictures of the device data windows for a person to look at: runs only when HVX_SHOTS_DIR
 // names a folder, in the language of HVX_SHOTS_LANGUAGE ("English", else German), e.g.
 //   HVX_SHOTS_DIR=/tmp/shots xvfb-run build/bin/hvx_gui_tests --gtest_filter='DeviceDataScreenshots*'
-#include "InProcessSimulator.h"
+#include "InstrumentInside.h"
 #include "devicedata/TextFile.h"
 #include "devicedata/gui/AlarmDlg.h"
 #include "devicedata/gui/HvxMessdatenDlg.h"
@@ -53,19 +53,7 @@ protected:
         if (ShotsDir().isEmpty())
             GTEST_SKIP() << "HVX_SHOTS_DIR not set";
         QDir().mkpath(ShotsDir());
-        hvxsim::RegisterInProcessSimulator();
-        hvxsim::ResetInProcessInstrument();
-        CHVXApp& app = t.app();
-        app.WriteProfileString("Ports", "COM1", "sim");
-        app.WriteProfileString("Simulator", "Modules", "1,7,2");
-        app.WriteProfileInt("Simulator", "AccessCodeActive", 0);
-        app.WriteProfileInt("Simulator", "MeasuredDataInterval", 1);
-        app.WriteProfileInt("Simulator", "Alarms", 9);
-        app.m_nPort = 0;
-        app.m_strAlarmdatDir = t.dir();
-        app.m_strMessdatDir = t.dir();
-        std::string error;
-        instrument = hvxsim::InProcessInstrument(&error);
+        instrument = hvx::test::UseInstrumentInside(t, "1,7,2", 1, 9);
         t.ui().allowUnusedAnswers();
     }
     void TearDown() override { hvxsim::ResetInProcessInstrument(); }

@@ -98,6 +98,11 @@ TEST_F(MessdatenRecording, AnInstrumentThatVanishesMidLineIsReportedAndTheLinesS
     ASSERT_TRUE(ProcessEventsUntil([this] { return lost == 1; }));
     const qsizetype received = texts.size();
     EXPECT_TRUE(recording.Stop());
+    // Cancelling the save dialog leaves the temporary file for another try.
+    testApp.ui().answerFileChoice(std::nullopt);
+    EXPECT_FALSE(recording.SaveWithDialog());
+    EXPECT_TRUE(QFile::exists(recording.temporaryPath()));
+    EXPECT_EQ(testApp.ui().questions().last().file.extension, QStringLiteral("dat"));
     const QByteArray dat = convertedFile();
     EXPECT_EQ(dat.count('\n'), received) << "every complete line, nothing of the half one";
     EXPECT_TRUE(dat.endsWith("\r\n"));

@@ -41,6 +41,11 @@ QByteArray AlarmFileText(const AlarmMemory& memory)
 
 AlarmFileContent ParseAlarmFile(const QByteArray& bytes)
 {
+    return ParseAlarmFile(bytes, AlarmStampPicture());
+}
+
+AlarmFileContent ParseAlarmFile(const QByteArray& bytes, const QString& stampPicture)
+{
     QStringList lines = FromCp1252(bytes).split(u'\n');
     for (QString& line : lines) {
         if (line.endsWith(u'\r'))
@@ -59,7 +64,7 @@ AlarmFileContent ParseAlarmFile(const QByteArray& bytes)
         row.m_strStart = fields.value(0);
         row.m_strEnd = fields.value(1);
         row.m_strText = fields.value(2);
-        row.m_timeStart = ParseAlarmStampText(row.m_strStart).value_or(kUnparsable);
+        row.m_timeStart = ParseAlarmStampText(row.m_strStart, stampPicture).value_or(kUnparsable);
         content.rows.push_back(row);
     }
     return content;

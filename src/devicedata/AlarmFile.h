@@ -34,7 +34,10 @@ struct AlarmFileContent {
 // fewer than the stored count.
 QByteArray AlarmFileText(const AlarmMemory& memory);
 
+// Start texts are parsed with the application's alarm time picture; the second form takes the
+// picture, so that the reader runs without an application object.
 AlarmFileContent ParseAlarmFile(const QByteArray& bytes);
+AlarmFileContent ParseAlarmFile(const QByteArray& bytes, const QString& stampPicture);
 
 enum class AlarmColumn { Start = 0, End = 1, Text = 2 };
 

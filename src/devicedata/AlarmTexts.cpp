@@ -99,7 +99,12 @@ QString AlarmStampText(const quint8* sixBytes)
 
 std::optional<QDateTime> ParseAlarmStampText(const QString& text)
 {
-    const QDateTime parsed = QLocale().toDateTime(text, AlarmStampPicture());
+    return ParseAlarmStampText(text, AlarmStampPicture());
+}
+
+std::optional<QDateTime> ParseAlarmStampText(const QString& text, const QString& picture)
+{
+    const QDateTime parsed = QLocale().toDateTime(text, picture);
     if (!parsed.isValid())
         return std::nullopt;
     return parsed;

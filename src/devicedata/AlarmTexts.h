@@ -24,5 +24,6 @@ QString AlarmStampText(const quint8* sixBytes);
 
 // A stamp text read back; nothing when it cannot be parsed.
 std::optional<QDateTime> ParseAlarmStampText(const QString& text);
+std::optional<QDateTime> ParseAlarmStampText(const QString& text, const QString& picture);
 
 } // namespace hvx

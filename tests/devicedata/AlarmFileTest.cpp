@@ -103,6 +103,11 @@ TEST(AlarmFile, NoRecordsGiveTwoLinesAndReadersIgnoreTheLabels)
 
 TEST(AlarmFile, DamagedFilesGiveWhatTheyHold)
 {
+    // Without an application object, with the picture given.
+    const AlarmFileContent plain = ParseAlarmFile("x\t1\r\nx\t1\r\n31.05.2012 14:30:00\tb\tc\r\n",
+                                                  QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    ASSERT_EQ(plain.rows.size(), 1u);
+    EXPECT_EQ(plain.rows[0].m_timeStart, QDateTime(QDate(2012, 5, 31), QTime(14, 30)));
     test::TestApp testApp;
     // The stored count promises more lines than the file has.
     const AlarmFileContent shortFile = ParseAlarmFile("x\t1\r\nx\t5\r\na\tb\tc\r\nd\te\tf\r\n");

@@ -34,6 +34,11 @@ public:
     bool SetBinarySetting(const QString& section, const QString& value, const QByteArray& data);
     void WriteProfileInt(const QString& section, const QString& value, int data);
     void WriteProfileString(const QString& section, const QString& value, const QString& data);
+    // Read what is stored, without writing the default back.
+    QString GetProfileString(const QString& section, const QString& value, const QString& defaultValue);
+    int GetProfileInt(const QString& section, const QString& value, int defaultValue);
+    // Writes pending changes to the settings file (before the file itself is read).
+    void SyncSettings();
     void SetPort(int n);
     QString SettingsFilePath() const;
     // Reads every value that start-up needs (directories, log book, window size, port, language,

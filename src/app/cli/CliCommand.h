@@ -34,8 +34,14 @@ const CliCommand& ReadCommand();
 const CliCommand& TransferCommand();
 const CliCommand& ClockCommand();
 const CliCommand& PortsCommand();
+const CliCommand& SupportCommand();
+const CliCommand& ExportCommand();
 const CliCommand& AlarmsCommand();
 const CliCommand& RecordCommand();
+
+// Commands that live beside the window code (printing needs the window system's painter): the
+// program adds them before it runs a command.
+void AddCommand(const CliCommand& command);
 
 QString HelpTextOf(HelpText help);
 QString UsageText();
@@ -58,5 +64,17 @@ QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io,
 // for this run only (the stored port stays). False after a failure message.
 bool ApplyPortOption(const CliArguments& arguments, CliIo& io);
 inline constexpr OptionDef kPortOption{"port", true};
+
+// For export and print: FILE.hxd and the output file. Opens the configuration without asking for
+// the access code; the code given with --access-code grants access when it is right, so that an
+// active code is shown, else it stays masked. Returns the output path, or an empty text after a
+// failure message.
+QString OpenForOutput(CHVXDoc& doc, const CliArguments& arguments, CliIo& io);
+// The whole of such a command: open, write the output with write (false and the cause after a
+// failure), then report with the text that done makes of the document and the output path.
+using OutputWriter = bool (*)(const CHVXDoc& doc, const QString& output, QString* cause);
+CommandResult RunOutputCommand(const CliArguments& arguments, CliIo& io, OutputWriter write,
+                               QString (*done)(const CHVXDoc& doc, const QString& output));
+inline constexpr OptionDef kAccessCodeOption{"access-code", true};
 
 } // namespace hvx::cli

@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3785, 4}, {3850, 2}, {3766, 3}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3830, 2}, {3850, 2}, {3785, 4}, {3912, 2}, {3766, 3}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -19,6 +19,9 @@ constexpr HelpText kHelpRead{3789, 2};
 constexpr HelpText kHelpTransfer{3791, 3};
 constexpr HelpText kHelpClock{3794, 2};
 constexpr HelpText kHelpPorts{3796, 3};
+constexpr HelpText kHelpSupport{3910, 2};
+constexpr HelpText kHelpExport{3832, 2};
+constexpr HelpText kHelpPrint{3834, 2};
 constexpr HelpText kHelpAlarms{3852, 4};
 constexpr HelpText kHelpRecord{3856, 3};
 
@@ -70,6 +73,14 @@ constexpr int kTextInfoAccessCode = 3752;
 constexpr int kTextInfoAccessCodeOn = 3753;
 constexpr int kTextInfoAccessCodeOff = 3754;
 
+constexpr int kTextSupportWritten = 3914;
+constexpr int kTextSupportNotWritten = 3915;
+constexpr int kTextAtMostOneFile = 3916;
+// Export and print
+constexpr int kTextExportWritten = 3836;
+constexpr int kTextPdfWritten = 3837;
+constexpr int kTextInputAndOutput = 3838;
+constexpr int kTextOutputFailed = 3839;
 // Alarm data and measured data
 constexpr int kTextUnknownAlarmAction = 3860;
 constexpr int kTextAlarmsSaved = 3861;

@@ -3,20 +3,33 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "app/AboutInfo.h"
 #include "app/cli/AnsweringInteraction.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace hvx::cli {
 namespace {
 
+std::vector<const CliCommand*>& addedCommands()
+{
+    static std::vector<const CliCommand*> commands;
+    return commands;
+}
+
 const CliCommand* findCommand(const QString& name)
 {
     for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
-                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &AlarmsCommand(),
-                                      &RecordCommand()}) {
+                                      &TransferCommand(), &ClockCommand(), &PortsCommand(), &SupportCommand(),
+                                      &ExportCommand(), &AlarmsCommand(), &RecordCommand()}) {
+        if (name == QLatin1String(command->name))
+            return command;
+    }
+    for (const CliCommand* command : addedCommands()) {
         if (name == QLatin1String(command->name))
             return command;
     }
@@ -71,6 +84,12 @@ private:
 
 } // namespace
 
+void AddCommand(const CliCommand& command)
+{
+    if (std::find(addedCommands().begin(), addedCommands().end(), &command) == addedCommands().end())
+        addedCommands().push_back(&command);
+}
+
 int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     CliIo io{out, err};
@@ -81,6 +100,10 @@ int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const QString& name = arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         out << UsageText() << Qt::endl;
+        return 0;
+    }
+    if (name == QLatin1String("--version")) {
+        out << VersionOutput(theApp().m_strVersion).join(QLatin1Char('\n')) << Qt::endl;
         return 0;
     }
     const CliCommand* command = findCommand(name);

@@ -12,6 +12,7 @@ enum : int {
     kFileSaveAs = 57604,
     kFilePrintSetup = 57606,
     kFilePrint = 57607,
+    kFilePrintDirect = 57608,
     kFilePrintPreview = 57609,
     kFileMru1 = 57616,
     kFileMru4 = 57619,

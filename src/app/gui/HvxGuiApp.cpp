@@ -4,7 +4,10 @@
 #include "base/Log.h"
 #include "app/ShellRegistration.h"
 #include "app/Startup.h"
+#include "app/SettingsValues.h"
+#include "app/gui/AboutDlg.h"
 #include "app/gui/CommandIds.h"
+#include "app/gui/EinstellungenDlg.h"
 #include "app/gui/EinstiegDlg.h"
 #include "app/gui/ExtComOptionsDlg.h"
 #include "app/gui/Help.h"
@@ -15,6 +18,7 @@
 #include "app/gui/TitleWnd.h"
 #include "app/gui/HvxDocManager.h"
 #include "app/gui/DeviceDataCommands.h"
+#include "app/gui/OutputCommands.h"
 #include "app/gui/RemoteCommands.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"
@@ -125,6 +129,7 @@ void CHvxGuiApp::createFrame()
     m_docManager->RegisterCommands();
     RegisterRemoteCommands(*m_frame, *m_docManager);
     RegisterDeviceDataCommands(*m_frame, *m_docManager);
+    RegisterOutputCommands(*m_frame, m_doc);
     registerApplicationCommands();
     m_frame->SetLanguageChangedHandler([this] {
         // Only a loaded configuration has pages whose texts change.
@@ -150,6 +155,8 @@ void CHvxGuiApp::registerApplicationCommands()
     m_frame->RegisterCommand(cmd::kHelpIndex, [] { ShowHelp(HelpCommand::Contents); });
     m_frame->RegisterCommand(cmd::kHelpFinder, [] { ShowHelp(HelpCommand::DefaultTopic); });
     m_frame->RegisterCommand(cmd::kContextHelp, [] { ShowHelp(HelpCommand::Context, 0); });
+    m_frame->RegisterCommand(cmd::kSettings, [this] { OnSettings(); });
+    m_frame->RegisterCommand(cmd::kAppAbout, [this] { OnAppAbout(); });
 }
 
 bool CHvxGuiApp::processShellCommand(const QStringList& standardFiles)
@@ -200,6 +207,24 @@ void CHvxGuiApp::OnSelectPort()
     CHvxComPortDlg dialog(m_app.m_nPort, m_portAccess, m_frame.get());
     if (dialog.exec() == QDialog::Accepted)
         m_app.SetPort(dialog.port());
+}
+
+void CHvxGuiApp::OnSettings()
+{
+    LogEntry(1, QStringLiteral("CHVXApp::OnEinstellungen"));
+    CEinstellungenDlg dialog(m_frame.get());
+    dialog.exec();
+    // The directories take effect at once, also when OK stored them and the dialog was then
+    // left with Cancel because another page was invalid.
+    if (dialog.directoriesStored())
+        ReloadDirectories(m_app);
+}
+
+void CHvxGuiApp::OnAppAbout()
+{
+    LogEntry(1, QStringLiteral("CHVXApp::OnAppAbout"));
+    CAboutDlg dialog(m_frame.get());
+    dialog.exec();
 }
 
 int CHvxGuiApp::ExitInstance(int frameworkExitCode)

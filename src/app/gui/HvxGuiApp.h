@@ -50,6 +50,8 @@ public:
 
     // --- application commands ---
     void OnSelectPort();
+    void OnSettings();
+    void OnAppAbout();
 
     // Replaceable for tests: how the entry dialog is run (default: exec), which ports exist.
     void SetEntryDialogRunner(std::function<int(CEinstiegDlg&)> runner) { m_runEntryDialog = std::move(runner); }

@@ -1,6 +1,7 @@
 // The program. A batch run ("/remote:FILE") works without any window and is decided before the
 // window system is touched, so it runs on machines without a display.
 #include "base/HvxApp.h"
+#include "app/AboutInfo.h"
 #include "app/Startup.h"
 #include "app/gui/HvxGuiApp.h"
 
@@ -8,12 +9,20 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     const QStringList arguments = hvx::ArgumentsOf(argc, argv);
     // A port mapped to "sim" talks to a simulated instrument inside the program.
     hvxsim::RegisterInProcessSimulator();
+    if (arguments.contains(QStringLiteral("--version"))) {
+        QCoreApplication core(argc, argv);
+        CHVXApp app;
+        app.LoadLanguage();
+        std::printf("%s\n", hvx::VersionOutput(app.m_strVersion).join(QLatin1Char('\n')).toLocal8Bit().constData());
+        return 0;
+    }
     if (hvx::IsBatchCommandLine(arguments)) {
         QCoreApplication core(argc, argv);
         CHVXApp app;

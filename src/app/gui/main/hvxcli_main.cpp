@@ -3,22 +3,42 @@
 #include "base/BatchInteraction.h"
 #include "base/HvxApp.h"
 #include "app/cli/HvxCli.h"
+#include "app/cli/gui/CliPrint.h"
 
 #include "InProcessSimulator.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Printing paints with fonts, which needs the window system; off screen it needs no display.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     CHVXApp app;
     app.ReadStartupSettings();
     // A port mapped to "sim" talks to a simulated instrument inside the program.
     hvxsim::RegisterInProcessSimulator();
     hvx::BatchInteraction batch;
     app.SetUserInteraction(&batch);
+    hvx::cli::AddCommand(hvx::cli::PrintCommand());
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,0 +1,37 @@
+// hvxcli print: the printed pages of a configuration file into a PDF file.
+#include "app/cli/gui/CliPrint.h"
+
+#include "base/Language.h"
+#include "app/cli/CliTexts.h"
+#include "document/HVXDoc.h"
+#include "output/gui/Druckausgabe.h"
+
+namespace hvx::cli {
+namespace {
+
+constexpr OptionDef kOptions[] = {kAccessCodeOption};
+
+bool write(const CHVXDoc& doc, const QString& output, QString* cause)
+{
+    return gui::druckePdf(doc, output, cause);
+}
+
+QString done(const CHVXDoc& doc, const QString& output)
+{
+    return GetStringsText(kTextPdfWritten).arg(output).arg(gui::druckSeitenanzahl(doc));
+}
+
+CommandResult run(const CliArguments& arguments, CliIo& io)
+{
+    return RunOutputCommand(arguments, io, write, done);
+}
+
+} // namespace
+
+const CliCommand& PrintCommand()
+{
+    static const CliCommand command{"print", kHelpPrint, kOptions, run};
+    return command;
+}
+
+} // namespace hvx::cli

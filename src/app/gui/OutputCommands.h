@@ -1,0 +1,12 @@
+#pragma once
+// The File menu's output commands: text export, print, print directly, page set-up, print
+// preview and the print font.
+
+class CMainFrame;
+class CHVXDoc;
+
+namespace hvx::gui {
+
+void RegisterOutputCommands(CMainFrame& frame, CHVXDoc& doc);
+
+} // namespace hvx::gui

@@ -1,0 +1,105 @@
+#include "output/TextExport.h"
+
+#include "base/FileDialogLan.h"
+#include "base/HvxApp.h"
+#include "base/Log.h"
+#include "document/Cp1252.h"
+#include "document/HVXDoc.h"
+#include "model/Werttexte.h"
+#include "output/AusgabeTexte.h"
+#include "output/Seitenplan.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace hvx {
+
+namespace {
+
+const QString kZeilenende = QStringLiteral("\r\n");
+
+QString exportZeile(const Ausgabezeile& zeile)
+{
+    if (zeile.art != Zeilenart::Wert)
+        return zeile.label;
+    QString wert = zeile.wert;
+    // Continuation lines of a text block are indented under its first line.
+    wert.replace(QLatin1Char('\n'), kZeilenende + QLatin1Char('\t'));
+    return zeile.label + QLatin1Char('\t') + wert;
+}
+
+void haengeAn(QStringList& zeilen, const Ausgabe& ausgabe)
+{
+    for (const Ausgabezeile& zeile : ausgabe)
+        zeilen << exportZeile(zeile);
+}
+
+} // namespace
+
+QString ausgabeZeitpunkt(const QDateTime& zeitpunkt)
+{
+    const CHVXApp& app = theApp();
+    QString zeit = app.m_strTimeFormat;
+    // No seconds and no AM/PM marker; "h" without a marker already counts 24 hours.
+    zeit.remove(QRegularExpression(QStringLiteral("[^hHm]*s+(\\.z+)?")));
+    zeit.remove(QRegularExpression(QStringLiteral("\\s*(AP|ap|A|a)\\s*")));
+    const QLocale locale;
+    return locale.toString(zeitpunkt.date(), app.m_strDateFormat) + QLatin1Char(' ')
+        + locale.toString(zeitpunkt.time(), zeit.trimmed());
+}
+
+QStringList exportZeilen(const Ausgabequelle& quelle, const QDateTime& zeitpunkt)
+{
+    QStringList zeilen;
+    zeilen << ausgabe::text(ausgabe::kTitel) << ausgabeZeitpunkt(zeitpunkt) << QString();
+    haengeAn(zeilen, systemteil(quelle));
+    for (const int slot : seitenSlots(quelle.ps)) {
+        zeilen << QString() << QString();
+        haengeAn(zeilen, modulteil(quelle.ps, slot));
+    }
+    return zeilen;
+}
+
+QByteArray exportDatei(const QStringList& zeilen)
+{
+    QByteArray datei;
+    for (const QString& zeile : zeilen)
+        datei += ToCp1252(zeile + kZeilenende);
+    return datei;
+}
+
+bool schreibeExport(const CHVXDoc& doc, const QString& path, QString* fehler)
+{
+    const Ausgabequelle quelle{doc.parametersatz(), doc.infoTexts(), doc.accessGranted() != 0};
+    const QByteArray inhalt = exportDatei(exportZeilen(quelle, QDateTime::currentDateTime()));
+    QSaveFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(inhalt) == inhalt.size() && file.commit();
+    if (!ok) {
+        if (fehler != nullptr)
+            *fehler = file.errorString().left(255);
+        LogEntry(0, QStringLiteral("CHVXDoc::OnDateiExportTxt"), file.errorString());
+    }
+    return ok;
+}
+
+bool OnDateiExportTxt(const CHVXDoc& doc)
+{
+    CHVXApp& app = theApp();
+    const std::optional<QString> path = FileDialogLan(false, app.m_strExportDir, ausgabe::kExportTitel,
+                                                      ausgabe::kExportFilter, QStringLiteral("txt"));
+    if (!path)
+        return false;
+    LogEntry(1, QStringLiteral("CHVXDoc::OnDateiExportTxt"));
+    QString fehler;
+    const bool ok = schreibeExport(doc, *path, &fehler);
+    if (!ok) {
+        LogMessageBox(fehler, MB_OK | MB_ICONWARNING);
+        LogMessageBox(formatiere(ausgabe::text(ausgabe::kExportFehler), {*path}), MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    LogMessageBox(formatiere(ausgabe::text(ausgabe::kExportErfolg), {*path}), MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
+} // namespace hvx

@@ -27,7 +27,10 @@ void dropTrailingSeparators(QString& picture)
 
 } // namespace
 
-QString TimePictureWithoutSeconds(const QString& timePicture)
+namespace {
+
+// The picture in 24-hour form, without AM/PM markers and, unless kept, without seconds.
+QString TimePicture24(const QString& timePicture, bool keepSeconds)
 {
     QString result;
     const qsizetype length = timePicture.size();
@@ -43,7 +46,7 @@ QString TimePictureWithoutSeconds(const QString& timePicture)
         qsizetype run = 1;
         while (i + run < length && timePicture.at(i + run) == c)
             ++run;
-        if (isSecondsField(c) || isMarkerField(c)) {
+        if ((isSecondsField(c) && !keepSeconds) || isMarkerField(c)) {
             dropTrailingSeparators(result);
             if ((c == u'A' || c == u'a') && i + run < length && timePicture.at(i + run).toLower() == u'p')
                 ++run;
@@ -55,6 +58,18 @@ QString TimePictureWithoutSeconds(const QString& timePicture)
         i += run;
     }
     return result.trimmed();
+}
+
+} // namespace
+
+QString TimePictureWithoutSeconds(const QString& timePicture)
+{
+    return TimePicture24(timePicture, false);
+}
+
+QString TimePictureWithSeconds(const QString& timePicture)
+{
+    return TimePicture24(timePicture, true);
 }
 
 QString ClockText(const QDateTime& local)

@@ -13,6 +13,8 @@ namespace hvx {
 // The time picture reduced to hours and minutes in 24-hour form: seconds with the separator
 // before them and any AM/PM marker are dropped, 12-hour hours become 24-hour hours.
 QString TimePictureWithoutSeconds(const QString& timePicture);
+// The same with the seconds kept.
+QString TimePictureWithSeconds(const QString& timePicture);
 
 // "long date, blank, time" with the application's pictures.
 QString ClockText(const QDateTime& local);

@@ -6,9 +6,11 @@
 // shown as a numbered message. A failed transaction poisons the connection: received bytes are
 // discarded until the next Connect, so later transactions time out.
 
+#include "link/AlarmMemory.h"
 #include "link/KelCommTimer.h"
 #include "link/SerialPort.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <atomic>
 #include <condition_variable>
@@ -76,6 +78,21 @@ public:
     int WriteParameters(const quint8* data);
     int WriteDateTime(const quint8* data);
     int WriteServiceBlock(const quint8* data, int length);
+    // The alarm memory: header, then each stored record, with progress. Records read before a
+    // failure are kept in memory; returns 1 when every read succeeded.
+    int ReadAlarms(hvx::AlarmMemory& memory);
+
+    // --- measured data (the instrument streams text lines after a disconnect) ---
+    // Called from the receive thread: onText with every received text that ends with a line
+    // feed (several lines when they came together), onLost once when the port fails, that is
+    // when the instrument has vanished. Neither may block.
+    struct MesswerteSink {
+        std::function<void(const QByteArray&)> onText;
+        std::function<void()> onLost;
+    };
+    // Starts handing received texts to the sink; it stays installed until the port is closed.
+    // Returns 0 when the port is not open.
+    int ReceiveMesswerte(MesswerteSink sink);
 
     // Receive thread: moves up to maximum waiting bytes into the receive buffer.
     int ReadCommBlock(quint8* buffer, int maximum);
@@ -136,7 +153,12 @@ private:
     void SendWithChecksum(const quint8* data, int length, int progress);
     int Fail(Status status, int messageId);
 
+    // Under m_rxMutex: hands a complete text to the measured-data sink, if one is installed.
+    void PassMesswerte(std::unique_lock<std::mutex>& lock);
+    void ReportLinkLost();
+
     std::shared_ptr<ReceiveLink> m_receiveLink;
+    MesswerteSink m_messwerteSink; // guarded by m_rxMutex
     std::mutex m_rxMutex;
     std::condition_variable m_rxSignal;
 };

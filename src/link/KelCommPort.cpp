@@ -202,6 +202,10 @@ int CKelComm::CloseConnection()
     if (!m_hPort)
         return 1;
     StopReceiveThread();
+    {
+        const std::lock_guard lock(m_rxMutex);
+        m_messwerteSink = {};
+    }
     m_hPort->setDtr(false);
     m_hPort->purge(hvx::PurgeBoth);
     m_hPort->close();
@@ -250,6 +254,7 @@ void CKelComm::CommTread(std::shared_ptr<ReceiveLink> link)
         if (!ending && result == hvx::WaitResult::Failed) {
             // The device is gone; waiting on would spin. Answers now simply time out.
             LogInt(2, QStringLiteral("CommTread WaitCommEvent"), link->port->lastError());
+            owner->ReportLinkLost();
             ending = true;
         }
         if (ending) {
@@ -276,14 +281,20 @@ int CKelComm::ReadCommBlock(quint8* buffer, int maximum)
         n = got > 0 ? int(got) : 0;
     }
     if (n > 0 && m_nStatus == StatusOk) {
-        const std::lock_guard lock(m_rxMutex);
-        const int count = m_nRxCount;
+        std::unique_lock lock(m_rxMutex);
+        int count = m_nRxCount;
+        if (count + n > kRxBufferSize && m_messwerteSink.onText) {
+            // A stream without line feeds would otherwise stop the recording for good.
+            LogInt(2, QStringLiteral("CKelComm::ReceiveMesswerte overflow, dropped"), count);
+            count = 0;
+        }
         // A read that would overflow the buffer is dropped whole; n is still returned so that
         // the thread keeps draining the port.
         if (count + n <= kRxBufferSize) {
             std::memcpy(m_RxBuffer + count, buffer, size_t(n));
             m_nRxCount = count + n;
             m_rxSignal.notify_all();
+            PassMesswerte(lock);
         }
     } else if (m_nStatus != StatusOk) {
         n = 0; // a poisoned connection discards what it receives

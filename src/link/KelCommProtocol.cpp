@@ -5,6 +5,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/WaitCursor.h"
 #include "link/LinkChecksum.h"
 
 #include <QString>
@@ -65,13 +66,7 @@ void keepWindowAlive()
 }
 
 // The input is not taken while the link waits or sends; the cursor says so.
-class WaitCursor {
-public:
-    WaitCursor() { theApp().ui().beginWait(); }
-    ~WaitCursor() { theApp().ui().endWait(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+using hvx::WaitCursor;
 
 } // namespace
 

@@ -4,11 +4,10 @@
 
 #include "SimulatedInstrument.h"
 
-#include "base/BatchInteraction.h"
+#include "support/CapturedBatch.h"
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace hvxtest {
@@ -19,16 +18,15 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(sim.isRunning()) << sim.error();
-        ASSERT_NE(m_messageFile, nullptr);
+        ASSERT_TRUE(captured.isValid());
         UseShortLinkTimeouts(testApp.app());
         testApp.app().WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
         testApp.app().m_strBackupDir = testApp.dir();
-        testApp.app().SetUserInteraction(&batch);
+        testApp.app().SetUserInteraction(&captured.interaction());
     }
     void TearDown() override
     {
         testApp.app().SetUserInteraction(&testApp.ui());
-        std::fclose(m_messageFile);
     }
 
     int run(const QStringList& arguments)
@@ -39,21 +37,11 @@ protected:
         return output.status;
     }
     // What the batch interaction wrote in place of message boxes.
-    QString messages()
-    {
-        std::fflush(m_messageFile);
-        std::rewind(m_messageFile);
-        QByteArray text;
-        char chunk[512];
-        while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, m_messageFile))
-            text.append(chunk, qsizetype(n));
-        return QString::fromUtf8(text);
-    }
+    QString messages() { return captured.messages(); }
 
     hvx::test::TestApp testApp;
     SimulatedInstrument sim{testApp.app(), PortNumber};
-    std::FILE* m_messageFile = std::tmpfile();
-    hvx::BatchInteraction batch{m_messageFile};
+    hvx::test::CapturedBatch captured;
     QString m_out;
     QString m_err;
 };

@@ -25,6 +25,21 @@ hvxsim::InstrumentSetup SimulatedInstrument::QuietSetup()
     return setup;
 }
 
+hvxsim::InstrumentSetup SimulatedInstrument::StreamingSetup(int intervalSeconds)
+{
+    hvxsim::InstrumentSetup setup;
+    setup.modules = {1, 7, 0};
+    setup.measuredDataInterval = intervalSeconds;
+    return setup;
+}
+
+void SimulatedInstrument::streamEvery(std::chrono::milliseconds period)
+{
+    hvxsim::Timing timing = m_instrument->GetTiming();
+    timing.measuredDataPeriod = period;
+    m_instrument->SetTiming(timing);
+}
+
 SimulatedInstrument::SimulatedInstrument(CHVXApp& app, int portNumber, const hvxsim::InstrumentSetup& setup)
 {
     const auto state = hvxsim::BuildInstrument(setup, &m_error);

@@ -11,6 +11,7 @@
 #include "PtySimulator.h"
 
 #include <QByteArray>
+#include <chrono>
 #include <memory>
 
 namespace hvxtest {
@@ -22,6 +23,10 @@ class SimulatedInstrument {
 public:
     // An instrument without measured-data stream (nothing unasked on the line).
     static hvxsim::InstrumentSetup QuietSetup();
+    // Modules pH and chlorine; measured data every intervalSeconds once started.
+    static hvxsim::InstrumentSetup StreamingSetup(int intervalSeconds);
+    // Streams measured-data lines at this period instead of the instrument's seconds.
+    void streamEvery(std::chrono::milliseconds period);
 
     SimulatedInstrument(CHVXApp& app, int portNumber, const hvxsim::InstrumentSetup& setup = QuietSetup());
 

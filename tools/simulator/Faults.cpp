@@ -34,6 +34,7 @@ constexpr std::array kFaults{
     FaultInfo{FaultKind::BadAddress, "bad-address", ReplyKind::Data, true, 0},
     // Default: the low byte of module 1's set point in the parameter part.
     FaultInfo{FaultKind::CorruptStore, "corrupt-store", ReplyKind::Acknowledgement, false, kCorruptStoreDefaultOffset},
+    FaultInfo{FaultKind::VanishMidLine, "vanish-mid-line", ReplyKind::MeasuredLine, false, 0},
 };
 
 const FaultInfo& InfoOf(FaultKind kind)

@@ -131,7 +131,9 @@ void Instrument::Run()
     while (!m_stopping) {
         if (!m_queue.empty()) {
             const auto wake = SendDue(lock);
-            if (wake > SteadyClock::now())
+            if (m_queue.empty() && m_vanishPending)
+                Vanish(lock);
+            else if (wake > SteadyClock::now())
                 m_changed.wait_until(lock, wake);
             continue;
         }
@@ -142,6 +144,10 @@ void Instrument::Run()
             }
             const auto fault = m_faults.Take({std::nullopt, ReplyKind::MeasuredLine, ReplyPhase::Final});
             const std::string line = MeasuredDataLine(m_state, m_linesSent++, fault ? std::optional(fault->kind) : std::nullopt);
+            if (fault && fault->kind == FaultKind::VanishMidLine) {
+                m_vanishPending = true;
+                m_streaming = false;
+            }
             Enqueue({line.begin(), line.end()}, m_nextLine);
             // Absolute deadlines: a late wake-up does not shift the following lines.
             m_nextLine += StreamPeriod();
@@ -156,6 +162,23 @@ void Instrument::Trace(std::unique_lock<std::mutex>& lock, const std::string& te
     TraceSink trace = m_trace;
     lock.unlock();
     trace(text);
+    lock.lock();
+}
+
+void Instrument::SetVanish(std::function<void()> vanish)
+{
+    std::lock_guard lock(m_mutex);
+    m_vanish = std::move(vanish);
+}
+
+void Instrument::Vanish(std::unique_lock<std::mutex>& lock)
+{
+    m_vanishPending = false;
+    const auto vanish = m_vanish;
+    if (!vanish)
+        return;
+    lock.unlock();
+    vanish();
     lock.lock();
 }
 

@@ -54,6 +54,9 @@ public:
     void SetState(const InstrumentState& state);
     void ModifyState(const std::function<void(InstrumentState&)>& change);
     void SetTrace(TraceSink trace);
+    // Called from the sender thread once the half line of a VanishMidLine fault has left; the
+    // transport then drops the line as a removed device would. The instrument stops streaming.
+    void SetVanish(std::function<void()> vanish);
     // Whether received bytes are kept for inspection (on by default). A long-running instrument
     // that nobody inspects turns it off so that the record does not grow without end.
     void SetRecording(bool on);
@@ -87,6 +90,7 @@ private:
     // Sends what is due of the first queued answer; returns the time to wake for the next byte.
     SteadyClock::time_point SendDue(std::unique_lock<std::mutex>& lock);
     void Trace(std::unique_lock<std::mutex>& lock, const std::string& text);
+    void Vanish(std::unique_lock<std::mutex>& lock);
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_changed;
@@ -105,6 +109,8 @@ private:
     std::size_t m_bytesSent = 0;
     std::vector<ReceivedByte> m_received;
     bool m_recording = true;
+    bool m_vanishPending = false;
+    std::function<void()> m_vanish;
     bool m_stopping = false;
     std::thread m_sender;
 };

@@ -82,6 +82,8 @@ std::string MeasuredDataLine(const InstrumentState& state, unsigned sequence, st
     for (std::size_t i = 0; i < fields.size(); ++i)
         line += (i ? QStringLiteral("\t") : QString()) + fields[i];
     line += QStringLiteral("\r\n");
+    if (fault == FaultKind::VanishMidLine)
+        line.truncate(line.size() / 2);
     return line.toStdString();
 }
 

@@ -11,7 +11,8 @@
 namespace hvxsim {
 
 // `sequence` counts the lines sent so far; the values drift with it so that a recording shows a
-// live instrument. A fault of kind MalformedLine or GarbledTimestamp spoils the line.
+// live instrument. A fault of kind MalformedLine or GarbledTimestamp spoils the line; with
+// VanishMidLine only its first half is sent.
 std::string MeasuredDataLine(const InstrumentState& state, unsigned sequence, std::optional<FaultKind> fault = {});
 
 } // namespace hvxsim

@@ -62,6 +62,7 @@ void Spoil(Reply& reply, const FaultRule& fault)
     case FaultKind::MalformedLine:
     case FaultKind::GarbledTimestamp:
     case FaultKind::CorruptStore: // the answer stays sound; the stored data are spoilt
+    case FaultKind::VanishMidLine:
         break;
     }
 }

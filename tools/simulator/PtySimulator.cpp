@@ -14,6 +14,8 @@ namespace {
 // While no program has the slave open, the master reports a hang-up at once on every poll, so
 // the server looks for a new peer at this period instead of polling the master.
 constexpr int kPeerCheckMs = 20;
+// Sent through the wake-up pipe when the instrument vanishes (any other byte: stop serving).
+constexpr char kVanishByte = 'v';
 
 std::string SystemError(const char* call)
 {
@@ -61,6 +63,10 @@ bool PtySimulator::Start(std::string* error)
         return fail(SystemError("pipe2"));
 
     m_instrument->SetOutput([this](std::span<const std::uint8_t> bytes) { Write(bytes); });
+    m_instrument->SetVanish([this] {
+        const char vanish = kVanishByte;
+        [[maybe_unused]] const auto written = ::write(m_wake[1], &vanish, 1);
+    });
     m_thread = std::thread([this] { Serve(); });
     return true;
 }
@@ -74,6 +80,7 @@ void PtySimulator::Stop()
     }
     // No more output into the descriptor that is about to be closed.
     m_instrument->SetOutput(nullptr);
+    m_instrument->SetVanish(nullptr);
     m_instrument->LineDropped();
     for (int* fd : {&m_master, &m_wake[0], &m_wake[1]}) {
         if (*fd >= 0)
@@ -118,6 +125,17 @@ bool PtySimulator::ReadFromPeer()
     }
 }
 
+void PtySimulator::DropLine()
+{
+    // As a removed adapter: the program's side of the terminal reports a hang-up from now on.
+    m_peerConnected = false;
+    m_instrument->SetOutput(nullptr);
+    m_instrument->LineDropped();
+    ::close(m_master);
+    m_master = -1;
+    m_vanished = true;
+}
+
 void PtySimulator::PeerGone()
 {
     if (m_peerConnected.exchange(false))
@@ -133,8 +151,12 @@ void PtySimulator::Serve()
         const int ready = ::poll(fds, waitForPeer ? 1 : 2, waitForPeer ? kPeerCheckMs : -1);
         if (ready < 0 && errno != EINTR)
             return;
-        if (fds[0].revents & POLLIN)
+        if (fds[0].revents & POLLIN) {
+            char wake = 0;
+            if (::read(m_wake[0], &wake, 1) == 1 && wake == kVanishByte)
+                DropLine();
             return;
+        }
         if (waitForPeer) {
             pollfd master{m_master, POLLIN, 0};
             if (::poll(&master, 1, 0) < 0)

@@ -35,11 +35,14 @@ public:
     Instrument& instrument() { return *m_instrument; }
     // Whether a program has the slave device open (as far as the server has noticed).
     bool PeerConnected() const { return m_peerConnected.load(); }
+    // Whether the instrument has vanished (fault vanish-mid-line): the line is gone for good.
+    bool Vanished() const { return m_vanished.load(); }
 
 private:
     void Serve();
     bool ReadFromPeer();
     void PeerGone();
+    void DropLine();
     void Write(std::span<const std::uint8_t> bytes);
 
     std::shared_ptr<Instrument> m_instrument;
@@ -47,6 +50,7 @@ private:
     int m_wake[2] = {-1, -1};
     std::string m_slavePath;
     std::atomic<bool> m_peerConnected{false};
+    std::atomic<bool> m_vanished{false};
     std::atomic<std::size_t> m_dropped{0};
     std::thread m_thread;
 };

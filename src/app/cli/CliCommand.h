@@ -39,6 +39,8 @@ const CliCommand& GetCommand();
 const CliCommand& SetCommand();
 const CliCommand& SupportCommand();
 const CliCommand& ExportCommand();
+const CliCommand& AlarmsCommand();
+const CliCommand& RecordCommand();
 
 // Commands that live beside the window code (printing needs the window system's painter): the
 // program adds them before it runs a command.

@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3980, 1}, {3880, 2}, {3912, 2}, {3766, 3}, {3981, 1}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3980, 1}, {3850, 2}, {3880, 2}, {3912, 2}, {3766, 3}, {3981, 1}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -27,6 +27,8 @@ constexpr HelpText kHelpPrint{3834, 2};
 constexpr HelpText kHelpEeprom{3882, 5};
 constexpr HelpText kHelpService{3887, 4};
 constexpr HelpText kHelpDiff{3982, 4};
+constexpr HelpText kHelpAlarms{3852, 4};
+constexpr HelpText kHelpRecord{3856, 3};
 
 // Commands on the instrument
 constexpr int kTextCalibrationChoice = 3700;
@@ -110,5 +112,13 @@ constexpr int kTextNothingWritten = 3898;
 constexpr int kTextQuestionSuffix = 3899;
 constexpr int kTextAnsweredYes = 3900;
 constexpr int kTextAnsweredNo = 3901;
+// Alarm data and measured data
+constexpr int kTextUnknownAlarmAction = 3860;
+constexpr int kTextAlarmsSaved = 3861;
+constexpr int kTextAlarmsDeleted = 3862;
+constexpr int kTextAlarmsNotDeleted = 3863;
+constexpr int kTextLinesReceived = 3864;
+constexpr int kTextBadCount = 3865;
+constexpr int kTextAlarmFileUnreadable = 3866;
 
 } // namespace hvx::cli

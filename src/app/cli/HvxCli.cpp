@@ -39,6 +39,8 @@ const CliCommand* findCommand(const QString& name)
         &ClockCommand(),
         &PortsCommand(),
         &DiffCommand(),
+        &AlarmsCommand(),
+        &RecordCommand(),
         &EepromCommand(),
         &ServiceCommand(),
         &SupportCommand(),

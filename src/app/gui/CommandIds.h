@@ -29,6 +29,7 @@ enum : int {
     kDefaultsCurrent = 32793,
     kDefaultsAll = 32794,
     kCheckPage = 32798,
+    kShowMeasuredData = 32804,
     // Remote
     kSelectPort = 32776,
     kSetDateTime = 32797,

@@ -17,6 +17,7 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/HvxDocManager.h"
+#include "app/gui/DeviceDataCommands.h"
 #include "app/gui/OutputCommands.h"
 #include "app/gui/RemoteCommands.h"
 #include "editing/InputError.h"
@@ -127,6 +128,7 @@ void CHvxGuiApp::createFrame()
     m_docManager = std::make_unique<CHvxDocManager>(m_doc, *m_frame);
     m_docManager->RegisterCommands();
     RegisterRemoteCommands(*m_frame, *m_docManager);
+    RegisterDeviceDataCommands(*m_frame, *m_docManager);
     RegisterOutputCommands(*m_frame, m_doc);
     registerApplicationCommands();
     m_frame->SetLanguageChangedHandler([this] {

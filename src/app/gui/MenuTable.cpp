@@ -41,6 +41,8 @@ constexpr MenuRow kMenu[] = {
     {K::Item, 4, 2, "Standard für &alle Parameter", "", kDefaultsAll},
     {K::Separator, 4, 0, "", "", 0},
     {K::Item, 4, 3, "Aktuelle Seite prüfen", "F12", kCheckPage},
+    {K::Separator, 4, 0, "", "", 0},
+    {K::Item, 4, 4, "Messdaten &anzeigen...", "", kShowMeasuredData},
 
     {K::Title, 5, 0, "&Remote", "", 0},
     {K::Item, 5, 1, "&Schnittstelle auswählen...", "", kSelectPort},

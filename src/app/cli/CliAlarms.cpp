@@ -1,0 +1,106 @@
+// hvxcli alarms: the instrument's alarm memory into a file (read), a file as a table (show),
+// and deleting the memory (delete); the same commands as the alarm dialog's buttons.
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
+#include "app/cli/TerminalQuestions.h"
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "devicedata/AlarmData.h"
+#include "devicedata/TextFile.h"
+#include "document/HVXDoc.h"
+
+namespace hvx::cli {
+namespace {
+
+constexpr OptionDef kOptions[] = {kPortOption, {"access-code", true}, {"yes", false}};
+constexpr int kTextOccurred = 446;
+constexpr int kTextStored = 447;
+constexpr int kTextColumnFirst = 459; // "Alarm von", "Alarm bis", "Alarmbezeichnung"
+
+CommandResult Read(const CliArguments& arguments, CliIo& io)
+{
+    if (arguments.positional.size() != 2)
+        return Fail(io, GetStringsText(kTextOneFile));
+    if (!ApplyPortOption(arguments, io))
+        return CommandResult::Failed;
+    const QString path = arguments.positional[1];
+    if (!FetchAlarmFile(path))
+        return CommandResult::Failed;
+    io.out << GetStringsText(kTextAlarmsSaved).arg(path) << Qt::endl;
+    return CommandResult::Ok;
+}
+
+QString Count(int text, int count)
+{
+    return GetStringsText(text).replace(QLatin1String("%d"), QString::number(count)).replace(u'\t', QLatin1String(": "));
+}
+
+CommandResult Show(const CliArguments& arguments, CliIo& io)
+{
+    if (arguments.positional.size() != 2)
+        return Fail(io, GetStringsText(kTextOneFile));
+    const QString path = arguments.positional[1];
+    // The list as the dialog shows it after loading: sorted by start, ascending.
+    AlarmListState list;
+    if (!list.LoadFile(path))
+        return Fail(io, GetStringsText(kTextAlarmFileUnreadable).arg(path));
+    io.out << Count(kTextOccurred, list.occurred()) << '\n' << Count(kTextStored, list.stored()) << "\n\n";
+    QStringList columns[3];
+    for (int c = 0; c < 3; ++c)
+        columns[c] << GetStringsText(kTextColumnFirst + c);
+    for (const CAlarmListData& row : list.rows()) {
+        columns[0] << row.m_strStart;
+        columns[1] << row.m_strEnd;
+        columns[2] << row.m_strText;
+    }
+    qsizetype widths[2] = {0, 0};
+    for (int c = 0; c < 2; ++c) {
+        for (const QString& text : columns[c])
+            widths[c] = qMax(widths[c], text.size());
+    }
+    for (qsizetype i = 0; i < columns[0].size(); ++i)
+        io.out << columns[0][i].leftJustified(widths[0] + 2) << columns[1][i].leftJustified(widths[1] + 2)
+               << columns[2][i] << '\n';
+    io.out.flush();
+    return CommandResult::Ok;
+}
+
+CommandResult Delete(const CliArguments& arguments, CliIo& io)
+{
+    if (arguments.positional.size() != 1)
+        return Fail(io, GetStringsText(kTextNoFileWanted));
+    if (!ApplyPortOption(arguments, io))
+        return CommandResult::Failed;
+    CHVXApp& app = theApp();
+    TerminalQuestions questions(app.ui(), io.err, arguments.has("yes"), arguments.has("access-code"));
+    app.SetUserInteraction(&questions);
+    CHVXDoc doc;
+    const bool deleted = DeleteAlarmMemory(doc);
+    app.SetUserInteraction(&questions.next());
+    if (!deleted)
+        return Fail(io, GetStringsText(kTextAlarmsNotDeleted));
+    io.out << GetStringsText(kTextAlarmsDeleted) << Qt::endl;
+    return CommandResult::Ok;
+}
+
+CommandResult run(const CliArguments& arguments, CliIo& io)
+{
+    const QString action = arguments.positional.value(0);
+    if (action == QLatin1String("read"))
+        return Read(arguments, io);
+    if (action == QLatin1String("show"))
+        return Show(arguments, io);
+    if (action == QLatin1String("delete"))
+        return Delete(arguments, io);
+    return Fail(io, GetStringsText(kTextUnknownAlarmAction).arg(action));
+}
+
+} // namespace
+
+const CliCommand& AlarmsCommand()
+{
+    static const CliCommand command{"alarms", kHelpAlarms, kOptions, run};
+    return command;
+}
+
+} // namespace hvx::cli

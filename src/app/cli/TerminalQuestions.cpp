@@ -1,0 +1,70 @@
+#include "app/cli/TerminalQuestions.h"
+
+#include "base/Language.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace hvx::cli {
+namespace {
+
+constexpr int kTextYesNoPrompt = 3867;  // "%1 [j/N] "
+constexpr int kTextCodePrompt = 3868;   // "Zugangscode: "
+constexpr int kTextNo = 3869;           // "Nein (kein Terminal)"
+constexpr unsigned kButtonsMask = 0x0F;
+
+bool IsQuestion(unsigned type)
+{
+    const unsigned buttons = type & kButtonsMask;
+    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
+}
+
+bool MeansYes(const QString& answer)
+{
+    const QString a = answer.trimmed().toLower();
+    return a == u'j' || a == u'y' || a == QLatin1String("ja") || a == QLatin1String("yes");
+}
+
+} // namespace
+
+TerminalQuestions::TerminalQuestions(IUserInteraction& next, QTextStream& err, bool yes, bool codeGiven)
+    : ForwardingInteraction(next), m_err(err), m_yes(yes), m_codeGiven(codeGiven), m_terminal(InputIsTerminal())
+{
+}
+
+bool TerminalQuestions::InputIsTerminal()
+{
+    return isatty(STDIN_FILENO) == 1;
+}
+
+QString TerminalQuestions::readLine()
+{
+    char line[256] = {};
+    if (!std::fgets(line, sizeof line, stdin))
+        return QString();
+    return QString::fromLocal8Bit(line).trimmed();
+}
+
+int TerminalQuestions::messageBox(const QString& text, unsigned type, unsigned helpId)
+{
+    if (!IsQuestion(type))
+        return ForwardingInteraction::messageBox(text, type, helpId);
+    if (m_yes)
+        return IDYES;
+    if (!m_terminal) {
+        m_err << GetStringsText(kTextYesNoPrompt).arg(text) << GetStringsText(kTextNo) << Qt::endl;
+        return IDNO;
+    }
+    m_err << GetStringsText(kTextYesNoPrompt).arg(text) << Qt::flush;
+    return MeansYes(readLine()) ? IDYES : IDNO;
+}
+
+std::optional<QString> TerminalQuestions::askAccessCode()
+{
+    if (m_codeGiven || !m_terminal)
+        return ForwardingInteraction::askAccessCode();
+    m_err << GetStringsText(kTextCodePrompt) << Qt::flush;
+    return readLine();
+}
+
+} // namespace hvx::cli

@@ -1,0 +1,113 @@
+#include "devicedata/AlarmTexts.h"
+
+#include "base/HvxApp.h"
+#include "base/Language.h"
+#include "devicedata/ClockText.h"
+#include "link/BcdDateTime.h"
+
+#include <QLocale>
+#include <array>
+
+namespace hvx {
+namespace {
+
+constexpr int kTextNotShowable = 432; // "nicht darstellbar"
+constexpr int kTextUnknown = 458;     // "Unbekannter Fehler %d"
+
+// How the number in a text follows from the code.
+enum class Number { None, Code, Minus5, Minus8, Undershoot, Overshoot };
+
+struct AlarmCodeRow {
+    int first;
+    int last;
+    int step; // codes first, first + step, ... up to last
+    int text;
+    Number number;
+};
+
+constexpr std::array kAlarmCodes{
+    AlarmCodeRow{1, 3, 1, 448, Number::Code},        // "Konfigurationsfehler (Modul %d)"
+    AlarmCodeRow{5, 5, 1, 455, Number::None},        // "Kein Messmodul"
+    AlarmCodeRow{6, 8, 1, 449, Number::Minus5},      // "Durchflussfehler (Modul %d)"
+    AlarmCodeRow{9, 11, 1, 450, Number::Minus8},     // "Dosierzeitüberschreitung (Modul %d)"
+    AlarmCodeRow{24, 24, 1, 453, Number::None},      // "Kalibrierfehler"
+    AlarmCodeRow{25, 25, 1, 454, Number::None},      // "Plausibilitätsfehler"
+    AlarmCodeRow{30, 34, 2, 452, Number::Undershoot}, // "Grenzwertunterschreitung (Modul %d)"
+    AlarmCodeRow{31, 35, 2, 451, Number::Overshoot}, // "Grenzwertüberschreitung (Modul %d)"
+    AlarmCodeRow{36, 36, 1, 456, Number::None},      // 2-fold pH deviation
+    AlarmCodeRow{37, 37, 1, 457, Number::None},      // 3-fold pH deviation
+    AlarmCodeRow{40, 40, 1, 501, Number::None},      // pre-circulation starts
+    AlarmCodeRow{41, 41, 1, 502, Number::None},      // biocide interruption
+};
+
+int NumberOf(Number number, int code)
+{
+    switch (number) {
+    case Number::None:
+    case Number::Code:
+        return code;
+    case Number::Minus5:
+        return code - 5;
+    case Number::Minus8:
+        return code - 8;
+    case Number::Undershoot:
+        return (code - 30) / 2 + 1;
+    case Number::Overshoot:
+        return (code - 31) / 2 + 1;
+    }
+    return code;
+}
+
+QString WithNumber(int text, int number)
+{
+    return GetStringsText(text).replace(QLatin1String("%d"), QString::number(number));
+}
+
+} // namespace
+
+QString AlarmText(int code)
+{
+    for (const AlarmCodeRow& row : kAlarmCodes) {
+        if (code >= row.first && code <= row.last && (code - row.first) % row.step == 0)
+            return WithNumber(row.text, NumberOf(row.number, code));
+    }
+    return WithNumber(kTextUnknown, code);
+}
+
+QString AlarmStampPicture()
+{
+    const CHVXApp& app = theApp();
+    return app.m_strDateFormat + u' ' + TimePictureWithSeconds(app.m_strTimeFormat);
+}
+
+std::optional<QDateTime> AlarmStamp(const quint8* b)
+{
+    const QDate date(2000 + b[0], DecodeBcd(b[1]), DecodeBcd(b[2]));
+    const QTime time(DecodeBcd(b[3]), DecodeBcd(b[4]), DecodeBcd(b[5]));
+    if (b[0] > 99 || !date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
+}
+
+QString AlarmStampText(const quint8* sixBytes)
+{
+    const std::optional<QDateTime> stamp = AlarmStamp(sixBytes);
+    if (!stamp)
+        return GetStringsText(kTextNotShowable);
+    return QLocale().toString(*stamp, AlarmStampPicture());
+}
+
+std::optional<QDateTime> ParseAlarmStampText(const QString& text)
+{
+    return ParseAlarmStampText(text, AlarmStampPicture());
+}
+
+std::optional<QDateTime> ParseAlarmStampText(const QString& text, const QString& picture)
+{
+    const QDateTime parsed = QLocale().toDateTime(text, picture);
+    if (!parsed.isValid())
+        return std::nullopt;
+    return parsed;
+}
+
+} // namespace hvx

@@ -1,0 +1,18 @@
+#pragma once
+// Whole-file reads and writes of the device data files. A write goes through a temporary file
+// in the same directory, so a failure never leaves a half-written file.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace hvx {
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes);
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+
+// A new, empty file with a unique name "HVX…" in the directory (the system's temporary
+// directory when it is empty); an empty text when none can be created.
+QString CreateUniqueFile(const QString& directory);
+
+} // namespace hvx

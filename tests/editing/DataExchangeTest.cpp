@@ -152,6 +152,16 @@ TEST_F(Austauschfall, FixedTextPadsWithBlanksAndStopsAtZero)
     EXPECT_EQ(bytes[8], 0x41);
 }
 
+TEST_F(Austauschfall, FixedTextShownUnchangedKeepsItsZeroBytes)
+{
+    const char text[] = {'A', 'B', 0, 0};
+    std::copy(text, text + 4, bytes.begin());
+    DDX_FixedText(laden, 1, bytes.data(), 4);
+    DDX_FixedText(speichern, 1, bytes.data(), 4);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), 4), QByteArray("AB\0\0", 4))
+        << "storing what the field shows is no change";
+}
+
 TEST_F(Austauschfall, TimeInBcd)
 {
     c.setText(1, "7:5");

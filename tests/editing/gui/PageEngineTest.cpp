@@ -5,6 +5,7 @@
 #include "editing/ModulKonfigSeite.h"
 #include "editing/SystemKonfigSeite.h"
 #include "model/Modulnamen.h"
+#include "model/Revisionen.h"
 
 #include <QLabel>
 
@@ -270,6 +271,30 @@ TEST_F(PageEngine, SavingTheDocumentStoresWhatTheUserTyped)
     EXPECT_FALSE(doc.DoSave(pfad)) << "an entry out of range stops the save";
     EXPECT_TRUE(inputErrorPending());
     EXPECT_EQ(ps().leerlaufzeit(), 42);
+}
+
+TEST_F(PageEngine, StoringUnchangedEntriesLeavesAnOpenedDocumentUnmodified)
+{
+    // Every revision with a module of each page kind: open the saved file, let every page store
+    // its entries as before the save question, and nothing may count as a change.
+    const QString pfad = app.filePath(QStringLiteral("Anlage.hxd"));
+    for (const Revision& revision : revisionen()) {
+        SCOPED_TRACE(revision.geraetekennung);
+        neu(revision.geraetekennung, {modultyp::kPH, modultyp::kLfKonduktiv, modultyp::kRedox});
+        ASSERT_TRUE(doc.DoSave(pfad));
+        EXPECT_TRUE(view->CommitCurrentPage());
+        EXPECT_FALSE(doc.isModified()) << "right after saving";
+        ASSERT_TRUE(doc.OnOpenDocument(pfad));
+        ASSERT_FALSE(doc.isModified());
+        EXPECT_TRUE(view->CommitCurrentPage());
+        for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
+            if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(0))
+                seite->ExchangePageData(true);
+        }
+        EXPECT_FALSE(doc.isModified());
+    }
+    tippe(system(), systemkonfig::kLeerlaufzeit, QString::number(ps().leerlaufzeit() == 7 ? 8 : 7));
+    EXPECT_TRUE(doc.isModified()) << "a changed byte marks the document";
 }
 
 } // namespace

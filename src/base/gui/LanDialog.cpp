@@ -3,6 +3,7 @@
 #include "base/Log.h"
 #include "base/gui/DialogTexts.h"
 
+#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
@@ -45,9 +46,31 @@ void LanDialog::showEvent(QShowEvent* event)
         logMarker("OnInitDialog");
         applyTexts();
         onInitDialog();
+        orderFocusChain();
         adjustSize();
     }
     QDialog::showEvent(event);
+}
+
+void LanDialog::orderFocusChain()
+{
+    // The button box is made before the dialog's own controls, which would put OK first in the
+    // tab order and give it the focus: the controls come first, the buttons last, and the first
+    // control gets the focus, so that typing goes where the user looks.
+    QList<QWidget*> controls;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled() && !m_buttons->isAncestorOf(w))
+            controls.append(w);
+    }
+    QWidget* previous = controls.isEmpty() ? nullptr : controls.constLast();
+    const auto buttons = m_buttons->buttons();
+    for (QAbstractButton* button : buttons) {
+        if (previous != nullptr)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+    if (!controls.isEmpty())
+        controls.constFirst()->setFocus(Qt::TabFocusReason);
 }
 
 void LanDialog::accept()

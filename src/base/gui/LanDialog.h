@@ -36,6 +36,8 @@ protected:
     void logMarker(const char* operation) const;
 
 private:
+    void orderFocusChain();
+
     QString m_className;
     QString m_section;
     int m_captionId;

@@ -144,6 +144,29 @@ TEST_F(ShellDialogs, AccessCodePromptReturnsTheTypedCodeOrNothingOnCancel)
     EXPECT_EQ(entries.count("CHvxZugangscodeDlg::OnOK"), 1);
 }
 
+// Types into whatever has the keyboard focus of the window, as a user would.
+static void typeIntoFocus(QWidget* window, const QString& text, Qt::Key finalKey)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(window->focusWidget(), &press);
+    }
+    QKeyEvent enter(QEvent::KeyPress, finalKey, Qt::NoModifier);
+    QApplication::sendEvent(window->focusWidget(), &enter);
+}
+
+TEST_F(ShellDialogs, AccessCodePromptOpensWithTheFocusInItsFieldEveryTime)
+{
+    hvx::gui::GuiInteraction ui;
+    for (const QString& code : {QStringLiteral("AbC1"), QStringLiteral("9157")}) {
+        whenModal<CHvxZugangscodeDlg>([code](CHvxZugangscodeDlg* dialog) {
+            EXPECT_EQ(dialog->focusWidget(), dialog->codeEdit());
+            typeIntoFocus(dialog, code, Qt::Key_Return);
+        });
+        EXPECT_EQ(ui.askAccessCode(), std::optional<QString>(code));
+    }
+}
+
 TEST_F(ShellDialogs, MessageBoxesAnswerWithTheButtonPressed)
 {
     hvx::gui::GuiInteraction ui;

@@ -64,12 +64,21 @@ void CHVXTabCtrl::insertTab(int index, QWidget* p, const QString& text)
     const int at = m_bar->insertTab(index, text);
     m_bar->setTabData(at, QVariant::fromValue(p));
     m_current = m_bar->currentIndex();
+    barChanged();
     showOnly(m_current);
 }
 
 void CHVXTabCtrl::setTabText(int index, const QString& text)
 {
     m_bar->setTabText(index, text);
+    barChanged();
+}
+
+void CHVXTabCtrl::barChanged()
+{
+    // A tab bar inside a hidden page does not tell the layout its new height by itself: the
+    // header would stay at zero height until some later change while visible (a language switch).
+    m_bar->updateGeometry();
 }
 
 void CHVXTabCtrl::removeTab(int index)
@@ -81,6 +90,7 @@ void CHVXTabCtrl::removeTab(int index)
     const QSignalBlocker blocker(m_bar);
     m_bar->removeTab(index);
     m_current = m_bar->currentIndex();
+    barChanged();
     showOnly(m_current);
 }
 

@@ -297,5 +297,21 @@ TEST_F(PageEngine, StoringUnchangedEntriesLeavesAnOpenedDocumentUnmodified)
     EXPECT_TRUE(doc.isModified()) << "a changed byte marks the document";
 }
 
+TEST_F(PageEngine, ModuleTabsShowTheirSubTabHeaderAtOnceAsAfterALanguageSwitch)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    klickeTab(1);
+    QCoreApplication::processEvents();
+    CHvxModulParameter* modul = view->modulePage(0);
+    QTabBar* kopf = modul->tabCtrl()->tabBar();
+    const QPoint seiteVorher = modul->page(0)->mapTo(view.get(), QPoint());
+    EXPECT_TRUE(kopf->isVisible());
+    EXPECT_GE(kopf->height(), kopf->sizeHint().height());
+
+    view->OnLanguageChanged();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(modul->page(0)->mapTo(view.get(), QPoint()), seiteVorher) << "the page sits where a switch puts it";
+}
+
 } // namespace
 } // namespace hvx::test

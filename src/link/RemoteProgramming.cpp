@@ -72,13 +72,9 @@ bool CHVXDoc::OnHvxRemotePasi()
         return false;
     if (!SaveModifiedDocument(*this))
         return false;
-    CHVXApp& app = theApp();
-    app.m_bInShellCommand = true;
-    OnNewDocument(std::nullopt);
-    app.m_bInShellCommand = false;
-    // A new document: the texts of the one shown before belong to another instrument.
-    m_texts = InfoTexts{};
 
+    // The instrument is read first: a read that fails leaves the document shown before exactly
+    // as it was, so that its values are never taken for the instrument's.
     CKelComm link;
     if (!link.Open())
         return false;
@@ -96,6 +92,12 @@ bool CHVXDoc::OnHvxRemotePasi()
         return abandon(kTextParametersNotRead);
     link.Close(1);
 
+    CHVXApp& app = theApp();
+    app.m_bInShellCommand = true;
+    OnNewDocument(std::nullopt);
+    app.m_bInShellCommand = false;
+    // A new document: the texts of the one shown before belong to another instrument.
+    m_texts = InfoTexts{};
     m_parametersatz = image;
     setModifiedFlag(false);
     CheckAccess(m_parametersatz, AccessSubject::Document);

@@ -387,6 +387,26 @@ TEST_F(RemoteProgramming, AFailedReadShowsItsSummaryAfterTheLinksMessage)
     EXPECT_TRUE(sim.portIsFree());
 }
 
+TEST_F(RemoteProgramming, AFailedReadKeepsThePreviousDocumentAsItWas)
+{
+    saveMatchingDocument();
+    InfoTexts texts;
+    texts.kunde = QStringLiteral("Stadtwerke");
+    ASSERT_TRUE(doc.SetProperties(texts));
+    doc.parametersatz().setByte(layout::kParameterteil, 0x5A); // a change not saved
+    const Parametersatz shown = doc.parametersatz();
+    sim.fault(hvxsim::FaultKind::NoAnswer, hvxsim::kReadParameters);
+    ui().answerMessageBox(IDNO, QStringLiteral("anlage.hxd"))
+        .answerMessageBox(IDOK, QStringLiteral("Timeout beim Empfang von Daten!"))
+        .answerMessageBox(IDOK, QStringLiteral("Parameter konnten nicht gelesen werden!"));
+    EXPECT_FALSE(doc.OnHvxRemotePasi());
+    EXPECT_EQ(doc.pathName(), path);
+    EXPECT_EQ(doc.title(), QStringLiteral("anlage.hxd"));
+    EXPECT_EQ(doc.parametersatz(), shown);
+    EXPECT_TRUE(doc.isModified()) << "the changes the user kept are still offered for saving";
+    EXPECT_EQ(doc.infoTexts().kunde, QStringLiteral("Stadtwerke"));
+}
+
 TEST_F(RemoteProgramming, ServiceModeOpensTheServiceDialogInsteadOfTransferring)
 {
     saveMatchingDocument();

@@ -4,6 +4,7 @@
 #include "base/gui/DialogTexts.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
@@ -69,8 +70,13 @@ void LanDialog::orderFocusChain()
             setTabOrder(previous, button);
         previous = button;
     }
-    if (!controls.isEmpty())
-        controls.constFirst()->setFocus(Qt::TabFocusReason);
+    if (controls.isEmpty())
+        return;
+    QWidget* first = controls.constFirst();
+    // In a group of choices the chosen one takes the focus; the arrow keys move from there.
+    if (auto* choice = qobject_cast<QAbstractButton*>(first); choice && choice->group() && choice->group()->checkedButton())
+        first = choice->group()->checkedButton();
+    first->setFocus(Qt::TabFocusReason);
 }
 
 void LanDialog::accept()

@@ -218,6 +218,37 @@ TEST_F(ShellDialogs, EntryDialogTextsComeFromTheLanguageByControlId)
     EXPECT_EQ(dialog.cancelButton()->text(), "Cancel");
 }
 
+TEST_F(ShellDialogs, EntryDialogChoicesAreReachedWithArrowsAndTab)
+{
+    CEinstiegDlg dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::processEvents();
+    auto* first = qobject_cast<QRadioButton*>(hvx::gui::FindCtrl(&dialog, 1231));
+    ASSERT_EQ(dialog.focusWidget(), first) << "the chosen entry has the focus when the dialog opens";
+    const auto press = [&dialog](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(dialog.focusWidget(), &event);
+        QApplication::processEvents();
+    };
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialog.choice(), CEinstiegDlg::OpenFile);
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialog.choice(), CEinstiegDlg::ReadFromInstrument);
+    press(Qt::Key_Up);
+    EXPECT_EQ(dialog.choice(), CEinstiegDlg::OpenFile);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(dialog.focusWidget(), dialog.okButton()) << "Tab leaves the group for the buttons";
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(dialog.focusWidget(), hvx::gui::FindCtrl(&dialog, 1232)) << "and comes back to the choice";
+
+    CEinstiegDlg again;
+    again.setChoice(CEinstiegDlg::OpenFile);
+    again.show();
+    QApplication::processEvents();
+    EXPECT_EQ(again.focusWidget(), hvx::gui::FindCtrl(&again, 1232)) << "the focus starts on the chosen entry";
+}
+
 TEST_F(ShellDialogs, FormattedDialogTextTakesItsArgument)
 {
     QWidget dialog;

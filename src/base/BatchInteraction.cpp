@@ -13,7 +13,7 @@ constexpr int kTextNoFileChoiceInBatch = 3001;
 
 int BatchInteraction::BatchAnswer(unsigned type)
 {
-    switch (type) {
+    switch (type & ~unsigned(MB_DEFMASK)) {
     case MB_OK:
     case MB_OKCANCEL: return IDOK;
     case MB_ABORTRETRYIGNORE: return IDABORT;

@@ -14,7 +14,7 @@ public:
 
     // The answer for a message box type taken as a whole: OK for OK and OK/Cancel, Abort for
     // Abort/Retry/Ignore, Yes for Yes/No/Cancel and Yes/No, Retry for any other value
-    // (every type with icon flags included).
+    // (every type with icon flags included). The default button is the window's concern only.
     static int BatchAnswer(unsigned type);
 
     int messageBox(const QString& text, unsigned type, unsigned helpId) override;

@@ -156,7 +156,7 @@ bool CHVXDoc::TransferToInstrument(bool keep)
     Parametersatz instrument;
     if (!ReadFileImage(m_configFile, m_strPathName, instrument))
         return false;
-    if (!keep && LogMessageBoxId(kTextAskOverwriteCalibration, MB_YESNO) != IDYES)
+    if (!keep && LogMessageBoxId(kTextAskOverwriteCalibration, MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return false;
 
     CKelComm link;

@@ -25,6 +25,9 @@ TEST(MessageBox, BatchAnswersFollowTheTypeValueAsAWhole)
         {hvx::MB_RETRYCANCEL, hvx::IDRETRY},
         {hvx::MB_OK | hvx::MB_ICONINFORMATION, hvx::IDRETRY},
         {hvx::MB_YESNO | hvx::MB_ICONQUESTION, hvx::IDRETRY},
+        // "Nein" as the window's default button changes nothing for a batch run.
+        {hvx::MB_YESNO | hvx::MB_DEFBUTTON2, hvx::IDYES},
+        {hvx::MB_YESNOCANCEL | hvx::MB_DEFBUTTON2, hvx::IDYES},
     };
     for (const Row& row : rows)
         EXPECT_EQ(BatchInteraction::BatchAnswer(row.type), row.answer) << row.type;

@@ -149,6 +149,7 @@ TEST_F(RemoteProgramming, TransferWithoutKeepingAsksFirstAndSendsTheDocumentsCal
     EXPECT_FALSE(doc.OnHvxRemotePaup());
     EXPECT_TRUE(sim.received().isEmpty());
     EXPECT_EQ(ui().messageTexts().size(), 1);
+    EXPECT_TRUE(ui().questions().constFirst().type & MB_DEFBUTTON2) << "Enter must not overwrite the calibration";
     EXPECT_EQ(transferStamp(), QByteArray(12, '\0'));
 
     ui().answerMessageBox(IDYES, kAskOverwrite).answerMessageBox(IDOK, kDone);

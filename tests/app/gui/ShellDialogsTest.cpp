@@ -176,6 +176,21 @@ TEST_F(ShellDialogs, MessageBoxesAnswerWithTheButtonPressed)
     EXPECT_EQ(ui.messageBox("Frage?", hvx::MB_YESNOCANCEL, 0), hvx::IDCANCEL);
 }
 
+TEST_F(ShellDialogs, EnterAnswersNoWhereNoIsTheDefault)
+{
+    hvx::gui::GuiInteraction ui;
+    const auto pressEnter = [](QMessageBox* box) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+    };
+    whenModal<QMessageBox>(pressEnter);
+    EXPECT_EQ(ui.messageBox("Überschreiben?", hvx::MB_YESNO | hvx::MB_DEFBUTTON2, 0), hvx::IDNO);
+    whenModal<QMessageBox>(pressEnter);
+    EXPECT_EQ(ui.messageBox("Speichern?", hvx::MB_YESNOCANCEL | hvx::MB_DEFBUTTON2, 0), hvx::IDNO);
+    whenModal<QMessageBox>(pressEnter);
+    EXPECT_EQ(ui.messageBox("Weiter?", hvx::MB_YESNO, 0), hvx::IDYES);
+}
+
 TEST_F(ShellDialogs, TransferProgressShowsTheLanguagesCaptionAndFollowsTheSteps)
 {
     t.app().SetLanguage("02-English");

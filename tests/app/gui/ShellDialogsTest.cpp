@@ -8,6 +8,7 @@
 #include "base/gui/GuiInteraction.h"
 #include "app/gui/Help.h"
 #include "app/gui/HvxComPortDlg.h"
+#include "app/gui/QtTranslation.h"
 #include "base/gui/HvxZugangscodeDlg.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/TypedSpinBox.h"
@@ -174,6 +175,28 @@ TEST_F(ShellDialogs, MessageBoxesAnswerWithTheButtonPressed)
     EXPECT_EQ(ui.messageBox("Frage?", hvx::MB_YESNO | hvx::MB_ICONQUESTION, 0), hvx::IDNO);
     whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); });
     EXPECT_EQ(ui.messageBox("Frage?", hvx::MB_YESNOCANCEL, 0), hvx::IDCANCEL);
+}
+
+TEST_F(ShellDialogs, StandardButtonsSpeakTheLanguageOfTheInterface)
+{
+    const auto buttonTexts = [] {
+        QStringList texts;
+        whenModal<QMessageBox>([&texts](QMessageBox* box) {
+            texts << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        hvx::gui::GuiInteraction ui;
+        ui.messageBox("Frage?", hvx::MB_YESNO, 0);
+        return texts;
+    };
+    hvx::gui::InstallQtTranslation(QString()); // no language chosen: the built-in German
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Ja", "&Nein"}));
+    hvx::gui::InstallQtTranslation(QStringLiteral("02-English"));
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Yes", "&No"}));
+    hvx::gui::InstallQtTranslation(QStringLiteral("01-Deutsch"));
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Ja", "&Nein"}));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), "Speichern unter");
+    hvx::gui::InstallQtTranslation(QStringLiteral("02-English"));
 }
 
 TEST_F(ShellDialogs, EnterAnswersNoWhereNoIsTheDefault)

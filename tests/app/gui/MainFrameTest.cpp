@@ -8,6 +8,7 @@
 #include "support/TestApp.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
@@ -191,6 +192,30 @@ TEST_F(MainFrameTest, LanguageSwitchUpdatesSettingsMenuTitleAndAsksTheViews)
     const auto items = hvx::gui::LanguageMenu(frame.menuBar())->actions();
     EXPECT_FALSE(items.at(0)->isChecked());
     EXPECT_TRUE(items.at(1)->isChecked());
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainFrameFirstRun, BuiltInGermanTextsFillStatusBarToolTipsAndTheLanguageMenu)
+{
+    TestApp t(TestApp::Language::None);
+    CMainFrame frame;
+    frame.LoadFrame();
+    EXPECT_EQ(frame.MessageText(), "Bereit");
+    frame.CommandAction(cmd::kSelectPort)->hover();
+    EXPECT_EQ(frame.MessageText(), "Kommunikations-Port wählen...");
+    EXPECT_EQ(frame.ToolTipText(cmd::kTransferProgramming), "Programmierung übertragen (mit Kalibrierdatenerhalt)");
+
+    // German is in effect: it is the ticked one of exclusive choices.
+    const auto items = hvx::gui::LanguageMenu(frame.menuBar())->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_TRUE(items.at(0)->isChecked());
+    EXPECT_FALSE(items.at(1)->isChecked());
+    ASSERT_NE(items.at(0)->actionGroup(), nullptr);
+    EXPECT_TRUE(items.at(0)->actionGroup()->isExclusive());
+    EXPECT_EQ(items.at(0)->actionGroup(), items.at(1)->actionGroup());
 }
 
 } // namespace

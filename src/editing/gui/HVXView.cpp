@@ -137,7 +137,7 @@ void CHVXView::baueTabs()
             continue;
         modul->setKontext(ps, slot, mitSchreibrecht, geaendert);
         modul->OnInitDialog();
-        m_tabs->insertTab(m_tabs->count(), modul, modulName(ps->modultyp(slot), ps->familie()));
+        m_tabs->insertTab(m_tabs->count(), modul, tabCaption(slot));
     }
     m_tabs->show();
     m_tabs->select(0);
@@ -145,6 +145,18 @@ void CHVXView::baueTabs()
     navigation().currentSubPage = {0, 0, 0};
     m_systemKonfig->setFocus();
     update();
+}
+
+QString CHVXView::tabCaption(int slot) const
+{
+    // Two modules of one kind are told apart by their slot number.
+    const Parametersatz& ps = m_doc->parametersatz();
+    const QString name = modulName(ps.modultyp(slot), ps.familie());
+    for (int other = 0; other < 3; ++other) {
+        if (other != slot && ps.modultyp(other) != modultyp::kKein && modulName(ps.modultyp(other), ps.familie()) == name)
+            return QStringLiteral("%1 %2").arg(name).arg(slot + 1);
+    }
+    return name;
 }
 
 // --- page switching and error presentation ---
@@ -276,7 +288,7 @@ void CHVXView::OnLanguageChanged()
     m_systemKonfig->OnInitDialog();
     for (int i = 1; i < m_tabs->count(); ++i) {
         auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(i));
-        m_tabs->setTabText(i, modulName(ps.modultyp(modul->slot()), ps.familie()));
+        m_tabs->setTabText(i, tabCaption(modul->slot()));
         modul->OnLanguageChanged();
     }
 }

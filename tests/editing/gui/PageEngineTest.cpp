@@ -313,5 +313,15 @@ TEST_F(PageEngine, ModuleTabsShowTheirSubTabHeaderAtOnceAsAfterALanguageSwitch)
     EXPECT_EQ(modul->page(0)->mapTo(view.get(), QPoint()), seiteVorher) << "the page sits where a switch puts it";
 }
 
+TEST_F(PageEngine, TwoModulesOfOneKindAreToldApartByTheirSlot)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox, modultyp::kPH});
+    EXPECT_EQ(view->tabCtrl()->tabText(1), "pH 1");
+    EXPECT_EQ(view->tabCtrl()->tabText(2), "Redox");
+    EXPECT_EQ(view->tabCtrl()->tabText(3), "pH 3");
+    view->OnLanguageChanged();
+    EXPECT_EQ(view->tabCtrl()->tabText(3), "pH 3");
+}
+
 } // namespace
 } // namespace hvx::test

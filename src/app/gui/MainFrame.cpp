@@ -195,6 +195,15 @@ void CMainFrame::UpdateCommandStates()
         it.value()->setEnabled(enabled);
     }
     m_commands.value(hvx::cmd::kViewToolbar)->setChecked(m_toolBar->isVisibleTo(this));
+    // A sub menu none of whose entries can run is disabled itself.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        const auto entries = menu->actions();
+        if (!qobject_cast<QMenu*>(menu->parentWidget()) || entries.isEmpty())
+            continue;
+        menu->menuAction()->setEnabled(std::any_of(entries.begin(), entries.end(), [](const QAction* entry) {
+            return !entry->isSeparator() && entry->isEnabled();
+        }));
+    }
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title)
@@ -206,8 +215,9 @@ void CMainFrame::SetDocumentTitle(const QString& title)
 void CMainFrame::updateTitle()
 {
     QString title = QStringLiteral("HVX ") + m_strShortVersion;
+    // The marker shows while the document has changes not saved.
     if (!m_documentTitle.isEmpty())
-        title += QStringLiteral(" - ") + m_documentTitle;
+        title += QStringLiteral(" - ") + m_documentTitle + QStringLiteral("[*]");
     setWindowTitle(title);
 }
 

@@ -158,6 +158,18 @@ TEST_F(MainFrameTest, CommandsWithoutAFeatureStayVisibleAndDisabled)
     EXPECT_TRUE(ran);
 }
 
+TEST_F(MainFrameTest, ASubMenuWithoutAnEntryToRunIsDisabled)
+{
+    CMainFrame frame;
+    frame.LoadFrame();
+    auto* subMenu = qobject_cast<QMenu*>(frame.CommandAction(cmd::kExportText)->parent());
+    ASSERT_NE(subMenu, nullptr);
+    QAction* exportMenu = subMenu->menuAction();
+    EXPECT_FALSE(exportMenu->isEnabled());
+    frame.RegisterCommand(cmd::kExportText, [] {});
+    EXPECT_TRUE(exportMenu->isEnabled());
+}
+
 TEST_F(MainFrameTest, LanguageMenuListsTheFoldersAndChecksTheCurrentOne)
 {
     CMainFrame frame;
@@ -187,7 +199,7 @@ TEST_F(MainFrameTest, LanguageSwitchUpdatesSettingsMenuTitleAndAsksTheViews)
     EXPECT_EQ(menuTitles(frame).constFirst(), "&File");
     EXPECT_EQ(frame.CommandAction(cmd::kFileNew)->text(), "&New\tCtrl+N");
     EXPECT_EQ(frame.MessageText(), "Ready");
-    EXPECT_TRUE(frame.windowTitle().endsWith(" - anlage.hxd"));
+    EXPECT_TRUE(frame.windowTitle().endsWith(" - anlage.hxd[*]"));
     EXPECT_EQ(refreshed, 1);
     const auto items = hvx::gui::LanguageMenu(frame.menuBar())->actions();
     EXPECT_FALSE(items.at(0)->isChecked());

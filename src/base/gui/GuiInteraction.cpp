@@ -2,6 +2,7 @@
 
 #include "base/Language.h"
 #include "base/gui/HvxZugangscodeDlg.h"
+#include "base/gui/LanDialog.h"
 #include "base/gui/RemoteProgress.h"
 
 #include <QApplication>
@@ -52,8 +53,12 @@ QMessageBox::Icon iconOf(unsigned type)
     case MB_ICONQUESTION: return QMessageBox::Question;
     case MB_ICONWARNING: return QMessageBox::Warning;
     case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    default: break;
     }
+    // Questions are asked with plain button types (their batch answer depends on it); the window
+    // still shows them as questions, and a plain message as information.
+    const unsigned buttons = type & kButtonMask;
+    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? QMessageBox::Question : QMessageBox::Information;
 }
 
 } // namespace
@@ -72,6 +77,7 @@ int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*he
             set = candidate;
     }
     QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, m_owner);
+    UseDialogFrame(&box);
     box.setDefaultButton((type & MB_DEFMASK) == MB_DEFBUTTON2 ? set.secondButton : set.defaultButton);
     // A box is a question to the user: the wait cursor of a running command must not hide it.
     QApplication::setOverrideCursor(Qt::ArrowCursor);

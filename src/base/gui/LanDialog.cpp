@@ -10,6 +10,12 @@
 
 namespace hvx::gui {
 
+void UseDialogFrame(QWidget* dialog)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint);
+}
+
 LanDialog::LanDialog(const char* className, const char* section, int captionId, QWidget* parent)
     : QDialog(parent)
     , m_className(QLatin1String(className))
@@ -17,7 +23,7 @@ LanDialog::LanDialog(const char* className, const char* section, int captionId, 
     , m_captionId(captionId)
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    UseDialogFrame(this);
     // Built-in German texts; the language file replaces them.
     WithCtrlId(m_buttons->button(QDialogButtonBox::Ok), kIdOk)->setText(QStringLiteral("OK"));
     WithCtrlId(m_buttons->button(QDialogButtonBox::Cancel), kIdCancel)->setText(QStringLiteral("Abbrechen"));

@@ -97,7 +97,7 @@ TEST_F(Startup, FirstChoiceRunsFileNewWithTheNewConfigurationDialog)
     EXPECT_EQ(t.app().m_nStartChoice, 0);
     EXPECT_EQ(gui.document().parametersatz().modultyp(0), 1);
     EXPECT_EQ(gui.document().moduleCount(), 1);
-    EXPECT_EQ(gui.frame()->windowTitle(), QStringLiteral("HVX %1 - Hydrov").arg(gui.frame()->m_strShortVersion));
+    EXPECT_EQ(gui.frame()->windowTitle(), QStringLiteral("HVX %1 - Hydrov[*]").arg(gui.frame()->m_strShortVersion));
     const QStringList entries = t.logEntries();
     EXPECT_TRUE(entries.contains("Anwendung gestartet"));
     EXPECT_TRUE(entries.contains("CEinstiegDlg::OnInitDialog"));
@@ -118,7 +118,7 @@ TEST_F(Startup, SecondChoiceOpensTheChosenFileFromTheWorkingDirectory)
     EXPECT_EQ(asked.directory, t.dir());
     EXPECT_EQ(asked.extension, "hxd");
     EXPECT_EQ(gui.document().pathName(), path);
-    EXPECT_TRUE(gui.frame()->windowTitle().endsWith(" - anlage.hxd"));
+    EXPECT_TRUE(gui.frame()->windowTitle().endsWith(" - anlage.hxd[*]"));
     EXPECT_EQ(gui.docManager()->RecentFiles(), QStringList{path});
     EXPECT_EQ(t.app().GetStringSetting("Recent File List", "File1", QString()), path);
 }

@@ -27,6 +27,7 @@ namespace {
 
 constexpr int kTextErrorId = 369;
 constexpr int kTextErrorText = 370;
+constexpr int kTextCloseRefused = 3050;
 constexpr int kToolTipMaxChars = 79; // the tool tip's 80-character buffer with its end mark
 constexpr int kCommandUpdateMs = 250;
 const QString kMenuStatus = QStringLiteral("MenuStatus");
@@ -337,8 +338,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // Taking the focus makes the page check the field being edited.
     setFocus();
-    if (PendingError()) {
+    if (const std::optional<PendingInputError> error = PendingError()) {
         showIdlePrompt();
+        // The status bar says why the window stays open.
+        SetMessageText(GetStringsText(kTextCloseRefused).arg(error->message));
         event->ignore();
         return;
     }

@@ -217,6 +217,7 @@ void CHvxModelessDlg::OnInitDialog()
     DataExchange dx(m_controls, DataExchange::Richtung::Laden);
     DoDataExchange(dx);
     aktivRegelnAnwenden();
+    markiereFehler();
 }
 
 void CHvxModelessDlg::sperreAlles()
@@ -277,7 +278,25 @@ void CHvxModelessDlg::ExchangePageData(bool speichern)
     }
     if (inputErrorPending())
         fokussiereFehler();
+    markiereFehler();
     m_imAustausch = false;
+}
+
+void CHvxModelessDlg::markiereFehler()
+{
+    // The field of a pending error carries a red frame and the message as its tool tip, so the
+    // user sees which entry the status bar means; any other field of the page is shown plain.
+    QWidget* fehlerhaft = inputErrorPending() ? m_controls.widget(inputError().controlId) : nullptr;
+    if (m_markiert && m_markiert != fehlerhaft) {
+        m_markiert->setStyleSheet(QString());
+        m_markiert->setToolTip(QString());
+        m_markiert = nullptr;
+    }
+    if (fehlerhaft) {
+        fehlerhaft->setStyleSheet(QStringLiteral("border: 2px solid #d01010;"));
+        fehlerhaft->setToolTip(InputErrorText(inputError()));
+        m_markiert = fehlerhaft;
+    }
 }
 
 void CHvxModelessDlg::fokussiereFehler()

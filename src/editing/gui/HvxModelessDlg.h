@@ -7,6 +7,7 @@
 #include "editing/PageDescription.h"
 #include "editing/gui/WidgetControls.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -69,6 +70,7 @@ private:
     void sperreAlles();
     void DoDataExchange(hvx::DataExchange& dx);
     void fokussiereFehler();
+    void markiereFehler();
     void fuehreKommandoAus(const hvx::Steuerelement& element);
 
     const hvx::Seitenbeschreibung& m_beschreibung;
@@ -77,6 +79,7 @@ private:
     std::function<void()> m_modified;
     QHash<int, QList<QWidget*>> m_beschriftungen; // label and unit of a control
     QHash<int, QWidget*> m_gruppen;               // group frame per group index
+    QPointer<QWidget> m_markiert; // the field shown with the error frame
     bool m_gebaut = false;
     bool m_abbrechend = false;
     bool m_imAustausch = false;

@@ -123,7 +123,7 @@ TEST_F(MainFrameTest, ClosingWithAPendingInputErrorKeepsTheWindowOpen)
     });
     EXPECT_FALSE(frame.close());
     EXPECT_TRUE(frame.isVisible());
-    EXPECT_EQ(frame.MessageText(), "ungültige Zahl");
+    EXPECT_EQ(frame.MessageText(), "Das Fenster bleibt offen, bis die Eingabe berichtigt ist: ungültige Zahl");
     pending = false;
     EXPECT_TRUE(frame.close());
 }

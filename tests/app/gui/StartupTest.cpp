@@ -233,8 +233,9 @@ TEST_F(Startup, ClosingWithAnInvalidNumberOnAPageKeepsTheWindowAndShowsTheError)
     EXPECT_FALSE(gui.frame()->close());
     EXPECT_TRUE(gui.frame()->isVisible());
     ASSERT_TRUE(gui.frame()->PendingError().has_value());
-    EXPECT_EQ(gui.frame()->MessageText(), gui.frame()->PendingError()->message);
-    EXPECT_FALSE(gui.frame()->MessageText().isEmpty());
+    EXPECT_FALSE(gui.frame()->PendingError()->message.isEmpty());
+    EXPECT_EQ(gui.frame()->MessageText(), "Das Fenster bleibt offen, bis die Eingabe berichtigt ist: "
+                                              + gui.frame()->PendingError()->message);
 }
 
 // A valid value typed into a field, without leaving it, must not be lost by New or by closing:

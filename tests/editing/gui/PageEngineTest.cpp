@@ -50,6 +50,22 @@ TEST_F(PageEngine, NotANumberBlocksSwitchingUntilEscape)
     EXPECT_EQ(navigation().currentTab, 1);
 }
 
+TEST_F(PageEngine, AnInputErrorMarksItsFieldUntilItIsCorrected)
+{
+    neu(0x13, {modultyp::kPH});
+    QLineEdit* feld = edit(system(), systemkonfig::kLeerlaufzeit);
+    tippe(system(), systemkonfig::kLeerlaufzeit, "abc");
+    EXPECT_FALSE(feld->styleSheet().isEmpty()) << "a red frame";
+    EXPECT_EQ(feld->toolTip(), QString::fromUtf8("Bitte geben sie eine gültige Zahl ein."));
+    tippe(system(), systemkonfig::kLeerlaufzeit, "7");
+    EXPECT_TRUE(feld->styleSheet().isEmpty());
+    EXPECT_TRUE(feld->toolTip().isEmpty());
+
+    tippe(system(), systemkonfig::kLeerlaufzeit, "abc");
+    system()->OnCancel();
+    EXPECT_TRUE(feld->styleSheet().isEmpty()) << "Escape restores the field and its look";
+}
+
 TEST_F(PageEngine, AnEmptyNumberFieldIsZero)
 {
     neu(0x13, {modultyp::kPH});

@@ -90,7 +90,7 @@ CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
         return Start::Failed;
 
     RegisterShellFileTypes();
-    m_frame->setFixedSize(m_app.m_nFrameWidth, m_app.m_nFrameHeight);
+    m_frame->resize(m_app.m_nFrameWidth, m_app.m_nFrameHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = m_frame->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

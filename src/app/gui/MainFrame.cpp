@@ -3,6 +3,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/SettingsTable.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/MenuTable.h"
 #include "app/gui/MenuTexts.h"
@@ -65,7 +66,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 {
     setObjectName(QLatin1String(m_strClassName));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_commands = hvx::gui::BuildMenuBar(menuBar());
     const auto fileActions = menuBar()->actions().constFirst()->menu()->actions();
     for (QAction* action : fileActions) {
@@ -348,6 +349,14 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (m_canClose && !m_canClose()) {
         event->ignore();
         return;
+    }
+    // The next start opens the window at the size the user left it (maximised: its normal size).
+    const QSize size = isMaximized() || isFullScreen() ? normalGeometry().size() : this->size();
+    if (size.isValid()) {
+        theApp().WriteProfileInt(QLatin1String(hvx::settings::kFrameWidth.section),
+                                 QLatin1String(hvx::settings::kFrameWidth.name), size.width());
+        theApp().WriteProfileInt(QLatin1String(hvx::settings::kFrameHeight.section),
+                                 QLatin1String(hvx::settings::kFrameHeight.name), size.height());
     }
     event->accept();
 }

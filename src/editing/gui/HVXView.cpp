@@ -3,6 +3,7 @@
 
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/SettingsTable.h"
 #include "document/HVXDoc.h"
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"
@@ -48,12 +49,21 @@ CHVXView::CHVXView(QWidget* parent)
     connect(m_systemKonfig, &CHvxModelessDlg::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
             Qt::QueuedConnection);
 
+    // The pages keep their designed size: a larger window centres them.
     auto* kopf = new QHBoxLayout;
     kopf->addStretch(1);
     kopf->addWidget(m_revision);
+    auto* seiten = new QVBoxLayout;
+    seiten->addLayout(kopf);
+    seiten->addWidget(m_tabs);
+    m_tabs->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    auto* mitte = new QHBoxLayout;
+    mitte->addStretch(1);
+    mitte->addLayout(seiten);
+    mitte->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(kopf);
-    layout->addWidget(m_tabs);
+    layout->addStretch(1);
+    layout->addLayout(mitte);
     layout->addStretch(1);
     m_tabs->hide();
     m_tabs->setSwitchCheck([this](int von, int) { return darfWechseln(von); });
@@ -299,5 +309,9 @@ void CHVXView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().button());
-    m_logo->paint(painter);
+    // The logo keeps its place relative to the bottom-right corner of a window larger than
+    // the designed one.
+    const QSize designed(settings::kFrameWidth.defaultValue, settings::kFrameHeight.defaultValue);
+    const QSize mehr = window()->size() - designed;
+    m_logo->paint(painter, QPointF(std::max(0, mehr.width()), std::max(0, mehr.height())));
 }

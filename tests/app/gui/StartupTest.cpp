@@ -8,6 +8,7 @@
 #include "app/gui/EinstiegDlg.h"
 #include "app/gui/HvxGuiApp.h"
 #include "app/gui/MainFrame.h"
+#include "editing/gui/HVXTabCtrl.h"
 #include "app/gui/HvxDocManager.h"
 #include "document/gui/HvxNeuDlg.h"
 #include "editing/gui/HVXView.h"
@@ -315,6 +316,33 @@ TEST(SingleInstance, SecondStartRaisesTheFirstAndEndsWithZero)
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Startup, TheWindowGrowsWithThePagesCentredAndKeepsItsSizeForTheNextStart)
+{
+    t.app().WriteProfileInt("Options", "FrameWidth", 760);
+    t.app().WriteProfileInt("Options", "FrameHeight", 600);
+    ASSERT_EQ(gui.InitInstance({savedConfiguration("anlage.hxd")}), CHvxGuiApp::Start::Run);
+    CMainFrame* frame = gui.frame();
+    EXPECT_EQ(frame->size(), QSize(760, 600));
+    EXPECT_TRUE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    QApplication::processEvents();
+    QWidget* tabs = gui.view()->tabCtrl();
+    const QSize designed = tabs->size();
+
+    frame->resize(1100, 820);
+    QApplication::processEvents();
+    EXPECT_EQ(tabs->size(), designed) << "the pages keep their designed size";
+    const QRect inView(tabs->mapTo(gui.view(), QPoint()), tabs->size());
+    EXPECT_LE(std::abs(inView.center().x() - gui.view()->rect().center().x()), 1) << "and stand in the middle";
+
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(t.app().GetIntSetting("Options", "FrameWidth", 0), 1100);
+    EXPECT_EQ(t.app().GetIntSetting("Options", "FrameHeight", 0), 820);
 }
 
 } // namespace

@@ -28,6 +28,9 @@ public:
     void endWait() override {}
     bool isBatch() const override { return true; }
 
+    // The name of an answer as the batch output shows it ("Ja", "Nein", ...).
+    static QString answerText(int answer);
+
 private:
     void writeLine(const QString& text);
     std::FILE* m_errorStream;

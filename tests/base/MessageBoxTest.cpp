@@ -44,7 +44,9 @@ TEST(MessageBox, BatchQuestionIsAnsweredYesLoggedAndWrittenToStandardError)
     EXPECT_FALSE(batch.askAccessCode().has_value());
     EXPECT_FALSE(batch.chooseFile({}).has_value());
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("Konfiguration speichern?"), std::string::npos);
+    EXPECT_NE(err.find("HVX: Konfiguration speichern? → automatische Antwort: Ja\n"), std::string::npos)
+        << "the automatic answer stands beside its question";
+    EXPECT_NE(err.find("Anwendung gestartet → automatische Antwort: Abbruch"), std::string::npos);
     EXPECT_NE(err.find("Anwendung gestartet"), std::string::npos);
     EXPECT_NE(err.find("Zugangscode"), std::string::npos);
     // Each message is one entry, a numbered one as well.

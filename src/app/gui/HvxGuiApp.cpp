@@ -1,7 +1,9 @@
 #include "app/gui/HvxGuiApp.h"
 
 #include "base/HvxApp.h"
+#include "base/Language.h"
 #include "base/Log.h"
+#include "link/SerialPortFactory.h"
 #include "app/ShellRegistration.h"
 #include "app/Startup.h"
 #include "app/gui/CommandIds.h"
@@ -29,6 +31,8 @@
 namespace hvx::gui {
 
 namespace {
+constexpr int kTextPortChosen = 3061; // "Schnittstelle %1 ausgewählt."
+
 // The standard flags of the document framework; none of them has a feature here.
 const QStringList kStandardFlags = {QStringLiteral("p"), QStringLiteral("pt"), QStringLiteral("dde"),
                                     QStringLiteral("Embedding"), QStringLiteral("Automation"),
@@ -196,8 +200,10 @@ void CHvxGuiApp::OnSelectPort()
         return;
     }
     CHvxComPortDlg dialog(m_app.m_nPort, m_portAccess, m_frame.get());
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
         m_app.SetPort(dialog.port());
+        m_frame->SetMessageText(GetStringsText(kTextPortChosen).arg(CurrentPortName()));
+    }
 }
 
 int CHvxGuiApp::ExitInstance(int frameworkExitCode)

@@ -1,6 +1,8 @@
 #include "app/gui/RemoteCommands.h"
 
 #include "base/HvxApp.h"
+#include "base/Language.h"
+#include "link/SerialPortFactory.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/MainFrame.h"
 #include "devicedata/DeviceClock.h"
@@ -10,6 +12,10 @@
 
 namespace hvx::gui {
 namespace {
+
+constexpr int kTextReadDone = 3058;     // "Parameter von %1 gelesen."
+constexpr int kTextTransferDone = 3059; // "Parameter zu %1 übertragen."
+constexpr int kTextClockDone = 3060;    // "Datum und Uhrzeit des Geräts an %1 gesetzt."
 
 // The wait cursor while a command talks to the instrument. Input stays frozen on its own: the
 // command runs on this thread, the link's waits repaint without taking input, and the questions
@@ -32,22 +38,28 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
     const auto transferable = [&frame, &doc] {
         return !frame.PendingError() && doc.parametersatz().geraetekennung() != 0 && doc.accessGranted() != 0;
     };
-    const auto run = [&documents](auto&& command) {
-        return [&documents, command] {
+    // A command that succeeded says in the status bar what was done and on which port.
+    const auto run = [&documents, &frame](int doneText, auto&& command) {
+        return [&documents, &frame, doneText, command] {
+            bool done = false;
             {
                 const InstrumentBusy busy;
-                command();
+                done = command();
             }
             documents.RefreshFrame();
+            if (done)
+                frame.SetMessageText(GetStringsText(doneText).arg(CurrentPortName()));
         };
     };
-    frame.RegisterCommand(cmd::kReadParameters, run([&doc] { doc.OnHvxRemotePasi(); }), noInputError);
-    frame.RegisterCommand(cmd::kTransferProgramming, run([&doc] { doc.OnHvxRemoteProg(); }), transferable);
+    frame.RegisterCommand(cmd::kReadParameters, run(kTextReadDone, [&doc] { return doc.OnHvxRemotePasi(); }),
+                          noInputError);
+    frame.RegisterCommand(cmd::kTransferProgramming,
+                          run(kTextTransferDone, [&doc] { return doc.OnHvxRemoteProg(); }), transferable);
     // In service mode this command opens the service dialog, which is not part of the program
     // yet; the command then stays disabled.
-    frame.RegisterCommand(cmd::kTransferParameters, run([&doc] { doc.OnHvxRemotePaup(); }),
+    frame.RegisterCommand(cmd::kTransferParameters, run(kTextTransferDone, [&doc] { return doc.OnHvxRemotePaup(); }),
                           [transferable] { return transferable() && !theApp().m_bService; });
-    frame.RegisterCommand(cmd::kSetDateTime, run([] { SetDeviceClock(); }), noInputError);
+    frame.RegisterCommand(cmd::kSetDateTime, run(kTextClockDone, [] { return SetDeviceClock(); }), noInputError);
 }
 
 } // namespace hvx::gui

@@ -50,6 +50,7 @@ TEST_F(RemoteCommands, ReadingGivesAnUntitledModifiedDocumentOfTheInstrument)
     EXPECT_TRUE(doc.pathName().isEmpty());
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(frame.windowTitle().endsWith(" - Hydrov[*]"));
+    EXPECT_EQ(frame.MessageText(), "Parameter von COM1 gelesen.") << "what was done and on which port";
     EXPECT_TRUE(frame.isWindowModified()) << "the title bar marks the changes not saved";
     ASSERT_TRUE(doc.DoSave(t.filePath("geraet.hxd")));
     manager.RefreshFrame();

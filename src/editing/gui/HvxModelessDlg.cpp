@@ -58,7 +58,31 @@ void CHvxModelessDlg::baueSteuerelemente()
     }
     for (QVBoxLayout* s : spalte)
         s->addStretch(1);
+    ordneTabReihenfolge();
     m_gebaut = true;
+}
+
+void CHvxModelessDlg::ordneTabReihenfolge()
+{
+    // Tab walks down the left column, then down the right one, as the page is read.
+    QWidget* vorige = nullptr;
+    for (int s = 0; s < 2; ++s) {
+        for (const Gruppe& g : m_beschreibung.gruppen) {
+            if ((g.spalte == 0 ? 0 : 1) != s)
+                continue;
+            for (const Steuerelement& e : g.elemente) {
+                const std::vector<int> ids = e.knoepfe.empty() ? std::vector<int>{e.id} : e.knoepfe;
+                for (int id : ids) {
+                    QWidget* w = m_controls.widget(id);
+                    if (!w)
+                        continue;
+                    if (vorige)
+                        setTabOrder(vorige, w);
+                    vorige = w;
+                }
+            }
+        }
+    }
 }
 
 QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)

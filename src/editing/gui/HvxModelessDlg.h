@@ -63,6 +63,7 @@ protected:
 
 private:
     void baueSteuerelemente();
+    void ordneTabReihenfolge();
     QWidget* baueGruppe(const hvx::Gruppe& gruppe);
     void fuelleListen();
     void haltePlatzFuerBeschriftungen();

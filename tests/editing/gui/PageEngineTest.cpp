@@ -339,5 +339,33 @@ TEST_F(PageEngine, TwoModulesOfOneKindAreToldApartByTheirSlot)
     EXPECT_EQ(view->tabCtrl()->tabText(3), "pH 3");
 }
 
+TEST_F(PageEngine, TabFollowsTheLeftColumnThenTheRightOne)
+{
+    neu(0x13, {modultyp::kPH});
+    for (CHvxModelessDlg* seite : {system(), modulKonfig(0)}) {
+        // The controls in reading order, from the page's description.
+        QList<QWidget*> erwartet;
+        for (int spalte = 0; spalte < 2; ++spalte) {
+            for (const Gruppe& g : seite->beschreibung().gruppen) {
+                if ((g.spalte == 0 ? 0 : 1) != spalte)
+                    continue;
+                for (const Steuerelement& e : g.elemente) {
+                    for (int id : e.knoepfe.empty() ? std::vector<int>{e.id} : e.knoepfe)
+                        if (QWidget* w = seite->control(id))
+                            erwartet << w;
+                }
+            }
+        }
+        ASSERT_GT(erwartet.size(), 2);
+        QList<QWidget*> kette;
+        QWidget* w = erwartet.constFirst();
+        for (int schritt = 0; schritt < 1000 && kette.size() < erwartet.size(); ++schritt, w = w->nextInFocusChain()) {
+            if (erwartet.contains(w))
+                kette << w;
+        }
+        EXPECT_EQ(kette, erwartet) << seite->beschreibung().abschnitt.toStdString();
+    }
+}
+
 } // namespace
 } // namespace hvx::test

@@ -16,6 +16,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
@@ -56,6 +57,25 @@ QString plainMenuText(const QAction* action)
 {
     QString text = action->text().section(u'\t', 0, 0);
     return text.remove(u'&');
+}
+
+// A disabled command must look disabled: its button shows the picture faded, whatever the
+// icon theme offers for that state.
+QIcon withFadedDisabledMode(const QIcon& icon)
+{
+    constexpr int kSize = 16;
+    QIcon result;
+    const QPixmap normal = icon.pixmap(kSize, kSize);
+    result.addPixmap(normal, QIcon::Normal);
+    QPixmap faded(normal.size());
+    faded.setDevicePixelRatio(normal.devicePixelRatio());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(0.3);
+    painter.drawPixmap(0, 0, normal);
+    painter.end();
+    result.addPixmap(faded, QIcon::Disabled);
+    return result;
 }
 
 } // namespace
@@ -119,7 +139,8 @@ void CMainFrame::createToolBar()
         QAction* action = m_commands.value(id);
         for (const ToolIcon& icon : kToolIcons) {
             if (icon.commandId == id)
-                action->setIcon(QIcon::fromTheme(QLatin1String(icon.themeName), style()->standardIcon(icon.fallback)));
+                action->setIcon(withFadedDisabledMode(
+                    QIcon::fromTheme(QLatin1String(icon.themeName), style()->standardIcon(icon.fallback))));
         }
         m_toolBar->addAction(action);
         if (QWidget* button = m_toolBar->widgetForAction(action))

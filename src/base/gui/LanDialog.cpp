@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 
 namespace hvx::gui {
 
@@ -55,6 +57,14 @@ void LanDialog::showEvent(QShowEvent* event)
         onInitDialog();
         orderFocusChain();
         adjustSize();
+        // Before the main window is up (a file opened from the command line asks for its access
+        // code), the dialog stands in the middle of the screen rather than in a corner.
+        if (const QScreen* screen = QGuiApplication::primaryScreen();
+            screen && (!parentWidget() || !parentWidget()->window()->isVisible())) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
     }
     QDialog::showEvent(event);
 }

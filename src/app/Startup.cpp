@@ -1,15 +1,18 @@
 #include "app/Startup.h"
 
 #include "base/HvxApp.h"
+#include "base/Language.h"
 #include "base/Log.h"
 #include "document/HVXDoc.h"
 #include "editing/Vergleich.h"
 #include "link/RemoteProgramming.h"
+#include "link/SerialPortFactory.h"
 
 namespace hvx {
 namespace {
 constexpr int kTextStarted = 367;
 constexpr int kTextClosed = 368;
+constexpr int kTextPortUsed = 3062; // "Schnittstelle: %1"
 } // namespace
 
 QStringList ArgumentsOf(int argc, char* argv[])
@@ -52,6 +55,8 @@ int RunBatchMode(CHVXApp& app, const QStringList& arguments)
     StartupCommon(app);
     app.ParseCommandLine(arguments);
     {
+        // The batch output names the port the run used, whatever the result.
+        LogMessageBox(GetStringsText(kTextPortUsed).arg(CurrentPortName()), MB_OK);
         CHVXDoc doc;
         doc.RemoteTransfer(app.m_strRemoteFile, app.m_bSaveCalib);
     }

@@ -9,11 +9,19 @@ namespace hvx {
 namespace {
 constexpr int kTextNoAccessCodeInBatch = 3000;
 constexpr int kTextNoFileChoiceInBatch = 3001;
+constexpr int kTextAutomaticAnswer = 3051; // "%1 -> automatische Antwort: %2"
+constexpr int kTextAnswerYes = 3052;
+constexpr int kTextAnswerNo = 3053;
+constexpr int kTextAnswerOk = 3054;
+constexpr int kTextAnswerCancel = 3055;
+constexpr int kTextAnswerAbort = 3056;
+constexpr int kTextAnswerRetry = 3057;
+constexpr unsigned kButtonMask = 0x0F;
 } // namespace
 
 int BatchInteraction::BatchAnswer(unsigned type)
 {
-    switch (type) {
+    switch (type & ~unsigned(MB_DEFMASK)) {
     case MB_OK:
     case MB_OKCANCEL: return IDOK;
     case MB_ABORTRETRYIGNORE: return IDABORT;
@@ -25,8 +33,25 @@ int BatchInteraction::BatchAnswer(unsigned type)
 
 int BatchInteraction::messageBox(const QString& text, unsigned type, unsigned /*helpId*/)
 {
-    writeLine(text);
-    return BatchAnswer(type);
+    const int answer = BatchAnswer(type);
+    // A question shows the answer given in the user's place beside it.
+    if ((type & kButtonMask) != MB_OK)
+        writeLine(GetStringsText(kTextAutomaticAnswer).arg(text, answerText(answer)));
+    else
+        writeLine(text);
+    return answer;
+}
+
+QString BatchInteraction::answerText(int answer)
+{
+    switch (answer) {
+    case IDOK: return GetStringsText(kTextAnswerOk);
+    case IDYES: return GetStringsText(kTextAnswerYes);
+    case IDNO: return GetStringsText(kTextAnswerNo);
+    case IDABORT: return GetStringsText(kTextAnswerAbort);
+    case IDRETRY: return GetStringsText(kTextAnswerRetry);
+    default: return GetStringsText(kTextAnswerCancel);
+    }
 }
 
 std::optional<QString> BatchInteraction::askAccessCode()

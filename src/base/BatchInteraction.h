@@ -14,7 +14,7 @@ public:
 
     // The answer for a message box type taken as a whole: OK for OK and OK/Cancel, Abort for
     // Abort/Retry/Ignore, Yes for Yes/No/Cancel and Yes/No, Retry for any other value
-    // (every type with icon flags included).
+    // (every type with icon flags included). The default button is the window's concern only.
     static int BatchAnswer(unsigned type);
 
     int messageBox(const QString& text, unsigned type, unsigned helpId) override;
@@ -27,6 +27,9 @@ public:
     void beginWait() override {} // no window, no cursor
     void endWait() override {}
     bool isBatch() const override { return true; }
+
+    // The name of an answer as the batch output shows it ("Ja", "Nein", ...).
+    static QString answerText(int answer);
 
 private:
     void writeLine(const QString& text);

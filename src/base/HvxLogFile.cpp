@@ -55,7 +55,11 @@ QString CHvxLogFile::FormatLine(const QDateTime& now, const QString& datePicture
     if (hasDetail) {
         line += u' ';
         const QString indentation(line.size(), u' ');
-        line += detail;
+        // A detail's final line feeds end the entry; they must not leave a line of blanks.
+        QString body = detail;
+        while (body.endsWith(u'\n'))
+            body.chop(1);
+        line += body;
         line.replace(u'\n', u'\n' + indentation);
     }
     line += u'\n';

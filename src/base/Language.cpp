@@ -9,6 +9,8 @@
 
 extern const unsigned char kBuiltinGermanStringsLan[];
 extern const std::size_t kBuiltinGermanStringsLanSize;
+extern const unsigned char kBuiltinGermanMainLan[];
+extern const std::size_t kBuiltinGermanMainLanSize;
 
 namespace {
 
@@ -21,6 +23,13 @@ const hvx::ProfileContent& builtinGermanStrings()
     return content;
 }
 
+const hvx::ProfileContent& builtinGermanMenu()
+{
+    static const hvx::ProfileContent content = hvx::ProfileContent::parse(QByteArray::fromRawData(
+        reinterpret_cast<const char*>(kBuiltinGermanMainLan), static_cast<qsizetype>(kBuiltinGermanMainLanSize)));
+    return content;
+}
+
 } // namespace
 
 QString GetLanText(const QString& section, const QString& key, const QString& file)
@@ -30,6 +39,10 @@ QString GetLanText(const QString& section, const QString& key, const QString& fi
 
 QString GetMenuText(const QString& section, const QString& key)
 {
+    // Before a language is chosen the built-in German texts speak, status bar and tool tips
+    // included; a chosen language file decides alone.
+    if (theApp().m_strMainLan.isEmpty())
+        return hvx::UnescapeLanText(builtinGermanMenu().value(section, key));
     return GetLanText(section, key, theApp().m_strMainLan);
 }
 

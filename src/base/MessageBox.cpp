@@ -12,7 +12,6 @@ int LogMessageBox(const QString& text, unsigned type, unsigned helpId)
 
 int LogMessageBoxId(int number, unsigned type, unsigned helpId)
 {
-    const QString text = GetStringsText(number);
-    LogEntry(1, text);
-    return LogMessageBox(text, type, helpId);
+    // One message, one entry.
+    return LogMessageBox(GetStringsText(number), type, helpId);
 }

@@ -146,6 +146,9 @@ bool CHVXDoc::OnSaveDocument(const QString& path)
         return false;
     if (!m_strPathName.isEmpty())
         BackupConfigFile(m_strPathName);
+    // Saving under another name over an existing file replaces that file: it gets its backup too.
+    if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_strPathName).absoluteFilePath() && QFileInfo(path).isFile())
+        BackupConfigFile(path);
     wendeMehrfachPHRegelAn(m_parametersatz);
 
     const InfoBlockBytes block = EncodeInfoBlock(m_texts);

@@ -116,4 +116,21 @@ int NeuDlgRules::findModule(const QString& nameOrCode) const
     return -1;
 }
 
+int NeuDlgRules::findRevision(const QString& nameOrValue) const
+{
+    const QString wanted = nameOrValue.trimmed();
+    bool isNumber = false;
+    const uint value = wanted.toUInt(&isNumber, 0);
+    const auto list = revisions();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const QString text = revisionText(list[i].geraetekennung);
+        const bool match = isNumber ? value == list[i].geraetekennung
+                                    : (text.compare(wanted, Qt::CaseInsensitive) == 0
+                                       || text.section(QLatin1Char(' '), 1).compare(wanted, Qt::CaseInsensitive) == 0);
+        if (match)
+            return int(i);
+    }
+    return -1;
+}
+
 } // namespace hvx

@@ -45,6 +45,9 @@ public:
 
     // List index of a name of this variant's list (as shown) or of a type code; -1 if none.
     int findModule(const QString& nameOrCode) const;
+    // Index in the revision list of a byte-0 value ("0x13", "19") or a revision text, with or
+    // without the word "Revision" ("Revision K 54", "k 54"); -1 if none.
+    int findRevision(const QString& nameOrValue) const;
 
 private:
     void fillChoices(const std::vector<ModulWahl>& keep);

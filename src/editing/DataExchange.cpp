@@ -168,11 +168,15 @@ void DDX_ScaledLong(DataExchange& dx, int id, quint8* langwort, int decimals)
 
 void DDX_FixedText(DataExchange& dx, int id, quint8* text, int laenge)
 {
+    const quint8* ende = std::find(text, text + laenge, quint8(0));
+    const QString gezeigt = QString::fromLatin1(reinterpret_cast<const char*>(text), ende - text);
     if (dx.laden()) {
-        const quint8* ende = std::find(text, text + laenge, quint8(0));
-        dx.controls().setText(id, QString::fromLatin1(reinterpret_cast<const char*>(text), ende - text));
+        dx.controls().setText(id, gezeigt);
         return;
     }
+    // The text as shown stays as stored, so that its zero bytes are not taken for a change.
+    if (dx.controls().text(id) == gezeigt)
+        return;
     const QByteArray eingabe = dx.controls().text(id).toLatin1();
     if (eingabe.isEmpty()) {
         text[0] = 0;

@@ -50,13 +50,16 @@ Zahlzerlegung leseZahl(const QString& text)
     int ziffern = 0;
     for (; i < t.size() && istZiffer(t[i]); ++i)
         ++ziffern;
-    if (i < t.size() && t[i] == u'.') {
+    // A decimal comma is a decimal point: technicians type "1,5" as well as "1.5".
+    if (i < t.size() && (t[i] == u'.' || t[i] == u',')) {
         for (++i; i < t.size() && istZiffer(t[i]); ++i)
             ++ziffern;
     }
     if (ziffern == 0)
         return {0.0, false};
-    return {QStringView(t).left(i).toDouble(), i == t.size()};
+    QString zahl = t.left(i);
+    zahl.replace(u',', u'.');
+    return {zahl.toDouble(), i == t.size()};
 }
 
 qint64 ganzzahlwert(const QString& text)

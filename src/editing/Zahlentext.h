@@ -15,7 +15,8 @@ struct Zahlzerlegung {
     bool vollstaendig = false; // the whole text (blanks around it aside) is the number
 };
 
-// Reads an optional sign, digits and an optional point with more digits, after leading blanks.
+// Reads an optional sign, digits and an optional point (or decimal comma) with more digits,
+// after leading blanks.
 // An empty text is 0 and complete. Where the text stops being a number, the number read so far
 // counts (nothing read: 0) and vollstaendig is false. No exponents, no hexadecimal, no "inf".
 Zahlzerlegung leseZahl(const QString& text);

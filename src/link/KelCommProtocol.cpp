@@ -139,7 +139,7 @@ bool CKelComm::TakeCheckedBlock(quint8* buffer, int length)
 int CKelComm::Fail(Status status, int messageId)
 {
     m_nStatus = status;
-    LogMessageBoxId(messageId);
+    LogMessageBoxId(messageId, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
     return 0;
 }
 
@@ -202,7 +202,7 @@ int CKelComm::Open()
         return Fail(StatusPortFailed, kMsgNoPort);
     if (Connect())
         return 1;
-    LogMessageBoxId(kMsgNoInstrument);
+    LogMessageBoxId(kMsgNoInstrument, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
     CloseConnection();
     m_nStatus = StatusNoInstrument;
     return 0;
@@ -278,7 +278,7 @@ int CKelComm::WriteBlock(quint8 command, const quint8* data, int length, int pro
         return 1;
     m_nStatus = known->status;
     if (known->messageId != 0)
-        LogMessageBoxId(known->messageId);
+        LogMessageBoxId(known->messageId, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
     return known->status == StatusOk ? 1 : 0;
 }
 
@@ -294,11 +294,11 @@ bool CKelComm::SendCommandExpectAck(quint8 command, const AckWait& wait)
     if (!answered) {
         if (wait.timeoutIsStatus)
             m_nStatus = StatusTimeout;
-        LogMessageBoxId(wait.timeoutMessage);
+        LogMessageBoxId(wait.timeoutMessage, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
         return false;
     }
     if (m_RxBuffer[0] != kAck) {
-        LogMessageBoxId(kMsgCommandNotSent);
+        LogMessageBoxId(kMsgCommandNotSent, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
         return false;
     }
     return true;
@@ -334,7 +334,7 @@ int CKelComm::WriteMemory(quint16 address, int length, const quint8* data)
     if (!WaitForAnyByte(timer, m_nResponseTO2))
         return Fail(StatusTimeout, kMsgDataTimeout);
     if (m_RxBuffer[0] != kAck) {
-        LogMessageBoxId(kMsgCommandNotSent);
+        LogMessageBoxId(kMsgCommandNotSent, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
         return 0;
     }
     return m_nStatus == StatusOk ? 1 : 0;

@@ -142,16 +142,17 @@ bool CHVXDoc::OnHvxRemotePasi()
         return false;
     if (!SaveModifiedDocument(*this))
         return false;
+    // The instrument is read first: a read that fails leaves the document shown before exactly
+    // as it was, so that its values are never taken for the instrument's.
+    Parametersatz image;
+    if (!ReadInstrumentParameters(image))
+        return false;
     CHVXApp& app = theApp();
     app.m_bInShellCommand = true;
     OnNewDocument(std::nullopt);
     app.m_bInShellCommand = false;
     // A new document: the texts of the one shown before belong to another instrument.
     m_texts = InfoTexts{};
-
-    Parametersatz image;
-    if (!ReadInstrumentParameters(image))
-        return false;
     m_parametersatz = image;
     setModifiedFlag(false);
     CheckAccess(m_parametersatz, AccessSubject::Document);
@@ -210,7 +211,7 @@ bool CHVXDoc::TransferToInstrument(bool keep)
     Parametersatz instrument;
     if (!ReadFileImage(m_configFile, m_strPathName, instrument))
         return false;
-    if (!keep && LogMessageBoxId(kTextAskOverwriteCalibration, MB_YESNO) != IDYES)
+    if (!keep && LogMessageBoxId(kTextAskOverwriteCalibration, MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return false;
 
     CKelComm link;

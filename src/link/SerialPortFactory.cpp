@@ -39,6 +39,11 @@ void SetSimulatedPortFactory(SerialPortFactory factory)
     g_simulatedPortFactory = std::move(factory);
 }
 
+QString CurrentPortName()
+{
+    return PortName(theApp().m_nPort + 1);
+}
+
 QString PortName(int portNumber)
 {
     QString name = GetStringsText(kPortNameTextId);

@@ -30,6 +30,8 @@ inline constexpr int kMaxPortNumber = 256;
 
 // The port's name as the user sees it: text 234 ("COM%d") with the number.
 QString PortName(int portNumber);
+// The name of the port the links use now (the settings' 0-based port).
+QString CurrentPortName();
 
 // The default rule alone (no settings).
 QString DefaultPortDevice(int portNumber);

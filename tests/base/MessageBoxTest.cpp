@@ -25,6 +25,9 @@ TEST(MessageBox, BatchAnswersFollowTheTypeValueAsAWhole)
         {hvx::MB_RETRYCANCEL, hvx::IDRETRY},
         {hvx::MB_OK | hvx::MB_ICONINFORMATION, hvx::IDRETRY},
         {hvx::MB_YESNO | hvx::MB_ICONQUESTION, hvx::IDRETRY},
+        // "Nein" as the window's default button changes nothing for a batch run.
+        {hvx::MB_YESNO | hvx::MB_DEFBUTTON2, hvx::IDYES},
+        {hvx::MB_YESNOCANCEL | hvx::MB_DEFBUTTON2, hvx::IDYES},
     };
     for (const Row& row : rows)
         EXPECT_EQ(BatchInteraction::BatchAnswer(row.type), row.answer) << row.type;
@@ -41,12 +44,13 @@ TEST(MessageBox, BatchQuestionIsAnsweredYesLoggedAndWrittenToStandardError)
     EXPECT_FALSE(batch.askAccessCode().has_value());
     EXPECT_FALSE(batch.chooseFile({}).has_value());
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("Konfiguration speichern?"), std::string::npos);
+    EXPECT_NE(err.find("HVX: Konfiguration speichern? → automatische Antwort: Ja\n"), std::string::npos)
+        << "the automatic answer stands beside its question";
+    EXPECT_NE(err.find("Anwendung gestartet → automatische Antwort: Abbruch"), std::string::npos);
     EXPECT_NE(err.find("Anwendung gestartet"), std::string::npos);
     EXPECT_NE(err.find("Zugangscode"), std::string::npos);
-    // The numbered message stands twice in the log book.
-    EXPECT_EQ(t.logEntries(), (QStringList{QStringLiteral("Konfiguration speichern?"), QStringLiteral("Anwendung gestartet"),
-                                           QStringLiteral("Anwendung gestartet")}));
+    // Each message is one entry, a numbered one as well.
+    EXPECT_EQ(t.logEntries(), (QStringList{QStringLiteral("Konfiguration speichern?"), QStringLiteral("Anwendung gestartet")}));
 }
 
 TEST(MessageBox, InteractiveAnswerComesFromTheInstalledInteraction)

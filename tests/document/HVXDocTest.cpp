@@ -121,6 +121,24 @@ TEST_F(Document, UntitledSaveMakesNoBackupAndResaveBacksUpPreviousState)
     EXPECT_NE(readFile(path), firstState);
 }
 
+TEST_F(Document, SaveAsOverAnotherFileBacksUpTheFileItReplaces)
+{
+    const QString other = savedFile(QStringLiteral("Anlage2.hxd"), {kRedox, kKein, kKein});
+    const QByteArray replaced = readFile(other);
+    CHVXDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(savedFile(QStringLiteral("Anlage1.hxd"), {kPH, kKein, kKein})));
+    ASSERT_TRUE(doc.DoSave(other));
+    EXPECT_EQ(readFile(m_app.filePath(QStringLiteral("Anlage2.000"))), replaced);
+    EXPECT_NE(readFile(other), replaced);
+
+    // An untitled document replacing a file backs it up just the same, under the next number.
+    const QByteArray second = readFile(other);
+    CHVXDoc untitled;
+    untitled.OnNewDocument(NeueKonfiguration{0x13, {kPH, kRedox, kKein}});
+    ASSERT_TRUE(untitled.DoSave(other));
+    EXPECT_EQ(readFile(m_app.filePath(QStringLiteral("Anlage2.001"))), second);
+}
+
 TEST_F(Document, SaveIsRefusedSilentlyWhileInputErrorIsPending)
 {
     CHVXDoc doc;

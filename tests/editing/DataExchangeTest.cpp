@@ -152,6 +152,16 @@ TEST_F(Austauschfall, FixedTextPadsWithBlanksAndStopsAtZero)
     EXPECT_EQ(bytes[8], 0x41);
 }
 
+TEST_F(Austauschfall, FixedTextShownUnchangedKeepsItsZeroBytes)
+{
+    const char text[] = {'A', 'B', 0, 0};
+    std::copy(text, text + 4, bytes.begin());
+    DDX_FixedText(laden, 1, bytes.data(), 4);
+    DDX_FixedText(speichern, 1, bytes.data(), 4);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), 4), QByteArray("AB\0\0", 4))
+        << "storing what the field shows is no change";
+}
+
 TEST_F(Austauschfall, TimeInBcd)
 {
     c.setText(1, "7:5");
@@ -201,8 +211,11 @@ TEST(Zahlentext, ReadsPlainDecimalNotationOnly)
     EXPECT_TRUE(leseZahl(" -12.5 ").vollstaendig);
     EXPECT_DOUBLE_EQ(leseZahl("-12.5").wert, -12.5);
     EXPECT_TRUE(leseZahl(".5").vollstaendig);
-    for (const char* kein : {"abc", "1e2", "0x10", "inf", "nan", "1,5", "-", "."})
+    for (const char* kein : {"abc", "1e2", "0x10", "inf", "nan", "1,5,", "-", ".", ","})
         EXPECT_FALSE(leseZahl(kein).vollstaendig) << kein;
+    // A decimal comma reads as the point.
+    EXPECT_TRUE(leseZahl("1,5").vollstaendig);
+    EXPECT_DOUBLE_EQ(leseZahl("-1,25").wert, -1.25);
     // What the integer fields store of a text that stops early (as the classic conversion did).
     EXPECT_EQ(ganzzahlwert("12abc"), 12);
     EXPECT_EQ(ganzzahlwert("abc"), 0);

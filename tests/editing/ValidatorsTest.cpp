@@ -3,6 +3,7 @@
 #include "editing/FakeControls.h"
 #include "editing/InputError.h"
 #include "editing/Validators.h"
+#include "editing/Zahlentext.h"
 #include "support/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,17 @@ TEST(Pruefregeln, Numbers)
     EXPECT_EQ(pruefeZahl("0.1", 0.1f, 30), kKeinFehler);
     EXPECT_EQ(pruefeZahl("0.09", 0.1f, 30), kZahlAusserhalb);
     EXPECT_EQ(pruefeZahl("99.9", 0, 99.9f), kKeinFehler);
+}
+
+TEST(Pruefregeln, ADecimalCommaIsADecimalPoint)
+{
+    EXPECT_EQ(pruefeZahl("1,5", 1, 2), kKeinFehler);
+    EXPECT_EQ(pruefeZahl("2,01", 1, 2), kZahlAusserhalb);
+    EXPECT_EQ(pruefeZahl("1,5,0", 1, 2), kKeineZahl) << "one separator only";
+    EXPECT_EQ(pruefeZahl("1.5,0", 1, 2), kKeineZahl);
+    EXPECT_EQ(skalierterWert("1,5", 1), 15);
+    EXPECT_EQ(skalierterWert("-0,57", 2), -57);
+    EXPECT_EQ(festkomma(15, 1), "1.5") << "the display keeps its format";
 }
 
 TEST(Pruefregeln, Texts)

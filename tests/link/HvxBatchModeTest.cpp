@@ -90,6 +90,7 @@ TEST_F(HvxBatchMode, TransferKeepingCalibrationEndsWithExitStatus0)
     EXPECT_EQ(run.exitStatus, 0) << run.errorOutput.toStdString();
     EXPECT_FALSE(run.errorOutput.contains(QStringLiteral("HVX error code")));
     EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("Parameter wurden erfolgreich übertragen.")));
+    EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("HVX: Schnittstelle: COM3\n"))) << run.errorOutput.toStdString();
 
     Parametersatz expected = file;
     for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)

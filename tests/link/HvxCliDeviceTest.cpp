@@ -74,6 +74,7 @@ TEST_F(HvxCliDevice, TransferNeverGuessesAboutCalibration)
     EXPECT_TRUE(sim.received().isEmpty());
 
     ASSERT_EQ(run({"transfer", kPortOption, "--keep-calibration", path}), 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.contains(QStringLiteral("Schnittstelle: COM5"))) << "the port used is named";
     EXPECT_EQ(sim.parameterSet().byte(520), 77);
     EXPECT_EQ(sim.received().left(4), Commands({0x10, 0x12, 0x13, 0x14}));
     EXPECT_TRUE(messages().contains(QStringLiteral("Parameter wurden erfolgreich übertragen.")));

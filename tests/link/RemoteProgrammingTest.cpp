@@ -149,6 +149,7 @@ TEST_F(RemoteProgramming, TransferWithoutKeepingAsksFirstAndSendsTheDocumentsCal
     EXPECT_FALSE(doc.OnHvxRemotePaup());
     EXPECT_TRUE(sim.received().isEmpty());
     EXPECT_EQ(ui().messageTexts().size(), 1);
+    EXPECT_TRUE(ui().questions().constFirst().type & MB_DEFBUTTON2) << "Enter must not overwrite the calibration";
     EXPECT_EQ(transferStamp(), QByteArray(12, '\0'));
 
     ui().answerMessageBox(IDYES, kAskOverwrite).answerMessageBox(IDOK, kDone);
@@ -385,6 +386,32 @@ TEST_F(RemoteProgramming, AFailedReadShowsItsSummaryAfterTheLinksMessage)
     EXPECT_FALSE(doc.OnHvxRemotePasi());
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(sim.portIsFree());
+    // The log book at level 2: each event one entry, no line of blanks after a serial write.
+    const QStringList entries = testApp.logEntries();
+    EXPECT_EQ(entries.count(QStringLiteral("Timeout beim Empfang von Daten!")), 1);
+    EXPECT_EQ(entries.count(QStringLiteral("Parameter konnten nicht gelesen werden!")), 1);
+    for (const QString& line : testApp.logLines())
+        EXPECT_FALSE(line.trimmed().isEmpty()) << "a line of blanks in the log book";
+}
+
+TEST_F(RemoteProgramming, AFailedReadKeepsThePreviousDocumentAsItWas)
+{
+    saveMatchingDocument();
+    InfoTexts texts;
+    texts.kunde = QStringLiteral("Stadtwerke");
+    ASSERT_TRUE(doc.SetProperties(texts));
+    doc.parametersatz().setByte(layout::kParameterteil, 0x5A); // a change not saved
+    const Parametersatz shown = doc.parametersatz();
+    sim.fault(hvxsim::FaultKind::NoAnswer, hvxsim::kReadParameters);
+    ui().answerMessageBox(IDNO, QStringLiteral("anlage.hxd"))
+        .answerMessageBox(IDOK, QStringLiteral("Timeout beim Empfang von Daten!"))
+        .answerMessageBox(IDOK, QStringLiteral("Parameter konnten nicht gelesen werden!"));
+    EXPECT_FALSE(doc.OnHvxRemotePasi());
+    EXPECT_EQ(doc.pathName(), path);
+    EXPECT_EQ(doc.title(), QStringLiteral("anlage.hxd"));
+    EXPECT_EQ(doc.parametersatz(), shown);
+    EXPECT_TRUE(doc.isModified()) << "the changes the user kept are still offered for saving";
+    EXPECT_EQ(doc.infoTexts().kunde, QStringLiteral("Stadtwerke"));
 }
 
 TEST_F(RemoteProgramming, ServiceModeOpensTheServiceDialogInsteadOfTransferring)

@@ -182,7 +182,7 @@ TEST_F(SimInProcessSettings, BadSettingsAreNamedInTheError)
     const std::pair<const char*, QString> bad[] = {
         {"Revision", QStringLiteral("K54")},
         {"Revision", QStringLiteral("0x14")},
-        {"Modules", QStringLiteral("pH")},
+        {"Modules", QStringLiteral("pH,Xyz")}, // names are taken, unknown ones are not
         {"AccessCode", QStringLiteral("12")},
         {"ParameterFile", QStringLiteral("/nonexistent/x.hxd")},
     };

@@ -208,6 +208,31 @@ TEST(SimCommandLine, OptionsReachTheSetupTimingAndFaults)
     EXPECT_EQ(options->linkPath, "/tmp/x");
 }
 
+TEST(SimCommandLine, RevisionAndModulesByNameAsHvxcliNewTakesThem)
+{
+    std::string error;
+    auto options = ParseSimulatorOptions({QStringLiteral("hvx-sim"), QStringLiteral("--revision"),
+                                          QStringLiteral("Revision K 54"), QStringLiteral("--modules"),
+                                          QStringLiteral("pH,LF konduktiv")},
+                                         &error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->setup.revision, 0x13);
+    EXPECT_EQ(options->setup.modules, (std::array<std::uint8_t, 3>{1, 5, 0}));
+
+    // The names of the revision's variant: "Timer" exists in variant L only.
+    options = ParseSimulatorOptions({QStringLiteral("hvx-sim"), QStringLiteral("--revision"), QStringLiteral("l 21"),
+                                     QStringLiteral("--modules"), QStringLiteral("Absalz induktiv,Timer,0")},
+                                    &error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->setup.revision, 0x20);
+    EXPECT_EQ(options->setup.modules, (std::array<std::uint8_t, 3>{16, 13, 0}));
+    EXPECT_FALSE(ParseSimulatorOptions({QStringLiteral("hvx-sim"), QStringLiteral("--modules"), QStringLiteral("Timer")},
+                                       &error))
+        << "no timer in K 54";
+    EXPECT_FALSE(ParseSimulatorOptions({QStringLiteral("hvx-sim"), QStringLiteral("--revision"), QStringLiteral("Z 99")},
+                                       &error));
+}
+
 TEST(SimCommandLine, BadValuesAreRefusedWithTheOptionNamed)
 {
     const QStringList bad[] = {

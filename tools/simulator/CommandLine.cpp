@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "WireFormat.h"
+#include "document/NeuDlgRules.h"
 
 #include <QCommandLineParser>
 
@@ -14,8 +15,10 @@ struct OptionText {
 };
 
 constexpr OptionText kOptions[] = {
-    {"revision", "byte", "Byte 0 of the parameter set (variant and version), e.g. 0x13 for K 54, 0x20 for L 21. Default 0x13."},
-    {"modules", "a,b,c", "Module types of slots 1 to 3, e.g. 1,7,2 (pH, chlorine, redox; the default); 0 = no module."},
+    {"revision", "byte", "Byte 0 of the parameter set (variant and version), e.g. 0x13 for K 54, 0x20 for L 21, or the "
+                         "revision's name as hvxcli new takes it (\"Revision K 54\"). Default 0x13."},
+    {"modules", "a,b,c", "Module types of slots 1 to 3, e.g. 1,7,2 (pH, chlorine, redox; the default); 0 = no module; or "
+                         "the module names as hvxcli new takes them (\"pH,Chlor,Redox\")."},
     {"parameter-file", "file.hxd", "Take the parameter set from a configuration file instead of --revision/--modules."},
     {"access-code", "code", "The instrument's access code, four characters (default 9157)."},
     {"access-code-active", nullptr, "Put the access code in force."},
@@ -56,7 +59,6 @@ struct NumericOption {
 };
 
 const NumericOption kNumericOptions[] = {
-    {"revision", 0, 0xFF, [](SimulatorOptions& o, long v) { o.setup.revision = static_cast<std::uint8_t>(v); }},
     {"interval", 1, 255, [](SimulatorOptions& o, long v) { o.setup.measuredDataInterval = static_cast<int>(v); }},
     {"alarms", 0, kMaxAlarmRecords, [](SimulatorOptions& o, long v) { o.setup.alarms = static_cast<int>(v); }},
     {"turnaround-ms", 0, 60000, [](SimulatorOptions& o, long v) { o.timing.turnaround = std::chrono::milliseconds(v); }},
@@ -73,14 +75,35 @@ std::optional<long> ParseCNumber(const QString& text)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-std::optional<std::array<std::uint8_t, kModuleSlots>> ParseModules(const QString& text)
+std::optional<std::uint8_t> ParseRevision(const QString& text)
+{
+    if (const auto value = ParseCNumber(text))
+        return *value >= 0 && *value <= 0xFF ? std::optional(static_cast<std::uint8_t>(*value)) : std::nullopt;
+    const hvx::NeuDlgRules rules;
+    const int index = rules.findRevision(text);
+    if (index < 0)
+        return std::nullopt;
+    return rules.revisions()[static_cast<std::size_t>(index)].geraetekennung;
+}
+
+std::optional<std::array<std::uint8_t, kModuleSlots>> ParseModules(const QString& text, std::uint8_t revision)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() > kModuleSlots)
         return std::nullopt;
+    // Names are those of the new-configuration list of the revision's variant.
+    hvx::NeuDlgRules rules;
+    const int revisionIndex = rules.findRevision(QString::number(revision));
+    if (revisionIndex >= 0)
+        rules.selectRevision(revisionIndex);
     std::array<std::uint8_t, kModuleSlots> modules{};
     for (int i = 0; i < parts.size(); ++i) {
-        const auto code = ParseCNumber(parts[i]);
+        std::optional<long> code = ParseCNumber(parts[i]);
+        if (!code) {
+            const int index = rules.findModule(parts[i]);
+            if (index >= 0)
+                code = rules.choices()[static_cast<std::size_t>(index)].modultyp;
+        }
         if (!code || *code < 0 || *code > 0xFF)
             return std::nullopt;
         modules[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*code);
@@ -126,10 +149,17 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(const QStringList& argumen
     }
 
     InstrumentSetup& setup = options.setup;
+    if (isSet("revision")) {
+        const auto revision = ParseRevision(parser.value(QStringLiteral("revision")));
+        if (!revision)
+            return fail(QStringLiteral("--revision: \"%1\" is neither a byte from 0 to 255 nor a revision name")
+                            .arg(parser.value(QStringLiteral("revision"))));
+        setup.revision = *revision;
+    }
     if (isSet("modules")) {
-        const auto modules = ParseModules(parser.value(QStringLiteral("modules")));
+        const auto modules = ParseModules(parser.value(QStringLiteral("modules")), setup.revision);
         if (!modules)
-            return fail(QStringLiteral("--modules: expected up to three type codes, e.g. 1,7,2"));
+            return fail(QStringLiteral("--modules: expected up to three type codes or module names, e.g. 1,7,2 or pH,Chlor,Redox"));
         setup.modules = *modules;
     }
     setup.parameterFile = parser.value(QStringLiteral("parameter-file")).toStdString();

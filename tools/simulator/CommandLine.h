@@ -27,7 +27,10 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(const QStringList& argumen
 QString SimulatorHelpText();
 // "0x13", "19": a number in C notation, or nothing.
 std::optional<long> ParseCNumber(const QString& text);
-// "1,7,2": three module type codes (missing ones are 0).
-std::optional<std::array<std::uint8_t, kModuleSlots>> ParseModules(const QString& text);
+// Byte 0 of a revision: a number ("0x13") or its name as hvxcli new takes it ("Revision K 54", "K 54").
+std::optional<std::uint8_t> ParseRevision(const QString& text);
+// "1,7,2": three module type codes (missing ones are 0), or the module names of the revision's
+// list as hvxcli new takes them ("pH,Chlor,Redox"); both may be mixed.
+std::optional<std::array<std::uint8_t, kModuleSlots>> ParseModules(const QString& text, std::uint8_t revision = 0x13);
 
 } // namespace hvxsim

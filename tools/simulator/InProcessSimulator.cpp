@@ -51,13 +51,13 @@ std::shared_ptr<Instrument> g_instrument;
 std::optional<InstrumentSetup> SetupFromSettings(Timing& timing, std::string* error)
 {
     InstrumentSetup setup;
-    const auto revision = ParseCNumber(Text(kRevision));
-    if (!revision || *revision < 0 || *revision > 0xFF)
-        return Fail(error, "Revision must be byte 0 of a parameter set, e.g. 0x13");
-    setup.revision = static_cast<std::uint8_t>(*revision);
-    const auto modules = ParseModules(Text(kModules));
+    const auto revision = ParseRevision(Text(kRevision));
+    if (!revision)
+        return Fail(error, "Revision must be byte 0 of a parameter set, e.g. 0x13, or a revision name");
+    setup.revision = *revision;
+    const auto modules = ParseModules(Text(kModules), setup.revision);
     if (!modules)
-        return Fail(error, "Modules must be up to three module type codes, e.g. 1,7,2");
+        return Fail(error, "Modules must be up to three module type codes or names, e.g. 1,7,2");
     setup.modules = *modules;
     setup.parameterFile = Text(kParameterFile).toStdString();
 

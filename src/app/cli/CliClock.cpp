@@ -2,6 +2,7 @@
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "link/SerialPortFactory.h"
 #include "devicedata/ClockText.h"
 #include "devicedata/DeviceClock.h"
 
@@ -22,6 +23,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         if (!SetDeviceClock())
             return CommandResult::Failed;
         io.out << GetStringsText(kTextClockSet) << Qt::endl;
+        io.out << GetStringsText(kTextPortUsed).arg(CurrentPortName()) << Qt::endl;
         return CommandResult::Ok;
     }
     const std::optional<DateTimeBlock> instrument = ReadDeviceClock();

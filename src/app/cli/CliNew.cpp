@@ -15,23 +15,6 @@ namespace {
 
 constexpr OptionDef kOptions[] = {{"revision", true}, {"modules", true}, {"overwrite", false}};
 
-// A byte-0 value ("0x13", "19") or a revision text, with or without the word "Revision".
-int findRevision(const NeuDlgRules& rules, const QString& wanted)
-{
-    bool isNumber = false;
-    const uint value = wanted.trimmed().toUInt(&isNumber, 0);
-    const auto list = rules.revisions();
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const QString text = revisionText(list[i].geraetekennung);
-        const bool match = isNumber ? value == list[i].geraetekennung
-                                    : (text.compare(wanted.trimmed(), Qt::CaseInsensitive) == 0
-                                       || text.section(QLatin1Char(' '), 1).compare(wanted.trimmed(), Qt::CaseInsensitive) == 0);
-        if (match)
-            return int(i);
-    }
-    return -1;
-}
-
 CommandResult chooseModules(NeuDlgRules& rules, const QStringList& modules, CliIo& io)
 {
     if (modules.size() > 3)
@@ -61,7 +44,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         return Fail(io, GetStringsText(kTextRevisionAndModulesNeeded));
 
     NeuDlgRules rules;
-    const int revision = findRevision(rules, arguments.value("revision"));
+    const int revision = rules.findRevision(arguments.value("revision"));
     if (revision < 0)
         return Fail(io, GetStringsText(kTextUnknownRevision).arg(arguments.value("revision")));
     rules.selectRevision(revision);

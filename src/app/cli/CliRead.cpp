@@ -2,6 +2,7 @@
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "link/SerialPortFactory.h"
 #include "document/ConfigBackup.h"
 #include "document/HVXDoc.h"
 
@@ -32,6 +33,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (!doc.DoSave(path))
         return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextReadSaved).arg(path) << Qt::endl;
+    io.out << GetStringsText(kTextPortUsed).arg(CurrentPortName()) << Qt::endl;
     return CommandResult::Ok;
 }
 

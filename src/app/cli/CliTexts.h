@@ -36,6 +36,7 @@ constexpr int kTextBadPort = 3701;
 constexpr int kTextReadSaved = 3702;
 constexpr int kTextReadLocked = 3703;
 constexpr int kTextTransferred = 3704;
+constexpr int kTextPortUsed = 3062; // "Schnittstelle: %1", as a batch run prints it
 constexpr int kTextClockSet = 3705;
 constexpr int kTextInstrumentFound = 3706;
 constexpr int kTextNoFileWanted = 3707;

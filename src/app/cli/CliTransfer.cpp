@@ -4,6 +4,7 @@
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "link/SerialPortFactory.h"
 #include "app/cli/TerminalProgress.h"
 #include "document/HVXDoc.h"
 
@@ -43,6 +44,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (!transferred)
         return CommandResult::Failed;
     io.out << GetStringsText(kTextTransferred).arg(path) << Qt::endl;
+    io.out << GetStringsText(kTextPortUsed).arg(CurrentPortName()) << Qt::endl;
     return CommandResult::Ok;
 }
 

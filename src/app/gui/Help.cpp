@@ -47,7 +47,7 @@ bool ShowHelp(HelpCommand command, int contextId)
         QApplication::restoreOverrideCursor();
     }
     if (!opened)
-        LogMessageBoxId(kTextHelpFailed, MB_OK, 0);
+        LogMessageBoxId(kTextHelpFailed, MB_OK | MB_ICONEXCLAMATION, 0);
     return opened;
 }
 

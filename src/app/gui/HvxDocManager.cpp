@@ -67,6 +67,7 @@ bool CHvxDocManager::inputErrorPending() const
 void CHvxDocManager::updateFrame()
 {
     m_frame.SetDocumentTitle(m_doc.title());
+    m_frame.setWindowModified(m_doc.isModified());
     m_frame.SetRecentFiles(m_recent);
 }
 

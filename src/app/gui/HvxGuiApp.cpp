@@ -1,7 +1,9 @@
 #include "app/gui/HvxGuiApp.h"
 
 #include "base/HvxApp.h"
+#include "base/Language.h"
 #include "base/Log.h"
+#include "link/SerialPortFactory.h"
 #include "app/ShellRegistration.h"
 #include "app/Startup.h"
 #include "app/SettingsValues.h"
@@ -34,6 +36,8 @@
 namespace hvx::gui {
 
 namespace {
+constexpr int kTextPortChosen = 3061; // "Schnittstelle %1 ausgewählt."
+
 // The standard flags of the document framework; none of them has a feature here.
 const QStringList kStandardFlags = {QStringLiteral("p"), QStringLiteral("pt"), QStringLiteral("dde"),
                                     QStringLiteral("Embedding"), QStringLiteral("Automation"),
@@ -95,7 +99,7 @@ CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
         return Start::Failed;
 
     RegisterShellFileTypes();
-    m_frame->setFixedSize(m_app.m_nFrameWidth, m_app.m_nFrameHeight);
+    m_frame->resize(m_app.m_nFrameWidth, m_app.m_nFrameHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = m_frame->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -205,8 +209,10 @@ void CHvxGuiApp::OnSelectPort()
         return;
     }
     CHvxComPortDlg dialog(m_app.m_nPort, m_portAccess, m_frame.get());
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
         m_app.SetPort(dialog.port());
+        m_frame->SetMessageText(GetStringsText(kTextPortChosen).arg(CurrentPortName()));
+    }
 }
 
 void CHvxGuiApp::OnSettings()

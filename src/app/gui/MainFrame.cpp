@@ -3,6 +3,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/SettingsTable.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/MenuTable.h"
 #include "app/gui/MenuTexts.h"
@@ -15,6 +16,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
@@ -27,6 +29,7 @@ namespace {
 
 constexpr int kTextErrorId = 369;
 constexpr int kTextErrorText = 370;
+constexpr int kTextCloseRefused = 3050;
 constexpr int kToolTipMaxChars = 79; // the tool tip's 80-character buffer with its end mark
 constexpr int kCommandUpdateMs = 250;
 const QString kMenuStatus = QStringLiteral("MenuStatus");
@@ -56,6 +59,25 @@ QString plainMenuText(const QAction* action)
     return text.remove(u'&');
 }
 
+// A disabled command must look disabled: its button shows the picture faded, whatever the
+// icon theme offers for that state.
+QIcon withFadedDisabledMode(const QIcon& icon)
+{
+    constexpr int kSize = 16;
+    QIcon result;
+    const QPixmap normal = icon.pixmap(kSize, kSize);
+    result.addPixmap(normal, QIcon::Normal);
+    QPixmap faded(normal.size());
+    faded.setDevicePixelRatio(normal.devicePixelRatio());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(0.3);
+    painter.drawPixmap(0, 0, normal);
+    painter.end();
+    result.addPixmap(faded, QIcon::Disabled);
+    return result;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
@@ -64,7 +86,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 {
     setObjectName(QLatin1String(m_strClassName));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_commands = hvx::gui::BuildMenuBar(menuBar());
     const auto fileActions = menuBar()->actions().constFirst()->menu()->actions();
     for (QAction* action : fileActions) {
@@ -117,7 +139,8 @@ void CMainFrame::createToolBar()
         QAction* action = m_commands.value(id);
         for (const ToolIcon& icon : kToolIcons) {
             if (icon.commandId == id)
-                action->setIcon(QIcon::fromTheme(QLatin1String(icon.themeName), style()->standardIcon(icon.fallback)));
+                action->setIcon(withFadedDisabledMode(
+                    QIcon::fromTheme(QLatin1String(icon.themeName), style()->standardIcon(icon.fallback))));
         }
         m_toolBar->addAction(action);
         if (QWidget* button = m_toolBar->widgetForAction(action))
@@ -195,6 +218,15 @@ void CMainFrame::UpdateCommandStates()
         it.value()->setEnabled(enabled);
     }
     m_commands.value(hvx::cmd::kViewToolbar)->setChecked(m_toolBar->isVisibleTo(this));
+    // A sub menu none of whose entries can run is disabled itself.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        const auto entries = menu->actions();
+        if (!qobject_cast<QMenu*>(menu->parentWidget()) || entries.isEmpty())
+            continue;
+        menu->menuAction()->setEnabled(std::any_of(entries.begin(), entries.end(), [](const QAction* entry) {
+            return !entry->isSeparator() && entry->isEnabled();
+        }));
+    }
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title)
@@ -206,8 +238,9 @@ void CMainFrame::SetDocumentTitle(const QString& title)
 void CMainFrame::updateTitle()
 {
     QString title = QStringLiteral("HVX ") + m_strShortVersion;
+    // The marker shows while the document has changes not saved.
     if (!m_documentTitle.isEmpty())
-        title += QStringLiteral(" - ") + m_documentTitle;
+        title += QStringLiteral(" - ") + m_documentTitle + QStringLiteral("[*]");
     setWindowTitle(title);
 }
 
@@ -327,14 +360,24 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // Taking the focus makes the page check the field being edited.
     setFocus();
-    if (PendingError()) {
+    if (const std::optional<PendingInputError> error = PendingError()) {
         showIdlePrompt();
+        // The status bar says why the window stays open.
+        SetMessageText(GetStringsText(kTextCloseRefused).arg(error->message));
         event->ignore();
         return;
     }
     if (m_canClose && !m_canClose()) {
         event->ignore();
         return;
+    }
+    // The next start opens the window at the size the user left it (maximised: its normal size).
+    const QSize size = isMaximized() || isFullScreen() ? normalGeometry().size() : this->size();
+    if (size.isValid()) {
+        theApp().WriteProfileInt(QLatin1String(hvx::settings::kFrameWidth.section),
+                                 QLatin1String(hvx::settings::kFrameWidth.name), size.width());
+        theApp().WriteProfileInt(QLatin1String(hvx::settings::kFrameHeight.section),
+                                 QLatin1String(hvx::settings::kFrameHeight.name), size.height());
     }
     event->accept();
 }

@@ -5,6 +5,7 @@
 #include "app/gui/MenuTable.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVariant>
@@ -55,12 +56,17 @@ void rebuildLanguageItems(QMenu* menu, const QStringList& folders, const QString
             delete action;
         }
     }
-    const int current = currentLanguage.left(2).toInt();
+    qDeleteAll(menu->findChildren<QActionGroup*>(Qt::FindDirectChildrenOnly));
+    // Without a chosen language the built-in German of the first folder is in effect.
+    const int current = currentLanguage.isEmpty() ? 1 : currentLanguage.left(2).toInt();
     const int count = std::min<int>(folders.size(), cmd::kLanguageLast - cmd::kLanguageFirst + 1);
+    auto* choices = new QActionGroup(menu);
+    choices->setExclusive(true);
     for (int k = 1; k <= count; ++k) {
         QAction* action = menu->addAction(folders.at(k - 1).mid(3));
         action->setData(cmd::kLanguageFirst + k - 1);
         action->setCheckable(true);
+        action->setActionGroup(choices);
         action->setChecked(k == current);
     }
 }

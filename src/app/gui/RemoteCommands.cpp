@@ -1,6 +1,8 @@
 #include "app/gui/RemoteCommands.h"
 
 #include "base/HvxApp.h"
+#include "base/Language.h"
+#include "link/SerialPortFactory.h"
 #include "app/gui/CommandIds.h"
 #include "app/gui/MainFrame.h"
 #include "devicedata/DeviceClock.h"
@@ -14,6 +16,10 @@
 
 namespace hvx::gui {
 namespace {
+
+constexpr int kTextReadDone = 3058;     // "Parameter von %1 gelesen."
+constexpr int kTextTransferDone = 3059; // "Parameter zu %1 übertragen."
+constexpr int kTextClockDone = 3060;    // "Datum und Uhrzeit des Geräts an %1 gesetzt."
 
 // The wait cursor while a command talks to the instrument. Input stays frozen on its own: the
 // command runs on this thread, the link's waits repaint without taking input, and the questions
@@ -36,28 +42,32 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
     const auto transferable = [&frame, &doc] {
         return !frame.PendingError() && doc.parametersatz().geraetekennung() != 0 && doc.accessGranted() != 0;
     };
-    const auto run = [&documents](auto&& command) {
-        return [&documents, command] {
+    // A command that succeeded says in the status bar what was done and on which port.
+    const auto run = [&documents, &frame](int doneText, auto&& command) {
+        return [&documents, &frame, doneText, command] {
+            bool done = false;
             {
                 const InstrumentBusy busy;
-                command();
+                done = command();
             }
             documents.RefreshFrame();
+            if (done)
+                frame.SetMessageText(GetStringsText(doneText).arg(CurrentPortName()));
         };
     };
-    frame.RegisterCommand(cmd::kReadParameters, run([&doc] { doc.OnHvxRemotePasi(); }), noInputError);
-    frame.RegisterCommand(cmd::kTransferProgramming, run([&doc] { doc.OnHvxRemoteProg(); }), transferable);
+    frame.RegisterCommand(cmd::kReadParameters, run(kTextReadDone, [&doc] { return doc.OnHvxRemotePasi(); }), noInputError);
+    frame.RegisterCommand(cmd::kTransferProgramming, run(kTextTransferDone, [&doc] { return doc.OnHvxRemoteProg(); }), transferable);
     // In service mode this command opens the service dialog instead of transferring; the dialog
     // needs no parameter set, and it waits for the user without the wait cursor.
     doc.setServiceDialogHook([&frame] {
         CServiceDlg dialog(&frame);
         dialog.exec();
     });
-    const auto transfer = run([&doc] { doc.OnHvxRemotePaup(); });
+    const auto transfer = run(kTextTransferDone, [&doc] { return doc.OnHvxRemotePaup(); });
     frame.RegisterCommand(
         cmd::kTransferParameters, [&doc, transfer] { theApp().m_bService ? void(doc.OnHvxRemotePaup()) : transfer(); },
         [transferable, noInputError] { return theApp().m_bService ? noInputError() : transferable(); });
-    frame.RegisterCommand(cmd::kSetDateTime, run([] { SetDeviceClock(); }), noInputError);
+    frame.RegisterCommand(cmd::kSetDateTime, run(kTextClockDone, [] { return SetDeviceClock(); }), noInputError);
 
     // Reads the instrument, shows what a transfer of the document would change, and transfers
     // when the user asks for it there.
@@ -83,9 +93,9 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
                                         overwriteAllowed(), &frame);
             dialog.exec();
             if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenMitKalibrierung)
-                run([&doc] { doc.OnHvxRemoteProg(); })();
+                run(kTextTransferDone, [&doc] { return doc.OnHvxRemoteProg(); })();
             else if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenOhneKalibrierung)
-                run([&doc] { doc.OnHvxRemotePaup(); })();
+                run(kTextTransferDone, [&doc] { return doc.OnHvxRemotePaup(); })();
         },
         [&doc, noInputError] { return noInputError() && doc.parametersatz().geraetekennung() != 0; });
 }

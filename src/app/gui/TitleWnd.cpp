@@ -105,7 +105,7 @@ std::optional<CTitleWnd::Loaded> CTitleWnd::LoadBitmapFile(const QString& path)
         return loaded;
     }
     if (width < 0 || height < 0) {
-        LogMessageBoxId(kTextTooBig, hvx::MB_OK, kHelpContextTitle);
+        LogMessageBoxId(kTextTooBig, hvx::MB_OK | hvx::MB_ICONEXCLAMATION, kHelpContextTitle);
         return loaded;
     }
     if (!loaded.image.loadFromData(header + rest, "BMP"))
@@ -130,7 +130,7 @@ bool CTitleWnd::ShowTitle(QWidget* frame)
     if (!loaded)
         return false;
     if (loaded->image.isNull()) {
-        LogMessageBoxId(kTextCannotLoad, hvx::MB_OK, kHelpContextTitle);
+        LogMessageBoxId(kTextCannotLoad, hvx::MB_OK | hvx::MB_ICONEXCLAMATION, kHelpContextTitle);
         return false;
     }
     CTitleWnd title(loaded->image, frame);

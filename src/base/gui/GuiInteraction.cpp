@@ -2,6 +2,7 @@
 
 #include "base/Language.h"
 #include "base/gui/HvxZugangscodeDlg.h"
+#include "base/gui/LanDialog.h"
 #include "base/gui/RemoteProgress.h"
 
 #include <QApplication>
@@ -19,15 +20,17 @@ struct ButtonSet {
     unsigned type;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    QMessageBox::StandardButton secondButton; // the default with MB_DEFBUTTON2
 };
 
 constexpr ButtonSet kButtonSets[] = {
-    {MB_OK, QMessageBox::Ok, QMessageBox::Ok},
-    {MB_OKCANCEL, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok},
-    {MB_ABORTRETRYIGNORE, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Abort},
-    {MB_YESNOCANCEL, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes},
-    {MB_YESNO, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes},
-    {MB_RETRYCANCEL, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry},
+    {MB_OK, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok},
+    {MB_OKCANCEL, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Cancel},
+    {MB_ABORTRETRYIGNORE, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Abort,
+     QMessageBox::Retry},
+    {MB_YESNOCANCEL, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No},
+    {MB_YESNO, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::No},
+    {MB_RETRYCANCEL, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry, QMessageBox::Cancel},
 };
 
 int answerOf(int button)
@@ -50,8 +53,12 @@ QMessageBox::Icon iconOf(unsigned type)
     case MB_ICONQUESTION: return QMessageBox::Question;
     case MB_ICONWARNING: return QMessageBox::Warning;
     case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    default: break;
     }
+    // Questions are asked with plain button types (their batch answer depends on it); the window
+    // still shows them as questions, and a plain message as information.
+    const unsigned buttons = type & kButtonMask;
+    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? QMessageBox::Question : QMessageBox::Information;
 }
 
 } // namespace
@@ -70,7 +77,8 @@ int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*he
             set = candidate;
     }
     QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, m_owner);
-    box.setDefaultButton(set.defaultButton);
+    UseDialogFrame(&box);
+    box.setDefaultButton((type & MB_DEFMASK) == MB_DEFBUTTON2 ? set.secondButton : set.defaultButton);
     // A box is a question to the user: the wait cursor of a running command must not hide it.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int button = box.exec();

@@ -11,6 +11,9 @@ class QPushButton;
 
 namespace hvx::gui {
 
+// The frame of a dialog or message box: title and close button, no minimise or maximise button.
+void UseDialogFrame(QWidget* dialog);
+
 class LanDialog : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +39,8 @@ protected:
     void logMarker(const char* operation) const;
 
 private:
+    void orderFocusChain();
+
     QString m_className;
     QString m_section;
     int m_captionId;

@@ -66,12 +66,21 @@ void CHVXTabCtrl::insertTab(int index, QWidget* p, const QString& text)
     // A hidden tab bar does not announce its new height: the layout must ask again.
     m_bar->updateGeometry();
     m_current = m_bar->currentIndex();
+    barChanged();
     showOnly(m_current);
 }
 
 void CHVXTabCtrl::setTabText(int index, const QString& text)
 {
     m_bar->setTabText(index, text);
+    barChanged();
+}
+
+void CHVXTabCtrl::barChanged()
+{
+    // A tab bar inside a hidden page does not tell the layout its new height by itself: the
+    // header would stay at zero height until some later change while visible (a language switch).
+    m_bar->updateGeometry();
 }
 
 void CHVXTabCtrl::removeTab(int index)
@@ -83,6 +92,7 @@ void CHVXTabCtrl::removeTab(int index)
     const QSignalBlocker blocker(m_bar);
     m_bar->removeTab(index);
     m_current = m_bar->currentIndex();
+    barChanged();
     showOnly(m_current);
 }
 

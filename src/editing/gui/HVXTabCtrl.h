@@ -38,6 +38,7 @@ Q_SIGNALS:
 
 private:
     void onBarChanged(int index);
+    void barChanged();
     void showOnly(int index);
 
     QTabBar* m_bar;

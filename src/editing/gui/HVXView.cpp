@@ -5,6 +5,7 @@
 #include "base/HvxApp.h"
 #include "base/Log.h"
 #include "devicedata/gui/HexDumpDlg.h"
+#include "base/SettingsTable.h"
 #include "document/HVXDoc.h"
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"
@@ -51,12 +52,21 @@ CHVXView::CHVXView(QWidget* parent)
     connect(m_systemKonfig, &CHvxModelessDlg::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
             Qt::QueuedConnection);
 
+    // The pages keep their designed size: a larger window centres them.
     auto* kopf = new QHBoxLayout;
     kopf->addStretch(1);
     kopf->addWidget(m_revision);
+    auto* seiten = new QVBoxLayout;
+    seiten->addLayout(kopf);
+    seiten->addWidget(m_tabs);
+    m_tabs->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    auto* mitte = new QHBoxLayout;
+    mitte->addStretch(1);
+    mitte->addLayout(seiten);
+    mitte->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(kopf);
-    layout->addWidget(m_tabs);
+    layout->addStretch(1);
+    layout->addLayout(mitte);
     layout->addStretch(1);
     m_tabs->hide();
     // Service mode: Alt+H anywhere in the view or on a page opens the EEPROM hex dump.
@@ -149,7 +159,7 @@ void CHVXView::baueTabs()
             continue;
         modul->setKontext(ps, slot, mitSchreibrecht, geaendert);
         modul->OnInitDialog();
-        m_tabs->insertTab(m_tabs->count(), modul, modulName(ps->modultyp(slot), ps->familie()));
+        m_tabs->insertTab(m_tabs->count(), modul, tabCaption(slot));
     }
     m_tabs->show();
     m_tabs->select(0);
@@ -157,6 +167,18 @@ void CHVXView::baueTabs()
     navigation().currentSubPage = {0, 0, 0};
     m_systemKonfig->setFocus();
     update();
+}
+
+QString CHVXView::tabCaption(int slot) const
+{
+    // Two modules of one kind are told apart by their slot number.
+    const Parametersatz& ps = m_doc->parametersatz();
+    const QString name = modulName(ps.modultyp(slot), ps.familie());
+    for (int other = 0; other < 3; ++other) {
+        if (other != slot && ps.modultyp(other) != modultyp::kKein && modulName(ps.modultyp(other), ps.familie()) == name)
+            return QStringLiteral("%1 %2").arg(name).arg(slot + 1);
+    }
+    return name;
 }
 
 // --- page switching and error presentation ---
@@ -288,7 +310,7 @@ void CHVXView::OnLanguageChanged()
     m_systemKonfig->OnInitDialog();
     for (int i = 1; i < m_tabs->count(); ++i) {
         auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(i));
-        m_tabs->setTabText(i, modulName(ps.modultyp(modul->slot()), ps.familie()));
+        m_tabs->setTabText(i, tabCaption(modul->slot()));
         modul->OnLanguageChanged();
     }
 }
@@ -299,5 +321,9 @@ void CHVXView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().button());
-    m_logo->paint(painter);
+    // The logo keeps its place relative to the bottom-right corner of a window larger than
+    // the designed one.
+    const QSize designed(settings::kFrameWidth.defaultValue, settings::kFrameHeight.defaultValue);
+    const QSize mehr = window()->size() - designed;
+    m_logo->paint(painter, QPointF(std::max(0, mehr.width()), std::max(0, mehr.height())));
 }

@@ -70,6 +70,7 @@ protected:
 
 private:
     void baueTabs();
+    QString tabCaption(int slot) const;
     bool darfWechseln(int von);
     void zeigeFehler();
     CHvxModelessDlg* seiteVonTab(int tab, int subPage) const;

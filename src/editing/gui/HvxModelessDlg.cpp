@@ -58,7 +58,31 @@ void CHvxModelessDlg::baueSteuerelemente()
     }
     for (QVBoxLayout* s : spalte)
         s->addStretch(1);
+    ordneTabReihenfolge();
     m_gebaut = true;
+}
+
+void CHvxModelessDlg::ordneTabReihenfolge()
+{
+    // Tab walks down the left column, then down the right one, as the page is read.
+    QWidget* vorige = nullptr;
+    for (int s = 0; s < 2; ++s) {
+        for (const Gruppe& g : m_beschreibung.gruppen) {
+            if ((g.spalte == 0 ? 0 : 1) != s)
+                continue;
+            for (const Steuerelement& e : g.elemente) {
+                const std::vector<int> ids = e.knoepfe.empty() ? std::vector<int>{e.id} : e.knoepfe;
+                for (int id : ids) {
+                    QWidget* w = m_controls.widget(id);
+                    if (!w)
+                        continue;
+                    if (vorige)
+                        setTabOrder(vorige, w);
+                    vorige = w;
+                }
+            }
+        }
+    }
 }
 
 QWidget* CHvxModelessDlg::baueGruppe(const Gruppe& gruppe)
@@ -230,6 +254,7 @@ void CHvxModelessDlg::OnInitDialog()
     DataExchange dx(m_controls, DataExchange::Richtung::Laden);
     DoDataExchange(dx);
     aktivRegelnAnwenden();
+    markiereFehler();
 }
 
 void CHvxModelessDlg::sperreAlles()
@@ -252,8 +277,11 @@ void CHvxModelessDlg::aktivRegelnAnwenden()
 
 void CHvxModelessDlg::DoDataExchange(DataExchange& dx)
 {
+    // Only a changed byte is a change: storing what the fields already show must not make the
+    // save question appear for a document nobody touched.
+    const Parametersatz vorher = m_kontext.ps ? *m_kontext.ps : Parametersatz{};
     tauscheSeitendaten(m_beschreibung, dx, m_kontext);
-    if (dx.speichern() && m_modified)
+    if (dx.speichern() && m_modified && m_kontext.ps && *m_kontext.ps != vorher)
         m_modified();
 }
 
@@ -287,7 +315,25 @@ void CHvxModelessDlg::ExchangePageData(bool speichern)
     }
     if (inputErrorPending())
         fokussiereFehler();
+    markiereFehler();
     m_imAustausch = false;
+}
+
+void CHvxModelessDlg::markiereFehler()
+{
+    // The field of a pending error carries a red frame and the message as its tool tip, so the
+    // user sees which entry the status bar means; any other field of the page is shown plain.
+    QWidget* fehlerhaft = inputErrorPending() ? m_controls.widget(inputError().controlId) : nullptr;
+    if (m_markiert && m_markiert != fehlerhaft) {
+        m_markiert->setStyleSheet(QString());
+        m_markiert->setToolTip(QString());
+        m_markiert = nullptr;
+    }
+    if (fehlerhaft) {
+        fehlerhaft->setStyleSheet(QStringLiteral("border: 2px solid #d01010;"));
+        fehlerhaft->setToolTip(InputErrorText(inputError()));
+        m_markiert = fehlerhaft;
+    }
 }
 
 void CHvxModelessDlg::fokussiereFehler()

@@ -7,6 +7,7 @@
 #include "editing/PageDescription.h"
 #include "editing/gui/WidgetControls.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -65,6 +66,7 @@ protected:
 
 private:
     void baueSteuerelemente();
+    void ordneTabReihenfolge();
     QWidget* baueGruppe(const hvx::Gruppe& gruppe);
     void haltePlatzFuerBeschriftungen();
     void wendeSichtbarkeitAn();
@@ -72,6 +74,7 @@ private:
     void sperreAlles();
     void DoDataExchange(hvx::DataExchange& dx);
     void fokussiereFehler();
+    void markiereFehler();
     void fuehreKommandoAus(const hvx::Steuerelement& element);
 
     const hvx::Seitenbeschreibung& m_beschreibung;
@@ -80,6 +83,7 @@ private:
     std::function<void()> m_modified;
     QHash<int, QList<QWidget*>> m_beschriftungen; // label and unit of a control
     QHash<int, QWidget*> m_gruppen;               // group frame per group index
+    QPointer<QWidget> m_markiert; // the field shown with the error frame
     bool m_gebaut = false;
     bool m_abbrechend = false;
     bool m_imAustausch = false;

@@ -28,17 +28,17 @@ bool CViewLogo::isLoaded() const
     return m_renderer != nullptr;
 }
 
-QRectF CViewLogo::placement() const
+QRectF CViewLogo::placement(QPointF offset) const
 {
     if (!m_renderer)
         return {};
     const QSizeF groesse = m_renderer->viewBoxF().size();
     const double verhaeltnis = groesse.height() > 0 ? groesse.width() / groesse.height() : 1.0;
-    return QRectF(m_nPosX, m_nPosY, m_nWidth, m_nWidth / verhaeltnis);
+    return QRectF(m_nPosX + offset.x(), m_nPosY + offset.y(), m_nWidth, m_nWidth / verhaeltnis);
 }
 
-void CViewLogo::paint(QPainter& painter) const
+void CViewLogo::paint(QPainter& painter, QPointF offset) const
 {
     if (m_renderer && m_nWidth > 0)
-        m_renderer->render(&painter, placement());
+        m_renderer->render(&painter, placement(offset));
 }

@@ -2,6 +2,7 @@
 // The logo in the background of the editing view: an SVG file beside the program, placed by the
 // "Options" settings. Printing uses the same file and width.
 
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
@@ -22,8 +23,10 @@ public:
     QString filePath() const { return m_strFile; }
     // The rectangle at (LogoPosX, LogoPosY), LogoWidth wide, as high as the picture's
     // width-to-height ratio asks.
-    QRectF placement() const;
-    void paint(QPainter& painter) const;
+    // offset: how far the view's bottom-right corner lies beyond that of the designed window
+    // size, so that the logo keeps its place relative to that corner when the window grows.
+    QRectF placement(QPointF offset = {}) const;
+    void paint(QPainter& painter, QPointF offset = {}) const;
 
 private:
     std::unique_ptr<QSvgRenderer> m_renderer;

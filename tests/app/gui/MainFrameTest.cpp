@@ -8,6 +8,7 @@
 #include "support/TestApp.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
@@ -122,7 +123,7 @@ TEST_F(MainFrameTest, ClosingWithAPendingInputErrorKeepsTheWindowOpen)
     });
     EXPECT_FALSE(frame.close());
     EXPECT_TRUE(frame.isVisible());
-    EXPECT_EQ(frame.MessageText(), "ungültige Zahl");
+    EXPECT_EQ(frame.MessageText(), "Das Fenster bleibt offen, bis die Eingabe berichtigt ist: ungültige Zahl");
     pending = false;
     EXPECT_TRUE(frame.close());
 }
@@ -157,6 +158,18 @@ TEST_F(MainFrameTest, CommandsWithoutAFeatureStayVisibleAndDisabled)
     EXPECT_TRUE(ran);
 }
 
+TEST_F(MainFrameTest, ASubMenuWithoutAnEntryToRunIsDisabled)
+{
+    CMainFrame frame;
+    frame.LoadFrame();
+    auto* subMenu = qobject_cast<QMenu*>(frame.CommandAction(cmd::kExportText)->parent());
+    ASSERT_NE(subMenu, nullptr);
+    QAction* exportMenu = subMenu->menuAction();
+    EXPECT_FALSE(exportMenu->isEnabled());
+    frame.RegisterCommand(cmd::kExportText, [] {});
+    EXPECT_TRUE(exportMenu->isEnabled());
+}
+
 TEST_F(MainFrameTest, LanguageMenuListsTheFoldersAndChecksTheCurrentOne)
 {
     CMainFrame frame;
@@ -186,11 +199,35 @@ TEST_F(MainFrameTest, LanguageSwitchUpdatesSettingsMenuTitleAndAsksTheViews)
     EXPECT_EQ(menuTitles(frame).constFirst(), "&File");
     EXPECT_EQ(frame.CommandAction(cmd::kFileNew)->text(), "&New\tCtrl+N");
     EXPECT_EQ(frame.MessageText(), "Ready");
-    EXPECT_TRUE(frame.windowTitle().endsWith(" - anlage.hxd"));
+    EXPECT_TRUE(frame.windowTitle().endsWith(" - anlage.hxd[*]"));
     EXPECT_EQ(refreshed, 1);
     const auto items = hvx::gui::LanguageMenu(frame.menuBar())->actions();
     EXPECT_FALSE(items.at(0)->isChecked());
     EXPECT_TRUE(items.at(1)->isChecked());
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainFrameFirstRun, BuiltInGermanTextsFillStatusBarToolTipsAndTheLanguageMenu)
+{
+    TestApp t(TestApp::Language::None);
+    CMainFrame frame;
+    frame.LoadFrame();
+    EXPECT_EQ(frame.MessageText(), "Bereit");
+    frame.CommandAction(cmd::kSelectPort)->hover();
+    EXPECT_EQ(frame.MessageText(), "Kommunikations-Port wählen...");
+    EXPECT_EQ(frame.ToolTipText(cmd::kTransferProgramming), "Programmierung übertragen (mit Kalibrierdatenerhalt)");
+
+    // German is in effect: it is the ticked one of exclusive choices.
+    const auto items = hvx::gui::LanguageMenu(frame.menuBar())->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_TRUE(items.at(0)->isChecked());
+    EXPECT_FALSE(items.at(1)->isChecked());
+    ASSERT_NE(items.at(0)->actionGroup(), nullptr);
+    EXPECT_TRUE(items.at(0)->actionGroup()->isExclusive());
+    EXPECT_EQ(items.at(0)->actionGroup(), items.at(1)->actionGroup());
 }
 
 } // namespace

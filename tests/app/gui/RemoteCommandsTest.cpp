@@ -28,7 +28,12 @@ TEST_F(RemoteCommands, ReadingGivesAnUntitledModifiedDocumentOfTheInstrument)
     EXPECT_EQ(doc.parametersatz().modultyp(1), 7);
     EXPECT_TRUE(doc.pathName().isEmpty());
     EXPECT_TRUE(doc.isModified());
-    EXPECT_TRUE(frame.windowTitle().endsWith(" - Hydrov"));
+    EXPECT_TRUE(frame.windowTitle().endsWith(" - Hydrov[*]"));
+    EXPECT_EQ(frame.MessageText(), "Parameter von COM1 gelesen.") << "what was done and on which port";
+    EXPECT_TRUE(frame.isWindowModified()) << "the title bar marks the changes not saved";
+    ASSERT_TRUE(doc.DoSave(t.filePath("geraet.hxd")));
+    manager.RefreshFrame();
+    EXPECT_FALSE(frame.isWindowModified());
 }
 
 TEST_F(RemoteCommands, TransferKeepingCalibrationShowsProgressAndItsMessage)

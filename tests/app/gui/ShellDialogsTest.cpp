@@ -8,6 +8,7 @@
 #include "base/gui/GuiInteraction.h"
 #include "app/gui/Help.h"
 #include "app/gui/HvxComPortDlg.h"
+#include "app/gui/QtTranslation.h"
 #include "base/gui/HvxZugangscodeDlg.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/TypedSpinBox.h"
@@ -144,6 +145,29 @@ TEST_F(ShellDialogs, AccessCodePromptReturnsTheTypedCodeOrNothingOnCancel)
     EXPECT_EQ(entries.count("CHvxZugangscodeDlg::OnOK"), 1);
 }
 
+// Types into whatever has the keyboard focus of the window, as a user would.
+static void typeIntoFocus(QWidget* window, const QString& text, Qt::Key finalKey)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(window->focusWidget(), &press);
+    }
+    QKeyEvent enter(QEvent::KeyPress, finalKey, Qt::NoModifier);
+    QApplication::sendEvent(window->focusWidget(), &enter);
+}
+
+TEST_F(ShellDialogs, AccessCodePromptOpensWithTheFocusInItsFieldEveryTime)
+{
+    hvx::gui::GuiInteraction ui;
+    for (const QString& code : {QStringLiteral("AbC1"), QStringLiteral("9157")}) {
+        whenModal<CHvxZugangscodeDlg>([code](CHvxZugangscodeDlg* dialog) {
+            EXPECT_EQ(dialog->focusWidget(), dialog->codeEdit());
+            typeIntoFocus(dialog, code, Qt::Key_Return);
+        });
+        EXPECT_EQ(ui.askAccessCode(), std::optional<QString>(code));
+    }
+}
+
 TEST_F(ShellDialogs, MessageBoxesAnswerWithTheButtonPressed)
 {
     hvx::gui::GuiInteraction ui;
@@ -151,6 +175,43 @@ TEST_F(ShellDialogs, MessageBoxesAnswerWithTheButtonPressed)
     EXPECT_EQ(ui.messageBox("Frage?", hvx::MB_YESNO | hvx::MB_ICONQUESTION, 0), hvx::IDNO);
     whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); });
     EXPECT_EQ(ui.messageBox("Frage?", hvx::MB_YESNOCANCEL, 0), hvx::IDCANCEL);
+}
+
+TEST_F(ShellDialogs, StandardButtonsSpeakTheLanguageOfTheInterface)
+{
+    const auto buttonTexts = [] {
+        QStringList texts;
+        whenModal<QMessageBox>([&texts](QMessageBox* box) {
+            texts << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        hvx::gui::GuiInteraction ui;
+        ui.messageBox("Frage?", hvx::MB_YESNO, 0);
+        return texts;
+    };
+    hvx::gui::InstallQtTranslation(QString()); // no language chosen: the built-in German
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Ja", "&Nein"}));
+    hvx::gui::InstallQtTranslation(QStringLiteral("02-English"));
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Yes", "&No"}));
+    hvx::gui::InstallQtTranslation(QStringLiteral("01-Deutsch"));
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Ja", "&Nein"}));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), "Speichern unter");
+    hvx::gui::InstallQtTranslation(QStringLiteral("02-English"));
+}
+
+TEST_F(ShellDialogs, EnterAnswersNoWhereNoIsTheDefault)
+{
+    hvx::gui::GuiInteraction ui;
+    const auto pressEnter = [](QMessageBox* box) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+    };
+    whenModal<QMessageBox>(pressEnter);
+    EXPECT_EQ(ui.messageBox("Überschreiben?", hvx::MB_YESNO | hvx::MB_DEFBUTTON2, 0), hvx::IDNO);
+    whenModal<QMessageBox>(pressEnter);
+    EXPECT_EQ(ui.messageBox("Speichern?", hvx::MB_YESNOCANCEL | hvx::MB_DEFBUTTON2, 0), hvx::IDNO);
+    whenModal<QMessageBox>(pressEnter);
+    EXPECT_EQ(ui.messageBox("Weiter?", hvx::MB_YESNO, 0), hvx::IDYES);
 }
 
 TEST_F(ShellDialogs, TransferProgressShowsTheLanguagesCaptionAndFollowsTheSteps)
@@ -193,6 +254,37 @@ TEST_F(ShellDialogs, EntryDialogTextsComeFromTheLanguageByControlId)
     EXPECT_EQ(qobject_cast<QLabel*>(hvx::gui::FindCtrl(&dialog, 1402))->text(),
               "Open and edit a saved configuration file (*.hxd).");
     EXPECT_EQ(dialog.cancelButton()->text(), "Cancel");
+}
+
+TEST_F(ShellDialogs, EntryDialogChoicesAreReachedWithArrowsAndTab)
+{
+    CEinstiegDlg dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::processEvents();
+    auto* first = qobject_cast<QRadioButton*>(hvx::gui::FindCtrl(&dialog, 1231));
+    ASSERT_EQ(dialog.focusWidget(), first) << "the chosen entry has the focus when the dialog opens";
+    const auto press = [&dialog](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(dialog.focusWidget(), &event);
+        QApplication::processEvents();
+    };
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialog.choice(), CEinstiegDlg::OpenFile);
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialog.choice(), CEinstiegDlg::ReadFromInstrument);
+    press(Qt::Key_Up);
+    EXPECT_EQ(dialog.choice(), CEinstiegDlg::OpenFile);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(dialog.focusWidget(), dialog.okButton()) << "Tab leaves the group for the buttons";
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(dialog.focusWidget(), hvx::gui::FindCtrl(&dialog, 1232)) << "and comes back to the choice";
+
+    CEinstiegDlg again;
+    again.setChoice(CEinstiegDlg::OpenFile);
+    again.show();
+    QApplication::processEvents();
+    EXPECT_EQ(again.focusWidget(), hvx::gui::FindCtrl(&again, 1232)) << "the focus starts on the chosen entry";
 }
 
 TEST_F(ShellDialogs, FormattedDialogTextTakesItsArgument)

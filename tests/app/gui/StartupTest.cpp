@@ -8,6 +8,7 @@
 #include "app/gui/EinstiegDlg.h"
 #include "app/gui/HvxGuiApp.h"
 #include "app/gui/MainFrame.h"
+#include "editing/gui/HVXTabCtrl.h"
 #include "app/gui/HvxDocManager.h"
 #include "document/gui/HvxNeuDlg.h"
 #include "editing/gui/HVXView.h"
@@ -97,7 +98,7 @@ TEST_F(Startup, FirstChoiceRunsFileNewWithTheNewConfigurationDialog)
     EXPECT_EQ(t.app().m_nStartChoice, 0);
     EXPECT_EQ(gui.document().parametersatz().modultyp(0), 1);
     EXPECT_EQ(gui.document().moduleCount(), 1);
-    EXPECT_EQ(gui.frame()->windowTitle(), QStringLiteral("HVX %1 - Hydrov").arg(gui.frame()->m_strShortVersion));
+    EXPECT_EQ(gui.frame()->windowTitle(), QStringLiteral("HVX %1 - Hydrov[*]").arg(gui.frame()->m_strShortVersion));
     const QStringList entries = t.logEntries();
     EXPECT_TRUE(entries.contains("Anwendung gestartet"));
     EXPECT_TRUE(entries.contains("CEinstiegDlg::OnInitDialog"));
@@ -118,7 +119,7 @@ TEST_F(Startup, SecondChoiceOpensTheChosenFileFromTheWorkingDirectory)
     EXPECT_EQ(asked.directory, t.dir());
     EXPECT_EQ(asked.extension, "hxd");
     EXPECT_EQ(gui.document().pathName(), path);
-    EXPECT_TRUE(gui.frame()->windowTitle().endsWith(" - anlage.hxd"));
+    EXPECT_TRUE(gui.frame()->windowTitle().endsWith(" - anlage.hxd[*]"));
     EXPECT_EQ(gui.docManager()->RecentFiles(), QStringList{path});
     EXPECT_EQ(t.app().GetStringSetting("Recent File List", "File1", QString()), path);
 }
@@ -233,8 +234,9 @@ TEST_F(Startup, ClosingWithAnInvalidNumberOnAPageKeepsTheWindowAndShowsTheError)
     EXPECT_FALSE(gui.frame()->close());
     EXPECT_TRUE(gui.frame()->isVisible());
     ASSERT_TRUE(gui.frame()->PendingError().has_value());
-    EXPECT_EQ(gui.frame()->MessageText(), gui.frame()->PendingError()->message);
-    EXPECT_FALSE(gui.frame()->MessageText().isEmpty());
+    EXPECT_FALSE(gui.frame()->PendingError()->message.isEmpty());
+    EXPECT_EQ(gui.frame()->MessageText(), "Das Fenster bleibt offen, bis die Eingabe berichtigt ist: "
+                                              + gui.frame()->PendingError()->message);
 }
 
 // A valid value typed into a field, without leaving it, must not be lost by New or by closing:
@@ -314,6 +316,33 @@ TEST(SingleInstance, SecondStartRaisesTheFirstAndEndsWithZero)
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Startup, TheWindowGrowsWithThePagesCentredAndKeepsItsSizeForTheNextStart)
+{
+    t.app().WriteProfileInt("Options", "FrameWidth", 760);
+    t.app().WriteProfileInt("Options", "FrameHeight", 600);
+    ASSERT_EQ(gui.InitInstance({savedConfiguration("anlage.hxd")}), CHvxGuiApp::Start::Run);
+    CMainFrame* frame = gui.frame();
+    EXPECT_EQ(frame->size(), QSize(760, 600));
+    EXPECT_TRUE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    QApplication::processEvents();
+    QWidget* tabs = gui.view()->tabCtrl();
+    const QSize designed = tabs->size();
+
+    frame->resize(1100, 820);
+    QApplication::processEvents();
+    EXPECT_EQ(tabs->size(), designed) << "the pages keep their designed size";
+    const QRect inView(tabs->mapTo(gui.view(), QPoint()), tabs->size());
+    EXPECT_LE(std::abs(inView.center().x() - gui.view()->rect().center().x()), 1) << "and stand in the middle";
+
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(t.app().GetIntSetting("Options", "FrameWidth", 0), 1100);
+    EXPECT_EQ(t.app().GetIntSetting("Options", "FrameHeight", 0), 820);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "editing/ModulKonfigSeite.h"
 #include "editing/SystemKonfigSeite.h"
 #include "model/Modulnamen.h"
+#include "model/Revisionen.h"
 
 #include <QLabel>
 
@@ -52,6 +53,22 @@ TEST_F(PageEngine, NotANumberBlocksSwitchingUntilEscape)
     EXPECT_EQ(edit(system(), systemkonfig::kLeerlaufzeit)->text(), "5");
     klickeTab(1);
     EXPECT_EQ(navigation().currentTab, 1);
+}
+
+TEST_F(PageEngine, AnInputErrorMarksItsFieldUntilItIsCorrected)
+{
+    neu(0x13, {modultyp::kPH});
+    QLineEdit* feld = edit(system(), systemkonfig::kLeerlaufzeit);
+    tippe(system(), systemkonfig::kLeerlaufzeit, "abc");
+    EXPECT_FALSE(feld->styleSheet().isEmpty()) << "a red frame";
+    EXPECT_EQ(feld->toolTip(), QString::fromUtf8("Bitte geben sie eine gültige Zahl ein."));
+    tippe(system(), systemkonfig::kLeerlaufzeit, "7");
+    EXPECT_TRUE(feld->styleSheet().isEmpty());
+    EXPECT_TRUE(feld->toolTip().isEmpty());
+
+    tippe(system(), systemkonfig::kLeerlaufzeit, "abc");
+    system()->OnCancel();
+    EXPECT_TRUE(feld->styleSheet().isEmpty()) << "Escape restores the field and its look";
 }
 
 TEST_F(PageEngine, AnEmptyNumberFieldIsZero)
@@ -275,6 +292,84 @@ TEST_F(PageEngine, SavingTheDocumentStoresWhatTheUserTyped)
     EXPECT_FALSE(doc.DoSave(pfad)) << "an entry out of range stops the save";
     EXPECT_TRUE(inputErrorPending());
     EXPECT_EQ(ps().leerlaufzeit(), 42);
+}
+
+TEST_F(PageEngine, StoringUnchangedEntriesLeavesAnOpenedDocumentUnmodified)
+{
+    // Every revision with a module of each page kind: open the saved file, let every page store
+    // its entries as before the save question, and nothing may count as a change.
+    const QString pfad = app.filePath(QStringLiteral("Anlage.hxd"));
+    for (const Revision& revision : revisionen()) {
+        SCOPED_TRACE(revision.geraetekennung);
+        neu(revision.geraetekennung, {modultyp::kPH, modultyp::kLfKonduktiv, modultyp::kRedox});
+        ASSERT_TRUE(doc.DoSave(pfad));
+        EXPECT_TRUE(view->CommitCurrentPage());
+        EXPECT_FALSE(doc.isModified()) << "right after saving";
+        ASSERT_TRUE(doc.OnOpenDocument(pfad));
+        ASSERT_FALSE(doc.isModified());
+        EXPECT_TRUE(view->CommitCurrentPage());
+        for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
+            if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(0))
+                seite->ExchangePageData(true);
+        }
+        EXPECT_FALSE(doc.isModified());
+    }
+    tippe(system(), systemkonfig::kLeerlaufzeit, QString::number(ps().leerlaufzeit() == 7 ? 8 : 7));
+    EXPECT_TRUE(doc.isModified()) << "a changed byte marks the document";
+}
+
+TEST_F(PageEngine, ModuleTabsShowTheirSubTabHeaderAtOnceAsAfterALanguageSwitch)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    klickeTab(1);
+    QCoreApplication::processEvents();
+    CHvxModulParameter* modul = view->modulePage(0);
+    QTabBar* kopf = modul->tabCtrl()->tabBar();
+    const QPoint seiteVorher = modul->page(0)->mapTo(view.get(), QPoint());
+    EXPECT_TRUE(kopf->isVisible());
+    EXPECT_GE(kopf->height(), kopf->sizeHint().height());
+
+    view->OnLanguageChanged();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(modul->page(0)->mapTo(view.get(), QPoint()), seiteVorher) << "the page sits where a switch puts it";
+}
+
+TEST_F(PageEngine, TwoModulesOfOneKindAreToldApartByTheirSlot)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kRedox, modultyp::kPH});
+    EXPECT_EQ(view->tabCtrl()->tabText(1), "pH 1");
+    EXPECT_EQ(view->tabCtrl()->tabText(2), "Redox");
+    EXPECT_EQ(view->tabCtrl()->tabText(3), "pH 3");
+    view->OnLanguageChanged();
+    EXPECT_EQ(view->tabCtrl()->tabText(3), "pH 3");
+}
+
+TEST_F(PageEngine, TabFollowsTheLeftColumnThenTheRightOne)
+{
+    neu(0x13, {modultyp::kPH});
+    for (CHvxModelessDlg* seite : {system(), modulKonfig(0)}) {
+        // The controls in reading order, from the page's description.
+        QList<QWidget*> erwartet;
+        for (int spalte = 0; spalte < 2; ++spalte) {
+            for (const Gruppe& g : seite->beschreibung().gruppen) {
+                if ((g.spalte == 0 ? 0 : 1) != spalte)
+                    continue;
+                for (const Steuerelement& e : g.elemente) {
+                    for (int id : e.knoepfe.empty() ? std::vector<int>{e.id} : e.knoepfe)
+                        if (QWidget* w = seite->control(id))
+                            erwartet << w;
+                }
+            }
+        }
+        ASSERT_GT(erwartet.size(), 2);
+        QList<QWidget*> kette;
+        QWidget* w = erwartet.constFirst();
+        for (int schritt = 0; schritt < 1000 && kette.size() < erwartet.size(); ++schritt, w = w->nextInFocusChain()) {
+            if (erwartet.contains(w))
+                kette << w;
+        }
+        EXPECT_EQ(kette, erwartet) << seite->beschreibung().abschnitt.toStdString();
+    }
 }
 
 } // namespace

@@ -74,7 +74,7 @@ bool FetchAlarmFile(const QString& path, AlarmMemory* memory)
 bool DeleteAlarmMemory(CHVXDoc& doc)
 {
     LogEntry(1, QStringLiteral("CAlarmDlg::OnAlarmdatLoeschen"));
-    if (LogMessageBoxId(kTextDeleteQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (LogMessageBoxId(kTextDeleteQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return false;
     CKelComm link;
     if (!link.Open())

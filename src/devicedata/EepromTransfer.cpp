@@ -101,7 +101,7 @@ EepromTransferResult WriteEeprom(const EepromImage& image, EepromRange range, co
 {
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromSchreiben"), QStringLiteral("%1-%2").arg(range.first).arg(range.end));
     const QString question = FillPlaceholder(GetStringsText(kTextEepromWriteQuestion), QString::number(range.count()));
-    if (LogMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (LogMessageBox(question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return {};
     // One byte per WriteMemory: the instrument takes each byte before the next is sent.
     return RunMemoryTransfer(range, 1, kTextEepromWriting, [&](CKelComm& link, int address, int count) {

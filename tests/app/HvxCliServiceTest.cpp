@@ -3,7 +3,7 @@
 #include "../link/SimulatedInstrument.h"
 
 #include "base/BatchInteraction.h"
-#include "app/cli/TerminalQuestion.h"
+#include "app/cli/TerminalQuestions.h"
 #include "devicedata/EepromImage.h"
 #include "devicedata/ServiceCommands.h"
 #include "support/CliRun.h"
@@ -154,20 +154,22 @@ TEST_F(HvxCliService, ServiceBlockWritesTheEntry)
               3);
 }
 
-TEST(TerminalQuestion, YesNoQuestionsAreAnsweredAsToldAndOtherMessagesPassOn)
+TEST(TerminalQuestions, YesNoQuestionsAreAnsweredAsToldAndOtherMessagesPassOn)
 {
     BatchInteraction batch{nullptr};
     QString text;
     QTextStream err(&text);
-    cli::TerminalQuestion no(batch, err, cli::TerminalQuestion::Mode::AnswerNo);
-    EXPECT_EQ(no.messageBox(QStringLiteral("Wirklich?"), MB_YESNO | MB_ICONQUESTION, 0), IDNO);
-    EXPECT_EQ(no.messageBox(QStringLiteral("Info"), MB_OK, 0), IDOK);
-    cli::TerminalQuestion yes(batch, err, cli::TerminalQuestion::Mode::AnswerYes);
-    EXPECT_EQ(yes.messageBox(QStringLiteral("Wirklich?"), MB_YESNO, 0), IDYES);
+    cli::TerminalQuestions yes(batch, err, true, false);
+    EXPECT_EQ(yes.messageBox(QStringLiteral("Wirklich?"), MB_YESNO | MB_DEFBUTTON2, 0), IDYES);
+    EXPECT_EQ(yes.messageBox(QStringLiteral("Info"), MB_OK, 0), IDOK);
+    if (!cli::TerminalQuestions::InputIsTerminal()) {
+        cli::TerminalQuestions no(batch, err, false, false);
+        EXPECT_EQ(no.messageBox(QStringLiteral("Wirklich?"), MB_YESNO | MB_ICONQUESTION, 0), IDNO);
+    }
     err.flush();
-    EXPECT_EQ(text.count(QStringLiteral("Wirklich?")), 2);
-    EXPECT_TRUE(cli::TerminalQuestion::IsYes(QStringLiteral(" Ja\n")));
-    EXPECT_TRUE(cli::TerminalQuestion::IsYes(QStringLiteral("y")));
-    EXPECT_FALSE(cli::TerminalQuestion::IsYes(QStringLiteral("\n")));
-    EXPECT_FALSE(cli::TerminalQuestion::IsYes(QStringLiteral("nein")));
+    EXPECT_EQ(text.count(QStringLiteral("Wirklich?")), cli::TerminalQuestions::InputIsTerminal() ? 1 : 2);
+    EXPECT_TRUE(cli::TerminalQuestions::IsYes(QStringLiteral(" Ja\n")));
+    EXPECT_TRUE(cli::TerminalQuestions::IsYes(QStringLiteral("y")));
+    EXPECT_FALSE(cli::TerminalQuestions::IsYes(QStringLiteral("\n")));
+    EXPECT_FALSE(cli::TerminalQuestions::IsYes(QStringLiteral("nein")));
 }

@@ -182,6 +182,7 @@ TEST_F(AlarmDataCommand, AnsweringNoOrAWrongAccessCodeDeletesNothing)
     testApp.ui().answerMessageBox(IDNO, kDeleteQuestion);
     EXPECT_FALSE(DeleteAlarmMemory(doc));
     EXPECT_TRUE(sim.received().isEmpty()) << "the instrument is not even opened";
+    EXPECT_TRUE(testApp.ui().questions().constFirst().type & MB_DEFBUTTON2) << "Enter must not delete";
 
     sim.instrument().ModifyState([](hvxsim::InstrumentState& state) { state.SetAccessCode("4711", true); });
     testApp.ui()

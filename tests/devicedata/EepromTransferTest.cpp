@@ -146,7 +146,7 @@ TEST_F(EepromTransfer, WritingWithoutSelectionAsksFor2048BytesAndNoWritesNothing
     const EepromTransferResult result = WriteEeprom(image, RangeOfSelection(-1, -1));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failedAddress, -1);
-    EXPECT_EQ(testApp.ui().questions()[0].type, unsigned(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(testApp.ui().questions()[0].type, unsigned(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)) << "Enter must not write";
     EXPECT_TRUE(sim.received().isEmpty()) << "the port is not even opened";
 }
 

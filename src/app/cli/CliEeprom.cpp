@@ -6,7 +6,7 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "app/cli/TerminalProgress.h"
-#include "app/cli/TerminalQuestion.h"
+#include "app/cli/TerminalQuestions.h"
 #include "devicedata/DeviceDataTexts.h"
 #include "devicedata/EepromTransfer.h"
 
@@ -37,7 +37,7 @@ std::optional<EepromRange> RangeOption(const CliArguments& arguments)
 class CliInteraction {
 public:
     CliInteraction(CliIo& io, bool answerYes)
-        : m_question(theApp().ui(), io.err, TerminalQuestion::ModeFor(answerYes)), m_progress(m_question, io.err)
+        : m_question(theApp().ui(), io.err, answerYes, false), m_progress(m_question, io.err)
     {
         theApp().SetUserInteraction(TerminalProgress::ErrorIsTerminal() ? static_cast<IUserInteraction*>(&m_progress)
                                                                          : &m_question);
@@ -47,7 +47,7 @@ public:
     CliInteraction& operator=(const CliInteraction&) = delete;
 
 private:
-    TerminalQuestion m_question;
+    TerminalQuestions m_question;
     TerminalProgress m_progress;
 };
 

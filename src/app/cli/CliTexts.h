@@ -110,9 +110,6 @@ constexpr int kTextBadCommandByte = 3895;
 constexpr int kTextBadServiceEntry = 3896;
 constexpr int kTextServiceEntryWritten = 3897;
 constexpr int kTextNothingWritten = 3898;
-constexpr int kTextQuestionSuffix = 3899;
-constexpr int kTextAnsweredYes = 3900;
-constexpr int kTextAnsweredNo = 3901;
 // Alarm data and measured data
 constexpr int kTextUnknownAlarmAction = 3860;
 constexpr int kTextAlarmsSaved = 3861;

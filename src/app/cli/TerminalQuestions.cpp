@@ -11,6 +11,7 @@ namespace {
 constexpr int kTextYesNoPrompt = 3867;  // "%1 [j/N] "
 constexpr int kTextCodePrompt = 3868;   // "Zugangscode: "
 constexpr int kTextNo = 3869;           // "Nein (kein Terminal)"
+constexpr int kTextYes = 3900;          // "j (--yes)"
 constexpr unsigned kButtonsMask = 0x0F;
 
 bool IsQuestion(unsigned type)
@@ -19,13 +20,13 @@ bool IsQuestion(unsigned type)
     return buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
 }
 
-bool MeansYes(const QString& answer)
+} // namespace
+
+bool TerminalQuestions::IsYes(const QString& answer)
 {
     const QString a = answer.trimmed().toLower();
     return a == u'j' || a == u'y' || a == QLatin1String("ja") || a == QLatin1String("yes");
 }
-
-} // namespace
 
 TerminalQuestions::TerminalQuestions(IUserInteraction& next, QTextStream& err, bool yes, bool codeGiven)
     : ForwardingInteraction(next), m_err(err), m_yes(yes), m_codeGiven(codeGiven), m_terminal(InputIsTerminal())
@@ -49,14 +50,13 @@ int TerminalQuestions::messageBox(const QString& text, unsigned type, unsigned h
 {
     if (!IsQuestion(type))
         return ForwardingInteraction::messageBox(text, type, helpId);
-    if (m_yes)
-        return IDYES;
-    if (!m_terminal) {
-        m_err << GetStringsText(kTextYesNoPrompt).arg(text) << GetStringsText(kTextNo) << Qt::endl;
-        return IDNO;
+    // Answered without asking: the question and its answer stay visible on standard error.
+    if (m_yes || !m_terminal) {
+        m_err << GetStringsText(kTextYesNoPrompt).arg(text) << GetStringsText(m_yes ? kTextYes : kTextNo) << Qt::endl;
+        return m_yes ? IDYES : IDNO;
     }
     m_err << GetStringsText(kTextYesNoPrompt).arg(text) << Qt::flush;
-    return MeansYes(readLine()) ? IDYES : IDNO;
+    return IsYes(readLine()) ? IDYES : IDNO;
 }
 
 std::optional<QString> TerminalQuestions::askAccessCode()

@@ -18,6 +18,8 @@ public:
     bool isBatch() const override { return !m_terminal; }
 
     static bool InputIsTerminal();
+    // Whether a typed answer means yes ("j", "ja", "y", "yes", any case).
+    static bool IsYes(const QString& answer);
 
 private:
     QString readLine();

@@ -8,6 +8,8 @@
 #include "InstrumentSetup.h"
 #include "PtySimulator.h"
 
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +35,23 @@ public:
     void beginWait() override {}
     void endWait() override {}
     bool isBatch() const override { return true; }
+};
+
+// An application object of the benchmark's own: its settings file and log book in a temporary
+// folder (named before the object reads its settings), batch mode, nobody watching.
+struct BenchApp {
+    QTemporaryDir dir;
+    bool settingsNamed = qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
+    CHVXApp app;
+    SilentInteraction ui;
+    explicit BenchApp(int logLevel)
+    {
+        app.SetUserInteraction(&ui);
+        app.m_logFile.SetLogDir(dir.path());
+        app.m_logFile.SetLevel(logLevel);
+        app.m_bRemote = true;
+    }
+    ~BenchApp() { app.SetUserInteraction(nullptr); }
 };
 
 inline double Median(std::vector<double> values)

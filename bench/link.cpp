@@ -10,7 +10,6 @@
 #include "link/KelComm.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -53,14 +52,8 @@ int main(int argc, char** argv)
     QCoreApplication qapp(argc, argv);
     const int rounds = bench::Rounds(argc, argv, 5);
 
-    QTemporaryDir dir;
-    qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
-    CHVXApp app;
-    bench::SilentInteraction ui;
-    app.SetUserInteraction(&ui);
-    app.m_logFile.SetLogDir(dir.path());
-    app.m_logFile.SetLevel(1);
-    app.m_bRemote = true;
+    bench::BenchApp bench(1);
+    CHVXApp& app = bench.app;
 
     const std::optional<bench::SimulatedLine> line = bench::StartSimulatedLine("bench_link", app, kPortNumber);
     if (!line)

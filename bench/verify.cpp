@@ -42,14 +42,9 @@ int main(int argc, char** argv)
     QCoreApplication qapp(argc, argv);
     const int rounds = bench::Rounds(argc, argv, 5);
 
-    QTemporaryDir dir;
-    qputenv("HVX_SETTINGS", dir.filePath(QStringLiteral("hvx.ini")).toLocal8Bit());
-    CHVXApp app;
-    bench::SilentInteraction ui;
-    app.SetUserInteraction(&ui);
-    app.m_logFile.SetLogDir(dir.path());
-    app.m_logFile.SetLevel(0);
-    app.m_bRemote = true;
+    bench::BenchApp bench(0);
+    CHVXApp& app = bench.app;
+    const QTemporaryDir& dir = bench.dir;
     app.m_strBackupDir = dir.path();
     hvxsim::InstrumentSetup setup;
     setup.measuredDataInterval = hvxsim::kIntervalOff;

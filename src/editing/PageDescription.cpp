@@ -2,6 +2,8 @@
 
 #include "editing/InputError.h"
 
+#include <optional>
+
 namespace hvx {
 
 std::vector<const Steuerelement*> alleSteuerelemente(const Seitenbeschreibung& seite)
@@ -35,14 +37,18 @@ std::vector<int> textIds(const Seitenbeschreibung& seite)
     return ids;
 }
 
-void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext)
+bool tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext)
 {
+    const std::optional<Parametersatz> vorher =
+        dx.speichern() && kontext.ps ? std::optional<Parametersatz>(*kontext.ps) : std::nullopt;
     for (const Steuerelement* s : alleSteuerelemente(seite)) {
         if (s->austausch)
             s->austausch(dx, kontext, s->id);
     }
+    const bool eintraegeGeaendert = vorher && *kontext.ps != *vorher;
     if (dx.speichern() && seite.nachSpeichern)
         seite.nachSpeichern(kontext);
+    return eintraegeGeaendert;
 }
 
 bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,

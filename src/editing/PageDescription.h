@@ -107,8 +107,10 @@ std::vector<int> textIds(const Seitenbeschreibung& seite);
 bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,
                  const IControls& controls);
 
-// Runs the exchange of every control in order (and, when saving, the derived values).
-void tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext);
+// Runs the exchange of every control in order (and, when saving, the derived values). Returns
+// whether storing the entries changed a byte; derived values alone are no change, since a factory
+// set need not hold exactly what the formulas give for its entries.
+bool tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext);
 // Fills every list of the page with its choices and keeps the text-to-value map of each.
 void fuelleListen(const Seitenbeschreibung& seite, IControls& controls, SeitenKontext& kontext);
 // Runs every validator in order; returns whether no error is pending afterwards.

@@ -64,9 +64,11 @@ quint8* imModulblock(SeitenKontext& k, int offset)
 
 void tauscheLW(DataExchange& dx, SeitenKontext& k, int id)
 {
+    const QString gezeigt = festkomma(lwAnzeige(*k.ps, k.slot), stellen(k));
     if (dx.laden())
-        dx.controls().setText(id, festkomma(lwAnzeige(*k.ps, k.slot), stellen(k)));
-    else
+        dx.controls().setText(id, gezeigt);
+    // The value as shown stays as stored: a factory zero with sign byte 0 is no change.
+    else if (dx.controls().text(id) != gezeigt)
         setzeLW(*k.ps, k.slot, int(skalierterWert(dx.controls().text(id), stellen(k))));
 }
 

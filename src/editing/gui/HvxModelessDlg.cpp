@@ -277,11 +277,9 @@ void CHvxModelessDlg::aktivRegelnAnwenden()
 
 void CHvxModelessDlg::DoDataExchange(DataExchange& dx)
 {
-    // Only a changed byte is a change: storing what the fields already show must not make the
-    // save question appear for a document nobody touched.
-    const Parametersatz vorher = m_kontext.ps ? *m_kontext.ps : Parametersatz{};
-    tauscheSeitendaten(m_beschreibung, dx, m_kontext);
-    if (dx.speichern() && m_modified && m_kontext.ps && *m_kontext.ps != vorher)
+    // Only an entry that changed a byte is a change: storing what the fields already show must not
+    // make the save question appear for a document nobody touched.
+    if (tauscheSeitendaten(m_beschreibung, dx, m_kontext) && m_modified)
         m_modified();
 }
 

@@ -309,8 +309,10 @@ TEST_F(PageEngine, StoringUnchangedEntriesLeavesAnOpenedDocumentUnmodified)
         ASSERT_FALSE(doc.isModified());
         EXPECT_TRUE(view->CommitCurrentPage());
         for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
-            if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(0))
-                seite->ExchangePageData(true);
+            for (int sub = 0; sub < 3; ++sub) {
+                if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(sub))
+                    seite->ExchangePageData(true);
+            }
         }
         EXPECT_FALSE(doc.isModified());
     }
@@ -369,6 +371,43 @@ TEST_F(PageEngine, TabFollowsTheLeftColumnThenTheRightOne)
                 kette << w;
         }
         EXPECT_EQ(kette, erwartet) << seite->beschreibung().abschnitt.toStdString();
+    }
+}
+
+TEST_F(PageEngine, AFileMadeWithoutTheWindowOpensUnmodifiedAfterEveryPageStored)
+{
+    // Factory sets as the command-line tool or the instrument gives them (never shown on a page):
+    // storing every page right after opening must not count as a change.
+    const QString pfad = app.filePath(QStringLiteral("Roh.hxd"));
+    for (const Revision& revision : revisionen()) {
+        SCOPED_TRACE(revision.geraetekennung);
+        {
+            CHVXDoc roh;
+            NeueKonfiguration wahl{revision.geraetekennung, {}};
+            const quint8 typen[] = {modultyp::kPH, modultyp::kChlor, modultyp::kRedox};
+            for (int slot = 0; slot < 3; ++slot) {
+                wahl.module[slot].modultyp = typen[slot];
+                wahl.module[slot].reglertyp = anfangsReglertyp(typen[slot], revision.geraetekennung >> 4);
+            }
+            ASSERT_TRUE(roh.OnNewDocument(wahl));
+            ASSERT_TRUE(roh.DoSave(pfad));
+        }
+        if (!view) {
+            view = std::make_unique<CHVXView>();
+            view->setDocument(&doc);
+            view->resize(760, 520);
+            view->show();
+        }
+        ASSERT_TRUE(doc.OnOpenDocument(pfad));
+        ASSERT_FALSE(doc.isModified());
+        EXPECT_TRUE(view->CommitCurrentPage());
+        for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
+            for (int sub = 0; sub < 3; ++sub) {
+                if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(sub))
+                    seite->ExchangePageData(true);
+            }
+        }
+        EXPECT_FALSE(doc.isModified());
     }
 }
 

@@ -54,7 +54,7 @@ void BackupConfigFile(const QString& documentPath)
 {
     CHVXApp& app = theApp();
     const int numBackups = app.GetIntSetting(settings::kNumBackups);
-    const QString target = ChooseBackupName(documentPath, app.m_strBackupDir, numBackups);
+    const QString target = ChooseBackupName(documentPath, app.DirectoryOrDefault(app.m_strBackupDir), numBackups);
     if (target.isEmpty())
         return;
     if (QFile::exists(target) && !QFile::remove(target)) {

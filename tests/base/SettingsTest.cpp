@@ -1,8 +1,10 @@
 // Settings with write-back, the command line and the process error code.
 #include "base/ErrorCodes.h"
 #include "base/HvxApp.h"
+#include "link/SerialPortFactory.h"
 #include "support/TestApp.h"
 
+#include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -152,3 +154,51 @@ TEST(AppObject, TestObjectIsCurrentWhileItLives)
     }
     EXPECT_EQ(&theApp(), before);
 }
+
+namespace {
+
+void writeSettingsFile(const TestApp& t, const QByteArray& text)
+{
+    QFile file(t.settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+} // namespace
+
+TEST(SettingsText, CommaIsPartOfThePlainValueAndSurvivesTheWriteBack)
+{
+    TestApp t;
+    writeSettingsFile(t, "[Ports]\nCOM1=/dev/serial/by-id/usb-FTDI_x,x\n"
+                         "[Environment]\nBackupDir=/srv/bk,1\n"
+                         "[Simulator]\nModules=1,7,2\n"
+                         "[System]\nMailto=\"a@b.de,c@d.de\"\n");
+    CHVXApp app; // reads the file as a start of the program does
+    app.WriteProfileInt(QStringLiteral("Options"), QStringLiteral("NumBackups"), 5); // rewrites the file
+    for (int round = 0; round < 2; ++round) { // the second round reads what the first wrote back
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("Ports"), QStringLiteral("COM1"), QString()),
+                  QStringLiteral("/dev/serial/by-id/usb-FTDI_x,x"));
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("Environment"), QStringLiteral("BackupDir"), QString()),
+                  QStringLiteral("/srv/bk,1"));
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("Simulator"), QStringLiteral("Modules"), QString()),
+                  QStringLiteral("1,7,2"));
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("System"), QStringLiteral("Mailto"), QString()),
+                  QStringLiteral("a@b.de,c@d.de"));
+        EXPECT_EQ(hvx::PortDevice(1), QStringLiteral("/dev/serial/by-id/usb-FTDI_x,x"));
+    }
+}
+
+TEST(SettingsText, EmptyDirectorySettingsFallBackToTheDefaultDirectory)
+{
+    TestApp t(TestApp::Language::None);
+    writeSettingsFile(t, "[Environment]\nWorkDir=\nBackupDir=\nExportDir=  \n[System]\nLogDir=\n");
+    t.app().m_strProgDir = t.dir(); // the default directory, inside the test's own folder
+    t.app().ReadStartupSettings();
+    const QString defaultDir = t.app().DefaultDataDir();
+    EXPECT_EQ(t.app().m_strWorkDir, defaultDir);
+    EXPECT_EQ(t.app().m_strBackupDir, defaultDir);
+    EXPECT_EQ(t.app().m_strExportDir, defaultDir);
+    EXPECT_EQ(t.app().m_logFile.Path().section(u'/', 0, -2), defaultDir);
+    EXPECT_EQ(stored(t, QStringLiteral("Environment/BackupDir")).toString(), defaultDir);
+}
+

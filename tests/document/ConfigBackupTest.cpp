@@ -102,3 +102,19 @@ TEST(ConfigBackup, MissingBackupDirectoryIsNotAnError)
     EXPECT_EQ(app.app().ErrorCode(), 0u);
     EXPECT_EQ(readFile(doc), QByteArray("x"));
 }
+
+TEST(ConfigBackup, EmptyBackupDirectoryMeansTheDefaultDirectoryNotTheRoot)
+{
+    TestApp app;
+    const QString programDir = app.filePath(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(programDir));
+    app.app().m_strProgDir = programDir; // writable, so it is the default data directory
+    app.app().m_strBackupDir.clear();
+    const QString doc = app.filePath(QStringLiteral("RootTest19.hxd"));
+    writeFile(doc, "x");
+    BackupConfigFile(doc);
+    EXPECT_EQ(readFile(programDir + QStringLiteral("/RootTest19.000")), QByteArray("x"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/RootTest19.000")));
+    QFile::remove(QStringLiteral("/RootTest19.000"));
+}
+

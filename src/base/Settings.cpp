@@ -10,6 +10,20 @@
 
 namespace {
 
+struct IntRange {
+    qlonglong min = INT_MIN;
+    qlonglong max = INT_MAX;
+};
+
+IntRange rangeOf(const QString& section, const QString& name)
+{
+    for (const hvx::settings::Int* row : hvx::settings::kIntRows) {
+        if (section == QLatin1String(row->section) && name == QLatin1String(row->name))
+            return {row->minValue, row->maxValue};
+    }
+    return {};
+}
+
 constexpr int kMaxPort = 255;
 constexpr long kStatusNotFound = 2; // the registry's "file not found"
 constexpr long kStatusMoreData = 234; // the registry's "more data is available"
@@ -98,10 +112,21 @@ QString CHVXApp::SettingsFilePath() const
 int CHVXApp::GetIntSetting(const QString& section, const QString& value, int defaultValue)
 {
     const std::lock_guard lock(d->settingsMutex);
-    bool ok = false;
-    int result = settings().value(keyOf(section, value)).toInt(&ok);
-    if (!ok)
-        result = defaultValue;
+    bool present = false;
+    const QString text = storedText(section, value, &present).trimmed();
+    int result = defaultValue;
+    if (present) {
+        bool ok = false;
+        const qlonglong number = text.toLongLong(&ok);
+        const IntRange range = rangeOf(section, value);
+        if (ok && number >= range.min && number <= range.max) {
+            result = int(number);
+        } else {
+            // Never cut a number into an int: a wrapped time-out stalls a transfer for days.
+            LogEntry(0, QStringLiteral("CHVXApp::GetIntSetting"),
+                     keyOf(section, value) + u'=' + text + QStringLiteral(" -> ") + QString::number(defaultValue));
+        }
+    }
     WriteProfileInt(section, value, result);
     return result;
 }

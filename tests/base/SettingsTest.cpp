@@ -202,3 +202,26 @@ TEST(SettingsText, EmptyDirectorySettingsFallBackToTheDefaultDirectory)
     EXPECT_EQ(stored(t, QStringLiteral("Environment/BackupDir")).toString(), defaultDir);
 }
 
+TEST(SettingsNumbers, OutOfRangeOrNonNumbersGiveTheDefaultAndAreNeverWrittenBackWrapped)
+{
+    TestApp t;
+    writeSettingsFile(t, "[Communication]\nTimeBetweenBytes=99999999999999\nResponseTO2=4294967295\nPort=4294967297\n"
+                         "ResponseTO1=12abc\nNoDeviceSendTO=-5\n"
+                         "[Options]\nNumBackups=4294967296\nFrameWidth=800\n");
+    CHVXApp app; // reads the file as a start of the program does
+    app.m_logFile.SetLogDir(t.dir());
+    app.m_logFile.SetLevel(0);
+    const QString com = QStringLiteral("Communication");
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("TimeBetweenBytes"), 1), 1);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("ResponseTO2"), 2000), 2000);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("Port"), 0), 0);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("ResponseTO1"), 1000), 1000);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("NoDeviceSendTO"), 100), 100);
+    EXPECT_EQ(app.GetIntSetting(hvx::settings::kNumBackups), 100);
+    EXPECT_EQ(app.GetIntSetting(hvx::settings::kFrameWidth), 800); // in range: kept
+    EXPECT_EQ(stored(t, QStringLiteral("Communication/TimeBetweenBytes")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(stored(t, QStringLiteral("Communication/ResponseTO2")).toString(), QStringLiteral("2000"));
+    EXPECT_EQ(stored(t, QStringLiteral("Options/NumBackups")).toString(), QStringLiteral("100"));
+    EXPECT_TRUE(t.logText().contains(QStringLiteral("TimeBetweenBytes"))) << t.logText().toStdString();
+    EXPECT_TRUE(t.logText().contains(QStringLiteral("4294967296"))) << t.logText().toStdString();
+}

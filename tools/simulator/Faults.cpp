@@ -29,6 +29,7 @@ constexpr std::array kFaults{
     FaultInfo{FaultKind::OverlongReply, "overlong-reply", ReplyKind::Data, true, 1},
     FaultInfo{FaultKind::MalformedLine, "malformed-line", ReplyKind::MeasuredLine, false, 0},
     FaultInfo{FaultKind::GarbledTimestamp, "garbled-timestamp", ReplyKind::MeasuredLine, false, 0},
+    FaultInfo{FaultKind::Babble, "babble", ReplyKind::Acknowledgement, false, 100},
 };
 
 const FaultInfo& InfoOf(FaultKind kind)

@@ -22,6 +22,7 @@ enum class FaultKind {
     OverlongReply,     // `argument` extra bytes follow a reply
     MalformedLine,     // a measured-data line lacks one field
     GarbledTimestamp,  // a measured-data line has an unreadable time stamp
+    Babble,            // instead of an acknowledgement, `argument` noise bytes 70 ms apart
 };
 
 // What kind of reply is about to leave; decides which faults can apply to it.

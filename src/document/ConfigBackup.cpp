@@ -3,6 +3,7 @@
 #include "base/HvxApp.h"
 #include "base/Log.h"
 #include "base/SettingsTable.h"
+#include "document/KelConfigFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,11 @@ void BackupConfigFile(const QString& documentPath)
     const QString target = ChooseBackupName(documentPath, app.DirectoryOrDefault(app.m_strBackupDir), numBackups);
     if (target.isEmpty())
         return;
+    // A file far larger than a configuration file is not one; it is not copied in full.
+    if (QFileInfo(documentPath).size() > CKelConfigFile::kMaxFileSize) {
+        LogEntry(0, QStringLiteral("CKelConfigFile::Backup"), documentPath);
+        return;
+    }
     if (QFile::exists(target) && !QFile::remove(target)) {
         LogEntry(2, QStringLiteral("CKelConfigFile::Backup remove"), target);
         return;

@@ -92,6 +92,11 @@ int CKelConfigFile::OpenConfigFile(const QString& path)
         }
     }
 
+    if (m_file.size() > kMaxFileSize) {
+        const QString error = QStringLiteral("The file has %1 bytes, more than the %2 accepted").arg(m_file.size()).arg(kMaxFileSize);
+        Close();
+        return fail("CKelConfigFile::OpenConfigFile", kErrOpenException, error);
+    }
     // A file shorter than the magic leaves zeros in the buffer, which the magic never holds.
     char header[kMagicSize] = {};
     if (!m_file.seek(0) || m_file.read(header, kMagicSize) < 0) {

@@ -23,7 +23,8 @@ public:
 
     // Opens an existing configuration file and checks its magic, or creates a new one (zeroed,
     // with magic and creation stamp) when there is no file at the path. An existing file is never
-    // truncated here; one that cannot be opened for writing is opened for reading only.
+    // truncated here; one that cannot be opened for writing is opened for reading only. A file
+    // larger than kMaxFileSize is refused (it cannot be a configuration file).
     int OpenConfigFile(const QString& path);
     int ReadConfigFile(std::span<quint8, hvx::configfile::kParameterSize> image);
     int ReadInfoBlock(std::span<quint8, hvx::configfile::kInfoBlockSize> block);
@@ -45,6 +46,9 @@ public:
 
     // 12 digits: year, month, day, hour, minute.
     static QByteArray Zeitstempel(const QDateTime& localTime);
+
+    // Far above the 1280 bytes of the format, far below what a mistaken file can hold.
+    static constexpr qint64 kMaxFileSize = 64 * 1024;
 
 private:
     int createNew(QIODevice::OpenMode extraMode);

@@ -2,7 +2,10 @@
 
 #include "base/HvxApp.h"
 #include "base/Log.h"
+#include "base/Language.h"
 #include "base/SettingsTable.h"
+#include "base/WholeFile.h"
+#include "document/DocumentTexts.h"
 #include "document/KelConfigFile.h"
 
 #include <QDir>
@@ -37,7 +40,8 @@ QString ChooseBackupName(const QString& documentPath, const QString& backupDir, 
     for (int i = 0; i < numBackups; ++i) {
         const QString name = stem + QString::asprintf("%03d", i);
         const QFileInfo info(name);
-        if (info.absoluteFilePath() == document)
+        // A directory under a backup name can never be replaced; it must not stop all backups.
+        if (info.absoluteFilePath() == document || (info.exists() && !info.isFile()))
             continue;
         if (!info.exists())
             return name;
@@ -58,17 +62,15 @@ void BackupConfigFile(const QString& documentPath)
     const QString target = ChooseBackupName(documentPath, app.DirectoryOrDefault(app.m_strBackupDir), numBackups);
     if (target.isEmpty())
         return;
-    // A file far larger than a configuration file is not one; it is not copied in full.
-    if (QFileInfo(documentPath).size() > CKelConfigFile::kMaxFileSize) {
-        LogEntry(0, QStringLiteral("CKelConfigFile::Backup"), documentPath);
-        return;
+    // The new copy replaces the oldest backup only once it is complete, so a failure or a kill
+    // never costs a backup. The save goes ahead either way; the user is told.
+    QByteArray bytes;
+    QString error;
+    if (!ReadWholeFile(documentPath, CKelConfigFile::kMaxFileSize, bytes, &error)
+        || !WriteWholeFile(target, bytes, &error)) {
+        LogEntry(0, QStringLiteral("CKelConfigFile::Backup"), target + QStringLiteral(": ") + error);
+        app.ui().warning(GetStringsText(kTextBackupFailed).arg(target, error));
     }
-    if (QFile::exists(target) && !QFile::remove(target)) {
-        LogEntry(2, QStringLiteral("CKelConfigFile::Backup remove"), target);
-        return;
-    }
-    if (!QFile::copy(documentPath, target))
-        LogEntry(2, QStringLiteral("CKelConfigFile::Backup copy"), target);
 }
 
 } // namespace hvx

@@ -11,5 +11,6 @@ constexpr int kTextAskOverwriteCalibration = 434; // "Sollen die Kalibrierdaten 
 constexpr int kTextTransferDone = 467;         // "Parameter wurden erfolgreich übertragen."
 constexpr int kTextRemoteFileMissing = 3301;   // the batch file does not exist
 constexpr int kTextNoServiceDialog = 3302;     // service mode without a service dialog
+constexpr int kTextStampNotWritten = 3380;     // transferred, but the file %1 got no transfer stamp
 
 } // namespace hvx

@@ -6,12 +6,20 @@
 
 #include "InProcessSimulator.h"
 
+#include "hvx_version.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // For installers and scripts: answered before settings or log book are touched.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("hvxcli %s\n", HVX_VERSION_TEXT);
+        return 0;
+    }
     QCoreApplication application(argc, argv);
     CHVXApp app;
     app.ReadStartupSettings();

@@ -6,11 +6,20 @@
 
 #include "InProcessSimulator.h"
 
+#include "hvx_version.h"
+
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // For installers and scripts: answered before settings, log book or window are touched.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("hvx %s\n", HVX_VERSION_TEXT);
+        return 0;
+    }
     const QStringList arguments = hvx::ArgumentsOf(argc, argv);
     // A port mapped to "sim" talks to a simulated instrument inside the program.
     hvxsim::RegisterInProcessSimulator();

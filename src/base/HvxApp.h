@@ -29,6 +29,8 @@ public:
     int GetIntSetting(const hvx::settings::Int& setting);
     QString GetStringSetting(const hvx::settings::Text& setting, const QString& defaultValue);
     QString GetStringSetting(const hvx::settings::Text& setting);
+    // A directory setting; an empty one is replaced by defaultDir (logged and written back).
+    QString GetDirectorySetting(const hvx::settings::Text& setting, const QString& defaultDir);
     // Clears buffer to size bytes, then reads; returns 0 on success, non-zero when missing (no write-back).
     long GetBinarySetting(const QString& section, const QString& value, QByteArray& buffer, int size);
     bool SetBinarySetting(const QString& section, const QString& value, const QByteArray& data);
@@ -77,6 +79,8 @@ public:
     // The default for the environment and log directories: the program directory, or the
     // per-user data location when the program directory cannot be written (a system install).
     QString DefaultDataDir() const;
+    // dir, or DefaultDataDir() when dir is empty: files never go to the file-system root.
+    QString DirectoryOrDefault(const QString& dir) const;
 
     // --- user interaction ---
     hvx::IUserInteraction& ui();
@@ -103,6 +107,9 @@ public:
 private:
     QSettings& settings();
     void writeSetting(const QString& key, const QVariant& data);
+    // The stored value as one plain string (a comma is part of it); present tells whether it exists.
+    QString storedText(const QString& section, const QString& value, bool* present);
+    static void unlistValues(QSettings& store);
     struct Private;
     Private* d;
     std::atomic<quint32> m_errorCode{0};

@@ -63,6 +63,13 @@ QHash<QString, CachedFile> g_cache;
 
 QString DecodeTextFile(const QByteArray& bytes)
 {
+    // Editors on other systems save as UTF-16 with its byte-order mark.
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (littleEndian || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        return utf16.decode(bytes.mid(2));
+    }
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body.remove(0, 3);

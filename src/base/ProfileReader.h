@@ -28,8 +28,8 @@ private:
     QHash<QString, QHash<QString, QString>> m_sections;
 };
 
-// Decodes the bytes of a text file: UTF-8 (with or without byte-order mark) when valid,
-// otherwise Windows-1252.
+// Decodes the bytes of a text file: UTF-16 after its byte-order mark (either byte order), UTF-8
+// (with or without byte-order mark) when valid, otherwise Windows-1252.
 QString DecodeTextFile(const QByteArray& bytes);
 
 // The raw value of a key in a file. Files are cached and read again when their modification

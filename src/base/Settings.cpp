@@ -2,11 +2,27 @@
 // they use back at once, so the file always shows the values in use.
 #include "base/AppPrivate.h"
 #include "base/HvxApp.h"
+#include "base/Log.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+struct IntRange {
+    qlonglong min = INT_MIN;
+    qlonglong max = INT_MAX;
+};
+
+IntRange rangeOf(const QString& section, const QString& name)
+{
+    for (const hvx::settings::Int* row : hvx::settings::kIntRows) {
+        if (section == QLatin1String(row->section) && name == QLatin1String(row->name))
+            return {row->minValue, row->maxValue};
+    }
+    return {};
+}
 
 constexpr int kMaxPort = 255;
 constexpr long kStatusNotFound = 2; // the registry's "file not found"
@@ -17,7 +33,59 @@ QString keyOf(const QString& section, const QString& value)
     return section + u'/' + value;
 }
 
+// How QSettings reads a value with an unquoted comma.
+bool isList(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
+}
+
+// The text after "name=" in the section, as written in the file (blanks around it removed).
+QString rawIniValue(const QString& path, const QString& section, const QString& name)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    const QString header = u'[' + section + u']';
+    bool inSection = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            inSection = line.compare(header, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (inSection && equals > 0 && line.left(equals).trimmed() == name)
+            return line.mid(equals + 1).trimmed();
+    }
+    return QString();
+}
+
 } // namespace
+
+// A value with an unquoted comma is a list to QSettings, and QSettings would write it back as
+// "a, b". Here every setting is one plain string as written: right after loading, such values
+// are taken from the file's own lines, before anything is written back.
+void CHVXApp::unlistValues(QSettings& store)
+{
+    const QString path = store.fileName();
+    for (const QString& key : store.allKeys()) {
+        if (!isList(store.value(key)))
+            continue;
+        const qsizetype slash = key.indexOf(u'/');
+        const QString section = slash < 0 ? QStringLiteral("General") : key.left(slash);
+        const QString raw = rawIniValue(path, section, key.mid(slash + 1));
+        store.setValue(key, raw.isEmpty() ? store.value(key).toStringList().join(u',') : raw);
+    }
+}
+
+QString CHVXApp::storedText(const QString& section, const QString& value, bool* present)
+{
+    const std::lock_guard lock(d->settingsMutex);
+    const QVariant stored = settings().value(keyOf(section, value));
+    if (present)
+        *present = stored.isValid();
+    return isList(stored) ? stored.toStringList().join(u',') : stored.toString();
+}
 
 QSettings& CHVXApp::settings()
 {
@@ -31,6 +99,7 @@ QSettings& CHVXApp::settings()
             d->settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                       QStringLiteral("VORMAK"), QStringLiteral("HVX"));
         }
+        unlistValues(*d->settings);
     }
     return *d->settings;
 }
@@ -43,10 +112,21 @@ QString CHVXApp::SettingsFilePath() const
 int CHVXApp::GetIntSetting(const QString& section, const QString& value, int defaultValue)
 {
     const std::lock_guard lock(d->settingsMutex);
-    bool ok = false;
-    int result = settings().value(keyOf(section, value)).toInt(&ok);
-    if (!ok)
-        result = defaultValue;
+    bool present = false;
+    const QString text = storedText(section, value, &present).trimmed();
+    int result = defaultValue;
+    if (present) {
+        bool ok = false;
+        const qlonglong number = text.toLongLong(&ok);
+        const IntRange range = rangeOf(section, value);
+        if (ok && number >= range.min && number <= range.max) {
+            result = int(number);
+        } else {
+            // Never cut a number into an int: a wrapped time-out stalls a transfer for days.
+            LogEntry(0, QStringLiteral("CHVXApp::GetIntSetting"),
+                     keyOf(section, value) + u'=' + text + QStringLiteral(" -> ") + QString::number(defaultValue));
+        }
+    }
     WriteProfileInt(section, value, result);
     return result;
 }
@@ -54,8 +134,9 @@ int CHVXApp::GetIntSetting(const QString& section, const QString& value, int def
 QString CHVXApp::GetStringSetting(const QString& section, const QString& value, const QString& defaultValue)
 {
     const std::lock_guard lock(d->settingsMutex);
-    const QVariant stored = settings().value(keyOf(section, value));
-    const QString result = stored.isValid() ? stored.toString() : defaultValue;
+    bool present = false;
+    const QString stored = storedText(section, value, &present);
+    const QString result = present ? stored : defaultValue;
     WriteProfileString(section, value, result);
     return result;
 }
@@ -82,7 +163,9 @@ long CHVXApp::GetBinarySetting(const QString& section, const QString& value, QBy
     const QVariant stored = settings().value(keyOf(section, value));
     if (!stored.isValid())
         return kStatusNotFound;
-    const QByteArray data = stored.toByteArray();
+    // A text with a comma (a device path in [Ports]) is one value, not a list.
+    const QByteArray data = isList(stored)
+        ? storedText(section, value, nullptr).toUtf8() : stored.toByteArray();
     if (data.size() > buffer.size())
         return kStatusMoreData;
     std::copy(data.cbegin(), data.cend(), buffer.begin());
@@ -114,10 +197,28 @@ void CHVXApp::writeSetting(const QString& key, const QVariant& data)
     const std::lock_guard lock(d->settingsMutex);
     QSettings& store = settings();
     const QVariant stored = store.value(key);
-    if (stored.isValid() && stored.toString() == data.toString())
+    if (stored.isValid() && !isList(stored) && stored.toString() == data.toString())
         return;
     store.setValue(key, data);
     store.sync();
+}
+
+QString CHVXApp::GetDirectorySetting(const hvx::settings::Text& setting, const QString& defaultDir)
+{
+    const QString dir = GetStringSetting(setting, defaultDir).trimmed();
+    if (!dir.isEmpty())
+        return dir;
+    // An empty directory would put files at the root of the file system or into whatever the
+    // current directory is.
+    LogEntry(0, QStringLiteral("CHVXApp::GetDirectorySetting"),
+             QLatin1String(setting.section) + u'/' + QLatin1String(setting.name) + QStringLiteral(" empty: ") + defaultDir);
+    WriteProfileString(QLatin1String(setting.section), QLatin1String(setting.name), defaultDir);
+    return defaultDir;
+}
+
+QString CHVXApp::DirectoryOrDefault(const QString& dir) const
+{
+    return dir.trimmed().isEmpty() ? DefaultDataDir() : dir;
 }
 
 void CHVXApp::SetPort(int n)
@@ -140,9 +241,9 @@ void CHVXApp::ReadStartupSettings()
     };
     const QString defaultDir = DefaultDataDir();
     for (const Directory& directory : directories)
-        this->*directory.member = GetStringSetting(directory.setting, defaultDir);
+        this->*directory.member = GetDirectorySetting(directory.setting, defaultDir);
 
-    m_logFile.SetLogDir(GetStringSetting(set::kLogDir, defaultDir));
+    m_logFile.SetLogDir(GetDirectorySetting(set::kLogDir, defaultDir));
     m_logFile.SetLevel(GetIntSetting(set::kLogLevel));
     m_nFrameWidth = GetIntSetting(set::kFrameWidth);
     m_nFrameHeight = GetIntSetting(set::kFrameHeight);

@@ -4,6 +4,7 @@
 // itself, and tests script the answers.
 
 #include <QString>
+#include <cstdio>
 #include <optional>
 
 namespace hvx {
@@ -81,6 +82,10 @@ public:
     // True when nobody can be asked (batch runs): workflows use it where they must decide
     // something other than the answer of a box.
     virtual bool isBatch() const = 0;
+
+    // A warning that needs no answer (for example a backup that could not be made): standard
+    // error here; the window shows it in its status bar.
+    virtual void warning(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
 
 } // namespace hvx

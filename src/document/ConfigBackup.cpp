@@ -2,7 +2,11 @@
 
 #include "base/HvxApp.h"
 #include "base/Log.h"
+#include "base/Language.h"
 #include "base/SettingsTable.h"
+#include "base/WholeFile.h"
+#include "document/DocumentTexts.h"
+#include "document/KelConfigFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +40,8 @@ QString ChooseBackupName(const QString& documentPath, const QString& backupDir, 
     for (int i = 0; i < numBackups; ++i) {
         const QString name = stem + QString::asprintf("%03d", i);
         const QFileInfo info(name);
-        if (info.absoluteFilePath() == document)
+        // A directory under a backup name can never be replaced; it must not stop all backups.
+        if (info.absoluteFilePath() == document || (info.exists() && !info.isFile()))
             continue;
         if (!info.exists())
             return name;
@@ -54,15 +59,18 @@ void BackupConfigFile(const QString& documentPath)
 {
     CHVXApp& app = theApp();
     const int numBackups = app.GetIntSetting(settings::kNumBackups);
-    const QString target = ChooseBackupName(documentPath, app.m_strBackupDir, numBackups);
+    const QString target = ChooseBackupName(documentPath, app.DirectoryOrDefault(app.m_strBackupDir), numBackups);
     if (target.isEmpty())
         return;
-    if (QFile::exists(target) && !QFile::remove(target)) {
-        LogEntry(2, QStringLiteral("CKelConfigFile::Backup remove"), target);
-        return;
+    // The new copy replaces the oldest backup only once it is complete, so a failure or a kill
+    // never costs a backup. The save goes ahead either way; the user is told.
+    QByteArray bytes;
+    QString error;
+    if (!ReadWholeFile(documentPath, CKelConfigFile::kMaxFileSize, bytes, &error)
+        || !WriteWholeFile(target, bytes, &error)) {
+        LogEntry(0, QStringLiteral("CKelConfigFile::Backup"), target + QStringLiteral(": ") + error);
+        app.ui().warning(GetStringsText(kTextBackupFailed).arg(target, error));
     }
-    if (!QFile::copy(documentPath, target))
-        LogEntry(2, QStringLiteral("CKelConfigFile::Backup copy"), target);
 }
 
 } // namespace hvx

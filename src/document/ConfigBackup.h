@@ -17,7 +17,9 @@ QString ChooseBackupName(const QString& documentPath, const QString& backupDir, 
                          const QDateTime& now = QDateTime::currentDateTime());
 
 // Copies the file at documentPath (its state on disk) to the next backup name, with the number
-// of backups and the directory of the settings. A failed copy is logged, not reported.
+// of backups and the directory of the settings (an empty one means the default directory). A
+// backup that cannot be made is logged at level 0 and shown as a warning; it does not stop the
+// save that follows.
 void BackupConfigFile(const QString& documentPath);
 
 } // namespace hvx

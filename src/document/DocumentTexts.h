@@ -10,5 +10,6 @@ constexpr int kTextAccessWrongInstrument = 437; // wrong access code: repeat, or
 constexpr int kTextTitleNew = 3203;             // "Modulkonfiguration neu..."
 constexpr int kTextTitleChange = 3204;          // "Modulkonfiguration ändern..."
 constexpr int kTextContinuation = 3205;         // "(Fortsetzung)"
+constexpr int kTextBackupFailed = 3250;         // backup %1 could not be made: %2
 
 } // namespace hvx

@@ -4,8 +4,12 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/WholeFile.h"
 #include "document/DocumentTexts.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 #include <cstring>
 
 using namespace hvx;
@@ -13,12 +17,24 @@ using namespace hvx::configfile;
 
 namespace {
 
-constexpr auto kOpenMode = QIODevice::ReadWrite | QIODevice::Unbuffered;
-
 // The platform's error text is cut as the log book has always received it.
 constexpr int kMaxErrorText = 255;
 
 } // namespace
+
+// Writes inside a batch reach the disk once, when the outermost batch ends.
+class CKelConfigFile::Batch {
+public:
+    explicit Batch(CKelConfigFile& file) : m_file(file) { ++m_file.m_batchDepth; }
+    ~Batch() { --m_file.m_batchDepth; }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+    // Commits the writes made so far, unless an outer batch will; false with m_ioError.
+    bool commit() { return m_file.m_batchDepth > 1 || m_file.commit(); }
+
+private:
+    CKelConfigFile& m_file;
+};
 
 CKelConfigFile::CKelConfigFile(Clock clock)
     : m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); }))
@@ -46,33 +62,48 @@ bool CKelConfigFile::ioFailed(const QString& text)
     return false;
 }
 
+bool CKelConfigFile::commit()
+{
+    QString error;
+    if (!WriteWholeFile(m_path, m_data, &error))
+        return ioFailed(error);
+    return true;
+}
+
 bool CKelConfigFile::writeAt(qint64 offset, const char* data, qint64 size)
 {
-    if (!m_file.isWritable())
+    if (!m_open || !m_writable)
         return ioFailed(QStringLiteral("The file is open for reading only (write-protected)"));
-    if (!m_file.seek(offset) || m_file.write(data, size) != size || !m_file.flush())
-        return ioFailed(m_file.errorString());
-    return true;
+    if (m_data.size() < offset + size)
+        m_data.resize(offset + size, '\0');
+    std::memcpy(m_data.data() + offset, data, size_t(size));
+    return m_batchDepth > 0 || commit();
 }
 
 bool CKelConfigFile::readAt(qint64 offset, char* data, qint64 size)
 {
-    if (!m_file.seek(offset))
-        return ioFailed(m_file.errorString());
-    const qint64 got = m_file.read(data, size);
-    if (got < 0)
-        return ioFailed(m_file.errorString());
-    if (got < size) // a short read is a damaged file, not an image with stale bytes at its end
-        return ioFailed(QStringLiteral("The file ends early: %1 bytes, %2 expected").arg(m_file.size()).arg(kFileSize));
+    if (!m_open)
+        return ioFailed(QStringLiteral("The file is not open"));
+    if (m_data.size() < offset + size) // a short file is damaged, not an image with stale bytes at its end
+        return ioFailed(QStringLiteral("The file ends early: %1 bytes, %2 expected").arg(m_data.size()).arg(kFileSize));
+    std::memcpy(data, m_data.constData() + offset, size_t(size));
     return true;
 }
 
-int CKelConfigFile::createNew(QIODevice::OpenMode extraMode)
+int CKelConfigFile::createNew()
 {
-    m_file.setFileName(m_path);
-    if (!m_file.open(kOpenMode | extraMode))
-        return fail("CKelConfigFile::OpenConfigFile", kErrCreate, m_file.errorString());
-    return CreateNullFile() && SetHeader() && SetZeit(kStampCreated);
+    // Built in memory and written once: a file that cannot be written whole is not left behind.
+    m_data.clear();
+    m_open = true;
+    m_writable = true;
+    Batch batch(*this);
+    if (!(CreateNullFile() && SetHeader() && SetZeit(kStampCreated)))
+        return 0;
+    if (!batch.commit()) {
+        m_open = false;
+        return fail("CKelConfigFile::OpenConfigFile", kErrCreate, m_ioError);
+    }
+    return 1;
 }
 
 int CKelConfigFile::OpenConfigFile(const QString& path)
@@ -80,26 +111,22 @@ int CKelConfigFile::OpenConfigFile(const QString& path)
     Close();
     m_path = path;
     m_lastError.clear();
-    m_file.setFileName(path);
-    if (!m_file.open(kOpenMode | QIODevice::ExistingOnly)) {
-        if (!m_file.exists())
-            return createNew(QIODevice::NewOnly);
-        // Write-protected media and files: reading stays possible, writes fail with their codes.
-        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-            const QString error = m_file.errorString();
-            Close();
-            return fail("CKelConfigFile::OpenConfigFile", kErrOpenException, error);
-        }
-    }
+    if (!QFileInfo::exists(path))
+        return createNew();
 
-    // A file shorter than the magic leaves zeros in the buffer, which the magic never holds.
-    char header[kMagicSize] = {};
-    if (!m_file.seek(0) || m_file.read(header, kMagicSize) < 0) {
-        const QString error = m_file.errorString();
+    QString error;
+    if (!ReadWholeFile(path, kMaxFileSize, m_data, &error)) {
         Close();
         return fail("CKelConfigFile::OpenConfigFile", kErrOpenException, error);
     }
-    m_file.seek(0);
+    // Write-protected media and files: reading stays possible, writes fail with their codes.
+    QFile probe(path);
+    m_writable = probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
+    m_open = true;
+
+    // A file shorter than the magic has zeros there, which the magic never holds.
+    char header[kMagicSize] = {};
+    std::memcpy(header, m_data.constData(), size_t(std::min<qint64>(kMagicSize, m_data.size())));
     if (std::memcmp(header, kMagic, kMagicSize) != 0) {
         const QString text = GetStringsText(kTextNotAConfigFile).replace(QLatin1String("%s"), path);
         LogMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
@@ -128,10 +155,13 @@ int CKelConfigFile::ReadInfoBlock(std::span<quint8, kInfoBlockSize> block)
 
 int CKelConfigFile::WriteConfigFile(std::span<const quint8, kParameterSize> image)
 {
-    if (m_file.size() != kFileSize) {
+    Batch batch(*this);
+    if (m_data.size() != kFileSize) {
         // A damaged file is rebuilt before the image goes in.
-        m_file.close();
-        if (!createNew(QIODevice::Truncate))
+        if (!m_writable) // it cannot be created anew
+            return fail("CKelConfigFile::OpenConfigFile", kErrCreate, QStringLiteral("The file is open for reading only (write-protected)"));
+        m_data.clear();
+        if (!(CreateNullFile() && SetHeader() && SetZeit(kStampCreated)))
             return 0;
     }
     if (!SetZeit(kStampSaved))
@@ -140,6 +170,8 @@ int CKelConfigFile::WriteConfigFile(std::span<const quint8, kParameterSize> imag
         if (!writeAt(s.fileOffset, reinterpret_cast<const char*>(image.data() + s.imageOffset), qint64(s.size)))
             return fail("CKelConfigFile::WriteConfigFile", kErrWriteConfig, m_ioError);
     }
+    if (!batch.commit())
+        return fail("CKelConfigFile::WriteConfigFile", kErrWriteConfig, m_ioError);
     return 1;
 }
 
@@ -153,10 +185,10 @@ int CKelConfigFile::WriteInfoBlock(std::span<const quint8, kInfoBlockSize> block
 int CKelConfigFile::CreateNullFile()
 {
     const QByteArray zeros(kFileSize, '\0');
+    if (m_writable)
+        m_data.resize(kFileSize);
     if (!writeAt(0, zeros.constData(), kFileSize))
         return fail("CKelConfigFile::CreateNullFile", kErrWriteNullFile, m_ioError);
-    if (!m_file.resize(kFileSize))
-        return fail("CKelConfigFile::CreateNullFile", kErrWriteNullFile, m_file.errorString());
     return 1;
 }
 
@@ -189,6 +221,7 @@ int CKelConfigFile::ReadZeit(int slot, QByteArray& stamp)
 
 void CKelConfigFile::Close()
 {
-    if (m_file.isOpen())
-        m_file.close();
+    m_open = false;
+    m_writable = false;
+    m_data.clear();
 }

@@ -3,11 +3,14 @@
 // information block and the date/time stamps. Every operation returns 1 on success and 0 on
 // failure; a failure is logged and sets the process error code of the configuration file area.
 // The caller closes the file after its read or write sequence.
+//
+// The file is held in memory while it is open; every write goes to a temporary file in the same
+// directory that then replaces the file (keeping its permissions), so a failed write or a killed
+// process leaves the previous file whole, and a new file that cannot be written leaves none.
 
 #include "document/ConfigFileLayout.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QString>
 #include <functional>
 #include <span>
@@ -23,7 +26,8 @@ public:
 
     // Opens an existing configuration file and checks its magic, or creates a new one (zeroed,
     // with magic and creation stamp) when there is no file at the path. An existing file is never
-    // truncated here; one that cannot be opened for writing is opened for reading only.
+    // truncated here; one that cannot be opened for writing is opened for reading only. A file
+    // larger than kMaxFileSize is refused (it cannot be a configuration file).
     int OpenConfigFile(const QString& path);
     int ReadConfigFile(std::span<quint8, hvx::configfile::kParameterSize> image);
     int ReadInfoBlock(std::span<quint8, hvx::configfile::kInfoBlockSize> block);
@@ -37,7 +41,7 @@ public:
     int ReadZeit(int slot, QByteArray& stamp);
     void Close();
 
-    bool IsOpen() const { return m_file.isOpen(); }
+    bool IsOpen() const { return m_open; }
     QString Path() const { return m_path; }
     // The platform's text of the last file error since the last open (empty when there was none;
     // a wrong magic has its own message instead), for callers that report it themselves.
@@ -46,14 +50,23 @@ public:
     // 12 digits: year, month, day, hour, minute.
     static QByteArray Zeitstempel(const QDateTime& localTime);
 
+    // Far above the 1280 bytes of the format, far below what a mistaken file can hold.
+    static constexpr qint64 kMaxFileSize = 64 * 1024;
+
 private:
-    int createNew(QIODevice::OpenMode extraMode);
+    int createNew();
     int fail(const char* marker, quint32 bit, const QString& errorText);
     bool ioFailed(const QString& text);
     bool writeAt(qint64 offset, const char* data, qint64 size);
     bool readAt(qint64 offset, char* data, qint64 size);
+    bool commit(); // writes m_data through a temporary file; false with m_ioError
+    // Writes made while it lives are committed once, at its end.
+    class Batch;
 
-    QFile m_file;
+    QByteArray m_data; // the file's bytes while it is open
+    bool m_open = false;
+    bool m_writable = false;
+    int m_batchDepth = 0;
     QString m_path;
     QString m_lastError;
     QString m_ioError; // cause of the last failed read or write

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 // Set by the receive thread once it runs; OpenConnection waits for it.
@@ -135,14 +136,14 @@ private:
     bool WaitFor(CKelCommTimer& timer, int timeoutMs, const std::function<bool()>& done);
     bool WaitForCount(CKelCommTimer& timer, int timeoutMs, int count);
     bool WaitForAnyByte(CKelCommTimer& timer, int timeoutMs);
-    // Returns when no byte has come for quietMs.
-    void WaitForQuiet(CKelCommTimer& timer, int quietMs);
+    // Returns true when no byte has come for quietMs, false when the limit came first.
+    bool WaitForQuiet(CKelCommTimer& timer, int quietMs, std::optional<CKelCommTimer::Clock::time_point> limit);
     // Status reset, command byte sent, stale received bytes dropped; false (status 5) when the
     // byte could not be written.
     bool SendCommandAfresh(quint8 command);
-    // An answer of unknown length: true when a first byte came in time, after the line has been
-    // quiet for quietMs.
-    bool ReceiveUntilQuiet(int firstByteTimeoutMs, int quietMs);
+    // An answer of unknown length: true when a first byte came in time and the line has then
+    // been quiet for quietMs, all within limitMs of the start (if given).
+    bool ReceiveUntilQuiet(int firstByteTimeoutMs, int quietMs, std::optional<int> limitMs);
     // Checks the checksum after length received bytes; copies them to buffer when it matches.
     bool TakeCheckedBlock(quint8* buffer, int length);
     // The command byte, then its first answer byte, which must be ACK (else message 290).

@@ -36,6 +36,9 @@ constexpr int kMsgSendChecksum = 296;
 // The unknown-length answer of a raw service command ends after this many quiet times.
 constexpr int kServiceQuietFactor = 5;
 
+// The whole connect handshake lasts at most this many times ResponseTO1.
+constexpr int kHandshakeLimitFactor = 3;
+
 // How often a waiting caller lets the window repaint.
 constexpr auto kIdleInterval = std::chrono::milliseconds(50);
 
@@ -116,13 +119,21 @@ bool CKelComm::WaitForAnyByte(CKelCommTimer& timer, int timeoutMs)
     return WaitFor(timer, timeoutMs, [this] { return Received() != 0; });
 }
 
-void CKelComm::WaitForQuiet(CKelCommTimer& timer, int quietMs)
+bool CKelComm::WaitForQuiet(CKelCommTimer& timer, int quietMs, std::optional<CKelCommTimer::Clock::time_point> limit)
 {
-    // Every byte that comes starts the quiet time again.
+    using namespace std::chrono;
+    // Every byte that comes starts the quiet time again, until the limit (if any) is reached.
     for (;;) {
+        int waitMs = quietMs;
+        if (limit) {
+            const auto left = duration_cast<milliseconds>(*limit - CKelCommTimer::Clock::now()).count();
+            if (left <= 0)
+                return false;
+            waitMs = int(std::min<long long>(quietMs, left));
+        }
         const int seen = Received();
-        if (!WaitFor(timer, quietMs, [this, seen] { return Received() != seen; }))
-            return;
+        if (!WaitFor(timer, waitMs, [this, seen] { return Received() != seen; }))
+            return waitMs == quietMs;
     }
 }
 
@@ -159,20 +170,24 @@ bool CKelComm::SendCommandAfresh(quint8 command)
     return true;
 }
 
-bool CKelComm::ReceiveUntilQuiet(int firstByteTimeoutMs, int quietMs)
+bool CKelComm::ReceiveUntilQuiet(int firstByteTimeoutMs, int quietMs, std::optional<int> limitMs)
 {
     CKelCommTimer timer;
+    std::optional<CKelCommTimer::Clock::time_point> limit;
+    if (limitMs)
+        limit = CKelCommTimer::Clock::now() + std::chrono::milliseconds(*limitMs);
     if (!WaitForAnyByte(timer, firstByteTimeoutMs))
         return false;
-    WaitForQuiet(timer, quietMs);
-    return true;
+    return WaitForQuiet(timer, quietMs, limit);
 }
 
 int CKelComm::Connect()
 {
     if (!SendCommandAfresh(kConnectCommand))
         return 0;
-    if (!ReceiveUntilQuiet(m_nResponseTO1, m_nNoDeviceSendTO)) {
+    // A line that never falls quiet (noise, a babbling device) must not hold the handshake: it
+    // ends after kHandshakeLimitFactor times ResponseTO1 like an instrument that never answers.
+    if (!ReceiveUntilQuiet(m_nResponseTO1, m_nNoDeviceSendTO, kHandshakeLimitFactor * m_nResponseTO1)) {
         m_nStatus = StatusTimeout;
     } else {
         // The instrument may send other bytes before its ACK; only the last one counts.
@@ -347,7 +362,7 @@ int CKelComm::ServiceCommand(quint8 command, quint8* buffer, int& length)
     if (!SendCommandAfresh(command))
         return 0;
     // An answer that never comes is no failure: the length is left as it was.
-    if (ReceiveUntilQuiet(m_nResponseTO1, kServiceQuietFactor * m_nNoDeviceSendTO)) {
+    if (ReceiveUntilQuiet(m_nResponseTO1, kServiceQuietFactor * m_nNoDeviceSendTO, std::nullopt)) {
         const int count = Received();
         std::memcpy(buffer, m_RxBuffer, size_t(count));
         length = count;

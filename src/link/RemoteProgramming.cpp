@@ -54,14 +54,17 @@ bool ReadFileImage(CKelConfigFile& file, const QString& path, Parametersatz& ima
     return ok;
 }
 
-// Only an existing file gets the stamp: opening creates a missing one.
+// Only an existing file gets the stamp: opening creates a missing one. A stamp that cannot be
+// written (a write-protected file) leaves its file error code, and the message says that the
+// instrument has the parameters all the same.
 void StampTransfer(CKelConfigFile& file, const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return;
-    if (file.OpenConfigFile(path))
-        file.SetZeit(configfile::kStampTransferred);
+    const bool stamped = file.OpenConfigFile(path) && file.SetZeit(configfile::kStampTransferred);
     file.Close();
+    if (!stamped)
+        LogMessageBox(GetStringsText(kTextStampNotWritten).arg(path), MB_OK | MB_ICONEXCLAMATION);
 }
 
 hvx::WriteDifferenceLines g_writeDifferenceLines = nullptr;

@@ -13,5 +13,6 @@ constexpr int kTextRemoteFileMissing = 3301;   // the batch file does not exist
 constexpr int kTextNoServiceDialog = 3302;     // service mode without a service dialog
 constexpr int kTextVerifyFailed = 3303;        // %1 = the differences, one per line
 constexpr int kTextVerifyByte = 3304;          // %1 offset, %2 sent, %3 read back
+constexpr int kTextStampNotWritten = 3380;     // transferred, but the file %1 got no transfer stamp
 
 } // namespace hvx

@@ -113,3 +113,21 @@ TEST(Language, BuiltInTableEqualsTheGermanLanguageFile)
             << number;
     }
 }
+
+TEST(ProfileReader, ByteOrderMarksOfUtf8AndUtf16AreRecognised)
+{
+    const QString text = QStringLiteral("[Strings]\r\n289=Konnte Verbindung nicht aufbauen \u00fc\u20ac!\r\n");
+    const QString expected = QStringLiteral("Konnte Verbindung nicht aufbauen \u00fc\u20ac!");
+    QByteArray le("\xFF\xFE", 2);
+    QByteArray be("\xFE\xFF", 2);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        le.append(char(u & 0xFF)).append(char(u >> 8));
+        be.append(char(u >> 8)).append(char(u & 0xFF));
+    }
+    const QByteArray utf8 = QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    for (const QByteArray& bytes : {le, be, utf8})
+        EXPECT_EQ(ProfileContent::parse(bytes).value(QStringLiteral("Strings"), QStringLiteral("289")), expected);
+    // An odd byte at the end of a UTF-16 file does not lose the lines before it.
+    EXPECT_EQ(ProfileContent::parse(le + QByteArray("\x41", 1)).value(QStringLiteral("Strings"), QStringLiteral("289")), expected);
+}

@@ -1,8 +1,10 @@
 // Settings with write-back, the command line and the process error code.
 #include "base/ErrorCodes.h"
 #include "base/HvxApp.h"
+#include "link/SerialPortFactory.h"
 #include "support/TestApp.h"
 
+#include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -151,4 +153,75 @@ TEST(AppObject, TestObjectIsCurrentWhileItLives)
         EXPECT_EQ(&theApp(), &t.app());
     }
     EXPECT_EQ(&theApp(), before);
+}
+
+namespace {
+
+void writeSettingsFile(const TestApp& t, const QByteArray& text)
+{
+    QFile file(t.settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+} // namespace
+
+TEST(SettingsText, CommaIsPartOfThePlainValueAndSurvivesTheWriteBack)
+{
+    TestApp t;
+    writeSettingsFile(t, "[Ports]\nCOM1=/dev/serial/by-id/usb-FTDI_x,x\n"
+                         "[Environment]\nBackupDir=/srv/bk,1\n"
+                         "[Simulator]\nModules=1,7,2\n"
+                         "[System]\nMailto=\"a@b.de,c@d.de\"\n");
+    CHVXApp app; // reads the file as a start of the program does
+    app.WriteProfileInt(QStringLiteral("Options"), QStringLiteral("NumBackups"), 5); // rewrites the file
+    for (int round = 0; round < 2; ++round) { // the second round reads what the first wrote back
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("Ports"), QStringLiteral("COM1"), QString()),
+                  QStringLiteral("/dev/serial/by-id/usb-FTDI_x,x"));
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("Environment"), QStringLiteral("BackupDir"), QString()),
+                  QStringLiteral("/srv/bk,1"));
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("Simulator"), QStringLiteral("Modules"), QString()),
+                  QStringLiteral("1,7,2"));
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("System"), QStringLiteral("Mailto"), QString()),
+                  QStringLiteral("a@b.de,c@d.de"));
+        EXPECT_EQ(hvx::PortDevice(1), QStringLiteral("/dev/serial/by-id/usb-FTDI_x,x"));
+    }
+}
+
+TEST(SettingsText, EmptyDirectorySettingsFallBackToTheDefaultDirectory)
+{
+    TestApp t(TestApp::Language::None);
+    writeSettingsFile(t, "[Environment]\nWorkDir=\nBackupDir=\nExportDir=  \n[System]\nLogDir=\n");
+    t.app().m_strProgDir = t.dir(); // the default directory, inside the test's own folder
+    t.app().ReadStartupSettings();
+    const QString defaultDir = t.app().DefaultDataDir();
+    EXPECT_EQ(t.app().m_strWorkDir, defaultDir);
+    EXPECT_EQ(t.app().m_strBackupDir, defaultDir);
+    EXPECT_EQ(t.app().m_strExportDir, defaultDir);
+    EXPECT_EQ(t.app().m_logFile.Path().section(u'/', 0, -2), defaultDir);
+    EXPECT_EQ(stored(t, QStringLiteral("Environment/BackupDir")).toString(), defaultDir);
+}
+
+TEST(SettingsNumbers, OutOfRangeOrNonNumbersGiveTheDefaultAndAreNeverWrittenBackWrapped)
+{
+    TestApp t;
+    writeSettingsFile(t, "[Communication]\nTimeBetweenBytes=99999999999999\nResponseTO2=4294967295\nPort=4294967297\n"
+                         "ResponseTO1=12abc\nNoDeviceSendTO=-5\n"
+                         "[Options]\nNumBackups=4294967296\nFrameWidth=800\n");
+    CHVXApp app; // reads the file as a start of the program does
+    app.m_logFile.SetLogDir(t.dir());
+    app.m_logFile.SetLevel(0);
+    const QString com = QStringLiteral("Communication");
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("TimeBetweenBytes"), 1), 1);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("ResponseTO2"), 2000), 2000);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("Port"), 0), 0);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("ResponseTO1"), 1000), 1000);
+    EXPECT_EQ(app.GetIntSetting(com, QStringLiteral("NoDeviceSendTO"), 100), 100);
+    EXPECT_EQ(app.GetIntSetting(hvx::settings::kNumBackups), 100);
+    EXPECT_EQ(app.GetIntSetting(hvx::settings::kFrameWidth), 800); // in range: kept
+    EXPECT_EQ(stored(t, QStringLiteral("Communication/TimeBetweenBytes")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(stored(t, QStringLiteral("Communication/ResponseTO2")).toString(), QStringLiteral("2000"));
+    EXPECT_EQ(stored(t, QStringLiteral("Options/NumBackups")).toString(), QStringLiteral("100"));
+    EXPECT_TRUE(t.logText().contains(QStringLiteral("TimeBetweenBytes"))) << t.logText().toStdString();
+    EXPECT_TRUE(t.logText().contains(QStringLiteral("4294967296"))) << t.logText().toStdString();
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace hvx;
@@ -101,4 +102,53 @@ TEST(ConfigBackup, MissingBackupDirectoryIsNotAnError)
     BackupConfigFile(doc);
     EXPECT_EQ(app.app().ErrorCode(), 0u);
     EXPECT_EQ(readFile(doc), QByteArray("x"));
+}
+
+TEST(ConfigBackup, EmptyBackupDirectoryMeansTheDefaultDirectoryNotTheRoot)
+{
+    TestApp app;
+    const QString programDir = app.filePath(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(programDir));
+    app.app().m_strProgDir = programDir; // writable, so it is the default data directory
+    app.app().m_strBackupDir.clear();
+    const QString doc = app.filePath(QStringLiteral("RootTest19.hxd"));
+    writeFile(doc, "x");
+    BackupConfigFile(doc);
+    EXPECT_EQ(readFile(programDir + QStringLiteral("/RootTest19.000")), QByteArray("x"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/RootTest19.000")));
+    QFile::remove(QStringLiteral("/RootTest19.000"));
+}
+
+TEST(ConfigBackup, ADirectoryUnderABackupNameIsPassedOverNotAnEndToAllBackups)
+{
+    TestApp app;
+    app.app().WriteProfileInt(QStringLiteral("Options"), QStringLiteral("NumBackups"), 2);
+    const QString doc = app.filePath(QStringLiteral("Anlage1.hxd"));
+    const QDateTime now = QDateTime::currentDateTime();
+    ASSERT_TRUE(QDir().mkpath(app.filePath(QStringLiteral("Anlage1.000"))));
+    QFile(app.filePath(QStringLiteral("Anlage1.000"))).setFileTime(now.addDays(-30), QFileDevice::FileModificationTime);
+    writeFile(app.filePath(QStringLiteral("Anlage1.001")), "old1", now.addDays(-2));
+    writeFile(doc, "current");
+    BackupConfigFile(doc);
+    EXPECT_EQ(readFile(app.filePath(QStringLiteral("Anlage1.001"))), QByteArray("current"));
+    writeFile(doc, "next");
+    BackupConfigFile(doc);
+    EXPECT_EQ(readFile(app.filePath(QStringLiteral("Anlage1.001"))), QByteArray("next"));
+    EXPECT_TRUE(QFileInfo(app.filePath(QStringLiteral("Anlage1.000"))).isDir());
+}
+
+TEST(ConfigBackup, ABackupThatCannotBeMadeIsLoggedAtLevelZeroAndTheOldOnesStay)
+{
+    TestApp app;
+    app.app().m_logFile.SetLevel(0);
+    app.app().WriteProfileInt(QStringLiteral("Options"), QStringLiteral("NumBackups"), 1);
+    const QString doc = app.filePath(QStringLiteral("Anlage1.hxd"));
+    writeFile(app.filePath(QStringLiteral("Anlage1.000")), "only backup");
+    writeFile(doc, "current");
+    // The backup directory is a file: nothing can be written below it.
+    app.app().m_strBackupDir = app.filePath(QStringLiteral("Anlage1.000"));
+    BackupConfigFile(doc);
+    EXPECT_EQ(readFile(app.filePath(QStringLiteral("Anlage1.000"))), QByteArray("only backup"));
+    EXPECT_TRUE(app.logText().contains(QStringLiteral("Backup"))) << app.logText().toStdString();
+    EXPECT_EQ(readFile(doc), QByteArray("current"));
 }

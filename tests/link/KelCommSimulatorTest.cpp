@@ -116,6 +116,20 @@ TEST_F(LinkSimulator, ConnectTakesTheLastOfSeveralBytesAsTheAnswer)
     EXPECT_TRUE(portIsFree());
 }
 
+TEST_F(LinkSimulator, ANoisyLineEndsTheHandshakeWithinThreeResponseTO1AsNoInstrument)
+{
+    // A byte every 70 ms for 7 s: each one restarts the quiet time of 100 ms.
+    setTimeout("NoDeviceSendTO", 100);
+    fault(hvxsim::FaultKind::Babble, hvxsim::kConnect, 100);
+    CKelComm link;
+    expectMessage(kNoInstrument);
+    const auto start = Clock::now();
+    EXPECT_EQ(link.Open(), 0);
+    EXPECT_LT(millisecondsSince(start), 3500.0);
+    EXPECT_EQ(link.m_nStatus.load(), CKelComm::StatusNoInstrument);
+    EXPECT_TRUE(portIsFree());
+}
+
 TEST_F(LinkSimulator, SilentInstrumentFailsTheOpenAfterResponseTO1AndReleasesThePort)
 {
     fault(hvxsim::FaultKind::NoAnswer, hvxsim::kConnect);

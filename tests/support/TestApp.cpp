@@ -18,6 +18,10 @@ TestApp::TestApp(Language language)
     m_app->m_strProgDir = CHVXApp::ExecutableDir();
     m_app->SetUserInteraction(&m_ui);
     m_app->m_logFile.SetLogDir(m_dir.path());
+    // Files a test makes (backups, exports, data) stay in its own folder.
+    for (QString* dir : {&m_app->m_strWorkDir, &m_app->m_strBackupDir, &m_app->m_strExportDir,
+                         &m_app->m_strMessdatDir, &m_app->m_strAlarmdatDir})
+        *dir = m_dir.path();
     m_app->m_logFile.SetLevel(2);
     switch (language) {
     case Language::German: m_app->SetLanguage(QStringLiteral("01-Deutsch")); break;

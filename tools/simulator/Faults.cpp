@@ -35,6 +35,7 @@ constexpr std::array kFaults{
     // Default: the low byte of module 1's set point in the parameter part.
     FaultInfo{FaultKind::CorruptStore, "corrupt-store", ReplyKind::Acknowledgement, false, kCorruptStoreDefaultOffset},
     FaultInfo{FaultKind::VanishMidLine, "vanish-mid-line", ReplyKind::MeasuredLine, false, 0},
+    FaultInfo{FaultKind::Babble, "babble", ReplyKind::Acknowledgement, false, 100},
 };
 
 const FaultInfo& InfoOf(FaultKind kind)

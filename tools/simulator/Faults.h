@@ -26,6 +26,7 @@ enum class FaultKind {
     BadAddress,        // a memory read or write that covers address `argument` fails
     CorruptStore,      // a write is acknowledged with 'U', but data byte `argument` is stored with bit 0 flipped
     VanishMidLine,     // the instrument sends half a measured-data line, then the line goes dead
+    Babble,            // instead of an acknowledgement, `argument` noise bytes 70 ms apart
 };
 
 // What kind of reply is about to leave; decides which faults can apply to it.

@@ -43,7 +43,7 @@ void Instrument::Receive(std::span<const std::uint8_t> bytes, SteadyClock::time_
             Trace(lock, text);
         }
         if (reaction.reply)
-            Enqueue(reaction.reply->bytes, at + m_timing.turnaround + reaction.reply->extraDelay);
+            EnqueueReply(*reaction.reply, at + m_timing.turnaround + reaction.reply->extraDelay);
         ChangeStream(reaction.stream, at);
     }
     m_changed.notify_all();
@@ -56,6 +56,16 @@ void Instrument::LineDropped()
     m_queue.clear();
     m_streaming = false;
     m_changed.notify_all();
+}
+
+void Instrument::EnqueueReply(const Reply& reply, SteadyClock::time_point notBefore)
+{
+    if (reply.byteGap.count() == 0) {
+        Enqueue(reply.bytes, notBefore);
+        return;
+    }
+    for (std::size_t i = 0; i < reply.bytes.size(); ++i)
+        Enqueue({reply.bytes[i]}, notBefore + reply.byteGap * static_cast<int>(i));
 }
 
 void Instrument::Enqueue(std::vector<std::uint8_t> bytes, SteadyClock::time_point notBefore)

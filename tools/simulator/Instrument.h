@@ -83,6 +83,7 @@ private:
     };
 
     void Run();
+    void EnqueueReply(const Reply& reply, SteadyClock::time_point notBefore);
     void Enqueue(std::vector<std::uint8_t> bytes, SteadyClock::time_point notBefore);
     void ChangeStream(StreamChange change, SteadyClock::time_point now);
     std::chrono::milliseconds StreamPeriod() const;

@@ -12,6 +12,7 @@ namespace {
 constexpr std::array<std::uint8_t, 4> kNoise{0x00, 0x0D, 0x0A, 0x3F};
 constexpr std::uint8_t kUnknownReply = 0x3F;
 constexpr std::uint8_t kOverlongFill = 0xEE;
+constexpr std::chrono::milliseconds kBabbleGap{70};
 constexpr std::size_t kMemoryHeaderSize = 3; // address high, address low, length
 
 void Spoil(Reply& reply, const FaultRule& fault)
@@ -40,6 +41,10 @@ void Spoil(Reply& reply, const FaultRule& fault)
     case FaultKind::BytesBeforeAck:
         for (int i = 0; i < fault.argument; ++i)
             bytes.insert(bytes.begin() + i, kNoise[static_cast<std::size_t>(i) % kNoise.size()]);
+        break;
+    case FaultKind::Babble:
+        bytes.assign(static_cast<std::size_t>(fault.argument), kNoise[1]);
+        reply.byteGap = kBabbleGap;
         break;
     case FaultKind::ShortReply:
         if (!bytes.empty())
@@ -134,7 +139,7 @@ void Protocol::Reset()
 std::optional<FaultRule> Protocol::Answer(Reaction& reaction, std::vector<std::uint8_t> bytes, std::uint8_t command,
                                           ReplyKind kind, ReplyPhase phase, std::optional<MemorySpan> memory)
 {
-    Reply reply{std::move(bytes), {}};
+    Reply reply{std::move(bytes), {}, {}};
     const auto fault = m_faults.Take({command, kind, phase, memory});
     if (fault)
         Spoil(reply, *fault);

@@ -20,6 +20,7 @@ using SteadyClock = std::chrono::steady_clock;
 struct Reply {
     std::vector<std::uint8_t> bytes;
     std::chrono::milliseconds extraDelay{0}; // on top of the instrument's turnaround
+    std::chrono::milliseconds byteGap{0};    // pause between the bytes (a noisy line)
 };
 
 enum class StreamChange { Keep, Start, Stop };

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace hvx::gui {
 namespace {
@@ -149,6 +151,14 @@ std::optional<QString> GuiInteraction::chooseFile(const FileChoice& choice)
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+void GuiInteraction::warning(const QString& text)
+{
+    IUserInteraction::warning(text);
+    auto* frame = qobject_cast<QMainWindow*>(m_owner ? m_owner->window() : nullptr);
+    if (frame != nullptr)
+        frame->statusBar()->showMessage(text);
 }
 
 void GuiInteraction::idle()

@@ -30,6 +30,7 @@ public:
     void beginWait() override;
     void endWait() override;
     bool isBatch() const override { return false; }
+    void warning(const QString& text) override;
 
     CRemoteProgress* progressDialog() const { return m_progress; }
 

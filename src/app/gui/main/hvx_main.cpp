@@ -7,6 +7,7 @@
 
 #include "InProcessSimulator.h"
 
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>

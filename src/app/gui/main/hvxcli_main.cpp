@@ -7,6 +7,7 @@
 
 #include "InProcessSimulator.h"
 
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>

@@ -81,7 +81,8 @@ EepromTransferResult RunMemoryTransfer(EepromRange range, int blockSize, int tit
 
 int EepromReadBlockSize()
 {
-    return qBound(1, theApp().GetIntSetting(settings::kReadBlockSize), kMaxReadBlockSize);
+    // The settings table keeps the value within 1..255 (anything else reads as the default).
+    return theApp().GetIntSetting(settings::kReadBlockSize);
 }
 
 EepromTransferResult ReadEeprom(EepromImage& image, EepromRange range, const EepromProgress& progress)

@@ -94,8 +94,8 @@ TEST_F(EepromTransfer, TheBlockSizeSettingIsKeptWithinOneTo255)
 {
     setBlockSize(16);
     EXPECT_EQ(EepromReadBlockSize(), 16);
-    setBlockSize(0);
-    EXPECT_EQ(EepromReadBlockSize(), 1);
+    setBlockSize(0); // outside 1..255: the default
+    EXPECT_EQ(EepromReadBlockSize(), 255);
     setBlockSize(1000);
     EXPECT_EQ(EepromReadBlockSize(), 255);
     testApp.app().WriteProfileString(QStringLiteral("Service"), QStringLiteral("ReadBlockSize"), QString());

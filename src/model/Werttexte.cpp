@@ -52,13 +52,13 @@ QString alsText(const Formatargument& argument)
     return zahlText(std::get<double>(argument), 6);
 }
 
-// One conversion specification: flags, width, precision and the conversion letter.
+// One conversion directive: flags, width, precision and the conversion letter.
 struct Platzhalter {
     bool nullen = false;
     int breite = 0;
     int stellen = -1;
     QChar art;
-    qsizetype laenge = 0; // characters of the specification, '%' included
+    qsizetype laenge = 0; // characters of the directive, '%' included
 };
 
 Platzhalter lesePlatzhalter(const QString& text, qsizetype start)

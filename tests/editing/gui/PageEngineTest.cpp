@@ -13,7 +13,20 @@
 namespace hvx::test {
 namespace {
 
-class PageEngine : public EditingView {};
+class PageEngine : public EditingView {
+protected:
+    // Every page stores its entries, as before the save question.
+    void speichereAlleSeiten()
+    {
+        EXPECT_TRUE(view->CommitCurrentPage());
+        for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
+            for (int sub = 0; sub < 3; ++sub) {
+                if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(sub))
+                    seite->ExchangePageData(true);
+            }
+        }
+    }
+};
 
 TEST_F(PageEngine, TabsFollowTheFittedSlots)
 {
@@ -307,13 +320,7 @@ TEST_F(PageEngine, StoringUnchangedEntriesLeavesAnOpenedDocumentUnmodified)
         EXPECT_FALSE(doc.isModified()) << "right after saving";
         ASSERT_TRUE(doc.OnOpenDocument(pfad));
         ASSERT_FALSE(doc.isModified());
-        EXPECT_TRUE(view->CommitCurrentPage());
-        for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
-            for (int sub = 0; sub < 3; ++sub) {
-                if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(sub))
-                    seite->ExchangePageData(true);
-            }
-        }
+        speichereAlleSeiten();
         EXPECT_FALSE(doc.isModified());
     }
     tippe(system(), systemkonfig::kLeerlaufzeit, QString::number(ps().leerlaufzeit() == 7 ? 8 : 7));
@@ -400,13 +407,7 @@ TEST_F(PageEngine, AFileMadeWithoutTheWindowOpensUnmodifiedAfterEveryPageStored)
         }
         ASSERT_TRUE(doc.OnOpenDocument(pfad));
         ASSERT_FALSE(doc.isModified());
-        EXPECT_TRUE(view->CommitCurrentPage());
-        for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
-            for (int sub = 0; sub < 3; ++sub) {
-                if (CHvxModelessDlg* seite = view->modulePage(tab - 1)->page(sub))
-                    seite->ExchangePageData(true);
-            }
-        }
+        speichereAlleSeiten();
         EXPECT_FALSE(doc.isModified());
     }
 }

@@ -58,8 +58,11 @@ QString CHVXApp::ExecutableDir()
 
 QString CHVXApp::DefaultDataDir() const
 {
+    // Files below /usr belong to the package manager: even root writes its data elsewhere, so
+    // removing the package leaves no stray log book behind.
     const QFileInfo program(m_strProgDir);
-    if (program.isDir() && program.isWritable())
+    const bool systemInstall = program.absoluteFilePath().startsWith(QStringLiteral("/usr/"));
+    if (program.isDir() && program.isWritable() && !systemInstall)
         return m_strProgDir;
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
         + QStringLiteral("/VORMAK/HVX");

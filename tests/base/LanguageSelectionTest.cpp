@@ -75,6 +75,10 @@ TEST(LanguageSelection, DefaultDirectoryAvoidsAProgramDirectoryThatCannotBeWritt
     }
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+    // Below /usr the package manager owns the files, even where root could write them.
+    t.app().m_strProgDir = QStringLiteral("/usr/lib");
+    EXPECT_EQ(t.app().DefaultDataDir(), perUser);
+
     if (previousDataHome.isNull())
         qunsetenv("XDG_DATA_HOME");
     else

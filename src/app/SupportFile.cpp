@@ -4,12 +4,12 @@
 #include "base/Language.h"
 #include "base/Log.h"
 #include "base/PrintfTemplate.h"
+#include "base/WholeFile.h"
 #include "app/AboutInfo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace hvx {
@@ -132,10 +132,10 @@ QByteArray SupportFileContent(CHVXApp& app, const QString& path, const QDateTime
 SupportFileResult WriteSupportFileTo(CHVXApp& app, const QString& path, const QDateTime& now, const SystemSources& sources)
 {
     const QByteArray content = SupportFileContent(app, path, now, ReadSystemInfo(sources));
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    QString error;
+    const bool written = WriteWholeFile(path, content, &error);
     if (!written)
-        LogEntry(0, QStringLiteral("CAboutDlg::OnAboutIcon"), path + QStringLiteral(": ") + file.errorString());
+        LogEntry(0, QStringLiteral("CAboutDlg::OnAboutIcon"), path + QStringLiteral(": ") + error);
     return {written, path};
 }
 

@@ -3,12 +3,12 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 #include <optional>
@@ -46,11 +46,7 @@ std::optional<QString> queryTool(const QString& program, const QStringList& argu
 bool copyFile(const QString& source, const QString& target)
 {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray content = in.readAll();
-    QSaveFile out(target);
-    return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit();
+    return in.open(QIODevice::ReadOnly) && WriteWholeFile(target, in.readAll());
 }
 
 } // namespace

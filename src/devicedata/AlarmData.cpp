@@ -62,7 +62,7 @@ bool FetchAlarmFile(const QString& path, AlarmMemory* memory)
     AlarmMemory read;
     const int ok = link.ReadAlarms(read);
     link.Close(1);
-    if (!ok || !WriteWholeFile(path, AlarmFileText(read)))
+    if (!ok || !WriteDataFile(path, AlarmFileText(read)))
         return false;
     if (read.stored == 0)
         LogMessageBoxId(kTextNoneStored, MB_OK | MB_ICONINFORMATION);
@@ -139,8 +139,8 @@ bool AlarmListState::Save()
     const std::optional<QString> target = ChooseAlarmFile(false);
     if (!target)
         return false;
-    const std::optional<QByteArray> bytes = ReadWholeFile(m_strPath);
-    if (!bytes || !WriteWholeFile(*target, *bytes))
+    const std::optional<QByteArray> bytes = ReadDataFile(m_strPath);
+    if (!bytes || !WriteDataFile(*target, *bytes))
         return false;
     ForgetTemporaryFile();
     m_strPath = *target;
@@ -167,7 +167,7 @@ bool AlarmListState::LoadFile(const QString& path)
         return false;
     m_rows.clear();
     s_startColumnClicks = 0;
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    const std::optional<QByteArray> bytes = ReadDataFile(path);
     m_strPath = path;
     const AlarmFileContent content = bytes ? ParseAlarmFile(*bytes) : AlarmFileContent{};
     m_nOccurred = content.occurred;

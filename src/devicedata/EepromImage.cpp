@@ -1,7 +1,8 @@
 #include "devicedata/EepromImage.h"
 
+#include "base/WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace hvx {
 namespace {
@@ -104,13 +105,7 @@ HxpLoadResult ReadHxpText(const QByteArray& text, EepromImage& image)
 
 bool SaveHxpFile(const QString& path, const EepromImage& image, QString* error)
 {
-    QSaveFile file(path);
-    const QByteArray text = HxpText(image);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return WriteWholeFile(path, HxpText(image), error);
 }
 
 bool LoadHxpFile(const QString& path, EepromImage& image, HxpLoadResult* result, QString* error)

@@ -138,11 +138,11 @@ bool CMessdatenAufzeichnung::ConvertTo(const QString& path)
     bool written = false;
     {
         const hvx::WaitCursor waitCursor;
-        const std::optional<QByteArray> text = ReadWholeFile(m_strTempPath);
+        const std::optional<QByteArray> text = ReadDataFile(m_strTempPath);
         if (text) {
             const ConversionResult result = ConvertMessdaten(*text, intervalSeconds());
             LogNotes(result);
-            written = WriteWholeFile(path, result.dat);
+            written = WriteDataFile(path, result.dat);
         }
     }
     if (!written) {

@@ -1,29 +1,29 @@
 #include "devicedata/TextFile.h"
 
 #include "base/Log.h"
+#include "base/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 namespace hvx {
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes)
+bool WriteDataFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        LogEntry(0, QStringLiteral("WriteWholeFile ") + path, file.errorString());
+    QString error;
+    if (!WriteWholeFile(path, bytes, &error)) {
+        LogEntry(0, QStringLiteral("WriteDataFile ") + path, error);
         return false;
     }
     return true;
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path)
+std::optional<QByteArray> ReadDataFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        LogEntry(2, QStringLiteral("ReadWholeFile ") + path, file.errorString());
+        LogEntry(2, QStringLiteral("ReadDataFile ") + path, file.errorString());
         return std::nullopt;
     }
     return file.readAll();

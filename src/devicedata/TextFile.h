@@ -1,6 +1,6 @@
 #pragma once
-// Whole-file reads and writes of the device data files. A write goes through a temporary file
-// in the same directory, so a failure never leaves a half-written file.
+// Whole-file reads and writes of the device data files (.alm, .dat), with failures in the log
+// book. Writes go through WriteWholeFile, so a failure never leaves a half-written file.
 
 #include <QByteArray>
 #include <QString>
@@ -8,8 +8,8 @@
 
 namespace hvx {
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes);
-std::optional<QByteArray> ReadWholeFile(const QString& path);
+bool WriteDataFile(const QString& path, const QByteArray& bytes);
+std::optional<QByteArray> ReadDataFile(const QString& path);
 
 // A new, empty file with a unique name "HVX…" in the directory (the system's temporary
 // directory when it is empty); an empty text when none can be created.

@@ -3,6 +3,7 @@
 #include "base/FileDialogLan.h"
 #include "base/HvxApp.h"
 #include "base/Log.h"
+#include "base/WholeFile.h"
 #include "document/Cp1252.h"
 #include "document/HVXDoc.h"
 #include "model/Werttexte.h"
@@ -11,7 +12,6 @@
 
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace hvx {
 
@@ -73,12 +73,12 @@ bool schreibeExport(const CHVXDoc& doc, const QString& path, QString* fehler)
 {
     const Ausgabequelle quelle{doc.parametersatz(), doc.infoTexts(), doc.accessGranted() != 0};
     const QByteArray inhalt = exportDatei(exportZeilen(quelle, QDateTime::currentDateTime()));
-    QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(inhalt) == inhalt.size() && file.commit();
+    QString error;
+    const bool ok = WriteWholeFile(path, inhalt, &error);
     if (!ok) {
         if (fehler != nullptr)
-            *fehler = file.errorString().left(255);
-        LogEntry(0, QStringLiteral("CHVXDoc::OnDateiExportTxt"), file.errorString());
+            *fehler = error.left(255);
+        LogEntry(0, QStringLiteral("CHVXDoc::OnDateiExportTxt"), error);
     }
     return ok;
 }

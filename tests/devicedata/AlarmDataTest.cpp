@@ -75,7 +75,7 @@ TEST_F(AlarmDataCommand, NoStoredRecordsGiveTwoLinesAndNothingToSave)
     EXPECT_EQ(state.stored(), 0);
     EXPECT_FALSE(state.saveEnabled());
     EXPECT_FALSE(state.unsavedFetch());
-    EXPECT_EQ(ReadWholeFile(state.shownPath()), QByteArray("Aufgetretene Alarme\t7\r\nGespeicherte Alarme\t0\r\n"));
+    EXPECT_EQ(ReadDataFile(state.shownPath()), QByteArray("Aufgetretene Alarme\t7\r\nGespeicherte Alarme\t0\r\n"));
     EXPECT_TRUE(QFileInfo(state.shownPath()).fileName().startsWith(QStringLiteral("HVX")));
     EXPECT_EQ(QFileInfo(state.shownPath()).absolutePath(), alarmDir);
 }
@@ -136,7 +136,7 @@ TEST_F(AlarmDataCommand, SavingCopiesTheFetchAndLoadingOffersToSaveFirst)
     AlarmListState state;
     ASSERT_TRUE(state.Fetch());
     const QString temporary = state.shownPath();
-    const QByteArray fetched = *ReadWholeFile(temporary);
+    const QByteArray fetched = *ReadDataFile(temporary);
 
     // Loading: the unsaved fetch is offered first; cancelling it stops the loading.
     testApp.ui().answerFileChoice(std::nullopt);
@@ -147,7 +147,7 @@ TEST_F(AlarmDataCommand, SavingCopiesTheFetchAndLoadingOffersToSaveFirst)
     testApp.ui().answerFileChoice(saved);
     ASSERT_TRUE(state.Save());
     EXPECT_FALSE(QFile::exists(temporary));
-    EXPECT_EQ(ReadWholeFile(saved), fetched);
+    EXPECT_EQ(ReadDataFile(saved), fetched);
     EXPECT_EQ(state.shownPath(), saved);
     EXPECT_FALSE(state.isTemporary());
     EXPECT_FALSE(state.saveEnabled());

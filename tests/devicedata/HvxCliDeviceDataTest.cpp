@@ -69,7 +69,7 @@ TEST_F(HvxCliDeviceData, AlarmsReadWritesTheFileAndShowListsItSortedByStart)
     });
     const QString path = testApp.filePath(QStringLiteral("anlage.alm"));
     ASSERT_EQ(run({QStringLiteral("alarms"), QStringLiteral("read"), kPortOption, path}), 0) << err.toStdString();
-    const AlarmFileContent content = ParseAlarmFile(*ReadWholeFile(path));
+    const AlarmFileContent content = ParseAlarmFile(*ReadDataFile(path));
     EXPECT_EQ(content.stored, 3);
     EXPECT_EQ(content.rows[0].m_strStart, QStringLiteral("nicht darstellbar"));
     EXPECT_TRUE(sim.portIsFree());
@@ -139,7 +139,7 @@ TEST_F(HvxCliDeviceData, RecordCountsLinesAsTheyArriveAndSavesTheWellFormedOnes)
     EXPECT_LE(printed, 5);
     EXPECT_FALSE(out.contains(u'\r'));
     EXPECT_TRUE(err.contains(QStringLiteral("%1 Zeilen empfangen").arg(printed)));
-    const QByteArray dat = *ReadWholeFile(path);
+    const QByteArray dat = *ReadDataFile(path);
     EXPECT_EQ(dat.count("\r\n"), printed - 1);
     EXPECT_TRUE(messages().contains(QStringLiteral("Die Messdatendatei wurde ordnungsgemäß erstellt.")));
     EXPECT_EQ(sim.received(), hvxtest::Commands({0x10, 0x12, 0x13, 0x11})) << "left in sending mode";
@@ -149,7 +149,7 @@ TEST_F(HvxCliDeviceData, RecordEndsAfterTheSecondsAndWhenTheInstrumentVanishes)
 {
     const QString path = testApp.filePath(QStringLiteral("zeit.dat"));
     ASSERT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--seconds=1"), path}), 0) << err.toStdString();
-    EXPECT_GE(ReadWholeFile(path)->count("\r\n"), 5);
+    EXPECT_GE(ReadDataFile(path)->count("\r\n"), 5);
 
     sim.instrument().AddFault({hvxsim::FaultKind::VanishMidLine, std::nullopt, 1, 0, hvxsim::ReplyPhase::Final});
     const QString lost = testApp.filePath(QStringLiteral("abbruch.dat"));

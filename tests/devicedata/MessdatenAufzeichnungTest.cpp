@@ -44,7 +44,7 @@ protected:
         const QString path = testApp.filePath(QStringLiteral("aufzeichnung.dat"));
         testApp.ui().answerMessageBox(IDOK, QStringLiteral("Die Messdatendatei wurde ordnungsgemäß erstellt."));
         EXPECT_TRUE(recording.ConvertTo(path));
-        return ReadWholeFile(path).value_or(QByteArray());
+        return ReadDataFile(path).value_or(QByteArray());
     }
 
     test::TestApp testApp;
@@ -75,7 +75,7 @@ TEST_F(MessdatenRecording, LinesAreCollectedShownAndConverted)
     QByteArray all;
     for (const QByteArray& text : texts)
         all += text;
-    EXPECT_EQ(ReadWholeFile(temporary), all);
+    EXPECT_EQ(ReadDataFile(temporary), all);
     // Under load two lines can come in one text; such a text is not shown either.
     const auto single = std::count_if(texts.begin(), texts.end(), [](const QByteArray& t) { return t.count('\t') == 11; });
     EXPECT_EQ(shown.size(), single) << "the malformed line is not shown";

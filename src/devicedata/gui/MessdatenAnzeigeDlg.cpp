@@ -43,7 +43,7 @@ void CMessdatenAnzeigeDlg::OnMessdatenAnzeigen(QWidget* parent)
         hvx::FileDialogLan(true, theApp().m_strMessdatDir, kTextTitle, kTextFilter, QStringLiteral("dat"));
     if (!path)
         return;
-    const std::optional<QByteArray> text = hvx::ReadWholeFile(*path);
+    const std::optional<QByteArray> text = hvx::ReadDataFile(*path);
     const std::vector<hvx::MesswertZeile> rows = text ? hvx::ReadMessdaten(*text) : std::vector<hvx::MesswertZeile>{};
     if (rows.empty()) {
         LogMessageBox(GetStringsText(kTextNoData).arg(*path), hvx::MB_OK | hvx::MB_ICONEXCLAMATION);

@@ -198,5 +198,5 @@ TEST_F(SimulatedInstrumentInside, TheRecordingDialogShowsLinesOnTheDisplayAndCha
     EXPECT_FALSE(dialog.recording().isRunning());
     EXPECT_TRUE(start->isVisible());
     EXPECT_TRUE(dialog.cancelButton()->isEnabled());
-    EXPECT_GE(hvx::ReadWholeFile(path)->count("\r\n"), 3);
+    EXPECT_GE(hvx::ReadDataFile(path)->count("\r\n"), 3);
 }

@@ -89,7 +89,7 @@ TEST_F(DeviceDataScreenshots, RecordingDialogDuringARecordingAndTheSavedFileAsAC
     dialog.OnStop();
     dialog.hide();
 
-    const std::vector<hvx::MesswertZeile> rows = hvx::ReadMessdaten(*hvx::ReadWholeFile(path));
+    const std::vector<hvx::MesswertZeile> rows = hvx::ReadMessdaten(*hvx::ReadDataFile(path));
     CMessdatenAnzeigeDlg chart(path, rows);
     chart.show();
     Save(&chart, QStringLiteral("dat-chart"));

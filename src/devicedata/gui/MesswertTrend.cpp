@@ -84,38 +84,52 @@ void CMesswertTrend::AddLine(const QDateTime& time, const QStringList& fields)
 {
     if (!time.isValid())
         return;
-    if (!m_first.isValid() || time < m_first)
-        m_first = time;
-    if (!m_last.isValid() || time > m_last)
-        m_last = time;
-    for (int slot = 0; slot < hvx::DisplayLayout::kSlots; ++slot) {
-        QLineSeries* series = m_series[std::size_t(slot)];
-        const std::optional<double> value = hvx::MesswertZahl(fields.value(kFieldsPerModule * slot));
-        if (series && value)
-            series->append(double(time.toMSecsSinceEpoch()), *value);
-    }
+    AppendLine(time, fields);
     FitAxes();
 }
 
 void CMesswertTrend::SetRows(const std::vector<hvx::MesswertZeile>& rows)
 {
-    for (const hvx::MesswertZeile& row : rows)
-        AddLine(row.zeit, row.felder);
+    bool any = false;
+    for (const hvx::MesswertZeile& row : rows) {
+        if (row.zeit.isValid()) {
+            AppendLine(row.zeit, row.felder);
+            any = true;
+        }
+    }
+    if (any)
+        FitAxes();
+}
+
+void CMesswertTrend::AppendLine(const QDateTime& time, const QStringList& fields)
+{
+    if (!m_first.isValid() || time < m_first)
+        m_first = time;
+    if (!m_last.isValid() || time > m_last)
+        m_last = time;
+    for (std::size_t slot = 0; slot < m_series.size(); ++slot) {
+        QLineSeries* series = m_series[slot];
+        const std::optional<double> value = hvx::MesswertZahl(fields.value(kFieldsPerModule * int(slot)));
+        if (!series || !value)
+            continue;
+        const bool first = series->count() == 0;
+        series->append(double(time.toMSecsSinceEpoch()), *value);
+        m_low[slot] = first ? *value : qMin(m_low[slot], *value);
+        m_high[slot] = first ? *value : qMax(m_high[slot], *value);
+    }
 }
 
 void CMesswertTrend::FitAxes()
 {
     // A single point still gets a range of one second, so that the axis can be drawn.
     m_time->setRange(m_first, m_last > m_first ? m_last : m_first.addSecs(1));
-    for (int slot = 0; slot < hvx::DisplayLayout::kSlots; ++slot) {
-        QLineSeries* series = m_series[std::size_t(slot)];
-        if (!series || series->count() == 0)
+    for (std::size_t slot = 0; slot < m_series.size(); ++slot) {
+        if (!m_series[slot] || m_series[slot]->count() == 0)
             continue;
-        const QList<QPointF> points = series->points();
-        const auto [low, high] = std::minmax_element(points.begin(), points.end(),
-                                                     [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
-        const double margin = qMax((high->y() - low->y()) * 0.1, 0.01 * qMax(1.0, qAbs(high->y())));
-        m_axes[std::size_t(slot)]->setRange(low->y() - margin, high->y() + margin);
+        const double low = m_low[slot];
+        const double high = m_high[slot];
+        const double margin = qMax((high - low) * 0.1, 0.01 * qMax(1.0, qAbs(high)));
+        m_axes[slot]->setRange(low - margin, high + margin);
     }
 }
 

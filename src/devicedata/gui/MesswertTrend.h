@@ -35,6 +35,7 @@ public:
 private:
     void AddSeries(int slot, const QString& title);
     void Clear();
+    void AppendLine(const QDateTime& time, const QStringList& fields);
     void FitAxes();
 
     QDateTimeAxis* m_time = nullptr;
@@ -42,4 +43,8 @@ private:
     std::array<QValueAxis*, hvx::DisplayLayout::kSlots> m_axes{};
     QDateTime m_first;
     QDateTime m_last;
+    // Points are only ever appended, so each slot's value range grows with them: fitting the
+    // axes then costs the same however long the recording is.
+    std::array<double, hvx::DisplayLayout::kSlots> m_low{};
+    std::array<double, hvx::DisplayLayout::kSlots> m_high{};
 };

@@ -7,13 +7,13 @@
 #include "devicedata/TextFile.h"
 #include "document/HVXDoc.h"
 #include "link/KelComm.h"
+#include "link/RemoteTexts.h"
 
 #include <QFile>
 
 namespace hvx {
 namespace {
 
-constexpr int kTextConfigurationUnreadable = 284;
 constexpr int kTextSaveTitle = 462;      // "Alarmdaten speichern..."
 constexpr int kTextFilter = 463;         // "Alarmdaten (*.alm)"
 constexpr int kTextLoadTitle = 464;      // "Alarmdaten laden..."
@@ -38,7 +38,7 @@ bool ReadsAlarmCapableConfiguration(CKelComm& link)
     Parametersatz image;
     if (!link.ReadConfiguration(image.konfigurationsteil().data())) {
         link.Close(1);
-        LogMessageBoxId(kTextConfigurationUnreadable, MB_OK | MB_ICONEXCLAMATION);
+        LogMessageBoxId(kTextConfigurationNotRead, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     if ((image.geraetekennung() & kVersionBits) == 0) {
@@ -129,7 +129,6 @@ bool AlarmListState::Fetch()
     }
     LoadFile(path);
     m_bTemporary = true;
-    m_bSaveEnabled = m_nStored != 0;
     return true;
 }
 
@@ -144,7 +143,6 @@ bool AlarmListState::Save()
         return false;
     ForgetTemporaryFile();
     m_strPath = *target;
-    m_bSaveEnabled = false;
     return true;
 }
 
@@ -157,7 +155,6 @@ bool AlarmListState::Load()
     if (!chosen)
         return false;
     ForgetTemporaryFile();
-    m_bSaveEnabled = false;
     return LoadFile(*chosen);
 }
 

@@ -52,7 +52,7 @@ public:
     const std::vector<CAlarmListData>& rows() const { return m_rows; }
     QString shownPath() const { return m_strPath; }
     bool isTemporary() const { return m_bTemporary; }
-    bool saveEnabled() const { return m_bSaveEnabled; }
+    bool saveEnabled() const { return unsavedFetch(); }
     bool unsavedFetch() const { return m_bTemporary && m_nStored != 0; }
 
 private:
@@ -62,7 +62,6 @@ private:
     int m_nStored = 0;
     QString m_strPath;
     bool m_bTemporary = false;
-    bool m_bSaveEnabled = false;
     std::vector<CAlarmListData> m_rows;
 };
 

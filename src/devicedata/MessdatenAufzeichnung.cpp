@@ -7,6 +7,7 @@
 #include "base/WaitCursor.h"
 #include "devicedata/Messdaten.h"
 #include "devicedata/TextFile.h"
+#include "link/RemoteTexts.h"
 
 #include <QDir>
 #include <QMetaObject>
@@ -14,8 +15,6 @@
 namespace hvx {
 namespace {
 
-constexpr int kTextConfigurationUnreadable = 284;
-constexpr int kTextParametersUnreadable = 285;
 constexpr int kTextIntervalOff = 420;   // "Die Messdatenerfassung ist auf dem HYDROVANT abgeschaltet."
 constexpr int kTextSaveTitle = 421;     // "Messdaten speichern ..."
 constexpr int kTextFilter = 422;        // "Messdaten (*.dat)"
@@ -49,9 +48,9 @@ CMessdatenAufzeichnung::StartResult CMessdatenAufzeichnung::Start()
     m_image = Parametersatz();
     int failure = 0;
     if (!m_link.ReadConfiguration(m_image.konfigurationsteil().data()))
-        failure = kTextConfigurationUnreadable;
+        failure = kTextConfigurationNotRead;
     else if (!m_link.ReadParameters(m_image.parameterteil().data()))
-        failure = kTextParametersUnreadable;
+        failure = kTextParametersNotRead;
     if (failure) {
         LogMessageBoxId(failure, MB_OK | MB_ICONEXCLAMATION);
         m_link.Close(1);
@@ -72,7 +71,6 @@ CMessdatenAufzeichnung::StartResult CMessdatenAufzeichnung::Start()
         return StartResult::Failed;
     }
     m_bRunning = true;
-    m_lastText.clear();
     // From the receive thread to this object's thread; a call still queued when this object
     // is destroyed is dropped with it.
     m_link.ReceiveMesswerte(CKelComm::MesswerteSink{
@@ -108,7 +106,6 @@ void CMessdatenAufzeichnung::OnText(const QByteArray& text)
         Stop();
         return;
     }
-    m_lastText = text;
     Q_EMIT textReceived(text);
     if (const std::optional<QStringList> fields = SplitMesswertZeile(text))
         Q_EMIT lineShown(*fields);

@@ -48,7 +48,6 @@ public:
     int intervalSeconds() const { return m_image.messdatenintervall(); }
     QString intervalText() const { return QString::number(intervalSeconds()); }
     QString temporaryPath() const { return m_strTempPath; }
-    QByteArray lastText() const { return m_lastText; }
 
 Q_SIGNALS:
     // Every received text, as it was appended to the temporary file.
@@ -70,7 +69,6 @@ private:
     bool m_bFileError = false;
     QString m_strTempPath;
     QFile m_file;
-    QByteArray m_lastText;
 };
 
 } // namespace hvx

@@ -7,10 +7,14 @@ int zehntelFahrenheit(int zehntelCelsius)
     return int(zehntelCelsius * 9.0 / 5.0 + 320.0 + 0.5);
 }
 
+int zehntelCelsiusAusZehntelFahrenheit(int zehntelFahrenheit)
+{
+    return int((zehntelFahrenheit - 320) * 5.0 / 9.0 + 0.5);
+}
+
 int celsiusAusZehntelFahrenheit(int zehntelFahrenheit)
 {
-    const int zehntelCelsius = int((zehntelFahrenheit - 320) * 5.0 / 9.0 + 0.5);
-    return zehntelCelsius / 10;
+    return zehntelCelsiusAusZehntelFahrenheit(zehntelFahrenheit) / 10;
 }
 
 int fahrenheitAusCelsius(int celsius)

@@ -8,6 +8,9 @@ namespace hvx {
 // Tenths of a degree Fahrenheit shown for tenths of a degree Celsius (rounded half up).
 int zehntelFahrenheit(int zehntelCelsius);
 
+// Tenths of a degree Celsius for tenths of a degree Fahrenheit, rounded half up.
+int zehntelCelsiusAusZehntelFahrenheit(int zehntelFahrenheit);
+
 // Whole degrees Celsius to store for an entry in tenths of a degree Fahrenheit: rounded to
 // tenths of a degree Celsius first, then cut to whole degrees.
 int celsiusAusZehntelFahrenheit(int zehntelFahrenheit);

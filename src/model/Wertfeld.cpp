@@ -37,11 +37,6 @@ int lwGrenze(const Parametersatz& ps, int slot)
     return reglerFahrenheit(ps, slot) ? fahrenheitAusCelsius(oben) - kNullpunktFahrenheit : oben;
 }
 
-int zehntelCelsiusAusZehntelFahrenheit(int zehntelF)
-{
-    return int((zehntelF - kNullpunktFahrenheitZehntel) * 5.0 / 9.0 + 0.5);
-}
-
 int wertfeldAnzeige(const Parametersatz& ps, int slot, quint16 gespeichert)
 {
     const int wert = messwertZaehlwert(ps, slot, gespeichert, true);

@@ -27,7 +27,4 @@ quint16 wertfeldSpeicherwert(const Parametersatz& ps, int slot, int anzeige);
 // Stores LW: its magnitude and the sign byte.
 void setzeLW(Parametersatz& ps, int slot, int anzeige);
 
-// Tenths of a degree Celsius for tenths of a degree Fahrenheit, rounded half up.
-int zehntelCelsiusAusZehntelFahrenheit(int zehntelFahrenheit);
-
 } // namespace hvx

@@ -12,8 +12,6 @@ namespace hvx {
 
 namespace {
 
-constexpr int kEinheitCelsius = 3186;
-constexpr int kEinheitFahrenheit = 3187;
 constexpr int kMaxStellen = 20;
 
 bool istNullText(const QString& text)
@@ -164,8 +162,8 @@ QString messwertText(const Parametersatz& ps, int slot, quint16 gespeichert, boo
 QString temperaturText(int celsius, bool fahrenheit)
 {
     if (fahrenheit)
-        return zahlText(fahrenheitAusCelsius(celsius), 1) + QLatin1Char(' ') + modellText(kEinheitFahrenheit);
-    return QString::number(celsius) + QLatin1Char(' ') + modellText(kEinheitCelsius);
+        return zahlText(fahrenheitAusCelsius(celsius), 1) + QLatin1Char(' ') + temperaturEinheit(true);
+    return QString::number(celsius) + QLatin1Char(' ') + temperaturEinheit(false);
 }
 
 } // namespace hvx

@@ -1,7 +1,6 @@
 #pragma once
 // The measuring parameter pages (sub page 1 of a module container), one per measuring kind.
 
-#include "editing/ModulSeitenplan.h"
 #include "editing/PageDescription.h"
 
 namespace hvx {
@@ -140,8 +139,5 @@ const Seitenbeschreibung& messParaTempSeite();
 const Seitenbeschreibung& messParaLFSeite();
 const Seitenbeschreibung& messParaChlorSeite();
 const Seitenbeschreibung& messParaNormSeite();
-
-// The measuring page of a kind; nullptr for Messseite::Keine.
-const Seitenbeschreibung* messParaSeite(Messseite seite);
 
 } // namespace hvx

@@ -41,17 +41,6 @@ const Steuerelement* Seitenlauf::element(int id) const
     return nullptr;
 }
 
-const Gruppe* Seitenlauf::gruppeVon(int id) const
-{
-    for (const Gruppe& g : m_seite.gruppen) {
-        for (const Steuerelement& e : g.elemente) {
-            if (e.id == id)
-                return &g;
-        }
-    }
-    return nullptr;
-}
-
 bool Seitenlauf::eingeben(int id, const QString& text)
 {
     m_controls.setText(id, text);

@@ -35,7 +35,6 @@ public:
 
     // The control with this id (a radio group by its first button), nullptr when the page has none.
     const Steuerelement* element(int id) const;
-    const Gruppe* gruppeVon(int id) const;
     bool istSichtbar(int id) const { return m_controls.isVisible(id); }
 
     // --- as a user would ---

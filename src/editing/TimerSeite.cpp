@@ -15,7 +15,6 @@ using namespace timerpara;
 constexpr int kWochentage = 7;
 // Pre-circulation exists from identification nibble 3 on, its bytes only in 13-byte entries.
 constexpr int kKennungMitVorumwaelzung = 3;
-constexpr quint8 kLangeEintraegeUeber = 34;
 
 bool mitVorumwaelzung(const SeitenKontext& k, const IControls&)
 {
@@ -24,7 +23,7 @@ bool mitVorumwaelzung(const SeitenKontext& k, const IControls&)
 
 bool langeEintraege(const SeitenKontext& k)
 {
-    return k.ps->geraetekennung() > kLangeEintraegeUeber;
+    return k.ps->timerEintragGroesse() == timereintrag::kGroesseLang;
 }
 
 Austausch nurLang(Austausch austausch)

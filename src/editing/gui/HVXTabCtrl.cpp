@@ -63,8 +63,6 @@ void CHVXTabCtrl::insertTab(int index, QWidget* p, const QString& text)
     const QSignalBlocker blocker(m_bar);
     const int at = m_bar->insertTab(index, text);
     m_bar->setTabData(at, QVariant::fromValue(p));
-    // A hidden tab bar does not announce its new height: the layout must ask again.
-    m_bar->updateGeometry();
     m_current = m_bar->currentIndex();
     barChanged();
     showOnly(m_current);

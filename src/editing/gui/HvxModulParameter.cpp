@@ -5,7 +5,6 @@
 #include "editing/EditingTexts.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"
-#include "editing/ReglerSeite.h"
 #include "editing/Seitenkatalog.h"
 #include "editing/gui/HVXTabCtrl.h"
 #include "editing/gui/HvxModulKonfig.h"
@@ -152,7 +151,8 @@ void CHvxModulParameter::reglerSeiteSpeichern()
 
 void CHvxModulParameter::ReinitialisePages()
 {
-    for (int sub : {0, 1, 2}) {
+    // The controller page is set up again by OnControllerChanged.
+    for (int sub : {0, 1}) {
         if (CHvxModelessDlg* seite = page(sub))
             seite->OnInitDialog();
     }

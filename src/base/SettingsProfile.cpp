@@ -5,16 +5,15 @@
 
 QString CHVXApp::GetProfileString(const QString& section, const QString& value, const QString& defaultValue)
 {
-    const std::lock_guard lock(d->settingsMutex);
-    const QVariant stored = settings().value(section + u'/' + value);
-    return stored.isValid() ? stored.toString() : defaultValue;
+    bool present = false;
+    const QString stored = storedText(section, value, &present);
+    return present ? stored : defaultValue;
 }
 
 int CHVXApp::GetProfileInt(const QString& section, const QString& value, int defaultValue)
 {
-    const std::lock_guard lock(d->settingsMutex);
     bool ok = false;
-    const int stored = settings().value(section + u'/' + value).toInt(&ok);
+    const int stored = storedText(section, value, nullptr).toInt(&ok);
     return ok ? stored : defaultValue;
 }
 

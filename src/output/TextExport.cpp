@@ -4,6 +4,7 @@
 #include "base/HvxApp.h"
 #include "base/Log.h"
 #include "base/WholeFile.h"
+#include "devicedata/ClockText.h"
 #include "document/Cp1252.h"
 #include "document/HVXDoc.h"
 #include "model/Werttexte.h"
@@ -11,7 +12,6 @@
 #include "output/Seitenplan.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace hvx {
 
@@ -40,13 +40,9 @@ void haengeAn(QStringList& zeilen, const Ausgabe& ausgabe)
 QString ausgabeZeitpunkt(const QDateTime& zeitpunkt)
 {
     const CHVXApp& app = theApp();
-    QString zeit = app.m_strTimeFormat;
-    // No seconds and no AM/PM marker; "h" without a marker already counts 24 hours.
-    zeit.remove(QRegularExpression(QStringLiteral("[^hHm]*s+(\\.z+)?")));
-    zeit.remove(QRegularExpression(QStringLiteral("\\s*(AP|ap|A|a)\\s*")));
     const QLocale locale;
     return locale.toString(zeitpunkt.date(), app.m_strDateFormat) + QLatin1Char(' ')
-        + locale.toString(zeitpunkt.time(), zeit.trimmed());
+        + locale.toString(zeitpunkt.time(), TimePictureWithoutSeconds(app.m_strTimeFormat));
 }
 
 QStringList exportZeilen(const Ausgabequelle& quelle, const QDateTime& zeitpunkt)

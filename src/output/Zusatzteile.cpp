@@ -3,6 +3,7 @@
 #include "output/Modulteile.h"
 #include "output/Zeilen.h"
 
+#include "link/BcdDateTime.h"
 #include "model/Bestueckung.h"
 #include "model/Modulnamen.h"
 #include "model/Werttexte.h"
@@ -19,11 +20,6 @@ using ausgabe::text;
 constexpr int kErhaltungAus = 0;
 constexpr int kByteAusOderMax = 255;
 constexpr int kWochentage = 7;
-
-int ausBcd(quint8 bcd)
-{
-    return (bcd >> 4) * 10 + (bcd & 0x0F);
-}
 
 QString wochentage(quint8 bits)
 {
@@ -60,8 +56,8 @@ void eintragszeilen(Ausgabe& a, const Parametersatz& ps, int slot, int k)
     const auto b = [&](int feld) { return ps.modulByte(slot, e + feld); };
     const auto w = [&](int feld) { return ps.modulWord(slot, e + feld); };
     Ausgabezeile uhrzeit = wert(formatiere(text(ausgabe::kUhrzeit), {qint64(k + 1)}),
-                                formatiere(QStringLiteral("%02d:%02d"), {qint64(ausBcd(b(timereintrag::kStundeBcd))),
-                                                                         qint64(ausBcd(b(timereintrag::kMinuteBcd)))}));
+                                formatiere(QStringLiteral("%02d:%02d"), {qint64(DecodeBcd(b(timereintrag::kStundeBcd))),
+                                                                         qint64(DecodeBcd(b(timereintrag::kMinuteBcd)))}));
     uhrzeit.absatz = true;
     a.push_back(uhrzeit);
     a.push_back(wert(text(ausgabe::kWochentage), wochentage(b(timereintrag::kWochentage))));

@@ -16,7 +16,6 @@ constexpr int kTextAnswerOk = 3054;
 constexpr int kTextAnswerCancel = 3055;
 constexpr int kTextAnswerAbort = 3056;
 constexpr int kTextAnswerRetry = 3057;
-constexpr unsigned kButtonMask = 0x0F;
 } // namespace
 
 int BatchInteraction::BatchAnswer(unsigned type)
@@ -35,7 +34,7 @@ int BatchInteraction::messageBox(const QString& text, unsigned type, unsigned /*
 {
     const int answer = BatchAnswer(type);
     // A question shows the answer given in the user's place beside it.
-    if ((type & kButtonMask) != MB_OK)
+    if ((type & MB_TYPEMASK) != MB_OK)
         writeLine(GetStringsText(kTextAutomaticAnswer).arg(text, answerText(answer)));
     else
         writeLine(text);

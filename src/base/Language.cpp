@@ -16,17 +16,21 @@ namespace {
 
 const QString kStringsSection = QStringLiteral("Strings");
 
+hvx::ProfileContent parseBuiltin(const unsigned char* bytes, std::size_t size)
+{
+    return hvx::ProfileContent::parse(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size)));
+}
+
 const hvx::ProfileContent& builtinGermanStrings()
 {
-    static const hvx::ProfileContent content = hvx::ProfileContent::parse(QByteArray::fromRawData(
-        reinterpret_cast<const char*>(kBuiltinGermanStringsLan), static_cast<qsizetype>(kBuiltinGermanStringsLanSize)));
+    static const hvx::ProfileContent content = parseBuiltin(kBuiltinGermanStringsLan, kBuiltinGermanStringsLanSize);
     return content;
 }
 
 const hvx::ProfileContent& builtinGermanMenu()
 {
-    static const hvx::ProfileContent content = hvx::ProfileContent::parse(QByteArray::fromRawData(
-        reinterpret_cast<const char*>(kBuiltinGermanMainLan), static_cast<qsizetype>(kBuiltinGermanMainLanSize)));
+    static const hvx::ProfileContent content = parseBuiltin(kBuiltinGermanMainLan, kBuiltinGermanMainLanSize);
     return content;
 }
 

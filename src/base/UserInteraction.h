@@ -28,6 +28,7 @@ enum MessageBoxType : unsigned {
     MB_ICONINFORMATION = 0x40,
     // The second button is the default: questions that overwrite or delete data answer "Nein"
     // on Enter. Only the window heeds it; a batch run answers as it always does.
+    MB_TYPEMASK = 0x0F, // the buttons of a type value
     MB_DEFBUTTON1 = 0x000,
     MB_DEFBUTTON2 = 0x100,
     MB_DEFMASK = 0xF00,

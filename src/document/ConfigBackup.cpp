@@ -9,7 +9,6 @@
 #include "document/KelConfigFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace hvx {

@@ -90,14 +90,19 @@ bool CKelConfigFile::readAt(qint64 offset, char* data, qint64 size)
     return true;
 }
 
+bool CKelConfigFile::buildFreshImage()
+{
+    m_data.clear();
+    return CreateNullFile() && SetHeader() && SetZeit(kStampCreated);
+}
+
 int CKelConfigFile::createNew()
 {
     // Built in memory and written once: a file that cannot be written whole is not left behind.
-    m_data.clear();
     m_open = true;
     m_writable = true;
     Batch batch(*this);
-    if (!(CreateNullFile() && SetHeader() && SetZeit(kStampCreated)))
+    if (!buildFreshImage())
         return 0;
     if (!batch.commit()) {
         m_open = false;
@@ -160,8 +165,7 @@ int CKelConfigFile::WriteConfigFile(std::span<const quint8, kParameterSize> imag
         // A damaged file is rebuilt before the image goes in.
         if (!m_writable) // it cannot be created anew
             return fail("CKelConfigFile::OpenConfigFile", kErrCreate, QStringLiteral("The file is open for reading only (write-protected)"));
-        m_data.clear();
-        if (!(CreateNullFile() && SetHeader() && SetZeit(kStampCreated)))
+        if (!buildFreshImage())
             return 0;
     }
     if (!SetZeit(kStampSaved))

@@ -55,6 +55,7 @@ public:
 
 private:
     int createNew();
+    bool buildFreshImage(); // the empty file with header and creation stamp, in memory
     int fail(const char* marker, quint32 bit, const QString& errorText);
     bool ioFailed(const QString& text);
     bool writeAt(qint64 offset, const char* data, qint64 size);

@@ -4,6 +4,7 @@
 // and the body lines of the export with their labels, values and text blocks. The window part
 // only paints what this computes, so page layout is tested without a printer.
 
+#include "base/SettingsTable.h"
 #include "output/Ausgabe.h"
 
 #include <QRect>
@@ -16,12 +17,12 @@ namespace hvx {
 
 // Margins and indents of the [Print] settings, in tenths of a millimetre.
 struct Druckraster {
-    int links = 100;
-    int rechts = 400;
-    int einzug1 = 100;
-    int einzug2 = 200;
-    int einzug3 = 600;
-    int logoBreite = 450;
+    int links = settings::kPrintLeft.defaultValue;
+    int rechts = settings::kPrintRightForPrinting.defaultValue;
+    int einzug1 = settings::kPrintIndent1.defaultValue;
+    int einzug2 = settings::kPrintIndent2.defaultValue;
+    int einzug3 = settings::kPrintIndent3ForPrinting.defaultValue;
+    int logoBreite = settings::kPrintLogoWidth.defaultValue;
     bool operator==(const Druckraster&) const = default;
 };
 

@@ -14,7 +14,6 @@
 namespace hvx::gui {
 namespace {
 
-constexpr unsigned kButtonMask = 0x0F;
 constexpr unsigned kIconMask = 0xF0;
 constexpr int kTextAllFiles = 61442;
 
@@ -59,7 +58,7 @@ QMessageBox::Icon iconOf(unsigned type)
     }
     // Questions are asked with plain button types (their batch answer depends on it); the window
     // still shows them as questions, and a plain message as information.
-    const unsigned buttons = type & kButtonMask;
+    const unsigned buttons = type & MB_TYPEMASK;
     return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? QMessageBox::Question : QMessageBox::Information;
 }
 
@@ -72,7 +71,7 @@ GuiInteraction::~GuiInteraction()
 
 int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*helpId*/)
 {
-    const unsigned buttons = type & kButtonMask;
+    const unsigned buttons = type & MB_TYPEMASK;
     ButtonSet set = kButtonSets[0];
     for (const ButtonSet& candidate : kButtonSets) {
         if (candidate.type == buttons)

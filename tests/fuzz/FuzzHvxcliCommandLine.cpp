@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
     CliIo io{out, err};
-    for (const CliCommand* command : {&NewCommand(), &InfoCommand(), &DumpCommand(), &SetInfoCommand(), &ReadCommand(),
-                                      &TransferCommand(), &ClockCommand(), &PortsCommand()}) {
+    for (const CliCommand* command : BuiltInCommands()) {
         const CliArguments parsed = ParseArguments(arguments, command->options);
         if (!parsed.error.isEmpty())
             continue;

@@ -41,13 +41,16 @@ const CliCommand& SupportCommand();
 const CliCommand& ExportCommand();
 const CliCommand& AlarmsCommand();
 const CliCommand& RecordCommand();
+const CliCommand& EepromCommand();
+const CliCommand& ServiceCommand();
+const CliCommand& DiffCommand();
+
+// Every command built into the tool, in the order of the usage text.
+std::span<const CliCommand* const> BuiltInCommands();
 
 // Commands that live beside the window code (printing needs the window system's painter): the
 // program adds them before it runs a command.
 void AddCommand(const CliCommand& command);
-const CliCommand& EepromCommand();
-const CliCommand& ServiceCommand();
-const CliCommand& DiffCommand();
 
 QString HelpTextOf(HelpText help);
 QString UsageText();

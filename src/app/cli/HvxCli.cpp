@@ -23,7 +23,9 @@ std::vector<const CliCommand*>& addedCommands()
     return commands;
 }
 
-const CliCommand* findCommand(const QString& name)
+} // namespace
+
+std::span<const CliCommand* const> BuiltInCommands()
 {
     // One row per command, in the order of the usage text.
     static const CliCommand* const builtIn[] = {
@@ -45,7 +47,14 @@ const CliCommand* findCommand(const QString& name)
         &ServiceCommand(),
         &SupportCommand(),
     };
-    for (const CliCommand* command : builtIn) {
+    return builtIn;
+}
+
+namespace {
+
+const CliCommand* findCommand(const QString& name)
+{
+    for (const CliCommand* command : BuiltInCommands()) {
         if (name == QLatin1String(command->name))
             return command;
     }

@@ -12,7 +12,6 @@ namespace hvx {
 namespace {
 constexpr int kTextStarted = 367;
 constexpr int kTextClosed = 368;
-constexpr int kTextPortUsed = 3062; // "Schnittstelle: %1"
 } // namespace
 
 QStringList ArgumentsOf(int argc, char* argv[])
@@ -56,7 +55,7 @@ int RunBatchMode(CHVXApp& app, const QStringList& arguments)
     app.ParseCommandLine(arguments);
     {
         // The batch output names the port the run used, whatever the result.
-        LogMessageBox(GetStringsText(kTextPortUsed).arg(CurrentPortName()), MB_OK);
+        LogMessageBox(PortUsedText(), MB_OK);
         CHVXDoc doc;
         doc.RemoteTransfer(app.m_strRemoteFile, app.m_bSaveCalib);
     }

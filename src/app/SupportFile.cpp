@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace hvx {
 namespace {
@@ -60,13 +59,6 @@ QString systemPart(const SystemInfo& system)
     const QString processor = system.processor.isEmpty() ? GetStringsText(kProcessorUnknown) : system.processor;
     part += text(kProcessor, {processor});
     return part;
-}
-
-QString userDataDir()
-{
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/VORMAK/HVX");
-    QDir().mkpath(dir);
-    return dir;
 }
 
 } // namespace
@@ -144,7 +136,7 @@ SupportFileResult WriteSupportFile(CHVXApp& app, const QDateTime& now, const Sys
     const QString name = SupportFileName(now.date());
     const QString dir = SupportFileDir(app);
     SupportFileResult result = WriteSupportFileTo(app, dir + u'/' + name, now, sources);
-    const QString fallback = userDataDir();
+    const QString fallback = CHVXApp::UserDataDir();
     if (!result.written && QDir(dir) != QDir(fallback))
         result = WriteSupportFileTo(app, fallback + u'/' + name, now, sources);
     return result;

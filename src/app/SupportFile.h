@@ -27,6 +27,9 @@ bool AppendToSupportFile(QByteArray& out, const QString& path);
 // The whole content of a support file named path, made at the moment now.
 QByteArray SupportFileContent(CHVXApp& app, const QString& path, const QDateTime& now, const SystemInfo& system);
 
+// "Die Supportdatei %1 konnte nicht geschrieben werden."
+inline constexpr int kTextSupportFileNotWritten = 3915;
+
 struct SupportFileResult {
     bool written = false;
     QString path;

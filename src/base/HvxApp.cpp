@@ -64,6 +64,11 @@ QString CHVXApp::DefaultDataDir() const
     const bool systemInstall = program.absoluteFilePath().startsWith(QStringLiteral("/usr/"));
     if (program.isDir() && program.isWritable() && !systemInstall)
         return m_strProgDir;
+    return UserDataDir();
+}
+
+QString CHVXApp::UserDataDir()
+{
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
         + QStringLiteral("/VORMAK/HVX");
     QDir().mkpath(dir);

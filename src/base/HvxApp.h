@@ -77,8 +77,11 @@ public:
     // The directory of the running executable (where the language folders are).
     static QString ExecutableDir();
     // The default for the environment and log directories: the program directory, or the
-    // per-user data location when the program directory cannot be written (a system install).
+    // per-user data location when the program directory cannot be written or lies below /usr
+    // (a system install).
     QString DefaultDataDir() const;
+    // The per-user data folder (created when needed).
+    static QString UserDataDir();
     // dir, or DefaultDataDir() when dir is empty: files never go to the file-system root.
     QString DirectoryOrDefault(const QString& dir) const;
 

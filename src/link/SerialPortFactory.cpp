@@ -44,6 +44,12 @@ QString CurrentPortName()
     return PortName(theApp().m_nPort + 1);
 }
 
+QString PortUsedText()
+{
+    constexpr int kTextPortUsed = 3062; // "Schnittstelle: %1"
+    return GetStringsText(kTextPortUsed).arg(CurrentPortName());
+}
+
 QString PortName(int portNumber)
 {
     QString name = GetStringsText(kPortNameTextId);

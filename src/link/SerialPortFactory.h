@@ -32,6 +32,8 @@ inline constexpr int kMaxPortNumber = 256;
 QString PortName(int portNumber);
 // The name of the port the links use now (the settings' 0-based port).
 QString CurrentPortName();
+// "Schnittstelle: COMn" for that port, as a batch run and hvxcli report it.
+QString PortUsedText();
 
 // The default rule alone (no settings).
 QString DefaultPortDevice(int portNumber);

@@ -23,7 +23,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         if (!SetDeviceClock())
             return CommandResult::Failed;
         io.out << GetStringsText(kTextClockSet) << Qt::endl;
-        io.out << GetStringsText(kTextPortUsed).arg(CurrentPortName()) << Qt::endl;
+        io.out << PortUsedText() << Qt::endl;
         return CommandResult::Ok;
     }
     const std::optional<DateTimeBlock> instrument = ReadDeviceClock();

@@ -33,7 +33,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (!doc.DoSave(path))
         return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextReadSaved).arg(path) << Qt::endl;
-    io.out << GetStringsText(kTextPortUsed).arg(CurrentPortName()) << Qt::endl;
+    io.out << PortUsedText() << Qt::endl;
     return CommandResult::Ok;
 }
 

@@ -19,7 +19,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         ? WriteSupportFile(theApp(), now)
         : WriteSupportFileTo(theApp(), arguments.positional.first(), now);
     if (!result.written)
-        return Fail(io, GetStringsText(kTextSupportNotWritten).arg(result.path));
+        return Fail(io, GetStringsText(kTextSupportFileNotWritten).arg(result.path));
     io.out << GetStringsText(kTextSupportWritten).arg(result.path) << Qt::endl;
     return CommandResult::Ok;
 }

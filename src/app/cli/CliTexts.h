@@ -36,7 +36,6 @@ constexpr int kTextBadPort = 3701;
 constexpr int kTextReadSaved = 3702;
 constexpr int kTextReadLocked = 3703;
 constexpr int kTextTransferred = 3704;
-constexpr int kTextPortUsed = 3062; // "Schnittstelle: %1", as a batch run prints it
 constexpr int kTextClockSet = 3705;
 constexpr int kTextInstrumentFound = 3706;
 constexpr int kTextNoFileWanted = 3707;
@@ -94,7 +93,6 @@ constexpr int kTextInfoAccessCodeOn = 3753;
 constexpr int kTextInfoAccessCodeOff = 3754;
 
 constexpr int kTextSupportWritten = 3914;
-constexpr int kTextSupportNotWritten = 3915;
 constexpr int kTextAtMostOneFile = 3916;
 // Export and print
 constexpr int kTextExportWritten = 3836;

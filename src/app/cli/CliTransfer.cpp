@@ -44,7 +44,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (!transferred)
         return CommandResult::Failed;
     io.out << GetStringsText(kTextTransferred).arg(path) << Qt::endl;
-    io.out << GetStringsText(kTextPortUsed).arg(CurrentPortName()) << Qt::endl;
+    io.out << PortUsedText() << Qt::endl;
     return CommandResult::Ok;
 }
 

@@ -21,7 +21,6 @@ using hvx::gui::WithCtrlId;
 
 namespace {
 constexpr int kIconSize = 48;
-constexpr int kTextNotWritten = 3915; // "Die Supportdatei %1 konnte nicht geschrieben werden."
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
@@ -78,7 +77,7 @@ void CAboutDlg::OnAboutIcon()
     const hvx::SupportFileResult result = hvx::WriteSupportFile(theApp(), QDateTime::currentDateTime());
     QApplication::restoreOverrideCursor();
     if (!result.written) {
-        LogMessageBox(GetStringsText(kTextNotWritten).arg(result.path), hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        LogMessageBox(GetStringsText(hvx::kTextSupportFileNotWritten).arg(result.path), hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
         return;
     }
     hvx::OfferSupportFile(result.path, m_mailClient != nullptr ? *m_mailClient : *m_desktopMail);

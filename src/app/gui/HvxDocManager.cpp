@@ -43,8 +43,8 @@ CHvxDocManager::CHvxDocManager(CHVXDoc& doc, CMainFrame& frame, QObject* parent)
 void CHvxDocManager::RegisterCommands()
 {
     namespace cmd = hvx::cmd;
-    const auto withParameters = [this] { return hasParameterSet() && !inputErrorPending(); };
-    const auto editable = [this, withParameters] { return withParameters() && m_doc.accessGranted() != 0; };
+    const auto withParameters = [this] { return CanUseDocument(); };
+    const auto editable = [this] { return CanTransfer(); };
     m_frame.RegisterCommand(cmd::kFileNew, [this] { OnFileNew(); });
     m_frame.RegisterCommand(cmd::kFileOpen, [this] { OnFileOpen(); });
     m_frame.RegisterCommand(cmd::kFileSave, [this] { OnFileSave(); }, withParameters);
@@ -54,9 +54,14 @@ void CHvxDocManager::RegisterCommands()
     m_frame.RegisterCommand(cmd::kVersionAdaptation, [this] { OnVersionAnpassen(); }, editable);
 }
 
-bool CHvxDocManager::hasParameterSet() const
+bool CHvxDocManager::HasParameterSet() const
 {
     return m_doc.parametersatz().geraetekennung() != 0;
+}
+
+bool CHvxDocManager::CanTransfer() const
+{
+    return CanUseDocument() && m_doc.accessGranted() != 0;
 }
 
 bool CHvxDocManager::inputErrorPending() const

@@ -54,10 +54,16 @@ public:
     // Shows the document's title and the recent files in the frame (after a command changed them).
     void RefreshFrame() { updateFrame(); }
 
+    // --- when commands on the document are enabled ---
+    bool HasParameterSet() const;
+    // A loaded parameter set without a pending input error: what is shown is what is stored.
+    bool CanUseDocument() const { return HasParameterSet() && !inputErrorPending(); }
+    // ... and one that may be changed or sent (a read-only one never is).
+    bool CanTransfer() const;
+
     // Filter of the configuration file type.
 
 private:
-    bool hasParameterSet() const;
     bool inputErrorPending() const;
     void updateFrame();
     void storeRecentFiles();

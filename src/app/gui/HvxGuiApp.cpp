@@ -133,7 +133,7 @@ void CHvxGuiApp::createFrame()
     m_docManager->RegisterCommands();
     RegisterRemoteCommands(*m_frame, *m_docManager);
     RegisterDeviceDataCommands(*m_frame, *m_docManager);
-    RegisterOutputCommands(*m_frame, m_doc);
+    RegisterOutputCommands(*m_frame, *m_docManager);
     registerApplicationCommands();
     m_frame->SetLanguageChangedHandler([this] {
         // Only a loaded configuration has pages whose texts change.

@@ -1,6 +1,7 @@
 #include "app/gui/OutputCommands.h"
 
 #include "app/gui/CommandIds.h"
+#include "app/gui/HvxDocManager.h"
 #include "app/gui/MainFrame.h"
 #include "document/HVXDoc.h"
 #include "output/TextExport.h"
@@ -8,12 +9,10 @@
 
 namespace hvx::gui {
 
-void RegisterOutputCommands(CMainFrame& frame, CHVXDoc& doc)
+void RegisterOutputCommands(CMainFrame& frame, CHvxDocManager& documents)
 {
-    // A loaded parameter set without a pending input error: what is shown is what is stored.
-    const auto ausgebbar = [&frame, &doc] {
-        return doc.parametersatz().geraetekennung() != 0 && !frame.PendingError().has_value();
-    };
+    CHVXDoc& doc = documents.document();
+    const auto ausgebbar = [&documents] { return documents.CanUseDocument(); };
     frame.RegisterCommand(cmd::kExportText, [&doc] { OnDateiExportTxt(doc); }, ausgebbar);
     frame.RegisterCommand(cmd::kFilePrint, [&frame, &doc] { OnFilePrint(&frame, doc, false); }, ausgebbar);
     frame.RegisterCommand(cmd::kFilePrintDirect, [&frame, &doc] { OnFilePrint(&frame, doc, true); }, ausgebbar);

@@ -3,10 +3,10 @@
 // preview and the print font.
 
 class CMainFrame;
-class CHVXDoc;
+class CHvxDocManager;
 
 namespace hvx::gui {
 
-void RegisterOutputCommands(CMainFrame& frame, CHVXDoc& doc);
+void RegisterOutputCommands(CMainFrame& frame, CHvxDocManager& documents);
 
 } // namespace hvx::gui

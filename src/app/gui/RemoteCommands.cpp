@@ -38,10 +38,7 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
 {
     CHVXDoc& doc = documents.document();
     const auto noInputError = [&frame] { return !frame.PendingError().has_value(); };
-    // A transfer needs a parameter set that may be sent (a read-only one never is).
-    const auto transferable = [&frame, &doc] {
-        return !frame.PendingError() && doc.parametersatz().geraetekennung() != 0 && doc.accessGranted() != 0;
-    };
+    const auto transferable = [&documents] { return documents.CanTransfer(); };
     // A command that succeeded says in the status bar what was done and on which port.
     const auto run = [&documents, &frame](int doneText, auto&& command) {
         return [&documents, &frame, doneText, command] {
@@ -56,7 +53,8 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
         };
     };
     frame.RegisterCommand(cmd::kReadParameters, run(kTextReadDone, [&doc] { return doc.OnHvxRemotePasi(); }), noInputError);
-    frame.RegisterCommand(cmd::kTransferProgramming, run(kTextTransferDone, [&doc] { return doc.OnHvxRemoteProg(); }), transferable);
+    const auto transferKeeping = run(kTextTransferDone, [&doc] { return doc.OnHvxRemoteProg(); });
+    frame.RegisterCommand(cmd::kTransferProgramming, transferKeeping, transferable);
     // In service mode this command opens the service dialog instead of transferring; the dialog
     // needs no parameter set, and it waits for the user without the wait cursor.
     doc.setServiceDialogHook([&frame] {
@@ -74,7 +72,7 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
     const auto overwriteAllowed = [transferable] { return transferable() && !theApp().m_bService; };
     frame.RegisterCommand(
         cmd::kCompareWithInstrument,
-        [&frame, &doc, &documents, transferable, overwriteAllowed, run] {
+        [&frame, &doc, &documents, transferable, overwriteAllowed, transferKeeping, transfer] {
             LogEntry(1, QStringLiteral("CMainFrame::OnHvxRemoteVergleich"));
             // The entry being typed on a page belongs to what is compared; an invalid one stops here.
             if (doc.inputErrorPending())
@@ -93,11 +91,11 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
                                         overwriteAllowed(), &frame);
             dialog.exec();
             if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenMitKalibrierung)
-                run(kTextTransferDone, [&doc] { return doc.OnHvxRemoteProg(); })();
+                transferKeeping();
             else if (dialog.wahl() == CGeraetevergleichDlg::Wahl::UebertragenOhneKalibrierung)
-                run(kTextTransferDone, [&doc] { return doc.OnHvxRemotePaup(); })();
+                transfer();
         },
-        [&doc, noInputError] { return noInputError() && doc.parametersatz().geraetekennung() != 0; });
+        [&documents] { return documents.CanUseDocument(); });
 }
 
 } // namespace hvx::gui

@@ -3,6 +3,7 @@
 #include "../../app/gui/GuiTestSupport.h"
 
 #include "app/gui/CommandIds.h"
+#include "app/gui/HvxDocManager.h"
 #include "app/gui/MainFrame.h"
 #include "app/gui/OutputCommands.h"
 #include "document/HVXDoc.h"
@@ -22,7 +23,8 @@ TEST(OutputCommands, EnabledWithAParameterSetAndExportingThroughTheMenu)
     CHVXDoc doc;
     CMainFrame frame;
     frame.LoadFrame();
-    hvx::gui::RegisterOutputCommands(frame, doc);
+    CHvxDocManager documents(doc, frame);
+    hvx::gui::RegisterOutputCommands(frame, documents);
     frame.UpdateCommandStates();
     for (const int id : {cmd::kExportText, cmd::kFilePrint, cmd::kFilePrintPreview})
         EXPECT_FALSE(frame.CommandAction(id)->isEnabled()) << id;

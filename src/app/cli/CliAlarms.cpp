@@ -1,5 +1,6 @@
 // hvxcli alarms: the instrument's alarm memory into a file (read), a file as a table (show),
 // and deleting the memory (delete); the same commands as the alarm dialog's buttons.
+#include "app/cli/ScopedInteraction.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "app/cli/TerminalQuestions.h"
@@ -71,12 +72,13 @@ CommandResult Delete(const CliArguments& arguments, CliIo& io)
         return Fail(io, GetStringsText(kTextNoFileWanted));
     if (!ApplyPortOption(arguments, io))
         return CommandResult::Failed;
-    CHVXApp& app = theApp();
-    TerminalQuestions questions(app.ui(), io.err, arguments.has("yes"), arguments.has("access-code"));
-    app.SetUserInteraction(&questions);
-    CHVXDoc doc;
-    const bool deleted = DeleteAlarmMemory(doc);
-    app.SetUserInteraction(&questions.next());
+    bool deleted = false;
+    {
+        TerminalQuestions questions(theApp().ui(), io.err, arguments.has("yes"), arguments.has("access-code"));
+        const ScopedInteraction scope(questions);
+        CHVXDoc doc;
+        deleted = DeleteAlarmMemory(doc);
+    }
     if (!deleted)
         return Fail(io, GetStringsText(kTextAlarmsNotDeleted));
     io.out << GetStringsText(kTextAlarmsDeleted) << Qt::endl;

@@ -3,6 +3,7 @@
 #include "base/ErrorCodes.h"
 #include "base/HvxApp.h"
 #include "base/Language.h"
+#include "app/cli/ScopedInteraction.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "app/cli/TerminalProgress.h"
@@ -37,18 +38,15 @@ std::optional<EepromRange> RangeOption(const CliArguments& arguments)
 class CliInteraction {
 public:
     CliInteraction(CliIo& io, bool answerYes)
-        : m_question(theApp().ui(), io.err, answerYes, false), m_progress(m_question, io.err)
+        : m_question(theApp().ui(), io.err, answerYes, false), m_progress(m_question, io.err),
+          m_scope(TerminalProgress::ErrorIsTerminal() ? static_cast<IUserInteraction&>(m_progress) : m_question)
     {
-        theApp().SetUserInteraction(TerminalProgress::ErrorIsTerminal() ? static_cast<IUserInteraction*>(&m_progress)
-                                                                         : &m_question);
     }
-    ~CliInteraction() { theApp().SetUserInteraction(&m_question.next()); }
-    CliInteraction(const CliInteraction&) = delete;
-    CliInteraction& operator=(const CliInteraction&) = delete;
 
 private:
     TerminalQuestions m_question;
     TerminalProgress m_progress;
+    ScopedInteraction m_scope;
 };
 
 CommandResult Finish(const EepromTransferResult& result)

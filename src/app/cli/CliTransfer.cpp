@@ -2,6 +2,7 @@
 // values as the caller says (the tool never guesses).
 #include "base/HvxApp.h"
 #include "base/Language.h"
+#include "app/cli/ScopedInteraction.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "link/SerialPortFactory.h"
@@ -32,14 +33,16 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     // --verify is /Verify for this command only.
     const bool verifyBefore = app.m_bVerify;
     app.m_bVerify = verifyBefore || arguments.has("verify");
-    std::optional<TerminalProgress> progress;
-    if (TerminalProgress::ErrorIsTerminal()) {
-        progress.emplace(app.ui(), io.err);
-        app.SetUserInteraction(&*progress);
+    bool transferred = false;
+    {
+        std::optional<TerminalProgress> progress;
+        std::optional<ScopedInteraction> scope;
+        if (TerminalProgress::ErrorIsTerminal()) {
+            progress.emplace(app.ui(), io.err);
+            scope.emplace(*progress);
+        }
+        transferred = keep ? doc.OnHvxRemoteProg() : doc.OnHvxRemotePaup();
     }
-    const bool transferred = keep ? doc.OnHvxRemoteProg() : doc.OnHvxRemotePaup();
-    if (progress)
-        app.SetUserInteraction(&progress->next());
     app.m_bVerify = verifyBefore;
     if (!transferred)
         return CommandResult::Failed;

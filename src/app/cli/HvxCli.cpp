@@ -6,12 +6,13 @@
 #include "app/AboutInfo.h"
 #include "app/cli/AnsweringInteraction.h"
 #include "app/cli/CliCommand.h"
+#include "app/cli/ScopedInteraction.h"
 #include "app/cli/CliTexts.h"
 #include "editing/Vergleich.h"
 #include "link/RemoteProgramming.h"
 
 #include <algorithm>
-#include <memory>
+#include <optional>
 #include <vector>
 
 namespace hvx::cli {
@@ -101,19 +102,13 @@ public:
     {
         if (!arguments.has("access-code"))
             return;
-        m_answering = std::make_unique<AnsweringInteraction>(theApp().ui(), arguments.value("access-code"));
-        theApp().SetUserInteraction(m_answering.get());
+        m_answering.emplace(theApp().ui(), arguments.value("access-code"));
+        m_scope.emplace(*m_answering);
     }
-    ~AccessCodeAnswer()
-    {
-        if (m_answering)
-            theApp().SetUserInteraction(&m_answering->next());
-    }
-    AccessCodeAnswer(const AccessCodeAnswer&) = delete;
-    AccessCodeAnswer& operator=(const AccessCodeAnswer&) = delete;
 
 private:
-    std::unique_ptr<AnsweringInteraction> m_answering;
+    std::optional<AnsweringInteraction> m_answering;
+    std::optional<ScopedInteraction> m_scope; // after m_answering: removed before it goes
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "editing/Bindungen.h"
 
+#include "model/Bestueckung.h"
+
 namespace hvx {
 
 quint8* Feld::zeiger(SeitenKontext& k) const
@@ -125,6 +127,11 @@ Regel wennAngekreuzt(int id)
 Regel wennNichtAngekreuzt(int id)
 {
     return [id](const SeitenKontext&, const IControls& c) { return !c.isChecked(id); };
+}
+
+bool mehrereModule(const SeitenKontext& k, const IControls&)
+{
+    return modulanzahl(*k.ps) > 1;
 }
 
 } // namespace hvx

@@ -55,5 +55,7 @@ Kommando alsAusSchalterWord(int checkId, Feld f, quint16 aus, quint16 start);
 // --- rules ---
 Regel wennAngekreuzt(int id);
 Regel wennNichtAngekreuzt(int id);
+// The instrument has more than one module (choices between modules make sense).
+bool mehrereModule(const SeitenKontext& k, const IControls&);
 
 } // namespace hvx

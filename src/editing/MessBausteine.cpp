@@ -18,8 +18,8 @@ constexpr int kKennungMitKalibrierueberwachung = 3;
 
 void tauscheStromliste(DataExchange& dx, SeitenKontext& k, int id, bool mitKopie)
 {
-    quint8* flags = k.bild() + Parametersatz::modulblockOffset(k.slot) + modulblock::kModulflags;
-    quint8* kopie = k.bild() + Parametersatz::modulkopfOffset(k.slot) + modulkopf::kModulflags;
+    quint8* flags = imModulblock(modulblock::kModulflags).zeiger(k);
+    quint8* kopie = imModulkopf(modulkopf::kModulflags).zeiger(k);
     if (dx.laden()) {
         zeigeAuswahl(dx, id, (*flags & modulflags::kStrom4bis20mA) ? 1 : 0, k.listen[id]);
         return;
@@ -37,7 +37,7 @@ void tauscheStromliste(DataExchange& dx, SeitenKontext& k, int id, bool mitKopie
 
 void tauscheManuelleTemperatur(DataExchange& dx, SeitenKontext& k, int id)
 {
-    quint8* grad = k.bild() + Parametersatz::modulblockOffset(k.slot) + modulblock::kManuelleTemperatur;
+    quint8* grad = imModulblock(modulblock::kManuelleTemperatur).zeiger(k);
     const bool fahrenheit = modulInFahrenheit(k);
     if (dx.laden()) {
         dx.controls().setText(id, fahrenheit ? festkomma(zehntelFahrenheit(*grad * 10), 1) : festkomma(*grad, 0));

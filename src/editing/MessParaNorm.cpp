@@ -60,7 +60,7 @@ int artDerListe(const SeitenKontext& k, int id)
 
 void tauscheArt1(DataExchange& dx, SeitenKontext& k, int id)
 {
-    quint8* flags = k.bild() + Parametersatz::modulblockOffset(k.slot) + modulblock::kModulflags;
+    quint8* flags = imModulblock(modulblock::kModulflags).zeiger(k);
     if (dx.laden())
         zeigeAuswahl(dx, id, normsignalArt(*k.ps, k.slot), k.listen[id]);
     else if (const auto art = gewaehlterWert(dx, id, k.listen[id]))
@@ -69,7 +69,7 @@ void tauscheArt1(DataExchange& dx, SeitenKontext& k, int id)
 
 void tauscheArt2(DataExchange& dx, SeitenKontext& k, int id)
 {
-    quint8* b = k.bild() + Parametersatz::modulblockOffset(k.slot) + modulblock::kNormsignal2;
+    quint8* b = imModulblock(modulblock::kNormsignal2).zeiger(k);
     if (dx.laden()) {
         zeigeAuswahl(dx, id, art2(*k.ps, k.slot), k.listen[id]);
         return;

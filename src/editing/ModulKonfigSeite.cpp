@@ -40,11 +40,6 @@ bool mitProduktname(const SeitenKontext& k, const IControls&)
            (k.familie() == int(Variante::N) || k.familie() == int(Variante::N7400));
 }
 
-bool mehrereModule(const SeitenKontext& k, const IControls&)
-{
-    return modulanzahl(*k.ps) > 1;
-}
-
 void tauscheReglerart(DataExchange& dx, SeitenKontext& k, int id)
 {
     if (dx.laden())

@@ -30,11 +30,6 @@ bool istChlor(const SeitenKontext& k, const IControls&)
     return k.modultyp() == modultyp::kChlor;
 }
 
-bool mehrereModule(const SeitenKontext& k, const IControls&)
-{
-    return modulanzahl(*k.ps) > 1;
-}
-
 void tauscheReglerEin(DataExchange& dx, SeitenKontext& k, int id)
 {
     if (dx.laden()) {

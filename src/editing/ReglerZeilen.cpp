@@ -1,6 +1,7 @@
 #include "editing/ReglerZeilen.h"
 
 #include "base/Language.h"
+#include "editing/Bindungen.h"
 #include "editing/SeitenTexte.h"
 #include "editing/Validators.h"
 #include "editing/Zahlentext.h"
@@ -57,11 +58,6 @@ int stellen(const SeitenKontext& k)
     return std::max(0, nachkommastellen(*k.ps, k.slot));
 }
 
-quint8* imModulblock(SeitenKontext& k, int offset)
-{
-    return k.bild() + Parametersatz::modulblockOffset(k.slot) + offset;
-}
-
 void tauscheLW(DataExchange& dx, SeitenKontext& k, int id)
 {
     const QString gezeigt = festkomma(lwAnzeige(*k.ps, k.slot), stellen(k));
@@ -106,7 +102,7 @@ void tauscheZeile(DataExchange& dx, SeitenKontext& k, int r, int id)
     const std::optional<Reglerzeile> z = reglerzeile(reglerartCode(*k.ps, k.slot), r);
     if (!z)
         return;
-    quint8* feld = imModulblock(k, z->offset);
+    quint8* feld = imModulblock(z->offset).zeiger(k);
     switch (z->art) {
     case Z::Wert: tauscheWertfeld(dx, k, id, feld); break;
     case Z::LW: tauscheLW(dx, k, id); break;

@@ -1,6 +1,7 @@
 #include "devicedata/AlarmFile.h"
 
 #include "base/Language.h"
+#include "base/PrintfTemplate.h"
 #include "devicedata/AlarmTexts.h"
 #include "document/Cp1252.h"
 
@@ -15,11 +16,6 @@ constexpr int kStampSize = 6;
 constexpr int kCodeOffset = 6;
 const QDateTime kUnparsable(QDate(9999, 12, 31), QTime(23, 59, 59));
 
-QString CountLine(int text, int count)
-{
-    return GetStringsText(text).replace(QLatin1String("%d"), QString::number(count));
-}
-
 // The number after the first TAB; 0 when there is none.
 int CountOf(const QString& line)
 {
@@ -31,7 +27,8 @@ int CountOf(const QString& line)
 
 QByteArray AlarmFileText(const AlarmMemory& memory)
 {
-    QStringList lines{CountLine(kTextOccurred, memory.occurred), CountLine(kTextStored, memory.stored)};
+    QStringList lines{FillPrintfTemplate(GetStringsText(kTextOccurred), {qint64(memory.occurred)}),
+                      FillPrintfTemplate(GetStringsText(kTextStored), {qint64(memory.stored)})};
     for (const AlarmRecordBytes& record : memory.records) {
         lines << AlarmStampText(record.data()) + u'\t' + AlarmStampText(record.data() + kStampSize + 1) + u'\t'
                      + AlarmText(record[kCodeOffset]);

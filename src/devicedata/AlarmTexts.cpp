@@ -2,6 +2,7 @@
 
 #include "base/HvxApp.h"
 #include "base/Language.h"
+#include "base/PrintfTemplate.h"
 #include "devicedata/ClockText.h"
 #include "link/BcdDateTime.h"
 
@@ -60,7 +61,7 @@ int NumberOf(Number number, int code)
 
 QString WithNumber(int text, int number)
 {
-    return GetStringsText(text).replace(QLatin1String("%d"), QString::number(number));
+    return FillPrintfTemplate(GetStringsText(text), {qint64(number)});
 }
 
 } // namespace

@@ -14,8 +14,7 @@ const QString kBuiltinSecondLine = QStringLiteral("Konfigurationsprogramm für d
 
 QString dialogText(int id, const QString& builtin)
 {
-    const QString text = GetDialogText(kSection, id);
-    return text.isEmpty() ? builtin : text;
+    return GetDialogTextOr(kSection, id, builtin);
 }
 } // namespace
 

@@ -61,6 +61,12 @@ QString GetDialogText(const QString& section, int id)
     return GetLanText(section, QString::number(id), theApp().m_strDialogLan);
 }
 
+QString GetDialogTextOr(const QString& section, int id, const QString& builtin)
+{
+    const QString text = GetDialogText(section, id);
+    return text.isEmpty() ? builtin : text;
+}
+
 QString BuiltinGermanText(int number)
 {
     return hvx::UnescapeLanText(builtinGermanStrings().value(kStringsSection, QString::number(number)));

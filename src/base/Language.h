@@ -8,6 +8,8 @@ QString GetLanText(const QString& section, const QString& key, const QString& fi
 QString GetMenuText(const QString& section, const QString& key);
 QString GetStringsText(int number);
 QString GetDialogText(const QString& section, int id);
+// The dialog text, or the given built-in text when the language file has none.
+QString GetDialogTextOr(const QString& section, int id, const QString& builtin);
 
 // The built-in German text of a number (the German Strings.lan built into the program).
 QString BuiltinGermanText(int number);

@@ -377,10 +377,7 @@ int CKelComm::SendPaced(const quint8* bytes, int count, int progress)
     using Clock = CKelCommTimer::Clock;
     hvx::IUserInteraction& ui = theApp().ui();
     if (progress) {
-        QString title = GetDialogText(kProgressSection, kProgressDialogId);
-        if (title.isEmpty())
-            title = QStringLiteral("Übertragung...");
-        ui.progressBegin(title, count);
+        ui.progressBegin(GetDialogTextOr(kProgressSection, kProgressDialogId, QStringLiteral("Übertragung...")), count);
     }
     const WaitCursor waitCursor;
     // Each pause ends at an absolute moment, one interval after the previous one (or after the

@@ -11,8 +11,8 @@ QString text(int nummer)
 
 QString text(Seitentext seitentext)
 {
-    const QString lan = GetDialogText(QString::fromLatin1(seitentext.abschnitt), seitentext.id);
-    return lan.isEmpty() ? QString::fromUtf8(seitentext.deutsch) : lan;
+    return GetDialogTextOr(QString::fromLatin1(seitentext.abschnitt), seitentext.id,
+                           QString::fromUtf8(seitentext.deutsch));
 }
 
 } // namespace hvx::ausgabe

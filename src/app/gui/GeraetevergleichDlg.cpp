@@ -52,8 +52,7 @@ private:
 
 QString spaltentext(const Spalte& spalte)
 {
-    const QString text = GetDialogText(QString::fromUtf8(kAbschnitt), spalte.id);
-    return text.isEmpty() ? QString::fromUtf8(spalte.text) : text;
+    return GetDialogTextOr(QString::fromUtf8(kAbschnitt), spalte.id, QString::fromUtf8(spalte.text));
 }
 
 } // namespace

@@ -51,14 +51,9 @@ bool IsBlowDown(quint8 type)
     return type == modultyp::kAbsalzInduktiv || type == modultyp::kAbsalzKonduktiv;
 }
 
-bool VariantN(const Parametersatz& ps)
-{
-    return ps.istVariante(Variante::N) || ps.istVariante(Variante::N7400);
-}
-
 bool ProductDisplay(const Parametersatz& ps, int slot)
 {
-    return IsChlorineFamily(ps.modultyp(slot)) && VariantN(ps) && ps.produktAnzeige(slot) == 1;
+    return IsChlorineFamily(ps.modultyp(slot)) && ps.istPeressigFamilie() && ps.produktAnzeige(slot) == 1;
 }
 
 QString ModuleName(const Parametersatz& ps, int slot)
@@ -67,7 +62,7 @@ QString ModuleName(const Parametersatz& ps, int slot)
     if (IsChlorineFamily(type)) {
         if (ProductDisplay(ps, slot))
             return ps.produktnameText().left(kProductNameLength);
-        if (VariantN(ps))
+        if (ps.istPeressigFamilie())
             return GetStringsText(kTextPes);
         return GetStringsText(ps.istVariante(Variante::M) ? kTextClo2 : kTextChlor);
     }

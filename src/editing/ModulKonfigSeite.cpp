@@ -36,8 +36,7 @@ bool mitTemperatureinheit(const SeitenKontext& k, const IControls&)
 // The product name group exists for peracetic acid only (chlorine family in variants N, N7400).
 bool mitProduktname(const SeitenKontext& k, const IControls&)
 {
-    return k.modultyp() == modultyp::kChlor &&
-           (k.familie() == int(Variante::N) || k.familie() == int(Variante::N7400));
+    return k.modultyp() == modultyp::kChlor && k.ps->istPeressigFamilie();
 }
 
 void tauscheReglerart(DataExchange& dx, SeitenKontext& k, int id)

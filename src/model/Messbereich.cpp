@@ -33,11 +33,6 @@ quint8 wieModultyp(int art)
     }
 }
 
-bool istPeressigFamilie(const Parametersatz& ps)
-{
-    return ps.istVariante(Variante::N) || ps.istVariante(Variante::N7400);
-}
-
 std::optional<Messbereich> chlorBereich(const Parametersatz& ps, int slot)
 {
     const bool kleinerBereich = ps.version() != 0 && ps.modulByte(slot, modulblock::kChlorMessbereich) == 1;
@@ -53,7 +48,7 @@ std::optional<Messbereich> chlorBereich(const Parametersatz& ps, int slot)
 int chlorStellen(const Parametersatz& ps, int slot)
 {
     const bool bereich1 = ps.modulByte(slot, modulblock::kChlorMessbereich) == 1;
-    if (istPeressigFamilie(ps))
+    if (ps.istPeressigFamilie())
         return ps.version() != 0 && bereich1 ? 1 : 0;
     return ps.istVariante(Variante::M) || ps.version() == 0 || bereich1 ? 2 : 1;
 }
@@ -136,7 +131,7 @@ bool wirdFeinerGespeichert(const Parametersatz& ps, int slot)
 {
     const quint8 typ = ps.modultyp(slot);
     if (typ == modultyp::kChlor)
-        return !istPeressigFamilie(ps);
+        return !ps.istPeressigFamilie();
     if (typ == modultyp::kNormsignal) {
         const int art = normsignalArt(ps, slot);
         return art == normsignalart::kChlor || art == normsignalart::kStrom;

@@ -60,6 +60,8 @@ public:
     int version() const { return geraetekennung() & geraetekennung::kVersionMaske; }
     bool erweiterteSprachen() const { return geraetekennung() & geraetekennung::kErweiterteSprachen; }
     bool istVariante(Variante v) const { return familie() == static_cast<int>(v); }
+    // Variants N and N7400: the peracetic-acid instruments.
+    bool istPeressigFamilie() const { return istVariante(Variante::N) || istVariante(Variante::N7400); }
     bool versionUnterstuetzt() const { return version() <= geraetekennung::kHoechsteVersion; }
 
     // --- `Modulkopf` of a slot ---

@@ -55,7 +55,7 @@ void ladeSystemwerte(Parametersatz& ps)
     std::copy(kSystemblockStandard.begin(), kSystemblockStandard.end(), ps.bytes().begin() + layout::kSystemblock);
     std::copy(kAlarmblockStandard.begin(), kAlarmblockStandard.end(), ps.bytes().begin() + layout::kAlarmblock);
     // The peracetic-acid variants show the product name, so it starts empty there.
-    const bool peressig = ps.istVariante(Variante::N) || ps.istVariante(Variante::N7400);
+    const bool peressig = ps.istPeressigFamilie();
     ps.fill(layout::kProduktname, layout::kProduktnameGroesse, peressig ? 0x00 : 0xFF);
     ps.fill(layout::kReserviertEnde, layout::kReserviertEndeGroesse, 0xFF);
 }

@@ -49,6 +49,7 @@ struct Timerauswahl {
     int von = 0;
     int bis = 7;
     bool fortsetzung = false;
+    bool operator==(const Timerauswahl&) const = default;
 };
 
 // A module's page: the heading "Modul n: name", an empty line and the parts of its type.

@@ -177,7 +177,7 @@ void modulteile::messteilChlor(Ausgabe& a, const Parametersatz& ps, int slot)
     QString steil;
     if (ps.istVariante(Variante::M))
         steil = steilheit(ps, slot, 10.0, 0, ausgabe::kMvProMgL);
-    else if (ps.istVariante(Variante::N) || ps.istVariante(Variante::N7400))
+    else if (ps.istPeressigFamilie())
         steil = steilheit(ps, slot, 10000.0, 3, ausgabe::kMvProMgL);
     else
         steil = steilheit(ps, slot, 100.0, 1, ausgabe::kMvProMgL);

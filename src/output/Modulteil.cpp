@@ -52,11 +52,6 @@ const Modulplan* modulplan(quint8 typ)
     return it == std::end(kModulplaene) ? nullptr : it;
 }
 
-bool istPeressigVariante(const Parametersatz& ps)
-{
-    return ps.istVariante(Variante::N) || ps.istVariante(Variante::N7400);
-}
-
 QString sekundenZehntel(quint16 hundertstel)
 {
     return mitEinheit(zahlText(hundertstel / 100.0, 1) + QLatin1Char(' '), text(ausgabe::kSec));
@@ -214,7 +209,7 @@ void modulteile::allgemein(Ausgabe& a, const Parametersatz& ps, int slot, bool m
     a.push_back(wert(text(ausgabe::kZusatzFreigabe), zusatzFreigabeText(ps.zusatzFreigabe(slot), slot)));
     a.push_back(wert(text(ausgabe::kMinEinschaltzeit), sekundenZehntel(ps.minEinschaltzeit(slot))));
     a.push_back(wert(text(ausgabe::kZykluszeit), sekundenZehntel(ps.zykluszeit(slot))));
-    if (ps.modultyp(slot) == modultyp::kChlor && istPeressigVariante(ps))
+    if (ps.modultyp(slot) == modultyp::kChlor && ps.istPeressigFamilie())
         produktzeilen(a, ps, slot);
 }
 

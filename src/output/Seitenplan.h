@@ -13,10 +13,7 @@ namespace hvx {
 struct Seiteninhalt {
     int slot = -1; // -1: the system page
     Timerauswahl timer;
-    bool operator==(const Seiteninhalt& o) const
-    {
-        return slot == o.slot && timer.von == o.timer.von && timer.bis == o.timer.bis && timer.fortsetzung == o.timer.fortsetzung;
-    }
+    bool operator==(const Seiteninhalt&) const = default;
 };
 
 // The slots with a module section, in order. A "Freigabe" module outside variant L has none,

@@ -2,7 +2,6 @@
 
 #include "base/HvxApp.h"
 #include "base/Language.h"
-#include "editing/EditingTexts.h"
 #include "editing/InputError.h"
 #include "editing/ReglerSeite.h"
 
@@ -59,17 +58,6 @@ QString seitentext(const Seitenlauf& lauf, int id)
                       theApp().m_strProgDir + QStringLiteral("/01-Deutsch/Dialog.lan"));
 }
 
-QString seitentitel(Bearbeitung& b, const Seitenplatz& p)
-{
-    if (p.tab == 0)
-        return GetStringsText(editingtext::kSystemkonfiguration);
-    if (p.subPage == 2)
-        return reglerTabText(b.parametersatz(), p.slot);
-    if (p.subPage == 1)
-        return GetStringsText(editingtext::kMessParameter);
-    return GetStringsText(p.seite == &timerParaSeite() ? editingtext::kBiozidDosierung : editingtext::kModulkonfiguration);
-}
-
 QString beschriftungVon(const Seitenlauf& lauf, const Gruppe& g, const Steuerelement& e)
 {
     QStringList teile;
@@ -116,7 +104,7 @@ void listeSeite(std::vector<Feldangabe>& felder, Bearbeitung& b, const Seitenpla
             f.schluessel = QStringLiteral("%1.%2.%3").arg(p.tab).arg(p.subPage).arg(e.id);
             if (eintrag >= 0)
                 f.schluessel += QStringLiteral("#%1").arg(eintrag + 1);
-            f.seite = seitentitel(b, p);
+            f.seite = seitentitel(b.parametersatz(), p);
             f.beschriftung = beschriftungVon(lauf, g, e);
             f.wert = wertVon(lauf, e);
             f.einheit = seitentext(lauf, e.einheitId);

@@ -1,11 +1,25 @@
 #include "editing/Seitenkatalog.h"
 
+#include "base/Language.h"
+#include "editing/EditingTexts.h"
 #include "editing/MessSeiten.h"
 #include "editing/ModulKonfigSeite.h"
 #include "editing/ReglerSeite.h"
 #include "editing/SystemKonfigSeite.h"
 
 namespace hvx {
+
+QString seitentitel(const Parametersatz& ps, const Seitenplatz& platz)
+{
+    if (platz.tab == 0)
+        return GetStringsText(editingtext::kSystemkonfiguration);
+    if (platz.subPage == 2)
+        return reglerTabText(ps, platz.slot);
+    if (platz.subPage == 1)
+        return GetStringsText(editingtext::kMessParameter);
+    return GetStringsText(platz.seite == &timerParaSeite() ? editingtext::kBiozidDosierung
+                                                           : editingtext::kModulkonfiguration);
+}
 
 const Seitenbeschreibung* messParaSeite(Messseite seite)
 {

@@ -23,5 +23,8 @@ const Seitenbeschreibung* messParaSeite(Messseite seite);
 std::vector<Seitenplatz> seitenDesSlots(const Parametersatz& ps, int slot);
 // Every page of the configuration, in the view's order.
 std::vector<Seitenplatz> alleSeiten(const Parametersatz& ps);
+// The tab title of a page: "Systemkonfiguration", the controller's own text, "Mess-Parameter",
+// the timer's or the module configuration's title.
+QString seitentitel(const Parametersatz& ps, const Seitenplatz& platz);
 
 } // namespace hvx

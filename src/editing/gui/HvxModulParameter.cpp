@@ -1,8 +1,6 @@
 #include "base/gui/DialogTexts.h"
 #include "editing/gui/HvxModulParameter.h"
 
-#include "base/Language.h"
-#include "editing/EditingTexts.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"
 #include "editing/Seitenkatalog.h"
@@ -94,22 +92,17 @@ void CHvxModulParameter::OnInitDialog()
     zeigeHinweis(m_inhalt == Modulinhalt::KeineParameter);
     for (const Seitenplatz& platz : seitenDesSlots(*m_ps, m_slot)) {
         CHvxModelessDlg* seite = nullptr;
-        QString titel;
         if (platz.seite == &modulKonfigSeite()) {
             if (!m_modulKonfig) {
                 m_modulKonfig = new CHvxModulKonfig(this);
                 verbinde(m_modulKonfig);
             }
             seite = m_modulKonfig;
-            titel = GetStringsText(editingtext::kModulkonfiguration);
         } else {
             seite = seiteFuer(platz.seite);
-            titel = platz.subPage == 2 ? m_reglerUeberschrift
-                    : platz.subPage == 1 ? GetStringsText(editingtext::kMessParameter)
-                                         : GetStringsText(editingtext::kBiozidDosierung);
         }
         richteSeiteEin(seite, platz.subPage);
-        m_tabs->insertTab(m_tabs->count(), seite, titel);
+        m_tabs->insertTab(m_tabs->count(), seite, seitentitel(*m_ps, platz));
     }
     if (m_tabs->count() > 0)
         m_tabs->select(0);
@@ -162,11 +155,11 @@ void CHvxModulParameter::ReinitialisePages()
 void CHvxModulParameter::OnLanguageChanged()
 {
     applyPageTexts(this, kAbschnitt);
-    const int titel[] = {m_inhalt == Modulinhalt::Timer ? editingtext::kBiozidDosierung : editingtext::kModulkonfiguration,
-                         editingtext::kMessParameter};
-    for (int sub : {0, 1}) {
-        if (CHvxModelessDlg* seite = page(sub))
-            m_tabs->setTabText(m_tabs->indexOf(seite), GetStringsText(titel[sub]));
+    // The controller's tab gets its text when ReinitialisePages sets it up again.
+    for (const Seitenplatz& platz : seitenDesSlots(*m_ps, m_slot)) {
+        CHvxModelessDlg* seite = page(platz.subPage);
+        if (seite && platz.subPage != 2)
+            m_tabs->setTabText(m_tabs->indexOf(seite), seitentitel(*m_ps, platz));
     }
     ReinitialisePages();
 }

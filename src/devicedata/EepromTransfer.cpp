@@ -3,6 +3,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/ProgressScope.h"
 #include "base/SettingsTable.h"
 #include "devicedata/DeviceDataTexts.h"
 #include "link/KelComm.h"
@@ -32,19 +33,6 @@ EepromTransferResult FailedAt(int address, const CKelComm& link)
     return {false, address, FailureStatus(link)};
 }
 
-// Progress through the user interaction for the whole run, closed on every way out.
-class TransferProgress {
-public:
-    TransferProgress(int titleNumber, int range) : m_ui(theApp().ui()) { m_ui.progressBegin(GetStringsText(titleNumber), range); }
-    ~TransferProgress() { m_ui.progressEnd(); }
-    TransferProgress(const TransferProgress&) = delete;
-    TransferProgress& operator=(const TransferProgress&) = delete;
-    void step(int done) { m_ui.progressStep(done); }
-
-private:
-    IUserInteraction& m_ui;
-};
-
 // A memory tool closes with a disconnect only when its connect handshake succeeded.
 void CloseMemoryLink(CKelComm& link)
 {
@@ -63,7 +51,7 @@ EepromTransferResult RunMemoryTransfer(EepromRange range, int blockSize, int tit
     }
     EepromTransferResult result{true, -1, 0};
     {
-        TransferProgress shown(titleNumber, range.count());
+        ProgressScope shown(titleNumber, range.count());
         for (int address = range.first; address < range.end; address += blockSize) {
             const int count = qMin(blockSize, range.end - address);
             if (!step(link, address, count)) {

@@ -5,6 +5,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/ProgressScope.h"
 #include "base/WaitCursor.h"
 
 namespace {
@@ -24,16 +25,17 @@ int CKelComm::ReadAlarms(hvx::AlarmMemory& memory)
     memory.occurred = header[0] << 8 | header[1];
     memory.stored = header[2];
 
-    hvx::IUserInteraction& ui = theApp().ui();
-    ui.progressBegin(GetStringsText(kProgressTitle), memory.stored);
-    for (int i = 0; i < memory.stored; ++i) {
-        hvx::AlarmRecordBytes record{};
-        if (!ReadMemory(quint16(hvx::kAlarmRecordAddress + hvx::kAlarmRecordSize * i), hvx::kAlarmRecordSize, record.data()))
-            break;
-        ui.progressStep(i + 1);
-        memory.records.push_back(record);
+    {
+        hvx::ProgressScope progress(kProgressTitle, memory.stored);
+        for (int i = 0; i < memory.stored; ++i) {
+            hvx::AlarmRecordBytes record{};
+            if (!ReadMemory(quint16(hvx::kAlarmRecordAddress + hvx::kAlarmRecordSize * i), hvx::kAlarmRecordSize,
+                            record.data()))
+                break;
+            progress.step(i + 1);
+            memory.records.push_back(record);
+        }
     }
-    ui.progressEnd();
     return m_nStatus == StatusOk && int(memory.records.size()) == memory.stored ? 1 : 0;
 }
 

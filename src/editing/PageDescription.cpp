@@ -1,6 +1,7 @@
 #include "editing/PageDescription.h"
 
 #include "editing/InputError.h"
+#include "model/Reglerwerte.h"
 
 #include <optional>
 
@@ -46,8 +47,8 @@ bool tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, Seite
             s->austausch(dx, kontext, s->id);
     }
     const bool eintraegeGeaendert = vorher && *kontext.ps != *vorher;
-    if (dx.speichern() && seite.nachSpeichern)
-        seite.nachSpeichern(kontext);
+    if (dx.speichern() && kontext.ps)
+        berechneAlleReglerwerte(*kontext.ps);
     return eintraegeGeaendert;
 }
 

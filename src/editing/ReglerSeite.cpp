@@ -1,5 +1,5 @@
 // The controller page: six rows by controller kind, direction, on/off, limit contacts,
-// shut-off and the chlorine-family extras; every save recomputes the derived values.
+// shut-off and the chlorine-family extras (the page engine recomputes the derived values).
 #include "editing/ReglerSeite.h"
 
 #include "base/Language.h"
@@ -176,7 +176,6 @@ Seitenbeschreibung beschreibung()
 
     s.gruppen = {zeilen(), wirksinn, einAus, limit, abschaltung, chlor, dfueGruppe, erhaltung};
     s.texte = texte;
-    s.nachSpeichern = [](SeitenKontext& k) { berechneReglerwerte(*k.ps, k.slot, reglerartCode(*k.ps, k.slot)); };
     return s;
 }
 

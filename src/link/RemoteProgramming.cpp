@@ -141,7 +141,7 @@ bool ReadInstrumentParameters(Parametersatz& image)
 bool CHVXDoc::OnHvxRemotePasi()
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnHvxRemotePasi"));
-    if (m_bModified && m_strPathName.isEmpty() && !SaveDocumentAs(*this))
+    if (isModified() && m_strPathName.isEmpty() && !SaveDocumentAs(*this))
         return false;
     if (!SaveModifiedDocument(*this))
         return false;
@@ -204,7 +204,7 @@ bool CHVXDoc::RemoteTransfer(const QString& path, bool keep)
 
 bool CHVXDoc::TransferToInstrument(bool keep)
 {
-    if (m_bModified || m_strPathName.isEmpty()) {
+    if (isModified() || m_strPathName.isEmpty()) {
         const bool saved = m_strPathName.isEmpty() ? SaveDocumentAs(*this) : DoSave(m_strPathName);
         if (!saved)
             return false;

@@ -1,5 +1,6 @@
 #include "model/Reglerwerte.h"
 
+#include "model/Bestueckung.h"
 #include "model/Instrumentskala.h"
 #include "model/Messbereich.h"
 #include "model/Reglerart.h"
@@ -189,6 +190,25 @@ void berechneReglerwerte(Parametersatz& ps, int slot, int art)
     default: break;
     }
     limitschwellen(ps, slot);
+}
+
+void berechneAlleReglerwerte(Parametersatz& ps)
+{
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
+        if (hatEigeneSeiten(ps, slot))
+            berechneReglerwerte(ps, slot, reglerartCode(ps, slot));
+    }
+}
+
+bool gleicheEingaben(const Parametersatz& a, const Parametersatz& b)
+{
+    if (a == b)
+        return true;
+    Parametersatz x = a;
+    Parametersatz y = b;
+    berechneAlleReglerwerte(x);
+    berechneAlleReglerwerte(y);
+    return x == y;
 }
 
 bool reglerwerteInMessbereich(Parametersatz& ps, int slot)

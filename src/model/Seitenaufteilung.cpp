@@ -38,15 +38,6 @@ int timerEintraegeInBenutzung(const Parametersatz& ps, int slot)
     return anzahl;
 }
 
-bool istMehrfachPHKopie(const Parametersatz& ps, int slot)
-{
-    if (ps.modultyp(0) != modultyp::kPH || ps.modultyp(slot) != modultyp::kPH)
-        return false;
-    if (slot == 1)
-        return ps.mehrfachPH() == mehrfachph::kZweifach || ps.mehrfachPH() == mehrfachph::kDreifach;
-    return slot == 2 && ps.mehrfachPH() == mehrfachph::kDreifach;
-}
-
 Seitenaufteilung seitenaufteilung(const Parametersatz& ps)
 {
     const int module = modulanzahl(ps);

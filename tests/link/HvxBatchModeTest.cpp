@@ -9,6 +9,8 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include "model/Reglerwerte.h"
+
 #include <gtest/gtest.h>
 
 using hvxtest::Commands;
@@ -85,6 +87,8 @@ TEST_F(HvxBatchMode, TransferKeepingCalibrationEndsWithExitStatus0)
         file.setByte(i, quint8(i * 3));
     file.setZugangscodeAktiv(0);
     const QString path = saveFile(file, QStringLiteral("anlage.hxd"));
+    // Saving recomputes the derived controller values: the file holds them as the formulas give.
+    berechneAlleReglerwerte(file);
 
     const BatchRun run = runHvx({QStringLiteral("/remote:") + path, QStringLiteral("/SaveCalib"), portArgument(kInstrumentPort)});
     EXPECT_EQ(run.exitStatus, 0) << run.errorOutput.toStdString();

@@ -143,7 +143,7 @@ void CHVXView::baueTabs()
     Parametersatz* ps = &m_doc->parametersatz();
     const bool mitSchreibrecht = editierbar();
     CHVXDoc* doc = m_doc;
-    const auto geaendert = [doc] { doc->setModifiedFlag(true); };
+    const auto geaendert = [doc] { doc->recordChanged(); };
     m_revision->setText(revisionText(ps->geraetekennung()));
     while (m_tabs->count() > 0)
         m_tabs->removeTab(m_tabs->count() - 1);
@@ -274,7 +274,7 @@ void CHVXView::OnDefaultsCurrent()
         return;
     const int slot = navigation().currentTab - 1;
     setzeStandardeinstellung(m_doc->parametersatz(), slot + 1);
-    m_doc->setModifiedFlag(true);
+    m_doc->recordChanged();
     inputError().clear();
     m_module[slot]->ReinitialisePages();
     Q_EMIT inputErrorChanged(false);
@@ -286,7 +286,7 @@ void CHVXView::OnDefaultsAll()
     if (!CanSetDefaultsAll())
         return;
     setzeStandardeinstellung(m_doc->parametersatz(), 0);
-    m_doc->setModifiedFlag(true);
+    m_doc->recordChanged();
     inputError().clear();
     m_systemKonfig->OnInitDialog();
     if (mehrfachPHMoeglich(m_doc->parametersatz()))

@@ -415,6 +415,9 @@ void CHvxModelessDlg::fuehreKommandoAus(const Steuerelement& element)
     }
     LogEntry(1, QStringLiteral("CHvxModelessDlg::OnCommand"), QString::number(element.id));
     element.kommando(m_kontext, m_controls, *this);
+    // Commands write the record themselves ("aus" boxes, the access code, the online output).
+    if (m_modified)
+        m_modified();
 }
 
 // --- keyboard and focus ---

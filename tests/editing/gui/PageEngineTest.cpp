@@ -3,7 +3,9 @@
 
 #include "base/gui/DialogTexts.h"
 #include "editing/gui/EditingViewFixture.h"
+#include "editing/MessSeiten.h"
 #include "editing/ModulKonfigSeite.h"
+#include "editing/ReglerSeite.h"
 #include "editing/SystemKonfigSeite.h"
 #include "model/Modulnamen.h"
 #include "model/Revisionen.h"
@@ -410,6 +412,69 @@ TEST_F(PageEngine, AFileMadeWithoutTheWindowOpensUnmodifiedAfterEveryPageStored)
         speichereAlleSeiten();
         EXPECT_FALSE(doc.isModified());
     }
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, TheModifiedMarkFollowsTheRecordWhateverChangedIt)
+{
+    // The "aus" boxes and the system page's own commands write the record themselves: each marks
+    // the saved document, and so does the title bar.
+    struct Kommando {
+        const char* name;
+        quint8 kennung;
+        std::initializer_list<quint8> module;
+        int slot; // -1: system page
+        int subPage;
+        int id;
+    };
+    const Kommando faelle[] = {
+        {"access code", 0x13, {modultyp::kPH}, -1, 0, systemkonfig::kZugangscodeAktiv},
+        {"measured data off", 0x13, {modultyp::kPH}, -1, 0, systemkonfig::kMessdatenAus},
+        {"alarm repetition off", 0x13, {modultyp::kPH}, -1, 0, systemkonfig::kAlarmwiederholungAus},
+        {"dosing time monitoring off", 0x13, {modultyp::kPH}, 0, 0, modulkonfig::kDosierzeitAus},
+        {"calibration monitoring off", 0x13, {modultyp::kPH}, 0, 1, messparaph::kKalibrierung.aus},
+        {"telemetry alarm delay off", 0x13, {modultyp::kChlor}, 0, 2, reglerpara::kDfueAus},
+        {"pre-circulation off", 0x23, {modultyp::kPH, modultyp::kFreigabeOderTimer}, 1, 0, timerpara::kVorumwaelzungAus},
+    };
+    const QString pfad = app.filePath(QStringLiteral("Anlage.hxd"));
+    for (const Kommando& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        neu(fall.kennung, fall.module);
+        ASSERT_TRUE(doc.DoSave(pfad));
+        ASSERT_FALSE(doc.isModified());
+        CHvxModelessDlg* seite = system();
+        if (fall.slot >= 0) {
+            klickeTab(fall.slot + 1);
+            CHvxModulParameter* modul = view->modulePage(fall.slot);
+            seite = modul->page(fall.subPage);
+            ASSERT_NE(seite, nullptr);
+            modul->tabCtrl()->tabBar()->setCurrentIndex(modul->tabCtrl()->indexOf(seite));
+        }
+        ASSERT_TRUE(knopf(seite, fall.id)->isEnabled());
+        knopf(seite, fall.id)->click();
+        EXPECT_TRUE(doc.isModified());
+    }
+    // "über Profibus" is offered while "Aus" is ticked (as a new configuration has it).
+    neu(0x13, {modultyp::kPH});
+    ASSERT_TRUE(doc.DoSave(pfad));
+    knopf(system(), systemkonfig::kProfibus)->click();
+    EXPECT_TRUE(doc.isModified()) << "über Profibus";
+
+    // The mark follows the record back: an entry typed back, defaults that are already there.
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    ASSERT_TRUE(doc.DoSave(pfad));
+    const QString vorher = edit(system(), systemkonfig::kLeerlaufzeit)->text();
+    tippe(system(), systemkonfig::kLeerlaufzeit, QStringLiteral("17"));
+    EXPECT_TRUE(doc.isModified());
+    tippe(system(), systemkonfig::kLeerlaufzeit, vorher);
+    EXPECT_FALSE(doc.isModified()) << "the entry typed back";
+    view->OnDefaultsAll();
+    EXPECT_FALSE(doc.isModified()) << "the defaults of an untouched new configuration";
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "editing/ReglerSeite.h"
 #include "editing/Seitenkatalog.h"
 #include "editing/Vergleich.h"
+#include "app/gui/GeraetevergleichDlg.h"
 #include "editing/gui/HvxModelessDlg.h"
 #include "editing/gui/HvxModulParameter.h"
 #include "editing/gui/HVXTabCtrl.h"
@@ -37,6 +38,9 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QTreeWidget>
+
+#include <map>
 
 namespace hvx::test::workflow {
 
@@ -76,11 +80,18 @@ QString unterschiedeInBytes(const Parametersatz& a, const Parametersatz& b)
     return teile.join(QStringLiteral(", "));
 }
 
+// Listings of the sets seen lately: most steps leave the record as it was.
 Liste listeVon(const Parametersatz& ps)
 {
+    static std::map<QByteArray, Liste> zuletzt;
+    const QByteArray schluessel = ps.toByteArray();
+    if (const auto it = zuletzt.find(schluessel); it != zuletzt.end())
+        return it->second;
     Parametersatz kopie = ps;
     Bearbeitung bearbeitung(kopie, false);
-    return felderAuflisten(bearbeitung);
+    if (zuletzt.size() > 64)
+        zuletzt.clear();
+    return zuletzt[schluessel] = felderAuflisten(bearbeitung);
 }
 
 QString alsText(const Feldangabe& f)
@@ -160,19 +171,45 @@ bool istTimerseite(const CHvxModelessDlg* seite)
     return seite && &seite->beschreibung() == &timerParaSeite();
 }
 
-// Closes the modal dialog a command opens (the comparison) once it is up.
+// Closes the comparison dialog once it is up, keeping the rows it showed for the page fields.
 class DialogSchliesser {
 public:
     DialogSchliesser()
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (auto* vergleich = qobject_cast<CGeraetevergleichDlg*>(dialog))
+                merke(vergleich->tabelle());
+            dialog->reject();
         });
         m_timer.start(5);
     }
 
+    std::vector<Unterschied> zeilen;
+
 private:
+    void merke(const QTreeWidget* tabelle)
+    {
+        for (int g = 0; g < tabelle->topLevelItemCount(); ++g) {
+            const QTreeWidgetItem* gruppe = tabelle->topLevelItem(g);
+            if (!gruppe->text(0).startsWith(gruppenTitel(Unterschiedsgruppe::Feld)))
+                continue;
+            for (int i = 0; i < gruppe->childCount(); ++i) {
+                const QTreeWidgetItem* z = gruppe->child(i);
+                Unterschied u;
+                u.seite = z->text(0);
+                u.beschriftung = z->text(1);
+                u.wertA = z->text(2);
+                u.wertB = z->text(3);
+                u.einheit = z->text(4);
+                u.schluessel = z->text(5);
+                zeilen.push_back(u);
+            }
+        }
+    }
+
     QTimer m_timer;
 };
 
@@ -298,8 +335,11 @@ std::optional<Befund> Lauf::beginne()
     app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM1"), QStringLiteral("sim"));
     app.WriteProfileString(QStringLiteral("Simulator"), QStringLiteral("ParameterFile"), m_pfad);
     app.WriteProfileInt(QStringLiteral("Simulator"), QStringLiteral("LineRate"), 0);
-    app.WriteProfileInt(QStringLiteral("Simulator"), QStringLiteral("TurnaroundMs"), 0);
+    // The instrument answers after a short pause, as a real one does: an answer on the line
+    // before the command has left would be taken for noise.
+    app.WriteProfileInt(QStringLiteral("Simulator"), QStringLiteral("TurnaroundMs"), 20);
     app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
+    app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("NoDeviceSendTO"), 30);
     app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"),
                         m_anfang.pruefenNachSchreiben ? 1 : 0);
     app.m_nPort = 0;
@@ -404,7 +444,10 @@ std::optional<Befund> Lauf::schritt(const Zug& z)
 void Lauf::menue()
 {
     // Opening a menu takes the focus from the field being edited.
-    if (QWidget* w = QApplication::focusWidget()) {
+    QWidget* w = QApplication::focusWidget();
+    if (!w && m_offen)
+        w = m_offen->feld;
+    if (w) {
         QFocusEvent verlassen(QEvent::FocusOut, Qt::PopupFocusReason);
         QCoreApplication::sendEvent(w, &verlassen);
     }
@@ -428,18 +471,20 @@ void Lauf::tippen(const Zug& z)
     }
     const auto [id, feld] = felder[z.a % felder.size()];
     const QString key = schluessel(id);
-    const Parametersatz basis =
-        m_offen && m_offen->schluessel == key ? m_sitzung->doc().parametersatz() : gezeigt();
-    const QStringList werte = kandidaten(feld->text(), z.b);
+    // A value the page's own check accepts (tried in the field, then the field shows its text again).
+    const QString vorher = feld->text();
+    const QStringList werte = kandidaten(vorher, z.b);
     QString wert;
     {
         const Probe probe;
         for (int i = 0; i < werte.size() && wert.isNull(); ++i) {
             const QString kandidat = werte[int((z.b + quint32(i)) % quint32(werte.size()))];
-            Parametersatz versuch = basis;
-            if (Probe::setze(versuch, key, kandidat))
+            feld->setText(kandidat);
+            inputError().clear();
+            if (pruefeSeite(seite->beschreibung(), seite->controls(), seite->kontext()))
                 wert = kandidat;
         }
+        feld->setText(vorher);
     }
     if (wert.isNull()) {
         notiere(QStringLiteral("type into %1: no value accepted").arg(key));
@@ -460,7 +505,7 @@ void Lauf::tippen(const Zug& z)
         feld->clearFocus();
         m_offen.reset();
         break;
-    default: m_offen = Eingabe{key, wert}; break;
+    default: m_offen = Eingabe{key, wert, feld}; break;
     }
 }
 
@@ -697,14 +742,11 @@ std::optional<Befund> Lauf::vergleichen()
 {
     menue();
     notiere(QStringLiteral("compare with the instrument"));
-    {
-        const DialogSchliesser schliesser;
-        m_sitzung->frame().RunCommand(cmd::kCompareWithInstrument);
-    }
+    DialogSchliesser schliesser;
+    m_sitzung->frame().RunCommand(cmd::kCompareWithInstrument);
+    m_sitzung->frame().activateWindow();
     const Parametersatz a = geraet();
     const Parametersatz& b = m_sitzung->doc().parametersatz();
-    if (!vergleiche(b, b).gleich())
-        return Befund{QStringLiteral("comparison"), QStringLiteral("the document differs from itself")};
     const Liste listeA = listeVon(a);
     const Liste listeB = listeVon(b);
     // Each side's value stands under that side's own label, and a row is a difference.
@@ -714,7 +756,7 @@ std::optional<Befund> Lauf::vergleichen()
                    && (f.wert == wert || QStringLiteral("%1 %2").arg(f.wert, f.einheit).trimmed() == wert);
         });
     };
-    for (const Unterschied& u : vergleiche(a, b).gruppe(Unterschiedsgruppe::Feld)) {
+    for (const Unterschied& u : schliesser.zeilen) {
         const QString zeile = QStringLiteral("%1 | %2 | %3 | %4 | %5").arg(u.schluessel, u.seite, u.beschriftung, u.wertA, u.wertB);
         if (u.wertA == u.wertB)
             return Befund{QStringLiteral("comparison"), QStringLiteral("a row without a difference: ") + zeile};
@@ -832,10 +874,13 @@ Ergebnis fuehreAus(TestApp& app, const Anfang& anfang, const std::vector<Zug>& z
     Ergebnis ergebnis;
     {
         Lauf lauf(app, ui, anfang);
-        ergebnis.befund = lauf.beginne();
+        // Findings of these invariants are passed over: with one defect known, look for the next.
+        const QStringList ignoriert = qEnvironmentVariable("HVX_WORKFLOW_IGNORE").split(QLatin1Char(','));
+        const auto filter = [&](std::optional<Befund> b) { return b && ignoriert.contains(b->invariante) ? std::nullopt : b; };
+        ergebnis.befund = filter(lauf.beginne());
         ergebnis.schritt = 0;
         for (std::size_t i = 0; i < zuege.size() && !ergebnis.befund; ++i) {
-            ergebnis.befund = lauf.schritt(zuege[i]);
+            ergebnis.befund = filter(lauf.schritt(zuege[i]));
             ergebnis.schritt = int(i) + 1;
         }
         ergebnis.protokoll = lauf.protokoll();

@@ -92,6 +92,7 @@ private:
     struct Eingabe {
         QString schluessel;
         QString text;
+        QPointer<QLineEdit> feld;
     };
 
     // --- acting ---

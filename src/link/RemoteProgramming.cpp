@@ -204,6 +204,11 @@ bool CHVXDoc::RemoteTransfer(const QString& path, bool keep)
 
 bool CHVXDoc::TransferToInstrument(bool keep)
 {
+    // What the technician sees is what is sent: the page being edited stores its entries first,
+    // exactly as before a save (an invalid entry stops here), and the derived values follow them.
+    if (inputErrorPending())
+        return false;
+    recordChanged();
     if (isModified() || m_strPathName.isEmpty()) {
         const bool saved = m_strPathName.isEmpty() ? SaveDocumentAs(*this) : DoSave(m_strPathName);
         if (!saved)
@@ -285,12 +290,15 @@ bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, 
         failedStatus = link.m_nStatus.load();
         return false;
     }
-    if (!link.WriteParameters(m_parametersatz.parameterteil().data()))
+    // The bytes go out from a copy taken now: nothing that happens while they are paced out (a
+    // field losing the focus to the progress display) can change them or their checksum.
+    const Parametersatz sent = m_parametersatz;
+    if (!link.WriteParameters(sent.parameterteil().data()))
         return linkFailed();
     // Opt-in: one read more shows whether the instrument really stored what was sent.
     if (VerifyAfterWrite()) {
         bool readFailed = false;
-        if (!ReadBackMatches(link, instrument, m_parametersatz, readFailed))
+        if (!ReadBackMatches(link, instrument, sent, readFailed))
             return readFailed ? linkFailed() : false;
     }
     StampTransfer(m_configFile, m_strPathName);

@@ -220,6 +220,25 @@ constexpr int kWahrscheinlichkeit[] = {
 
 } // namespace
 
+bool richteGeraetEin(CHVXApp& app, const QString& pfad, bool pruefenNachSchreiben, QString* fehler)
+{
+    app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM1"), QStringLiteral("sim"));
+    app.WriteProfileString(QStringLiteral("Simulator"), QStringLiteral("ParameterFile"), pfad);
+    app.WriteProfileInt(QStringLiteral("Simulator"), QStringLiteral("LineRate"), 0);
+    // An answer on the line before the command has left would be taken for noise.
+    app.WriteProfileInt(QStringLiteral("Simulator"), QStringLiteral("TurnaroundMs"), 20);
+    app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
+    app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("NoDeviceSendTO"), 30);
+    app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), pruefenNachSchreiben ? 1 : 0);
+    app.m_nPort = 0;
+    hvxsim::ResetInProcessInstrument();
+    std::string grund;
+    if (hvxsim::InProcessInstrument(&grund))
+        return true;
+    *fehler = QString::fromStdString(grund);
+    return false;
+}
+
 // --- drawing a sequence ---
 
 Anfang zieheAnfang(std::mt19937& zufall)
@@ -331,23 +350,9 @@ std::optional<Befund> Lauf::beginne()
             return Befund{QStringLiteral("start"), QStringLiteral("cannot write the start file")};
     }
 
-    CHVXApp& app = m_app.app();
-    app.WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM1"), QStringLiteral("sim"));
-    app.WriteProfileString(QStringLiteral("Simulator"), QStringLiteral("ParameterFile"), m_pfad);
-    app.WriteProfileInt(QStringLiteral("Simulator"), QStringLiteral("LineRate"), 0);
-    // The instrument answers after a short pause, as a real one does: an answer on the line
-    // before the command has left would be taken for noise.
-    app.WriteProfileInt(QStringLiteral("Simulator"), QStringLiteral("TurnaroundMs"), 20);
-    app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), 0);
-    app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("NoDeviceSendTO"), 30);
-    app.WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"),
-                        m_anfang.pruefenNachSchreiben ? 1 : 0);
-    app.m_nPort = 0;
-    hvxsim::ResetInProcessInstrument();
-    // The instrument starts with the file's parameter set.
-    std::string fehler;
-    if (!hvxsim::InProcessInstrument(&fehler))
-        return Befund{QStringLiteral("start"), QString::fromStdString(fehler)};
+    QString fehler;
+    if (!richteGeraetEin(m_app.app(), m_pfad, m_anfang.pruefenNachSchreiben, &fehler))
+        return Befund{QStringLiteral("start"), fehler};
 
     neueSitzung();
     notiere(QStringLiteral("open ") + beschreibe(m_anfang));

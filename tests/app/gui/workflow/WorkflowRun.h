@@ -24,6 +24,8 @@
 
 class QLineEdit;
 
+class CHVXApp;
+
 namespace hvx::test {
 class TestApp;
 }
@@ -72,6 +74,10 @@ struct Befund {
     QString invariante;
     QString text;
 };
+
+// The simulated instrument inside the test carries the parameter set of this file; it answers
+// without line timing, after a short pause as a real one does.
+bool richteGeraetEin(CHVXApp& app, const QString& pfad, bool pruefenNachSchreiben, QString* fehler);
 
 Anfang zieheAnfang(std::mt19937& zufall);
 std::vector<Zug> zieheZuege(std::mt19937& zufall, int anzahl);

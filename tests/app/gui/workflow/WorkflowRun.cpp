@@ -17,6 +17,7 @@
 #include "link/RemoteTexts.h"
 #include "model/Bestueckung.h"
 #include "model/Kalibrierung.h"
+#include "model/MehrfachPH.h"
 #include "model/NeuerParametersatz.h"
 #include "model/Reglerart.h"
 #include "model/Reglerwerte.h"
@@ -131,6 +132,28 @@ private:
     InputError m_fehler;
     InputErrorPresenter m_anzeige;
 };
+
+// Whether every page of a set accepts what it shows: some factory sets hold values their own
+// pages refuse (no default block known); a session on them could store nothing.
+bool seitenNehmenAn(const Parametersatz& ps)
+{
+    const Probe probe;
+    Parametersatz kopie = ps;
+    Bearbeitung bearbeitung(kopie, true);
+    for (const Seitenplatz& platz : bearbeitung.plaetze()) {
+        Seitenlauf* lauf = bearbeitung.seite(platz.tab, platz.subPage);
+        if (lauf && !lauf->speichern())
+            return false;
+    }
+    return true;
+}
+
+// What saving stores of a set: the multiple pH measurement's copies made.
+Parametersatz wieGespeichert(Parametersatz ps)
+{
+    wendeMehrfachPHRegelAn(ps);
+    return ps;
+}
 
 Parametersatz leseDatei(const QString& pfad)
 {
@@ -273,7 +296,7 @@ Anfang zieheAnfang(std::mt19937& zufall)
             if (m[2].modultyp == modultyp::kPH)
                 m[2] = {};
         }
-        if (!istGueltigeBestueckung(familie, m))
+        if (!istGueltigeBestueckung(familie, m) || !seitenNehmenAn(neuerParametersatz(anfang.kennung, m)))
             continue;
         for (int slot = 0; slot < 3; ++slot)
             anfang.module[slot] = m[slot].modultyp;
@@ -642,6 +665,9 @@ void Lauf::modulwechsel(const Zug& z)
         neu[slot] = wahl[(z.b + i) % wahl.size()];
         if (neu[slot].modultyp == aktuell[slot].modultyp || !istGueltigeBestueckung(familie, neu))
             continue;
+        Parametersatz probe = ps;
+        if (!aendereModulbestueckung(probe, neu) || !seitenNehmenAn(probe))
+            continue;
         notiere(QStringLiteral("change module %1 to type %2").arg(slot + 1).arg(neu[slot].modultyp));
         doc.OnHvxBearbeitenChangeModulkonfig([neu] { return std::optional<Modulbestueckung>(neu); });
         return;
@@ -654,7 +680,7 @@ std::optional<Befund> Lauf::speichern(const Zug& z)
     if (z.b % 2)
         menue();
     notiere(z.b % 2 ? QStringLiteral("save (menu)") : QStringLiteral("save (tool bar)"));
-    const Parametersatz erwartet = gezeigt();
+    const Parametersatz erwartet = wieGespeichert(gezeigt());
     if (!m_sitzung->frame().RunCommand(cmd::kFileSave))
         return Befund{QStringLiteral("save"), QStringLiteral("the command is disabled")};
     const Parametersatz gespeichert = datei();
@@ -691,7 +717,7 @@ std::optional<Befund> Lauf::schliessen(const Zug& z)
     if (m_sitzung->offen())
         return std::nullopt;
     if (gefragt && m_ui.speichernAntwort == IDYES) {
-        if (const QString u = ersterUnterschied(listeVon(datei()), listeVon(gezeigtVorher)); !u.isEmpty())
+        if (const QString u = ersterUnterschied(listeVon(datei()), listeVon(wieGespeichert(gezeigtVorher))); !u.isEmpty())
             return Befund{QStringLiteral("saved = shown"), u};
     } else if (datei() != dateiVorher) {
         return Befund{QStringLiteral("close"), QStringLiteral("the file changed without a save")};
@@ -711,7 +737,10 @@ std::optional<Befund> Lauf::uebertragen(const Zug& z)
                 .arg(behalten ? QStringLiteral("keeping the calibration") : QStringLiteral("overwriting the calibration"),
                      leiste ? QStringLiteral("tool bar") : QStringLiteral("menu")));
     CHVXDoc& doc = m_sitzung->doc();
-    const Parametersatz shown = gezeigt();
+    // A document that differs from its file is saved before it is sent.
+    Parametersatz shown = gezeigt();
+    if (unterscheidetSich(shown, datei()))
+        shown = wieGespeichert(shown);
     const Parametersatz vorher = geraet();
     bool passend = doc.accessGranted() != 0;
     for (int offset : {0, 2, 6, 10})

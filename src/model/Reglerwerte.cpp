@@ -105,15 +105,16 @@ void koeffizientenXP2(Parametersatz& ps, int slot)
     koeffizienten(ps, slot, modulblock::kProportionalbereichXP2, modulblock::kKoeffizientenXP2);
 }
 
+// The exact value counts: 8.01 lies above a top of 8 (its whole part would not).
 bool klemme(quint16& wert, const Messbereich& bereich)
 {
     const int unten = bereich.unten * 100;
     const int oben = bereich.oben * 100;
-    if (bereich.unten > wert / 100) {
+    if (wert < unten) {
         wert = quint16(unten);
         return true;
     }
-    if (wert / 100 > bereich.oben) {
+    if (wert > oben) {
         wert = quint16(oben);
         return true;
     }

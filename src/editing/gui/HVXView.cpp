@@ -153,10 +153,9 @@ void CHVXView::baueTabs()
     m_systemKonfig->OnInitDialog();
     m_tabs->insertTab(0, m_systemKonfig, GetStringsText(editingtext::kSystemkonfiguration));
 
-    for (int slot = 0; slot < 3; ++slot) {
+    // The module count decides which slots are modules: a type behind an empty slot is none.
+    for (int slot = 0; slot < modulanzahl(*ps); ++slot) {
         CHvxModulParameter* modul = m_module[slot];
-        if (ps->modultyp(slot) == modultyp::kKein)
-            continue;
         modul->setKontext(ps, slot, mitSchreibrecht, geaendert);
         modul->OnInitDialog();
         m_tabs->insertTab(m_tabs->count(), modul, tabCaption(slot));
@@ -174,8 +173,8 @@ QString CHVXView::tabCaption(int slot) const
     // Two modules of one kind are told apart by their slot number.
     const Parametersatz& ps = m_doc->parametersatz();
     const QString name = modulName(ps.modultyp(slot), ps.familie());
-    for (int other = 0; other < 3; ++other) {
-        if (other != slot && ps.modultyp(other) != modultyp::kKein && modulName(ps.modultyp(other), ps.familie()) == name)
+    for (int other = 0; other < modulanzahl(ps); ++other) {
+        if (other != slot && modulName(ps.modultyp(other), ps.familie()) == name)
             return QStringLiteral("%1 %2").arg(name).arg(slot + 1);
     }
     return name;

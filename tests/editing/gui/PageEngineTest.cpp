@@ -8,6 +8,7 @@
 #include "editing/ReglerSeite.h"
 #include "editing/SystemKonfigSeite.h"
 #include "model/Modulnamen.h"
+#include "model/Standardwerte.h"
 #include "model/Revisionen.h"
 
 #include <QLabel>
@@ -475,6 +476,35 @@ TEST_F(PageEngine, TheModifiedMarkFollowsTheRecordWhateverChangedIt)
     EXPECT_FALSE(doc.isModified()) << "the entry typed back";
     view->OnDefaultsAll();
     EXPECT_FALSE(doc.isModified()) << "the defaults of an untouched new configuration";
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, ATypeBehindAnEmptySlotGetsNoTabAndDefaultsStayOnTheirModule)
+{
+    // Slot 2 empty, a module in slot 3 (a file from elsewhere): one module, as the module count says.
+    neu(0x13, {modultyp::kPH});
+    ps().setModultyp(2, modultyp::kRedox);
+    ps().setReglertyp(2, reglertyp::kSignalgeraet);
+    ladeStandardwerte(ps(), 3);
+    Q_EMIT doc.updateAllViews(CHVXDoc::kHintRebuild);
+    EXPECT_EQ(view->tabCtrl()->count(), 2);
+    for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
+        klickeTab(tab);
+        const Parametersatz vorher = ps();
+        view->OnDefaultsCurrent();
+        for (int slot = 0; slot < 3; ++slot) {
+            if (slot == tab - 1)
+                continue;
+            const auto a = vorher.modulblock(slot);
+            const auto b = std::as_const(ps()).modulblock(slot);
+            EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin())) << "tab " << tab << " changed slot " << slot + 1;
+        }
+    }
 }
 
 } // namespace

@@ -52,6 +52,13 @@ bool tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, Seite
     return eintraegeGeaendert;
 }
 
+bool istAktiv(const Steuerelement& element, const SeitenKontext& kontext, const IControls& controls)
+{
+    if (!kontext.editierbar)
+        return element.auchSchreibgeschuetzt;
+    return !element.aktiv || element.aktiv(kontext, controls);
+}
+
 bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,
                  const IControls& controls)
 {

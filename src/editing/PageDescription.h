@@ -73,6 +73,8 @@ struct Steuerelement {
     bool beschriftungDarueber = false; // label above a list with long choices, not beside it
     bool nebenVorigem = false;         // in the row of the control before it (an "aus" box
                                        // beside its field), not in a row of its own
+    bool auchSchreibgeschuetzt = false; // stays enabled in read-only mode: it chooses what the page
+                                        // shows (a timer entry) and never writes the record
 };
 
 struct Gruppe {
@@ -95,6 +97,9 @@ struct Seitenbeschreibung {
     std::vector<Gruppe> gruppen;
     std::function<std::vector<Seitentext>(const SeitenKontext&)> texte{};
 };
+
+// Whether a control is enabled now: in read-only mode only the ones that choose what is shown.
+bool istAktiv(const Steuerelement& element, const SeitenKontext& kontext, const IControls& controls);
 
 // Every control of a description, in exchange and check order.
 std::vector<const Steuerelement*> alleSteuerelemente(const Seitenbeschreibung& seite);

@@ -265,12 +265,12 @@ void CHvxModelessDlg::sperreAlles()
 
 void CHvxModelessDlg::aktivRegelnAnwenden()
 {
-    if (!m_kontext.editierbar) {
+    if (!m_kontext.editierbar)
         sperreAlles();
-        return;
+    for (const Steuerelement* e : alleSteuerelemente(m_beschreibung)) {
+        if (m_kontext.editierbar || e->auchSchreibgeschuetzt)
+            m_controls.setEnabled(e->id, istAktiv(*e, m_kontext, m_controls));
     }
-    for (const Steuerelement* e : alleSteuerelemente(m_beschreibung))
-        m_controls.setEnabled(e->id, !e->aktiv || e->aktiv(m_kontext, m_controls));
 }
 
 // --- exchange cycle ---
@@ -404,7 +404,7 @@ void CHvxModelessDlg::reglerAnpassen()
 
 void CHvxModelessDlg::fuehreKommandoAus(const Steuerelement& element)
 {
-    if (!m_kontext.editierbar)
+    if (!m_kontext.editierbar && !element.auchSchreibgeschuetzt)
         return;
     if (!element.kommando) {
         // A button without a command of its own is stored at once, so that a save of the

@@ -509,3 +509,32 @@ TEST_F(PageEngine, ATypeBehindAnEmptySlotGetsNoTabAndDefaultsStayOnTheirModule)
 
 } // namespace
 } // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, ReadOnlyTimerPageStillShowsEveryEntry)
+{
+    // Without the access code every timer entry can be looked at; none can be changed.
+    neu(0x23, {modultyp::kPH, modultyp::kFreigabeOderTimer});
+    for (int k = 0; k < timereintrag::kAnzahl; ++k)
+        ps().setModulWord(1, ps().timerEintragOffset(k) + timereintrag::kDosierzeit, quint16(10 + k));
+    doc.setAccessGranted(0);
+    Q_EMIT doc.updateAllViews(CHVXDoc::kHintRebuild);
+    klickeTab(2);
+    CHvxModelessDlg* timer = view->modulePage(1)->page(0);
+    ASSERT_NE(timer, nullptr);
+    for (int k : {2, 6, 0}) {
+        SCOPED_TRACE(k + 1);
+        QAbstractButton* eintrag = knopf(timer, timerpara::kZeitpunkt + k);
+        EXPECT_TRUE(eintrag->isEnabled());
+        eintrag->click();
+        EXPECT_EQ(timer->kontext().eintrag, k);
+        EXPECT_EQ(edit(timer, timerpara::kDosierzeit)->text(), QString::number(10 + k));
+        EXPECT_FALSE(edit(timer, timerpara::kDosierzeit)->isEnabled());
+        EXPECT_FALSE(edit(timer, timerpara::kUhrzeit)->isEnabled());
+    }
+}
+
+} // namespace
+} // namespace hvx::test

@@ -9,6 +9,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include "model/Bestueckung.h"
 #include "model/Reglerwerte.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,12 @@ TEST_F(HvxBatchMode, TransferKeepingCalibrationEndsWithExitStatus0)
     const auto part = expected.parameterteil();
     const QByteArray sent(reinterpret_cast<const char*>(part.data()), qsizetype(part.size()));
     EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x13, 0x14}) + WithChecksum(sent) + Commands({0x11}));
+    // The instrument takes the controller and flag copies of its modules from the blocks sent.
+    for (int slot = 0; slot < modulanzahl(expected); ++slot) {
+        expected.setReglertyp(slot, expected.modulByte(slot, modulblock::kReglertyp));
+        expected.setModulflags(slot, expected.modulByte(slot, modulblock::kModulflags));
+        expected.setReglerflags(slot, expected.modulByte(slot, modulblock::kReglerflags));
+    }
     EXPECT_EQ(sim.parameterSet(), expected);
     EXPECT_TRUE(testApp.logText().contains(QStringLiteral("Anwendung gestartet")));
     EXPECT_TRUE(testApp.logText().contains(QStringLiteral("Anwendung geschlossen")));

@@ -193,6 +193,10 @@ private:
         const std::set<QString> kalibrierung = kalibrierbytes.empty() ? std::set<QString>{} : kalibrierFelder();
         const auto zeile = [&](const Feldangabe* fa, const Feldangabe* fb) {
             const Feldangabe& f = fa ? *fa : *fb;
+            // A field that one side shows empty (an edit beside a ticked "aus") and the other not
+            // at all says nothing of its own.
+            if (!(fa && fb) && f.wert.isEmpty())
+                return;
             Unterschied u;
             u.gruppe = kalibrierung.count(f.schluessel) ? Unterschiedsgruppe::Kalibrierung : Unterschiedsgruppe::Feld;
             u.schluessel = f.schluessel;

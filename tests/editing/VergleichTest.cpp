@@ -123,6 +123,7 @@ TEST_F(VergleichTest, AModuleOnlyOneSetHasShowsItsFieldsWithAnEmptyOtherSide)
 
 #include "editing/Felder.h"
 #include "model/Reglerart.h"
+#include "model/Standardwerte.h"
 
 namespace {
 
@@ -151,6 +152,7 @@ TEST_F(VergleichTest, EachSideShowsItsFieldsUnderItsOwnLabelsAndARowIsADifferenc
         int artA, artB;      // controller kinds of module 1
         quint16 sollA, sollB; // set points of module 1
         bool fahrenheitB = false; // module 3 (conductivity) in Fahrenheit on side B
+        quint8 modul3B = modultyp::kLfKonduktiv;
     };
     const Fall faelle[] = {
         {"signal device against PID", reglerart::kSignalgeraet, reglerart::kPid2, 730, 730},
@@ -158,6 +160,7 @@ TEST_F(VergleichTest, EachSideShowsItsFieldsUnderItsOwnLabelsAndARowIsADifferenc
         {"another set point under other kinds", reglerart::kSignalgeraet, reglerart::kPid3, 730, 750},
         {"another set point under the same kind", reglerart::kSignalgeraet, reglerart::kSignalgeraet, 730, 750},
         {"another unit", reglerart::kSignalgeraet, reglerart::kSignalgeraet, 730, 730, true},
+        {"another module in slot 3", reglerart::kSignalgeraet, reglerart::kSignalgeraet, 730, 730, false, modultyp::kPH},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -169,6 +172,11 @@ TEST_F(VergleichTest, EachSideShowsItsFieldsUnderItsOwnLabelsAndARowIsADifferenc
         b.setModulWord(0, modulblock::kProportionalbereichXP1, 500);
         a.setModulWord(0, modulblock::kSollwert, fall.sollA);
         b.setModulWord(0, modulblock::kSollwert, fall.sollB);
+        if (fall.modul3B != b.modultyp(2)) {
+            b.setModultyp(2, fall.modul3B);
+            b.setReglertyp(2, reglertyp::kSignalgeraet);
+            ladeStandardwerte(b, 3);
+        }
         if (fall.fahrenheitB) {
             b.setModulflags(2, b.modulflags(2) | modulflags::kFahrenheit);
             b.setModulByte(2, modulblock::kModulflags, b.modulflags(2));

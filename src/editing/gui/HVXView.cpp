@@ -272,10 +272,15 @@ void CHVXView::OnDefaultsCurrent()
     if (!CanSetDefaultsCurrent())
         return;
     const int slot = navigation().currentTab - 1;
+    const Parametersatz& ps = m_doc->parametersatz();
+    const bool kopienVorher[] = {istMehrfachPHKopie(ps, 1), istMehrfachPHKopie(ps, 2)};
     setzeStandardeinstellung(m_doc->parametersatz(), slot + 1);
     m_doc->recordChanged();
     inputError().clear();
     m_module[slot]->ReinitialisePages();
+    // Module 1's defaults end a multiple pH measurement: the covered modules get their pages.
+    if (kopienVorher[0] != istMehrfachPHKopie(ps, 1) || kopienVorher[1] != istMehrfachPHKopie(ps, 2))
+        alleAnsichtenNeuAufbauen();
     Q_EMIT inputErrorChanged(false);
 }
 

@@ -538,3 +538,21 @@ TEST_F(PageEngine, ReadOnlyTimerPageStillShowsEveryEntry)
 
 } // namespace
 } // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, ModuleOnesDefaultsEndingAMultiplePHMeasurementGiveModuleTwoItsPagesAgain)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kPH});
+    waehle(system(), systemkonfig::kMehrfachPH, QString::fromUtf8("2-fach Überprüfung"));
+    ASSERT_EQ(view->modulePage(1)->inhalt(), Modulinhalt::KeineParameter);
+    klickeTab(1);
+    view->OnDefaultsCurrent();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ps().mehrfachPH(), mehrfachph::kKeine);
+    EXPECT_EQ(view->modulePage(1)->inhalt(), Modulinhalt::Seiten);
+}
+
+} // namespace
+} // namespace hvx::test

@@ -282,19 +282,15 @@ int CKelComm::ReadCommBlock(quint8* buffer, int maximum)
     }
     if (n > 0 && m_nStatus == StatusOk) {
         std::unique_lock lock(m_rxMutex);
-        int count = m_nRxCount;
-        if (count + n > kRxBufferSize && m_messwerteSink.onText) {
-            // A stream without line feeds would otherwise stop the recording for good.
-            LogInt(2, QStringLiteral("CKelComm::ReceiveMesswerte overflow, dropped"), count);
-            count = 0;
-        }
-        // A read that would overflow the buffer is dropped whole; n is still returned so that
-        // the thread keeps draining the port.
-        if (count + n <= kRxBufferSize) {
+        const int count = m_nRxCount;
+        if (m_messwerteSink.onText) {
+            TakeMesswerte(buffer, n, lock);
+        } else if (count + n <= kRxBufferSize) {
+            // A read that would overflow the buffer is dropped whole; n is still returned so that
+            // the thread keeps draining the port.
             std::memcpy(m_RxBuffer + count, buffer, size_t(n));
             m_nRxCount = count + n;
             m_rxSignal.notify_all();
-            PassMesswerte(lock);
         }
     } else if (m_nStatus != StatusOk) {
         n = 0; // a poisoned connection discards what it receives

@@ -36,8 +36,10 @@ constexpr int kMsgSendChecksum = 296;
 // The unknown-length answer of a raw service command ends after this many quiet times.
 constexpr int kServiceQuietFactor = 5;
 
-// The whole connect handshake lasts at most this many times ResponseTO1.
-constexpr int kHandshakeLimitFactor = 3;
+// A handshake answer may bring other bytes before its ACK. Beyond the wait for the first byte
+// and the quiet time after the last, the whole answer gets this much more: a full receive
+// buffer takes about 520 ms at 19200 baud.
+constexpr int kHandshakeMarginMs = 1000;
 
 // How often a waiting caller lets the window repaint.
 constexpr auto kIdleInterval = std::chrono::milliseconds(50);
@@ -156,6 +158,11 @@ int CKelComm::Fail(Status status, int messageId)
 
 // --- connection ---
 
+int CKelComm::HandshakeLimitMs(int quietMs) const
+{
+    return m_nResponseTO1 + quietMs + kHandshakeMarginMs;
+}
+
 bool CKelComm::SendCommandAfresh(quint8 command)
 {
     m_nStatus = StatusOk;
@@ -186,8 +193,8 @@ int CKelComm::Connect()
     if (!SendCommandAfresh(kConnectCommand))
         return 0;
     // A line that never falls quiet (noise, a babbling device) must not hold the handshake: it
-    // ends after kHandshakeLimitFactor times ResponseTO1 like an instrument that never answers.
-    if (!ReceiveUntilQuiet(m_nResponseTO1, m_nNoDeviceSendTO, kHandshakeLimitFactor * m_nResponseTO1)) {
+    // ends like an instrument that never answers once the longest answer would be complete.
+    if (!ReceiveUntilQuiet(m_nResponseTO1, m_nNoDeviceSendTO, HandshakeLimitMs(m_nNoDeviceSendTO))) {
         m_nStatus = StatusTimeout;
     } else {
         // The instrument may send other bytes before its ACK; only the last one counts.
@@ -361,8 +368,10 @@ int CKelComm::ServiceCommand(quint8 command, quint8* buffer, int& length)
 {
     if (!SendCommandAfresh(command))
         return 0;
-    // An answer that never comes is no failure: the length is left as it was.
-    if (ReceiveUntilQuiet(m_nResponseTO1, kServiceQuietFactor * m_nNoDeviceSendTO, std::nullopt)) {
+    // An answer that never comes is no failure: the length is left as it was. A line that never
+    // falls quiet ends the same way, once the longest answer would be complete.
+    const int quietMs = kServiceQuietFactor * m_nNoDeviceSendTO;
+    if (ReceiveUntilQuiet(m_nResponseTO1, quietMs, HandshakeLimitMs(quietMs))) {
         const int count = Received();
         std::memcpy(buffer, m_RxBuffer, size_t(count));
         length = count;
@@ -380,21 +389,22 @@ int CKelComm::SendPaced(const quint8* bytes, int count, int progress)
         ui.progressBegin(GetDialogTextOr(kProgressSection, kProgressDialogId, QStringLiteral("Übertragung...")), count);
     }
     const WaitCursor waitCursor;
-    // Each pause ends at an absolute moment, one interval after the previous one (or after the
-    // write, when that took longer), so pauses do not add up drift over a long block.
+    // The instrument needs the whole pause after every byte: it starts once the byte has left
+    // the line and is never shortened to make up for a late byte.
     const auto interval = std::chrono::milliseconds(qMax(m_nTimeBetweenBytes, 0));
-    Clock::time_point next = Clock::now();
-    Clock::time_point nextIdle = next + kIdleInterval;
+    Clock::time_point nextIdle = Clock::now() + kIdleInterval;
     for (int i = 0; i < count; ++i) {
         if (progress)
             ui.progressStep(i + 1);
         WriteCommBlock(bytes + i, 1);
-        next = std::max(next + interval, Clock::now());
+        if (m_hPort)
+            m_hPort->drain();
+        const Clock::time_point pauseEnd = Clock::now() + interval;
         if (Clock::now() >= nextIdle) {
             keepWindowAlive();
             nextIdle = Clock::now() + kIdleInterval;
         }
-        std::this_thread::sleep_until(next);
+        std::this_thread::sleep_until(pauseEnd);
     }
     if (progress)
         ui.progressEnd();

@@ -287,6 +287,13 @@ qint64 PosixSerialPort::write(const quint8* data, qint64 count)
     return done;
 }
 
+bool PosixSerialPort::drain()
+{
+    if (retryOnSignal([&] { return tcdrain(m_fd.load()); }) != 0)
+        return fail();
+    return true;
+}
+
 void PosixSerialPort::close()
 {
     const int fd = m_fd.exchange(-1);

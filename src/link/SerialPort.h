@@ -84,6 +84,10 @@ public:
     // setTimeouts() has passed. Returns the bytes taken (fewer after a time-out), -1 on failure.
     virtual qint64 write(const quint8* data, qint64 count) = 0;
 
+    // Returns once every byte written has left the line (its stop bit is out), false on failure.
+    // Where nothing is transmitted at a line rate (pseudo-terminals, the simulator) at once.
+    virtual bool drain() = 0;
+
     virtual void close() = 0;
 
     // The system error number of the last failed operation, for the log book.

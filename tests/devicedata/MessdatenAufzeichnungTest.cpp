@@ -114,6 +114,29 @@ TEST_F(MessdatenRecording, AnInstrumentThatVanishesMidLineIsReportedAndTheLinesS
     EXPECT_TRUE(dat.endsWith("\r\n"));
 }
 
+TEST_F(MessdatenRecording, ABurstOfSixtyLinesIsRecordedAndSavedWhole)
+{
+    // Three modules: lines whose length does not happen to divide the reads.
+    hvxsim::InstrumentSetup setup = hvxtest::SimulatedInstrument::StreamingSetup(10);
+    setup.modules = {1, 7, 2};
+    hvxtest::SimulatedInstrument three{testApp.app(), kPort + 1, setup};
+    ASSERT_TRUE(three.isRunning()) << three.error();
+    three.streamEvery(1h); // nothing but the burst
+    testApp.app().m_nPort = kPort;
+    ASSERT_EQ(recording.Start(), CMessdatenAufzeichnung::StartResult::Recording);
+    three.instrument().SendBurst(60);
+    const auto lines = [this] {
+        qsizetype count = 0;
+        for (const QByteArray& text : texts)
+            count += text.count('\n');
+        return count;
+    };
+    ASSERT_TRUE(ProcessEventsUntil([&] { return lines() >= 60; })) << lines() << " lines";
+    EXPECT_TRUE(recording.Stop());
+    EXPECT_EQ(lines(), 60);
+    EXPECT_EQ(convertedFile().count('\n'), 60);
+}
+
 TEST_F(MessdatenRecording, AnInstrumentThatSendsNothingIsLeftAtOnce)
 {
     sim.instrument().ModifyState([](hvxsim::InstrumentState& s) { s.SetMeasuredDataInterval(hvxsim::kIntervalProfibus); });
@@ -167,12 +190,76 @@ TEST(MesswerteReception, TextsArePassedOnWholeWhenTheyEndWithALineFeed)
     const QString logged = testApp.logEntries().filter(QStringLiteral("CKelComm::ReceiveMesswerte")).join(u'\n');
     EXPECT_TRUE(logged.contains(QStringLiteral("# > 1"))) << logged.toStdString();
 
-    // Noise without a line feed that would fill the buffer is dropped, the stream goes on.
+    // Noise without a line feed that would fill the buffer is one line too long to keep: it is
+    // dropped up to its line feed, and the stream goes on with the next line.
     pty.send(QByteArray(1500, 'x'));
     std::this_thread::sleep_for(100ms);
-    pty.send("ok\r\n");
+    pty.send("noise end\r\nok\r\n");
     ASSERT_TRUE(waitFor(3));
-    EXPECT_TRUE(texts[2].endsWith("ok\r\n"));
-    EXPECT_LT(texts[2].size(), CKelComm::kRxBufferSize);
+    EXPECT_EQ(texts[2], QByteArray("ok\r\n"));
     link.Close(0);
+}
+
+TEST(MesswerteReception, EveryCompleteLineOfAReadIsHandedOverAtOnce)
+{
+    // Lines that come together (an adapter flushing what it held, a recording stopped by the
+    // system for a while) and lines before a hang-up: every complete line is kept. The values
+    // vary in width, as an instrument's do.
+    const auto lines = [](int count) {
+        QByteArray text;
+        for (int i = 0; i < count; ++i)
+            text += "07.12.12 10:00:00\t" + QByteArray::number(i * 37) + "\t24.5\t1\t0.45\t24.5\t1\t\t\t\t3\t0\r\n";
+        return text;
+    };
+    const QByteArray half = lines(1).left(30);
+    struct Case {
+        const char* name;
+        int lines;
+        QByteArray tail;
+        bool hangUp;
+    };
+    const Case cases[] = {
+        {"a burst of 60 lines", 60, QByteArray(), false},
+        {"a burst ending in half a line", 20, half, false},
+        {"half a line, then a hang-up", 3, half, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TestApp testApp;
+        hvxtest::LinkPty pty;
+        ASSERT_TRUE(pty.isValid());
+        testApp.app().WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPort), pty.slavePath());
+        std::mutex mutex;
+        std::condition_variable arrived;
+        QByteArray received;
+        bool lost = false;
+        CKelComm link;
+        ASSERT_TRUE(link.OpenConnection(kPort));
+        ASSERT_TRUE(link.ReceiveMesswerte({[&](const QByteArray& text) {
+                                               const std::lock_guard lock(mutex);
+                                               received += text;
+                                               arrived.notify_all();
+                                           },
+                                           [&] {
+                                               const std::lock_guard lock(mutex);
+                                               lost = true;
+                                               arrived.notify_all();
+                                           }}));
+        pty.send(lines(c.lines) + c.tail);
+        if (c.hangUp) {
+            // Once the port has read them: a hang-up drops what the terminal still holds.
+            std::unique_lock lock(mutex);
+            arrived.wait_for(lock, 1s, [&] { return received.count('\n') >= c.lines; });
+            lock.unlock();
+            pty.closeMaster();
+        }
+        {
+            std::unique_lock lock(mutex);
+            arrived.wait_for(lock, 3s, [&] { return received.count('\n') >= c.lines && lost == c.hangUp; });
+            EXPECT_EQ(received.count('\n'), c.lines);
+            EXPECT_TRUE(received == lines(c.lines));
+            EXPECT_EQ(lost, c.hangUp);
+        }
+        link.Close(0);
+    }
 }

@@ -109,13 +109,16 @@ int CKelComm::OpenConnection(int portNumber)
     // Linux often a user without access to the device).
     std::shared_ptr<hvx::ISerialPort> port = device.isEmpty() ? nullptr : hvx::CreateSerialPort(device);
     if (!port || !port->open(device)) {
-        const QString reason = port ? QString::fromLocal8Bit(std::strerror(port->lastError()))
-                                    : QStringLiteral("no device");
+        QString reason = port ? QString::fromLocal8Bit(std::strerror(port->lastError())) : QStringLiteral("no device");
+        if (port && !port->openNote().isEmpty())
+            reason += QStringLiteral(", ") + port->openNote();
         LogEntry(2, QStringLiteral("CKelComm::OpenConnection ") + name, device + QStringLiteral(": ") + reason);
         return 0;
     }
     m_hPort = std::move(port);
     LogEntry(2, QStringLiteral("CKelComm::OpenConnection m_hPort"), name + QStringLiteral(" = ") + device);
+    if (!m_hPort->openNote().isEmpty())
+        LogEntry(2, QStringLiteral("CKelComm::OpenConnection ") + name, m_hPort->openNote());
 
     // USB adapters hold received bytes back otherwise; on-board ports and pseudo-terminals have
     // no such mode, which is fine.

@@ -92,6 +92,9 @@ public:
 
     // The system error number of the last failed operation, for the log book.
     virtual int lastError() const = 0;
+    // What the last open has to add for the log book (who holds the port, that it was opened
+    // without a lock file); empty when nothing.
+    virtual QString openNote() const { return QString(); }
 };
 
 } // namespace hvx

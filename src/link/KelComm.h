@@ -71,6 +71,9 @@ public:
     // the count; buffer must hold kRxBufferSize bytes.
     int ServiceCommand(quint8 command, quint8* buffer, int& length);
     int SendPaced(const quint8* bytes, int count, int progress);
+    // Ends a transaction: sets the status, shows the message with the port named and notes the
+    // failure (LinkFailure.h). Returns 0.
+    int Fail(Status status, int messageId);
 
     // --- the instrument's commands ---
     int ReadConfiguration(quint8* buffer); // 46 bytes
@@ -112,6 +115,7 @@ public:
     int m_nResponseThreadTO = 2000;
     int m_nNoDeviceSendTO = 100;
     int m_nTimeBetweenBytes = 1;
+    int m_nPortNumber = 0; // of the last OpenConnection (1 = COM1)
 
     // How the acknowledgement of a command byte is awaited.
     struct AckWait {
@@ -156,7 +160,8 @@ private:
     int ReceiveCheckedBlock(quint8* buffer, int length);
     // The block, then its checksum high byte first, paced.
     void SendWithChecksum(const quint8* data, int length, int progress);
-    int Fail(Status status, int messageId);
+    // The message with the port named, and the failure noted; the status is left alone.
+    void ShowFailure(Status cause, int messageId);
 
     // Under m_rxMutex, while a measured-data sink is installed: takes received bytes into the
     // buffer and hands on every complete line.

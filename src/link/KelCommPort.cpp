@@ -103,6 +103,7 @@ int CKelComm::OpenConnection(int portNumber)
         return 1;
 
     const int number = portNumber == -1 ? theApp().m_nPort + 1 : portNumber;
+    m_nPortNumber = number;
     const QString name = hvx::PortName(number);
     const QString device = hvx::PortDevice(number);
     // The callers show their own message; the log only gets the reason (a busy port, or on
@@ -164,7 +165,7 @@ bool CKelComm::StartReceiveThread()
         m_hThread = std::thread(&CKelComm::CommTread, m_receiveLink);
     } catch (const std::system_error& e) {
         LogEntry(2, QStringLiteral("CKelComm::OpenConnection() CreateThread"), QString::fromLocal8Bit(e.what()));
-        LogMessageBoxId(kThreadFailedMessage, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusPortFailed, kThreadFailedMessage);
         m_receiveLink.reset();
         return false;
     }

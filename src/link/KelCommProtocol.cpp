@@ -7,6 +7,8 @@
 #include "base/Log.h"
 #include "base/WaitCursor.h"
 #include "link/LinkChecksum.h"
+#include "link/LinkFailure.h"
+#include "link/SerialPortFactory.h"
 
 #include <QString>
 #include <algorithm>
@@ -32,6 +34,7 @@ constexpr int kMsgAckTimeout = 293;
 constexpr int kMsgDataTimeout = 294;
 constexpr int kMsgReceiveChecksum = 295;
 constexpr int kMsgSendChecksum = 296;
+constexpr int kMsgWithPort = 3350; // "%1 (%2)": a message of the link and the port
 
 // The unknown-length answer of a raw service command ends after this many quiet times.
 constexpr int kServiceQuietFactor = 5;
@@ -149,10 +152,18 @@ bool CKelComm::TakeCheckedBlock(quint8* buffer, int length)
     return true;
 }
 
+void CKelComm::ShowFailure(Status cause, int messageId)
+{
+    // The message names the port; the failure is noted for the caller's exit status.
+    const QString port = hvx::PortDescription(m_nPortNumber);
+    LogMessageBox(GetStringsText(kMsgWithPort).arg(GetStringsText(messageId), port), hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+    hvx::NoteLinkFailure({cause, port});
+}
+
 int CKelComm::Fail(Status status, int messageId)
 {
     m_nStatus = status;
-    LogMessageBoxId(messageId, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+    ShowFailure(status, messageId);
     return 0;
 }
 
@@ -224,7 +235,7 @@ int CKelComm::Open()
         return Fail(StatusPortFailed, kMsgNoPort);
     if (Connect())
         return 1;
-    LogMessageBoxId(kMsgNoInstrument, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+    ShowFailure(StatusNoInstrument, kMsgNoInstrument);
     CloseConnection();
     m_nStatus = StatusNoInstrument;
     return 0;
@@ -300,7 +311,7 @@ int CKelComm::WriteBlock(quint8 command, const quint8* data, int length, int pro
         return 1;
     m_nStatus = known->status;
     if (known->messageId != 0)
-        LogMessageBoxId(known->messageId, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(known->status, known->messageId);
     return known->status == StatusOk ? 1 : 0;
 }
 
@@ -316,11 +327,11 @@ bool CKelComm::SendCommandExpectAck(quint8 command, const AckWait& wait)
     if (!answered) {
         if (wait.timeoutIsStatus)
             m_nStatus = StatusTimeout;
-        LogMessageBoxId(wait.timeoutMessage, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusTimeout, wait.timeoutMessage);
         return false;
     }
     if (m_RxBuffer[0] != kAck) {
-        LogMessageBoxId(kMsgCommandNotSent, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusNoAck, kMsgCommandNotSent);
         return false;
     }
     return true;
@@ -356,7 +367,7 @@ int CKelComm::WriteMemory(quint16 address, int length, const quint8* data)
     if (!WaitForAnyByte(timer, m_nResponseTO2))
         return Fail(StatusTimeout, kMsgDataTimeout);
     if (m_RxBuffer[0] != kAck) {
-        LogMessageBoxId(kMsgCommandNotSent, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusNoAck, kMsgCommandNotSent);
         return 0;
     }
     return m_nStatus == StatusOk ? 1 : 0;
@@ -375,6 +386,8 @@ int CKelComm::ServiceCommand(quint8 command, quint8* buffer, int& length)
         const int count = Received();
         std::memcpy(buffer, m_RxBuffer, size_t(count));
         length = count;
+    } else {
+        hvx::NoteLinkFailure({StatusTimeout, hvx::PortDescription(m_nPortNumber)});
     }
     return m_nStatus == StatusOk ? 1 : 0;
 }

@@ -139,8 +139,10 @@ TEST_F(HvxCliDevice, APortLockedByAnotherProgramIsNotListedAndCannotBeOpened)
     EXPECT_FALSE(m_out.contains(QStringLiteral("COM5"))) << m_out.toStdString();
     EXPECT_TRUE(m_out.contains(QStringLiteral("COM6    ") + free.slavePath()));
 
-    EXPECT_NE(run({"clock", kPortOption}), 0);
-    EXPECT_TRUE(messages().contains(QStringLiteral("Konnte Schnittstelle für die Übertragung nicht öffnen!")));
+    EXPECT_EQ(run({"clock", kPortOption}), 2);
+    EXPECT_EQ(testApp.app().ErrorCode(), 0x82000006u);
+    EXPECT_TRUE(messages().contains(QStringLiteral("Konnte Schnittstelle für die Übertragung nicht öffnen! (COM5: ") +
+                                    sim.devicePath()));
     EXPECT_TRUE(sim.received().isEmpty());
     EXPECT_TRUE(QFile::exists(lock)) << "the other program's lock stays";
     QFile::remove(lock);

@@ -3,12 +3,16 @@
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "base/HvxApp.h"
 #include "devicedata/ServiceCommands.h"
+#include "link/SerialPortFactory.h"
 
 namespace hvx::cli {
 namespace {
 
 constexpr OptionDef kOptions[] = {kPortOption, {"entry", true}, {"id", true}, {"value", true}};
+constexpr int kTextDataTimeout = 294; // "Timeout beim Empfang von Daten!"
+constexpr int kTextWithPort = 3350;   // "%1 (%2)"
 
 CommandResult Send(const CliArguments& arguments, CliIo& io)
 {
@@ -20,6 +24,9 @@ CommandResult Send(const CliArguments& arguments, CliIo& io)
     const std::optional<QByteArray> answer = SendRawCommand(*command);
     if (!answer)
         return CommandResult::Failed;
+    // Nothing came back: the link has noted the time-out, the port is named here.
+    if (answer->isEmpty())
+        return Fail(io, GetStringsText(kTextWithPort).arg(GetStringsText(kTextDataTimeout), PortDescription(theApp().m_nPort + 1)));
     io.out << RawCommandLine(*command) << '\n' << RawAnswerLine(*answer) << '\n'
            << RawAnswerCountLine(int(answer->size())) << Qt::endl;
     return CommandResult::Ok;

@@ -2,7 +2,9 @@
 //   model → base → document → link → devicedata → editing → output → app
 // A folder includes only itself and the folders before it. Nothing outside a gui/ folder includes
 // a gui/ header or a header of a Qt module other than Core and Serial Port (the core library and
-// the command-line tool run without a display). tools/ use the core only.
+// the command-line tool run without a display). tools/ use the core only. The system's own
+// headers (termios, ioctl, flock, fcntl, unistd, pty, signals, ...) are included only by the
+// named platform files, so that another system means replacing those files only.
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -62,7 +64,48 @@ QString qtModuleOf(const QString& header, const QString& qtHeaders)
     return QString();
 }
 
+// The files that may include the system's own headers, each for one job.
+const QStringList kPlatformFiles = {
+    QStringLiteral("src/link/PosixSerialPort.cpp"),          // the serial port
+    QStringLiteral("src/link/PosixPortLock.cpp"),            // its lock files
+    QStringLiteral("tools/simulator/PtySimulator.cpp"),      // the simulator's pseudo-terminal
+    QStringLiteral("tools/simulator/main/hvx_sim_main.cpp"), // the simulator program's signals
+    QStringLiteral("src/app/cli/TerminalQuestions.cpp"),     // questions on the terminal
+    QStringLiteral("src/app/cli/TerminalProgress.cpp"),      // progress on the terminal
+    QStringLiteral("src/app/cli/CliRecord.cpp"),             // the recording's signals
+    QStringLiteral("src/app/SystemInfo.cpp"),                // system information
+    QStringLiteral("src/app/gui/SingleInstance.cpp"),        // the single instance
+};
+
+// The C library's standard headers; every other header ending in .h (and <csignal>) is the system's.
+const QStringList kStandardCHeaders = {
+    QStringLiteral("assert.h"), QStringLiteral("ctype.h"),  QStringLiteral("errno.h"),    QStringLiteral("float.h"),
+    QStringLiteral("inttypes.h"), QStringLiteral("limits.h"), QStringLiteral("locale.h"), QStringLiteral("math.h"),
+    QStringLiteral("stdarg.h"), QStringLiteral("stddef.h"), QStringLiteral("stdint.h"),   QStringLiteral("stdio.h"),
+    QStringLiteral("stdlib.h"), QStringLiteral("string.h"), QStringLiteral("time.h"),     QStringLiteral("wchar.h"),
+};
+
+bool isPlatformHeader(const QString& header)
+{
+    if (header == QLatin1String("csignal"))
+        return true;
+    return header.endsWith(QLatin1String(".h")) && !header.startsWith(u'Q') && !kStandardCHeaders.contains(header);
+}
+
 } // namespace
+
+// One include of a system header outside the platform files: "file:line: target (reason)".
+QStringList platformViolations(const QString& path, const QString& text)
+{
+    QStringList found;
+    if (kPlatformFiles.contains(path))
+        return found;
+    for (const Include& inc : includesOf(text)) {
+        if (inc.angled && isPlatformHeader(inc.target))
+            found << QStringLiteral("%1:%2: %3 (a system header outside the platform files)").arg(path).arg(inc.line).arg(inc.target);
+    }
+    return found;
+}
 
 // One offending include: "file:line: target (reason)". `path` is relative to the source root
 // ("src/link/KelComm.cpp", "tools/simulator/Protocol.cpp").
@@ -139,6 +182,22 @@ TEST(Layering, GuiFoldersMayUseWidgetsAndLowerGuiHeadersButNotHigherLayers)
               QStringList({QStringLiteral("tools/simulator/X.cpp:2: app/cli/HvxCli.h (the tools use the core only)")}));
 }
 
+TEST(Layering, SystemHeadersAreNamedOutsideThePlatformFiles)
+{
+    const QString text = QStringLiteral("#include <termios.h>\n"
+                                        "#include <csignal>\n"
+                                        "#include <sys/ioctl.h>\n"
+                                        "#include <cstdio>\n"
+                                        "#include <string.h>\n"
+                                        "#include <QtCore/qglobal.h>\n"
+                                        "#include \"link/KelComm.h\"\n");
+    EXPECT_EQ(platformViolations(QStringLiteral("src/link/KelCommPort.cpp"), text),
+              QStringList({QStringLiteral("src/link/KelCommPort.cpp:1: termios.h (a system header outside the platform files)"),
+                           QStringLiteral("src/link/KelCommPort.cpp:2: csignal (a system header outside the platform files)"),
+                           QStringLiteral("src/link/KelCommPort.cpp:3: sys/ioctl.h (a system header outside the platform files)")}));
+    EXPECT_TRUE(platformViolations(QStringLiteral("src/link/PosixSerialPort.cpp"), text).isEmpty());
+}
+
 TEST(Layering, SourceTreeKeepsItsLayers)
 {
     const QString root = QStringLiteral(HVX_SOURCE_DIR);
@@ -152,12 +211,16 @@ TEST(Layering, SourceTreeKeepsItsLayers)
             const QString file = it.next();
             QFile f(file);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
-            found << layerViolations(file.mid(root.size() + 1), QString::fromUtf8(f.readAll()), qt);
+            const QString path = file.mid(root.size() + 1);
+            const QString text = QString::fromUtf8(f.readAll());
+            found << layerViolations(path, text, qt) << platformViolations(path, text);
             ++files;
         }
     }
     EXPECT_GT(files, 100);
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+    for (const QString& platformFile : kPlatformFiles)
+        EXPECT_TRUE(QFile::exists(root + u'/' + platformFile)) << platformFile.toStdString() << " is named but gone";
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "base/WaitCursor.h"
 #include "link/LinkChecksum.h"
 #include "link/LinkFailure.h"
+#include "link/PreciseSleeps.h"
 #include "link/SerialPortFactory.h"
 
 #include <QString>
@@ -402,6 +403,7 @@ int CKelComm::SendPaced(const quint8* bytes, int count, int progress)
         ui.progressBegin(GetDialogTextOr(kProgressSection, kProgressDialogId, QStringLiteral("Übertragung...")), count);
     }
     const WaitCursor waitCursor;
+    const hvx::PreciseSleeps preciseSleeps;
     // The instrument needs the whole pause after every byte: it starts once the byte has left
     // the line and is never shortened to make up for a late byte.
     const auto interval = std::chrono::milliseconds(qMax(m_nTimeBetweenBytes, 0));

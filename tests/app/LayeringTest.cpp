@@ -68,6 +68,7 @@ QString qtModuleOf(const QString& header, const QString& qtHeaders)
 const QStringList kPlatformFiles = {
     QStringLiteral("src/link/PosixSerialPort.cpp"),          // the serial port
     QStringLiteral("src/link/PosixPortLock.cpp"),            // its lock files
+    QStringLiteral("src/link/PosixPreciseSleeps.cpp"),       // the timer slack of paced sending
     QStringLiteral("tools/simulator/PtySimulator.cpp"),      // the simulator's pseudo-terminal
     QStringLiteral("tools/simulator/main/hvx_sim_main.cpp"), // the simulator program's signals
     QStringLiteral("src/app/cli/TerminalQuestions.cpp"),     // questions on the terminal

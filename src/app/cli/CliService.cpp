@@ -1,6 +1,7 @@
 // hvxcli service send|block: a raw command byte with the instrument's answer, and one entry of
 // the service block, through the same code as the service dialog.
 #include "base/Language.h"
+#include "base/Log.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "base/HvxApp.h"
@@ -24,9 +25,12 @@ CommandResult Send(const CliArguments& arguments, CliIo& io)
     const std::optional<QByteArray> answer = SendRawCommand(*command);
     if (!answer)
         return CommandResult::Failed;
-    // Nothing came back: the link has noted the time-out, the port is named here.
-    if (answer->isEmpty())
-        return Fail(io, GetStringsText(kTextWithPort).arg(GetStringsText(kTextDataTimeout), PortDescription(theApp().m_nPort + 1)));
+    // Nothing came back: the link has noted the time-out; its message names the port.
+    if (answer->isEmpty()) {
+        LogMessageBox(GetStringsText(kTextWithPort).arg(GetStringsText(kTextDataTimeout), PortDescription(theApp().m_nPort + 1)),
+                      MB_OK | MB_ICONEXCLAMATION);
+        return CommandResult::Failed;
+    }
     io.out << RawCommandLine(*command) << '\n' << RawAnswerLine(*answer) << '\n'
            << RawAnswerCountLine(int(answer->size())) << Qt::endl;
     return CommandResult::Ok;

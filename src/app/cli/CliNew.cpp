@@ -3,7 +3,6 @@
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
-#include "document/ConfigBackup.h"
 #include "document/HVXDoc.h"
 #include "document/NeuDlgRules.h"
 #include "model/Revisionen.h"
@@ -57,8 +56,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
 
     CHVXDoc doc;
     doc.OnNewDocument(NeueKonfiguration{rules.geraetekennung(), rules.bestueckung()});
-    if (exists)
-        BackupConfigFile(path); // what is replaced stays recoverable
+    // The save backs up the file it replaces, once.
     if (!doc.DoSave(path))
         return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextNewSaved).arg(revisionText(rules.geraetekennung()), path) << Qt::endl;

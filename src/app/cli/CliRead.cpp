@@ -3,7 +3,6 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "link/SerialPortFactory.h"
-#include "document/ConfigBackup.h"
 #include "document/HVXDoc.h"
 
 #include <QFileInfo>
@@ -28,8 +27,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     // A parameter set shown read-only is not the user's to keep.
     if (!doc.accessGranted())
         return Fail(io, GetStringsText(kTextReadLocked));
-    if (exists)
-        BackupConfigFile(path); // what is replaced stays recoverable
+    // The save backs up the file it replaces, once.
     if (!doc.DoSave(path))
         return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextReadSaved).arg(path) << Qt::endl;

@@ -1,5 +1,6 @@
 // hvxcli new: a new configuration for a revision and up to three modules, made as File New with
 // the new-configuration dialog makes it, then saved.
+#include "base/FileLock.h"
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
@@ -50,6 +51,8 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (chooseModules(rules, arguments.value("modules").split(QLatin1Char(',')), io) != CommandResult::Ok)
         return CommandResult::Failed;
 
+    // From the look for an existing file to the save: another command making it meanwhile waits.
+    const FileLock lock(path);
     const bool exists = QFileInfo::exists(path);
     if (exists && !arguments.has("overwrite"))
         return Fail(io, GetStringsText(kTextFileExists).arg(path));

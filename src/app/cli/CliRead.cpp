@@ -1,4 +1,5 @@
 // hvxcli read: the instrument's parameter set, saved as a new configuration file.
+#include "base/FileLock.h"
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
@@ -17,6 +18,8 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     const QString path = SingleFile(arguments, io);
     if (path.isEmpty() || !ApplyPortOption(arguments, io))
         return CommandResult::Failed;
+    // From the look for an existing file to the save: another command making it meanwhile waits.
+    const FileLock lock(path);
     const bool exists = QFileInfo::exists(path);
     if (exists && !arguments.has("overwrite"))
         return Fail(io, GetStringsText(kTextFileExists).arg(path));

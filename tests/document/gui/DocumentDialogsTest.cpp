@@ -267,6 +267,29 @@ TEST_F(DocumentCommands, CancelledSaveAsAfterAdaptationKeepsTheChangeMarkedUnsav
     EXPECT_TRUE(doc.isModified());
 }
 
+TEST_F(DocumentCommands, SavingOverAFileChangedElsewhereCanGoUnderANewNameInTheRecentList)
+{
+    const QString path = t.filePath("anlage.hxd");
+    t.ui().answerFileChoice(path);
+    ASSERT_TRUE(manager.OnFileSave());
+    CHVXDoc other; // another window, or hvxcli, saves the same file
+    ASSERT_TRUE(other.OnOpenDocument(path));
+    ASSERT_TRUE(other.SetProperties({"fremd", {}, {}, {}}));
+    ASSERT_TRUE(other.DoSave(path));
+
+    doc.parametersatz().setByte(520, 77);
+    doc.setModifiedFlag(true);
+    const QString mine = t.filePath("anlage-meine.hxd");
+    t.ui().answerMessageBox(hvx::IDYES, path).answerFileChoice(mine);
+    ASSERT_TRUE(manager.OnFileSave());
+    EXPECT_EQ(doc.pathName(), mine);
+    EXPECT_EQ(manager.RecentFiles().constFirst(), mine);
+    EXPECT_FALSE(doc.isModified());
+    CHVXDoc kept;
+    ASSERT_TRUE(kept.OnOpenDocument(path));
+    EXPECT_EQ(kept.infoTexts().seriennummer, "fremd");
+}
+
 TEST_F(DocumentCommands, RecentFilesKeepFourNewestFirstWithoutDuplicates)
 {
     for (const char* name : {"a.hxd", "b.hxd", "c.hxd", "d.hxd", "b.hxd", "e.hxd"})

@@ -15,42 +15,39 @@ using namespace hvx;
 
 namespace {
 
-// One command of a round: on file A or B, the command without its file, and the field that
-// "get" then shows with the value the command gave it (the serial number via "info").
+// One command of a round on file A or B: a field of the pages set to "%1", or the serial number
+// (key empty) set with set-info. The round number goes into the value, so every save changes.
 struct Change {
-    bool fileB;
-    QStringList (*command)(int round);
-    const char* key; // empty: the serial number
-    QString (*value)(int round);
+    int file;
+    const char* key;
+    const char* value;
+
+    QString valueIn(int round) const { return QString::fromLatin1(value).arg(round); }
+    QStringList command(const QString& path, int round) const
+    {
+        if (*key == '\0')
+            return {"set-info", path, "--serial", valueIn(round)};
+        return {"set", path, QLatin1String(key) + u'=' + valueIn(round)};
+    }
 };
 
 const Change kChanges[] = {
-    {false, [](int r) { return QStringList{"set", "KEEP", QStringLiteral("0.0.1015=%1").arg(10 + r)}; }, "0.0.1015",
-     [](int r) { return QString::number(10 + r); }},
-    {false, [](int r) { return QStringList{"set", "KEEP", QStringLiteral("0.0.1017=%1").arg(40 + r)}; }, "0.0.1017",
-     [](int r) { return QString::number(40 + r); }},
-    {false, [](int r) { return QStringList{"set", "KEEP", QStringLiteral("1.2.1052=%1").arg(20 + r)}; }, "1.2.1052",
-     [](int r) { return QString::number(20 + r); }},
-    {false, [](int r) { return QStringList{"set-info", "KEEP", "--serial", QStringLiteral("A-%1").arg(r)}; }, "",
-     [](int r) { return QStringLiteral("A-%1").arg(r); }},
-    {true, [](int r) { return QStringList{"set", "KEEP", QStringLiteral("1.2.1053=%1").arg(30 + r)}; }, "1.2.1053",
-     [](int r) { return QString::number(30 + r); }},
-    {true, [](int r) { return QStringList{"set-info", "KEEP", "--serial", QStringLiteral("B-%1").arg(r)}; }, "",
-     [](int r) { return QStringLiteral("B-%1").arg(r); }},
+    {0, "0.0.1015", "1%1"}, {0, "0.0.1017", "4%1"}, {0, "1.2.1052", "2%1"}, {0, "", "A-%1"},
+    {1, "1.2.1053", "3%1"}, {1, "", "B-%1"},
 };
 
 class HvxCliConcurrentSaves : public test::CliTest {
 protected:
-    // The value a change left in its file.
-    QString valueIn(const QString& path, const Change& change)
+    // The value a change left in its file ("get", or the serial number of "info").
+    QString shownIn(const QString& path, const Change& change)
     {
         if (*change.key == '\0') {
             run({"info", path});
             const qsizetype at = m_out.indexOf(QStringLiteral("Seriennummer:"));
-            return at < 0 ? QString() : m_out.mid(at).section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(':'), 1).trimmed();
+            return at < 0 ? QString() : m_out.mid(at).section(u'\n', 0, 0).section(u':', 1).trimmed();
         }
         run({"get", path, QLatin1String(change.key)});
-        return m_out.trimmed().section(QLatin1Char('\t'), 2, 2);
+        return m_out.trimmed().section(u'\t', 2, 2);
     }
 
     // Starts one process per change at the same moment (they wait on a pipe the test closes);
@@ -106,20 +103,16 @@ TEST_F(HvxCliConcurrentSaves, EveryChangeOfCommandsRunAtOnceReachesItsFileWithAB
     int saves = 0;
     for (int round = 0; round < kRounds; ++round) {
         QList<QStringList> commands;
-        for (const Change& change : kChanges) {
-            QStringList arguments = change.command(round);
-            arguments.replace(1, files[change.fileB ? 1 : 0]);
-            commands.append(arguments);
-        }
+        for (const Change& change : kChanges)
+            commands.append(change.command(files[change.file], round));
         ASSERT_EQ(runAtOnce(commands), 0) << "round " << round;
         saves += int(commands.size());
-        for (qsizetype i = 0; i < commands.size(); ++i) {
-            const Change& change = kChanges[i];
-            const QString value = valueIn(files[change.fileB ? 1 : 0], change);
-            if (value != change.value(round)) {
+        for (const Change& change : kChanges) {
+            const QString shown = shownIn(files[change.file], change);
+            if (shown != change.valueIn(round)) {
                 ++lost;
-                ADD_FAILURE() << "round " << round << ": " << commands[i].join(' ').toStdString()
-                              << " lost, the file shows " << value.toStdString();
+                ADD_FAILURE() << "round " << round << ": " << change.command(files[change.file], round).join(' ').toStdString()
+                              << " lost, the file shows " << shown.toStdString();
             }
         }
     }

@@ -125,16 +125,22 @@ double byteMilliseconds(const QString& device, int baudRate)
 
 struct PacedBlock {
     double shortestPauseMs;
-    double blockMs; // first byte begun .. last byte's slot over
+    double meanPauseMs;  // from a byte having left to the next write
+    double meanSendMs;   // from a write to its byte having left
+    double blockMs;      // first byte begun .. last byte's slot over
 };
 
 // The block is the last kBlockBytes writes of a WriteParameters (after its command byte).
 PacedBlock measureBlock(const std::vector<StampingPort::Stamp>& stamps, double slotMs)
 {
     const auto first = stamps.end() - kBlockBytes;
-    PacedBlock block{1e9, milliseconds(stamps.back().begun - first->begun) + slotMs};
-    for (auto it = first; it + 1 != stamps.end(); ++it)
-        block.shortestPauseMs = std::min(block.shortestPauseMs, milliseconds((it + 1)->begun - it->left));
+    PacedBlock block{1e9, 0, 0, milliseconds(stamps.back().begun - first->begun) + slotMs};
+    for (auto it = first; it + 1 != stamps.end(); ++it) {
+        const double pause = milliseconds((it + 1)->begun - it->left);
+        block.shortestPauseMs = std::min(block.shortestPauseMs, pause);
+        block.meanPauseMs += pause / (kBlockBytes - 1);
+        block.meanSendMs += milliseconds(it->left - it->begun) / (kBlockBytes - 1);
+    }
     return block;
 }
 
@@ -172,7 +178,7 @@ int main(int argc, char** argv)
     const double readFloorMs = kBlockBytes * simByteMs + turnaroundMs;
 
     std::vector<quint8> parameters(512);
-    std::vector<double> blockRatios, readRatios, shortestPauses;
+    std::vector<double> blockRatios, readRatios, shortestPauses, meanPauses, meanSends;
     double writeCpu = 0;
     double writeWall = 0;
     for (int r = 0; r < rounds; ++r) {
@@ -190,6 +196,8 @@ int main(int argc, char** argv)
         const PacedBlock block = measureBlock(StampingPort::TakeStamps(), slotMs);
         blockRatios.push_back(block.blockMs / floorMs);
         shortestPauses.push_back(block.shortestPauseMs);
+        meanPauses.push_back(block.meanPauseMs);
+        meanSends.push_back(block.meanSendMs);
     }
 
     const double cpuStart = cpu.now();
@@ -211,8 +219,10 @@ int main(int argc, char** argv)
                 link.m_nTimeBetweenBytes, lineByteMs, floorMs, bench::Median(blockRatios),
                 *std::min_element(blockRatios.begin(), blockRatios.end()),
                 *std::max_element(blockRatios.begin(), blockRatios.end()));
-    std::printf("Shortest pause after a byte had left: %.3f ms (TimeBetweenBytes %d ms)\n",
-                *std::min_element(shortestPauses.begin(), shortestPauses.end()), link.m_nTimeBetweenBytes);
+    std::printf("Shortest pause after a byte had left: %.3f ms (TimeBetweenBytes %d ms); median of the rounds' "
+                "mean pause %.3f ms, mean write until the byte had left %.3f ms\n",
+                *std::min_element(shortestPauses.begin(), shortestPauses.end()), link.m_nTimeBetweenBytes,
+                bench::Median(meanPauses), bench::Median(meanSends));
     std::printf("WriteParameters: link threads %.1f ms CPU in %.0f ms = %.2f %%\n", writeCpu, writeWall,
                 100.0 * writeCpu / writeWall);
     std::printf("ReadParameters: ratio to 514 byte times + turnaround = %.1f ms: median %.3f (best %.3f, worst %.3f)\n",

@@ -71,7 +71,7 @@ void settle(int ms)
 
 // A configuration as a technician keeps it: revision, modules, controller kind of slot 1, texts.
 QString sampleFile(TestApp& t, const QString& name, quint8 revision, std::initializer_list<quint8> types,
-                   int controllerOfSlot1 = -1)
+                   int controllerOfSlot1 = -1, const std::function<void(hvx::Parametersatz&)>& adjust = {})
 {
     CHVXDoc doc;
     NeueKonfiguration choice{revision, {}};
@@ -83,6 +83,8 @@ QString sampleFile(TestApp& t, const QString& name, quint8 revision, std::initia
     doc.OnNewDocument(choice);
     if (controllerOfSlot1 >= 0)
         hvx::setzeReglerart(doc.parametersatz(), 0, controllerOfSlot1);
+    if (adjust)
+        adjust(doc.parametersatz());
     doc.SetProperties({QStringLiteral("HV-0815"), QStringLiteral("Stadtwerke Neustadt\r\nKlärwerk 2"),
                        QStringLiteral("Becken 3, Zulauf"), QStringLiteral("Inbetriebnahme 2026")});
     const QString path = t.filePath(name);
@@ -170,7 +172,20 @@ void ManualPictures::takeAll(TestApp::Language language)
     takeWithConfiguration(t, anlage);
 
     // The timer page of a variant-L instrument (one program runs at a time).
-    const QString timer = sampleFile(t, QStringLiteral("anlage2.hxd"), 0x23, {1, 13});
+    // Entry 1 doses at 06:30 on Monday, Wednesday and Friday.
+    const QString timer = sampleFile(t, QStringLiteral("anlage2.hxd"), 0x23, {1, 13}, -1, [](hvx::Parametersatz& ps) {
+        namespace e = hvx::timereintrag;
+        quint8* entry = ps.bytes().data() + hvx::layout::kModulblock + hvx::layout::kModulblockGroesse
+                        + ps.timerEintragOffset(0);
+        entry[e::kStundeBcd] = 0x06;
+        entry[e::kMinuteBcd] = 0x30;
+        entry[e::kDosierzeit + 1] = 20;
+        entry[e::kEinwirkzeit + 1] = 45;
+        entry[e::kAbsalzschwelle + 1] = 50;
+        entry[e::kWochentage] = 0x15;
+        entry[e::kVorumwaelzung] = 10;
+        entry[e::kMaxVorumwaelzStarts] = 3;
+    });
     CHvxGuiApp timerGui(app);
     timerGui.UseInteraction(&t.ui());
     ASSERT_EQ(timerGui.InitInstance({timer}), CHvxGuiApp::Start::Run);

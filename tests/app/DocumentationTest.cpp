@@ -361,9 +361,9 @@ TEST(Documentation, EveryPictureOfTheManualsNamesItsSceneAndScriptsScreenshotsTa
         SCOPED_TRACE(language.manual);
         const QString html = readText(manualPath(language));
         QSet<QString> shown;
-        for (const QString& figure : matches(html, QStringLiteral("(?s)<figure>(.*?)</figure>"))) {
+        for (const QString& figure : matches(html, QStringLiteral("(?s)<div class=\"figure\">(.*?)</div>"))) {
             const QString picture = matches(figure, QStringLiteral("<img src=\"pictures/([\\w-]+)\\.png\"")).value(0);
-            const QString caption = matches(figure, QStringLiteral("(?s)<figcaption>(.*?)</figcaption>")).value(0);
+            const QString caption = matches(figure, QStringLiteral("(?s)<p class=\"caption\">(.*?)</p>")).value(0);
             ASSERT_FALSE(picture.isEmpty()) << figure.toStdString();
             shown.insert(picture);
             EXPECT_TRUE(caption.contains(QLatin1String("scripts/screenshots")) && caption.contains(picture))

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QKeySequence>
 #include <QPointer>
 #include <QRegularExpression>
@@ -30,6 +31,27 @@ constexpr int kTopicRole = Qt::UserRole;
 constexpr QSize kDefaultSize(1040, 760);
 constexpr int kContentsWidth = 250;
 
+// Pictures wider than the text column are shown smaller, as the style sheet's max-width does
+// in a web browser (the text browser knows no max-width).
+constexpr int kMaxPictureWidth = 640;
+
+class ManualBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource)
+            return resource;
+        QImage picture = resource.typeId() == QMetaType::QByteArray ? QImage::fromData(resource.toByteArray())
+                                                                    : resource.value<QImage>();
+        if (picture.width() <= kMaxPictureWidth)
+            return resource;
+        return picture.scaledToWidth(kMaxPictureWidth, Qt::SmoothTransformation);
+    }
+};
+
 QPointer<CHelpWindow>& current()
 {
     static QPointer<CHelpWindow> window;
@@ -50,7 +72,7 @@ QString pageOf(const QUrl& url)
 
 CHelpWindow::CHelpWindow(QWidget* parent)
     : QMainWindow(parent, Qt::Window)
-    , m_browser(new QTextBrowser(this))
+    , m_browser(new ManualBrowser(this))
     , m_contents(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));

@@ -2,7 +2,8 @@
 //   model → base → document → link → devicedata → editing → output → app
 // A folder includes only itself and the folders before it. Nothing outside a gui/ folder includes
 // a gui/ header or a header of a Qt module other than Core and Serial Port (the core library and
-// the command-line tool run without a display). tools/ use the core only.
+// the command-line tool run without a display). tools/ use the core only. Platform headers
+// (unistd, fcntl, termios, sys/...) stand only in the few files named below.
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,23 @@ const QStringList kLayers = {
 
 // Qt modules the core may use; every other module's headers need a window system or more.
 const QStringList kCoreQtModules = {QStringLiteral("QtCore"), QStringLiteral("QtSerialPort")};
+
+// The files that hold the platform's own interfaces (terminals, serial lines, file locks,
+// signals, processes); everything else reaches the platform through Qt or through them.
+const QStringList kPlatformFiles = {
+    QStringLiteral("src/base/FileLock.cpp"),          QStringLiteral("src/link/PosixSerialPort.cpp"),
+    QStringLiteral("src/app/SystemInfo.cpp"),         QStringLiteral("src/app/gui/SingleInstance.cpp"),
+    QStringLiteral("src/app/cli/CliRecord.cpp"),      QStringLiteral("src/app/cli/TerminalProgress.cpp"),
+    QStringLiteral("src/app/cli/TerminalQuestions.cpp"), QStringLiteral("tools/simulator/PtySimulator.cpp"),
+    QStringLiteral("tools/simulator/main/hvx_sim_main.cpp"),
+};
+
+bool isPlatformHeader(const QString& header)
+{
+    static const QRegularExpression re(
+        QStringLiteral("^(unistd|fcntl|termios|pty|poll|signal|dirent|pwd|dlfcn)\\.h$|^sys/|^csignal$"));
+    return re.match(header).hasMatch();
+}
 
 struct Include {
     int line = 0;
@@ -77,6 +95,11 @@ QStringList layerViolations(const QString& path, const QString& text, const QStr
         const auto report = [&](const char* reason) {
             found << QStringLiteral("%1:%2: %3 (%4)").arg(path).arg(inc.line).arg(inc.target, QLatin1String(reason));
         };
+        if (inc.angled && isPlatformHeader(inc.target)) {
+            if (!kPlatformFiles.contains(path))
+                report("a platform header outside the files that hold the platform");
+            continue;
+        }
         if (inc.angled) {
             const QString module = qtModuleOf(inc.target, qtHeaders);
             if (!gui && !module.isEmpty() && !kCoreQtModules.contains(module))
@@ -119,6 +142,18 @@ TEST(Layering, CheckerNamesEachOffendingInclude)
                            QStringLiteral("src/link/KelComm.cpp:2: app/gui/MainFrame.h (a higher layer)"),
                            QStringLiteral("src/link/KelComm.cpp:3: QWidget (a window-system header outside a gui folder)"),
                            QStringLiteral("src/link/KelComm.cpp:4: QtGui/QColor (a window-system header outside a gui folder)")}));
+}
+
+TEST(Layering, PlatformHeadersOnlyInTheFilesThatHoldThePlatform)
+{
+    const QString qt = qtHeaderRoot();
+    const QString text = QStringLiteral("#include <sys/file.h>\n#include <unistd.h>\n#include <csignal>\n"
+                                        "#include <cstdio>\n#include <QFile>\n");
+    EXPECT_TRUE(layerViolations(QStringLiteral("src/base/FileLock.cpp"), text, qt).isEmpty());
+    EXPECT_EQ(layerViolations(QStringLiteral("src/document/HVXDoc.cpp"), text, qt),
+              QStringList({QStringLiteral("src/document/HVXDoc.cpp:1: sys/file.h (a platform header outside the files that hold the platform)"),
+                           QStringLiteral("src/document/HVXDoc.cpp:2: unistd.h (a platform header outside the files that hold the platform)"),
+                           QStringLiteral("src/document/HVXDoc.cpp:3: csignal (a platform header outside the files that hold the platform)")}));
 }
 
 TEST(Layering, GuiFoldersMayUseWidgetsAndLowerGuiHeadersButNotHigherLayers)

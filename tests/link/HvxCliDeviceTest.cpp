@@ -6,6 +6,7 @@
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 
+#include <QDir>
 #include <QFile>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -45,6 +46,33 @@ TEST_F(HvxCliDevice, ReadSavesTheInstrumentsParameterSetAsANewFile)
 
     EXPECT_EQ(run({"read", kPortOption, path}), cli::kExitFailedWithoutCode) << "an existing file is kept";
     EXPECT_EQ(run({"read", kPortOption, "--overwrite", path}), 0) << m_err.toStdString();
+}
+
+TEST_F(HvxCliDevice, ReplacingAFileMakesExactlyOneBackupOfWhatItReplaced)
+{
+    const QString path = testApp.filePath(QStringLiteral("ersetzt.hxd"));
+    ASSERT_EQ(run({"new", "--revision", "K 54", "--modules", "pH", path}), 0) << m_err.toStdString();
+    const QList<QStringList> replacing = {
+        {"new", "--overwrite", "--revision", "M 23", "--modules", "Chlordioxid"},
+        {"read", kPortOption, "--overwrite"},
+        {"new", "--overwrite", "--revision", "K 54", "--modules", "pH,Redox"},
+        {"read", "--overwrite", kPortOption},
+    };
+    const QDir dir(testApp.dir());
+    for (qsizetype i = 0; i < replacing.size(); ++i) {
+        const QString command = replacing[i].join(QLatin1Char(' '));
+        QFile before(path);
+        ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+        const QByteArray replaced = before.readAll();
+        before.close();
+        ASSERT_EQ(run(replacing[i] + QStringList{path}), 0) << command.toStdString() << m_err.toStdString();
+        // One backup per command, holding the file it replaced; no older backup is lost.
+        const QStringList backups = dir.entryList({QStringLiteral("ersetzt.0*")}, QDir::Files, QDir::Name);
+        ASSERT_EQ(backups.size(), i + 1) << command.toStdString() << ": " << backups.join(' ').toStdString();
+        QFile newest(dir.filePath(backups.last()));
+        ASSERT_TRUE(newest.open(QIODevice::ReadOnly));
+        EXPECT_EQ(newest.readAll(), replaced) << command.toStdString();
+    }
 }
 
 TEST_F(HvxCliDevice, ReadWithACodeInForceNeedsTheCode)

@@ -165,7 +165,7 @@ void ManualPictures::takeAll(TestApp::Language language)
     app.WriteProfileString("System", "LogDir", t.dir());
     for (const char* dir : {"WorkDir", "BackupDir", "ExportDir", "MessdatDir", "AlarmdatDir"})
         app.WriteProfileString("Environment", dir, QStringLiteral("/home/service/hvx"));
-    hvx::test::UseInstrumentInside(t, "1,7,2", 1, 9);
+    hvx::test::UseInstrumentInside(t, "1,7,2", 2, 9);
     t.ui().allowUnusedAnswers();
 
     const QString anlage = sampleFile(t, QStringLiteral("anlage1.hxd"), 0x13, {1, 7, 2}, hvx::reglerart::kPid2);
@@ -289,10 +289,14 @@ void ManualPictures::takeWithConfiguration(TestApp& t, const QString& anlage)
         CHvxMessdatenDlg recording(frame);
         recording.show();
         recording.OnStart();
-        settle(6000);
-        // The instrument's alarm bit comes and goes with its lines: the picture shows a line without.
-        for (int wait = 0; wait < 10 && recording.display()->layout().alarm(); ++wait)
-            settle(500);
+        settle(12000);
+        // The instrument's alarm bit comes and goes with its lines (one every 2 s): the picture is
+        // taken just after a line without it has come in.
+        const auto alarm = [&recording] { return recording.display()->layout().alarm(); };
+        for (int wait = 0; wait < 40 && !alarm(); ++wait)
+            settle(100);
+        for (int wait = 0; wait < 40 && alarm(); ++wait)
+            settle(100);
         save(&recording, QStringLiteral("recording-measured-data"));
         t.ui().answerFileChoice(std::nullopt);
         recording.OnStop();

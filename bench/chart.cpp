@@ -6,8 +6,7 @@
 // (a case that takes longer than LIMIT_S seconds, default 600, is stopped and shown as "> LIMIT").
 
 #include "base/HvxApp.h"
-#include "devicedata/Messdaten.h"
-#include "devicedata/TextFile.h"
+#include "devicedata/MessdatenSpalten.h"
 #include "devicedata/gui/MessdatenAnzeigeDlg.h"
 #include "devicedata/gui/MesswertTrend.h"
 
@@ -87,9 +86,10 @@ int ReadAndDraw(int argc, char** argv, const QString& path)
     CHVXApp app;
     app.ReadStartupSettings();
     const auto start = Clock::now();
-    const std::optional<QByteArray> text = hvx::ReadDataFile(path);
-    const std::vector<hvx::MesswertZeile> rows = hvx::ReadMessdaten(*text);
-    CMessdatenAnzeigeDlg dialog(path, rows);
+    std::optional<hvx::MessdatenSpalten> columns = CMessdatenAnzeigeDlg::LoadWithProgress(path, nullptr);
+    if (!columns)
+        return 1;
+    CMessdatenAnzeigeDlg dialog(path, std::move(*columns));
     dialog.resize(kWidth, kHeight);
     const QImage picture = dialog.grab().toImage();
     std::printf("%.3f %d\n", Seconds(start), picture.width());

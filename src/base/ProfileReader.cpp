@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 #include <array>
+#include <atomic>
 #include <mutex>
 
 namespace hvx {
@@ -42,10 +43,12 @@ QString stripQuotes(const QString& value)
 }
 
 struct CachedFile {
+    bool exists = false;
     QDateTime modified;
     qint64 size = -1;
     QDateTime readAt;
     ProfileContent content;
+    quint64 checkedInAction = 0;
 
     // A file changed again within the time stamp's resolution of the read could look unchanged,
     // so a read is trusted only once the file had been left alone for a moment before it.
@@ -56,6 +59,7 @@ struct CachedFile {
     static constexpr qint64 kSettleMs = 2000;
 };
 
+std::atomic<quint64> g_userAction{1};
 std::mutex g_cacheMutex;
 QHash<QString, CachedFile> g_cache;
 
@@ -126,32 +130,38 @@ QStringList ProfileContent::keys(const QString& section) const
     return m_sections.value(section.trimmed().toLower()).keys();
 }
 
+void NoteUserAction()
+{
+    ++g_userAction;
+}
+
 QString ReadProfileString(const QString& path, const QString& section, const QString& key)
 {
     if (path.isEmpty())
         return QString();
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        const std::lock_guard lock(g_cacheMutex);
-        g_cache.remove(path);
-        return QString();
-    }
-    const QDateTime modified = info.lastModified();
-    const qint64 size = info.size();
+    const quint64 action = g_userAction;
     const std::lock_guard lock(g_cacheMutex);
     CachedFile& cached = g_cache[path];
-    if (!cached.isCurrent(modified, size)) {
-        cached.readAt = QDateTime::currentDateTime();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            g_cache.remove(path);
-            return QString();
+    if (cached.checkedInAction != action) {
+        cached.checkedInAction = action;
+        const QFileInfo info(path);
+        cached.exists = info.isFile();
+        const QDateTime modified = cached.exists ? info.lastModified() : QDateTime();
+        const qint64 size = cached.exists ? info.size() : -1;
+        if (cached.exists && !cached.isCurrent(modified, size)) {
+            cached.readAt = QDateTime::currentDateTime();
+            QFile file(path);
+            cached.exists = file.open(QIODevice::ReadOnly);
+            cached.content = cached.exists ? ProfileContent::parse(file.readAll()) : ProfileContent();
+            cached.modified = modified;
+            cached.size = size;
         }
-        cached.content = ProfileContent::parse(file.readAll());
-        cached.modified = modified;
-        cached.size = size;
+        if (!cached.exists) {
+            cached.content = ProfileContent();
+            cached.size = -1;
+        }
     }
-    return cached.content.value(section, key);
+    return cached.exists ? cached.content.value(section, key) : QString();
 }
 
 QString UnescapeLanText(const QString& raw)

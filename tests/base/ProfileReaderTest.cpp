@@ -66,17 +66,24 @@ TEST(ProfileReader, EscapesAreReplacedLeftToRight)
     EXPECT_EQ(UnescapeLanText(QStringLiteral("\\q")), QStringLiteral("\\q"));
 }
 
-TEST(ProfileReader, MissingFileGivesEmptyTextAndEditsAreSeenAtTheNextLookup)
+TEST(ProfileReader, MissingFileGivesEmptyTextAndEditsAreSeenFromTheNextUserActionOn)
 {
     hvx::test::TestApp t;
     const QString path = t.filePath(QStringLiteral("Test.lan"));
-    EXPECT_TRUE(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path).isEmpty());
+    const auto lookup = [&path] { return GetLanText(QStringLiteral("S"), QStringLiteral("1"), path); };
+    EXPECT_TRUE(lookup().isEmpty());
     writeFile(path, "[S]\n1=alt\n");
-    EXPECT_EQ(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path), QStringLiteral("alt"));
+    EXPECT_TRUE(lookup().isEmpty()) << "within one action the file is looked at once";
+    hvx::NoteUserAction();
+    EXPECT_EQ(lookup(), QStringLiteral("alt"));
     writeFile(path, "[S]\n1=neu\n"); // same size, within the same moment
-    EXPECT_EQ(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path), QStringLiteral("neu"));
+    EXPECT_EQ(lookup(), QStringLiteral("alt"));
+    hvx::NoteUserAction();
+    EXPECT_EQ(lookup(), QStringLiteral("neu"));
     QFile::remove(path);
-    EXPECT_TRUE(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path).isEmpty());
+    EXPECT_EQ(lookup(), QStringLiteral("neu"));
+    hvx::NoteUserAction();
+    EXPECT_TRUE(lookup().isEmpty());
 }
 
 TEST(Language, NumberedTextsFallBackToTheBuiltInGermanTable)

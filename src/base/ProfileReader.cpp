@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <mutex>
+#include <unordered_map>
 
 namespace hvx {
 
@@ -49,6 +50,10 @@ struct CachedFile {
     QDateTime readAt;
     ProfileContent content;
     quint64 checkedInAction = 0;
+    // Texts already looked up (section, key), escapes replaced: a command asks for the same few
+    // hundred texts thousands of times.
+    QHash<QString, QHash<QString, QString>> texts;
+    QHash<QString, QHash<int, QString>> numberedTexts; // the same by number (Strings.lan)
 
     // A file changed again within the time stamp's resolution of the read could look unchanged,
     // so a read is trusted only once the file had been left alone for a moment before it.
@@ -61,7 +66,11 @@ struct CachedFile {
 
 std::atomic<quint64> g_userAction{1};
 std::mutex g_cacheMutex;
-QHash<QString, CachedFile> g_cache;
+// Node-based, so that an entry stays where it is while others are added.
+std::unordered_map<QString, CachedFile> g_cache;
+// The file of the last lookup: the callers pass the same path object again and again.
+QString g_lastPath;
+CachedFile* g_lastFile = nullptr;
 
 } // namespace
 
@@ -135,33 +144,81 @@ void NoteUserAction()
     ++g_userAction;
 }
 
+namespace {
+
+// The file's entry, looked at once in this user action (the cache's lock is held).
+CachedFile& CurrentFile(const QString& path)
+{
+    const quint64 action = g_userAction;
+    const bool samePath = g_lastFile && (path.isSharedWith(g_lastPath) || path == g_lastPath);
+    CachedFile& cached = samePath ? *g_lastFile : g_cache[path];
+    g_lastPath = path;
+    g_lastFile = &cached;
+    if (cached.checkedInAction == action)
+        return cached;
+    cached.checkedInAction = action;
+    const QFileInfo info(path);
+    cached.exists = info.isFile();
+    const QDateTime modified = cached.exists ? info.lastModified() : QDateTime();
+    const qint64 size = cached.exists ? info.size() : -1;
+    if (cached.exists && !cached.isCurrent(modified, size)) {
+        cached.readAt = QDateTime::currentDateTime();
+        QFile file(path);
+        cached.exists = file.open(QIODevice::ReadOnly);
+        cached.content = cached.exists ? ProfileContent::parse(file.readAll()) : ProfileContent();
+        cached.texts.clear();
+        cached.numberedTexts.clear();
+        cached.modified = modified;
+        cached.size = size;
+    }
+    if (!cached.exists) {
+        cached.content = ProfileContent();
+        cached.texts.clear();
+        cached.numberedTexts.clear();
+        cached.size = -1;
+    }
+    return cached;
+}
+
+} // namespace
+
 QString ReadProfileString(const QString& path, const QString& section, const QString& key)
 {
     if (path.isEmpty())
         return QString();
-    const quint64 action = g_userAction;
     const std::lock_guard lock(g_cacheMutex);
-    CachedFile& cached = g_cache[path];
-    if (cached.checkedInAction != action) {
-        cached.checkedInAction = action;
-        const QFileInfo info(path);
-        cached.exists = info.isFile();
-        const QDateTime modified = cached.exists ? info.lastModified() : QDateTime();
-        const qint64 size = cached.exists ? info.size() : -1;
-        if (cached.exists && !cached.isCurrent(modified, size)) {
-            cached.readAt = QDateTime::currentDateTime();
-            QFile file(path);
-            cached.exists = file.open(QIODevice::ReadOnly);
-            cached.content = cached.exists ? ProfileContent::parse(file.readAll()) : ProfileContent();
-            cached.modified = modified;
-            cached.size = size;
-        }
-        if (!cached.exists) {
-            cached.content = ProfileContent();
-            cached.size = -1;
-        }
-    }
+    const CachedFile& cached = CurrentFile(path);
     return cached.exists ? cached.content.value(section, key) : QString();
+}
+
+QString ReadLanText(const QString& path, const QString& section, const QString& key)
+{
+    if (path.isEmpty())
+        return QString();
+    const std::lock_guard lock(g_cacheMutex);
+    CachedFile& cached = CurrentFile(path);
+    if (!cached.exists)
+        return QString();
+    QHash<QString, QString>& inSection = cached.texts[section];
+    const auto known = inSection.constFind(key);
+    if (known != inSection.constEnd())
+        return *known;
+    return *inSection.insert(key, UnescapeLanText(cached.content.value(section, key)));
+}
+
+QString ReadLanText(const QString& path, const QString& section, int number)
+{
+    if (path.isEmpty())
+        return QString();
+    const std::lock_guard lock(g_cacheMutex);
+    CachedFile& cached = CurrentFile(path);
+    if (!cached.exists)
+        return QString();
+    QHash<int, QString>& inSection = cached.numberedTexts[section];
+    const auto known = inSection.constFind(number);
+    if (known != inSection.constEnd())
+        return *known;
+    return *inSection.insert(number, UnescapeLanText(cached.content.value(section, QString::number(number))));
 }
 
 QString UnescapeLanText(const QString& raw)

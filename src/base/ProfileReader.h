@@ -38,6 +38,12 @@ QString DecodeTextFile(const QByteArray& bytes);
 // seen from the next action on.
 QString ReadProfileString(const QString& path, const QString& section, const QString& key);
 
+// The same value with its escape sequences replaced (see UnescapeLanText), as the language
+// lookups use it; each text is unescaped once per reading of its file.
+QString ReadLanText(const QString& path, const QString& section, const QString& key);
+// The same for a key that is a number (the numbered texts).
+QString ReadLanText(const QString& path, const QString& section, int number);
+
 // A new user action begins (a key press or click in the window, a command of hvxcli, a test):
 // the next lookup in each file looks at the file again.
 void NoteUserAction();

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray text(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const ConversionResult result = ConvertMessdaten(text, interval);
     LeseMessdaten(result.dat);
-    const MessdatenSpalten data = LeseMessdaten(text);
+    const MessdatenSpalten columns = LeseMessdaten(text);
     // The same bytes in blocks of the interval's size.
     MessdatenLeser reader;
     for (qsizetype at = 0; at < text.size(); at += interval)
@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const QByteArray& field : line.split('\t'))
             ParseMesswert(std::string_view(field.constData(), std::size_t(field.size())));
     }
-    if (!data.empty() && !data.spalten.empty())
-        ReduceToPixelColumns(data.zeit, data.spalten.front().werte, double(data.zeit.front()) - interval,
-                             double(data.zeit.back()) + interval, interval);
+    if (!columns.empty() && !columns.spalten.empty())
+        ReduceToPixelColumns(columns.zeit, columns.spalten.front().werte, double(columns.zeit.front()) - interval,
+                             double(columns.zeit.back()) + interval, interval);
     return 0;
 }

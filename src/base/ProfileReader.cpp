@@ -191,7 +191,22 @@ QString ReadProfileString(const QString& path, const QString& section, const QSt
     return cached.exists ? cached.content.value(section, key) : QString();
 }
 
-QString ReadLanText(const QString& path, const QString& section, const QString& key)
+namespace {
+
+QString KeyText(const QString& key)
+{
+    return key;
+}
+
+QString KeyText(int number)
+{
+    return QString::number(number);
+}
+
+// The unescaped text of a key, from the file's texts of that kind of key once looked up.
+template <typename Key>
+QString MemoizedLanText(const QString& path, const QString& section, const Key& key,
+                        QHash<QString, QHash<Key, QString>> CachedFile::*memo)
 {
     if (path.isEmpty())
         return QString();
@@ -199,26 +214,23 @@ QString ReadLanText(const QString& path, const QString& section, const QString& 
     CachedFile& cached = CurrentFile(path);
     if (!cached.exists)
         return QString();
-    QHash<QString, QString>& inSection = cached.texts[section];
+    QHash<Key, QString>& inSection = (cached.*memo)[section];
     const auto known = inSection.constFind(key);
     if (known != inSection.constEnd())
         return *known;
-    return *inSection.insert(key, UnescapeLanText(cached.content.value(section, key)));
+    return *inSection.insert(key, UnescapeLanText(cached.content.value(section, KeyText(key))));
+}
+
+} // namespace
+
+QString ReadLanText(const QString& path, const QString& section, const QString& key)
+{
+    return MemoizedLanText(path, section, key, &CachedFile::texts);
 }
 
 QString ReadLanText(const QString& path, const QString& section, int number)
 {
-    if (path.isEmpty())
-        return QString();
-    const std::lock_guard lock(g_cacheMutex);
-    CachedFile& cached = CurrentFile(path);
-    if (!cached.exists)
-        return QString();
-    QHash<int, QString>& inSection = cached.numberedTexts[section];
-    const auto known = inSection.constFind(number);
-    if (known != inSection.constEnd())
-        return *known;
-    return *inSection.insert(number, UnescapeLanText(cached.content.value(section, QString::number(number))));
+    return MemoizedLanText(path, section, number, &CachedFile::numberedTexts);
 }
 
 QString UnescapeLanText(const QString& raw)

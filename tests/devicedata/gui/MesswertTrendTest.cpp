@@ -1,5 +1,8 @@
 // The trend chart as a user sees and drives it: what it is given to draw, live lines in batches,
 // zooming with the mouse and back, the labels of its axes, and a file read with progress.
+#include "app/cli/ChartPainter.h"
+#include "devicedata/gui/TrendPicture.h"
+#include "support/CliRun.h"
 #include "support/EventLoop.h"
 #include "support/TestApp.h"
 
@@ -17,9 +20,11 @@
 #include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QImage>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
@@ -188,21 +193,22 @@ TEST(MesswertTrendZoom, WhileRecordingTheWholeRecordingGrowsAndAZoomedViewStays)
     display.SetLayout(hvx::neuerParametersatz(0x13, modules));
     trend.SetModules(display);
     const qint64 start = Seconds(QDateTime(QDate(2012, 12, 7), QTime(10, 0)));
-    auto addLines = [&](int from, int to) {
+    // Lines, then the batches that draw them (a zoomed view does not move: two batches' time).
+    auto addLines = [&](int from, int to, bool grows) {
         for (int i = from; i < to; ++i)
             trend.AddLine(start + i, {QString::number(7 + 0.01 * (i % 20)), "24.5", "1", "", "", "", "", "", "", "0", "0"});
-        hvx::test::ProcessEventsUntil([&] { return TimeRange(trend).second >= double(start + to - 1); }, 3000);
+        hvx::test::ProcessEventsUntil([&] { return grows && TimeRange(trend).second >= double(start + to - 1); },
+                                      grows ? 5000 : 2 * CMesswertTrend::kBatchMs);
     };
-    addLines(0, 600);
+    addLines(0, 600, true);
     EXPECT_EQ(TimeRange(trend), std::pair(double(start), double(start + 599)));
     Drag(trend, 0.25, 0.5);
     const auto zoomed = TimeRange(trend);
-    addLines(600, 900);
-    Settle();
+    addLines(600, 900, false);
     EXPECT_EQ(TimeRange(trend), zoomed) << "new lines do not move a zoomed view";
     RightClick(trend);
     EXPECT_EQ(TimeRange(trend), std::pair(double(start), double(start + 899))) << "back to the whole recording, newest lines included";
-    addLines(900, 960);
+    addLines(900, 960, true);
     EXPECT_EQ(TimeRange(trend).second, double(start + 959)) << "and it grows again";
 }
 
@@ -301,4 +307,62 @@ TEST(MesswertTrendLoading, AFileIsReadWithAProgressBarThatCancels)
     EXPECT_TRUE(sawBar) << "the window kept working while the file was read";
     EXPECT_TRUE(cancelled);
     EXPECT_FALSE(data);
+}
+
+TEST(MesswertTrendPicture, HvxcliChartWritesThePictureInTheFormatAndSizeAskedFor)
+{
+    TestApp t;
+    t.ui().setBatch(true);
+    hvx::cli::SetChartPainter(hvx::gui::WriteTrendPicture);
+    const QString dat = t.filePath(QStringLiteral("tag.dat"));
+    QFile file(dat);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const qint64 start = Seconds(QDateTime(QDate(2012, 12, 7), QTime(0, 0)));
+    for (int i = 0; i < 86400; i += 10)
+        file.write(hvx::FormatStempelSekunden({start + i, false}) + "\t" + QByteArray::number(7 + std::sin(i / 3600.0) * 0.2, 'f', 2)
+                   + " pH\t24.5\t1\t" + (i == 43200 ? "2.50" : "0.45") + "\t24.6\t1\t650 mV\t24.4\t1\t6\t0\r\n");
+    file.close();
+
+    struct Case {
+        const char* name;
+        QSize size;
+        std::function<void(const QByteArray&, QSize)> check;
+    };
+    const Case cases[] = {
+        {"tag.png", QSize(800, 500),
+         [](const QByteArray& bytes, QSize size) {
+             const QImage image = QImage::fromData(bytes, "PNG");
+             ASSERT_EQ(image.size(), size);
+             int drawn = 0;
+             for (int y = 0; y < image.height(); y += 2)
+                 for (int x = 0; x < image.width(); x += 2)
+                     drawn += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+             EXPECT_GT(drawn, 2000) << "curves, axes and labels";
+         }},
+        {"tag.svg", QSize(640, 480),
+         [](const QByteArray& bytes, QSize) {
+             EXPECT_TRUE(bytes.contains("<svg"));
+             EXPECT_TRUE(bytes.contains("viewBox=\"0 0 640 480\""));
+             for (const char* name : {"Modul 1 [pH]", "Modul 3 [mV]", "Modul 2", "Zeit"})
+                 EXPECT_TRUE(bytes.contains(name)) << name;
+         }},
+        {"tag.pdf", QSize(1000, 600),
+         [](const QByteArray& bytes, QSize) {
+             EXPECT_TRUE(bytes.startsWith("%PDF"));
+             static const QRegularExpression page(QStringLiteral("/MediaBox \\[0 0 750(\\.0+)? 450(\\.0+)?\\]"));
+             EXPECT_TRUE(page.match(QString::fromLatin1(bytes)).hasMatch()) << "1000 x 600 pixels at 96 dpi";
+         }},
+    };
+    for (const Case& c : cases) {
+        const QString out = t.filePath(QString::fromLatin1(c.name));
+        const hvx::test::CliOutput result =
+            hvx::test::RunCli({QStringLiteral("chart"), dat, out, QStringLiteral("--size"),
+                               QStringLiteral("%1x%2").arg(c.size.width()).arg(c.size.height())});
+        EXPECT_EQ(result.status, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.out.contains(QStringLiteral("8640 Zeilen von 07.12.12 00:00:00 bis 07.12.12 23:59:50"))) << result.out.toStdString();
+        QFile picture(out);
+        ASSERT_TRUE(picture.open(QIODevice::ReadOnly)) << c.name;
+        c.check(picture.readAll(), c.size);
+    }
+    hvx::cli::SetChartPainter({});
 }

@@ -59,7 +59,7 @@ QString GetStringsText(int number)
 
 QString GetDialogText(const QString& section, int id)
 {
-    return GetLanText(section, QString::number(id), theApp().m_strDialogLan);
+    return hvx::ReadLanText(theApp().m_strDialogLan, section, id);
 }
 
 QString GetDialogTextOr(const QString& section, int id, const QString& builtin)

@@ -43,6 +43,33 @@ QString stripQuotes(const QString& value)
     return value;
 }
 
+// Texts already looked up in one file with one kind of key, escapes replaced. A command asks for
+// the same few hundred texts thousands of times, mostly section after section of one name, so the
+// section of the last lookup is kept at hand.
+template <typename Key>
+class SectionTexts {
+public:
+    QHash<Key, QString>& of(const QString& section)
+    {
+        if (m_last == nullptr || !(section.isSharedWith(m_lastSection) || section == m_lastSection)) {
+            m_last = &m_bySection[section]; // node-based: stays valid while others are added
+            m_lastSection = section;
+        }
+        return *m_last;
+    }
+    void clear()
+    {
+        m_bySection.clear();
+        m_last = nullptr;
+        m_lastSection.clear();
+    }
+
+private:
+    std::unordered_map<QString, QHash<Key, QString>> m_bySection;
+    QString m_lastSection;
+    QHash<Key, QString>* m_last = nullptr;
+};
+
 struct CachedFile {
     bool exists = false;
     QDateTime modified;
@@ -50,10 +77,8 @@ struct CachedFile {
     QDateTime readAt;
     ProfileContent content;
     quint64 checkedInAction = 0;
-    // Texts already looked up (section, key), escapes replaced: a command asks for the same few
-    // hundred texts thousands of times.
-    QHash<QString, QHash<QString, QString>> texts;
-    QHash<QString, QHash<int, QString>> numberedTexts; // the same by number (Strings.lan)
+    SectionTexts<QString> texts;
+    SectionTexts<int> numberedTexts; // the same by number (Strings.lan, Dialog.lan)
 
     // A file changed again within the time stamp's resolution of the read could look unchanged,
     // so a read is trusted only once the file had been left alone for a moment before it.
@@ -206,7 +231,7 @@ QString KeyText(int number)
 // The unescaped text of a key, from the file's texts of that kind of key once looked up.
 template <typename Key>
 QString MemoizedLanText(const QString& path, const QString& section, const Key& key,
-                        QHash<QString, QHash<Key, QString>> CachedFile::*memo)
+                        SectionTexts<Key> CachedFile::*memo)
 {
     if (path.isEmpty())
         return QString();
@@ -214,7 +239,7 @@ QString MemoizedLanText(const QString& path, const QString& section, const Key& 
     CachedFile& cached = CurrentFile(path);
     if (!cached.exists)
         return QString();
-    QHash<Key, QString>& inSection = (cached.*memo)[section];
+    QHash<Key, QString>& inSection = (cached.*memo).of(section);
     const auto known = inSection.constFind(key);
     if (known != inSection.constEnd())
         return *known;

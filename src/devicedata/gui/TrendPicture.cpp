@@ -69,10 +69,12 @@ bool WriteTrendPicture(MessdatenSpalten data, const QString& path, QSize size,
     trend.setAttribute(Qt::WA_DontShowOnScreen);
     trend.setFrameShape(QFrame::NoFrame);
     trend.resize(size);
+    // The chart takes the picture's size itself: the view is never shown, so no window is made
+    // for it (a window system without one would only complain).
+    trend.chart()->resize(QSizeF(size));
     trend.SetData(std::move(data));
     if (range)
         trend.ShowRange(range->first, range->second);
-    trend.show();
     // The chart lays itself out in the event loop; the labels it then has can narrow the plot
     // once more.
     for (int pass = 0; pass < 2; ++pass) {

@@ -353,6 +353,14 @@ TEST(MesswertTrendPicture, HvxcliChartWritesThePictureInTheFormatAndSizeAskedFor
              EXPECT_TRUE(page.match(QString::fromLatin1(bytes)).hasMatch()) << "1000 x 600 pixels at 96 dpi";
          }},
     };
+    // A command's standard error is for its own messages: the picture is painted without a window,
+    // so the window system has nothing to warn about.
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            warnings << text;
+    });
     for (const Case& c : cases) {
         const QString out = t.filePath(QString::fromLatin1(c.name));
         const hvx::test::CliOutput result =
@@ -364,5 +372,7 @@ TEST(MesswertTrendPicture, HvxcliChartWritesThePictureInTheFormatAndSizeAskedFor
         ASSERT_TRUE(picture.open(QIODevice::ReadOnly)) << c.name;
         c.check(picture.readAll(), c.size);
     }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
     hvx::cli::SetChartPainter({});
 }

@@ -95,13 +95,16 @@ protected:
                                                         : QStringLiteral("/01-Deutsch/Deutsch.html");
     }
 
-    QString configuration(quint8 revision, const std::vector<quint8>& modules)
+    QString configuration(quint8 revision, const std::vector<quint8>& modules, int controllerOfSlot1 = kNone)
     {
         CHVXDoc doc;
         NeueKonfiguration choice{revision, {}};
         for (std::size_t slot = 0; slot < modules.size(); ++slot)
             choice.module[slot] = {modules[slot], hvx::anfangsReglertyp(modules[slot], revision >> 4)};
         doc.OnNewDocument(choice);
+        // The file holds the controller kind: a change in the window would be an edit to save.
+        if (controllerOfSlot1 != kNone)
+            hvx::setzeReglerart(doc.parametersatz(), 0, controllerOfSlot1);
         const QString path = t.filePath(QStringLiteral("anlage%1.hxd").arg(++m_files));
         EXPECT_TRUE(doc.DoSave(path));
         return path;
@@ -141,14 +144,10 @@ TEST_P(ContextHelp, F1OnEveryKindOfPageOpensItsTopicInTheHelpWindow)
 {
     for (const PageCase& page : kPages) {
         SCOPED_TRACE(page.topic);
-        const QString path = configuration(page.revision, page.modules);
+        const QString path = configuration(page.revision, page.modules, page.controllerOfSlot1);
         CHvxGuiApp gui(t.app());
         gui.UseInteraction(&t.ui());
         ASSERT_EQ(gui.InitInstance({path}), CHvxGuiApp::Start::Run);
-        if (page.controllerOfSlot1 != kNone) {
-            hvx::setzeReglerart(gui.document().parametersatz(), 0, page.controllerOfSlot1);
-            Q_EMIT gui.document().updateAllViews(CHVXDoc::kHintRebuild);
-        }
         // The user clicks the tab and the sub page.
         gui.view()->tabCtrl()->tabBar()->setCurrentIndex(page.tab);
         if (page.tab > 0 && gui.view()->modulePage(page.tab - 1)->page(page.subPage) != nullptr)

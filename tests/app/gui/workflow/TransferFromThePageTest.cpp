@@ -45,6 +45,19 @@ protected:
         app.app().SetUserInteraction(&app.ui());
     }
 
+    // A new set with this module in slot 1 as the file at pfad and in the simulated instrument.
+    ::testing::AssertionResult richteEin(const QString& pfad, quint8 modul, bool pruefen, Parametersatz& fabrik)
+    {
+        fabrik = neuerParametersatz(0x13, Modulbestueckung{{{modul, reglertyp::kSignalgeraet}, {}, {}}});
+        CKelConfigFile datei;
+        const bool geschrieben = datei.OpenConfigFile(pfad) && datei.WriteConfigFile(fabrik.bytes());
+        datei.Close();
+        QString fehler;
+        if (!geschrieben || !richteGeraetEin(app.app(), pfad, pruefen, &fehler))
+            return ::testing::AssertionFailure() << "set-up: " << fehler.toStdString();
+        return ::testing::AssertionSuccess();
+    }
+
     static Parametersatz lies(const QString& pfad)
     {
         Parametersatz ps;
@@ -71,15 +84,8 @@ TEST_F(TransferFromThePage, AValueStillInItsFieldIsStoredAndSentAsItWasStored)
     const QString pfad = app.filePath(QStringLiteral("anlage.hxd"));
     for (const Weg& weg : wege) {
         SCOPED_TRACE(weg.name);
-        const Modulbestueckung module{{{modultyp::kPH, reglertyp::kSignalgeraet}, {}, {}}};
-        const Parametersatz fabrik = neuerParametersatz(0x13, module);
-        {
-            CKelConfigFile datei;
-            ASSERT_TRUE(datei.OpenConfigFile(pfad) && datei.WriteConfigFile(fabrik.bytes()));
-            datei.Close();
-        }
-        QString fehler;
-        ASSERT_TRUE(richteGeraetEin(app.app(), pfad, weg.pruefen, &fehler)) << fehler.toStdString();
+        Parametersatz fabrik;
+        ASSERT_TRUE(richteEin(pfad, modultyp::kPH, weg.pruefen, fabrik));
         Sitzung sitzung(pfad);
         // The set point on module 1's controller page, typed; the field keeps the focus.
         sitzung.view().tabCtrl()->tabBar()->setCurrentIndex(1);
@@ -108,15 +114,8 @@ TEST_F(TransferFromThePage, CalibrationValuesKeptFromTheInstrumentAreShownAndSta
     // must then show it, or the next store puts the file's range back (and a close asks to save
     // a change nobody made).
     const QString pfad = app.filePath(QStringLiteral("anlage.hxd"));
-    const Modulbestueckung module{{{modultyp::kLfKonduktiv, reglertyp::kSignalgeraet}, {}, {}}};
-    const Parametersatz fabrik = neuerParametersatz(0x13, module);
-    {
-        CKelConfigFile datei;
-        ASSERT_TRUE(datei.OpenConfigFile(pfad) && datei.WriteConfigFile(fabrik.bytes()));
-        datei.Close();
-    }
-    QString fehler;
-    ASSERT_TRUE(richteGeraetEin(app.app(), pfad, false, &fehler)) << fehler.toStdString();
+    Parametersatz fabrik;
+    ASSERT_TRUE(richteEin(pfad, modultyp::kLfKonduktiv, false, fabrik));
     Sitzung sitzung(pfad);
     sitzung.view().tabCtrl()->tabBar()->setCurrentIndex(1);
     CHvxModulParameter* modul = sitzung.view().modulePage(0);

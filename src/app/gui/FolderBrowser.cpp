@@ -2,7 +2,7 @@
 
 #include "base/Language.h"
 #include "base/Log.h"
-#include "app/CompactPath.h"
+#include "base/CompactPath.h"
 
 #include <QEvent>
 #include <QFileDialog>

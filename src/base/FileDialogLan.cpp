@@ -3,6 +3,8 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 
+#include <QFileInfo>
+
 namespace hvx {
 
 std::optional<QString> FileDialogLan(bool open, const QString& directory, int titleNumber, int filterNumber,
@@ -16,6 +18,13 @@ std::optional<QString> FileDialogLan(bool open, const QString& directory, int ti
     choice.directory = directory;
     choice.fileName = fileName;
     return theApp().ui().chooseFile(choice);
+}
+
+QString ProposedFileName(const QString& documentPath, const QString& extension, const QDate& today)
+{
+    const QString name = documentPath.isEmpty() ? today.toString(QStringLiteral("yyyyMMdd"))
+                                                : QFileInfo(documentPath).completeBaseName();
+    return name + QLatin1Char('.') + extension;
 }
 
 } // namespace hvx

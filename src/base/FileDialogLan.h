@@ -2,6 +2,7 @@
 // The program's file dialogs for its own data files (alarm data, measured data, text export):
 // title and file type description are numbered texts, the second filter is all files.
 
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -10,5 +11,10 @@ namespace hvx {
 // Asks through the installed user interaction; nullopt when cancelled (or in a batch run).
 std::optional<QString> FileDialogLan(bool open, const QString& directory, int titleNumber, int filterNumber,
                                      const QString& extension, const QString& fileName = QString());
+
+// The name a save dialog proposes, with its extension: the document's file name, or without a
+// document file (and for data that come from the instrument) the date as YYYYMMDD.
+QString ProposedFileName(const QString& documentPath, const QString& extension,
+                         const QDate& today = QDate::currentDate());
 
 } // namespace hvx

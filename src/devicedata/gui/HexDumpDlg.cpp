@@ -95,7 +95,8 @@ void CHexDumpDlg::OnEepromSpeichern()
 {
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromSpeichern"));
     const std::optional<QString> path =
-        FileDialogLan(false, theApp().m_strWorkDir, kTextHxpSaveTitle, kTextHxpFilter, QStringLiteral("hxp"), m_lastFile);
+        FileDialogLan(false, theApp().m_strWorkDir, kTextHxpSaveTitle, kTextHxpFilter, QStringLiteral("hxp"),
+                      m_lastFile.isEmpty() ? ProposedFileName(QString(), QStringLiteral("hxp")) : m_lastFile);
     if (!path)
         return;
     m_lastFile = QFileInfo(*path).fileName();

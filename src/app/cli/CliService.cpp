@@ -3,6 +3,7 @@
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "devicedata/DeviceDataTexts.h"
 #include "devicedata/ServiceCommands.h"
 
 namespace hvx::cli {

@@ -30,6 +30,7 @@ namespace {
 constexpr int kTextErrorId = 369;
 constexpr int kTextErrorText = 370;
 constexpr int kTextCloseRefused = 3050;
+constexpr int kTextServiceMode = 3095; // "Service", after the version in the title
 constexpr int kToolTipMaxChars = 79; // the tool tip's 80-character buffer with its end mark
 constexpr int kCommandUpdateMs = 250;
 const QString kMenuStatus = QStringLiteral("MenuStatus");
@@ -238,6 +239,9 @@ void CMainFrame::SetDocumentTitle(const QString& title)
 void CMainFrame::updateTitle()
 {
     QString title = QStringLiteral("HVX ") + m_strShortVersion;
+    // Service mode writes to the instrument's memory directly: the title says so.
+    if (theApp().m_bService)
+        title += QStringLiteral(" – ") + GetStringsText(kTextServiceMode);
     // The marker shows while the document has changes not saved.
     if (!m_documentTitle.isEmpty())
         title += QStringLiteral(" - ") + m_documentTitle + QStringLiteral("[*]");

@@ -10,8 +10,10 @@
 #include "devicedata/gui/HexEdit.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -88,7 +90,15 @@ void CHexDumpDlg::OnEepromSchreiben()
 {
     // The view edits the image in place: it holds the edited bytes already.
     m_hexEdit->copyData(m_image.data(), kEepromSize);
-    WriteEeprom(m_image, selectedRange(), [this](int first, int count) { showProgress(first, count); });
+    const EepromRange range = selectedRange();
+    QElapsedTimer uhr;
+    uhr.start();
+    const EepromTransferResult result = WriteEeprom(m_image, range, [this](int first, int count) { showProgress(first, count); });
+    if (result.ok)
+        LogMessageBox(GetStringsText(kTextEepromWriteDone)
+                          .arg(range.count())
+                          .arg(QLocale().toString(uhr.elapsed() / 1000.0, 'f', 1)),
+                      MB_OK | MB_ICONINFORMATION);
 }
 
 void CHexDumpDlg::OnEepromSpeichern()

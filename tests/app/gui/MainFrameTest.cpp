@@ -206,6 +206,15 @@ TEST_F(MainFrameTest, LanguageSwitchUpdatesSettingsMenuTitleAndAsksTheViews)
     EXPECT_TRUE(items.at(1)->isChecked());
 }
 
+TEST_F(MainFrameTest, ServiceModeShowsItselfInTheTitle)
+{
+    t.app().m_bService = true;
+    CMainFrame frame;
+    frame.LoadFrame();
+    frame.SetDocumentTitle(QStringLiteral("anlage.hxd"));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("HVX %1 – Service - anlage.hxd[*]").arg(frame.m_strShortVersion));
+}
+
 } // namespace
 
 namespace {

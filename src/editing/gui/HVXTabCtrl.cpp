@@ -1,14 +1,37 @@
 #include "editing/gui/HVXTabCtrl.h"
 
 #include <QLayout>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace {
-constexpr const char* kPageProperty = "hvxPage";
+
+bool nimmtEingaben(const QWidget* w, const QWidget* seite)
+{
+    if (!seite->isAncestorOf(w) || !w->isVisibleTo(seite) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+        return false;
+    // Tab bars are no fields; of a group of radio buttons only the one chosen takes the focus.
+    if (qobject_cast<const QTabBar*>(w))
+        return false;
+    const auto* knopf = qobject_cast<const QRadioButton*>(w);
+    return !knopf || knopf->isChecked() || !knopf->autoExclusive();
 }
+
+// The first field of the page in its tab order (on a module page: of the sub page shown).
+void fokusAufErstesFeld(QWidget* seite)
+{
+    for (QWidget* w = seite->nextInFocusChain(); w && w != seite; w = w->nextInFocusChain()) {
+        if (nimmtEingaben(w, seite)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace
 
 CHVXTabCtrl::CHVXTabCtrl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)), m_stack(new QStackedWidget(this))
 {
@@ -104,6 +127,13 @@ void CHVXTabCtrl::select(int index)
     showOnly(m_current);
 }
 
+void CHVXTabCtrl::step(int delta)
+{
+    const int n = count();
+    if (n > 1 && m_current >= 0)
+        m_bar->setCurrentIndex(((m_current + delta) % n + n) % n);
+}
+
 void CHVXTabCtrl::onBarChanged(int index)
 {
     if (m_switchCheck && m_current >= 0 && !m_switchCheck(m_current, index)) {
@@ -113,6 +143,8 @@ void CHVXTabCtrl::onBarChanged(int index)
     }
     m_current = index;
     showOnly(index);
+    if (QWidget* gezeigt = page(index))
+        fokusAufErstesFeld(gezeigt);
     Q_EMIT switched(index);
 }
 

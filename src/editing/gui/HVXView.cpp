@@ -78,6 +78,26 @@ CHVXView::CHVXView(QWidget* parent)
         CHexDumpDlg dialog(window());
         dialog.exec();
     });
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the main tabs, Ctrl+PgDn and Ctrl+PgUp through the
+    // sub tabs of the module shown, from any field of the view.
+    const struct {
+        QKeySequence taste;
+        bool unterseiten;
+        int schritt;
+    } kTabTasten[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), false, 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), false, -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), false, -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), true, 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), true, -1},
+    };
+    for (const auto& t : kTabTasten) {
+        auto* kurz = new QShortcut(t.taste, this);
+        kurz->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(kurz, &QShortcut::activated, this, [this, unterseiten = t.unterseiten, schritt = t.schritt] {
+            wechsleTab(unterseiten, schritt);
+        });
+    }
     m_tabs->setSwitchCheck([this](int von, int) { return darfWechseln(von); });
     connect(m_tabs, &CHVXTabCtrl::switched, this, [](int index) { navigation().currentTab = index; });
 
@@ -197,6 +217,18 @@ CHvxModelessDlg* CHVXView::currentPage() const
     if (tab < 0)
         return nullptr;
     return seiteVonTab(tab, tab == 0 ? 0 : navigation().currentSubPage[tab - 1]);
+}
+
+void CHVXView::wechsleTab(bool unterseiten, int schritt)
+{
+    if (m_tabs->isHidden())
+        return;
+    if (!unterseiten) {
+        m_tabs->step(schritt);
+        return;
+    }
+    if (auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(m_tabs->currentIndex())))
+        modul->tabCtrl()->step(schritt);
 }
 
 bool CHVXView::darfWechseln(int von)

@@ -414,3 +414,88 @@ TEST_F(PageEngine, AFileMadeWithoutTheWindowOpensUnmodifiedAfterEveryPageStored)
 
 } // namespace
 } // namespace hvx::test
+
+// Exported by Qt GUI: what a key press runs through before it reaches the focus widget (the
+// shortcut map), as the window system delivers it.
+bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                  const QString& text = QString(), bool autorep = false, ushort count = 1);
+
+namespace hvx::test {
+namespace {
+
+// A key pressed while the view's window is active: a shortcut, or else the focus widget's key.
+void druecke(QWidget* fenster, int taste, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : fenster;
+    if (qt_sendShortcutOverrideEvent(ziel, 0, taste, modifiers))
+        return;
+    QKeyEvent druck(QEvent::KeyPress, taste, modifiers);
+    QCoreApplication::sendEvent(ziel, &druck);
+}
+
+// The first control of a page in reading order that takes input.
+QWidget* erstesFeld(CHvxModelessDlg* seite)
+{
+    for (int spalte = 0; spalte < 2; ++spalte) {
+        for (const Gruppe& g : seite->beschreibung().gruppen) {
+            if ((g.spalte == 0 ? 0 : 1) != spalte)
+                continue;
+            for (const Steuerelement& e : g.elemente) {
+                for (int id : e.knoepfe.empty() ? std::vector<int>{e.id} : e.knoepfe) {
+                    QWidget* w = seite->control(id);
+                    if (w && w->isEnabled() && w->isVisible() && w->focusPolicy() != Qt::NoFocus)
+                        return w;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+// Ctrl+Tab / Ctrl+Shift+Tab step through the main tabs, Ctrl+PgDn / Ctrl+PgUp through the sub
+// tabs of the module shown, both round; the focus lands in the first field of the page shown.
+TEST_F(PageEngine, TabKeysSwitchTabsAndSubTabsWithTheFocusInTheFirstField)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kChlor, modultyp::kRedox});
+    QApplication::setActiveWindow(view.get());
+    view->activateWindow();
+    erstesFeld(system())->setFocus();
+    struct Schritt {
+        int taste;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+        int sub;
+    };
+    const Qt::KeyboardModifiers strg = Qt::ControlModifier;
+    const Qt::KeyboardModifiers strgUmschalt = Qt::ControlModifier | Qt::ShiftModifier;
+    const Schritt schritte[] = {
+        {Qt::Key_Tab, strg, 1, 0},      {Qt::Key_PageDown, strg, 1, 1}, {Qt::Key_PageDown, strg, 1, 2},
+        {Qt::Key_PageDown, strg, 1, 0}, {Qt::Key_PageUp, strg, 1, 2},   {Qt::Key_Backtab, strgUmschalt, 0, 0},
+        {Qt::Key_Backtab, strgUmschalt, 3, 0}, {Qt::Key_Tab, strg, 0, 0}, {Qt::Key_PageDown, strg, 0, 0},
+    };
+    int nummer = 0;
+    for (const Schritt& s : schritte) {
+        druecke(view.get(), s.taste, s.modifiers);
+        QCoreApplication::processEvents();
+        ++nummer;
+        ASSERT_EQ(navigation().currentTab, s.tab) << "step " << nummer;
+        EXPECT_EQ(view->tabCtrl()->currentIndex(), s.tab) << "step " << nummer;
+        if (s.tab > 0) {
+            EXPECT_EQ(navigation().currentSubPage[s.tab - 1], s.sub) << "step " << nummer;
+        }
+        ASSERT_NE(view->currentPage(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), erstesFeld(view->currentPage())) << "step " << nummer;
+    }
+
+    // A field that holds no number keeps its page.
+    QLineEdit* feld = edit(system(), systemkonfig::kLeerlaufzeit);
+    feld->setFocus();
+    feld->setText("abc");
+    druecke(view.get(), Qt::Key_Tab, strg);
+    EXPECT_EQ(navigation().currentTab, 0);
+    EXPECT_TRUE(inputErrorPending());
+    EXPECT_EQ(QApplication::focusWidget(), feld);
+}
+
+} // namespace
+} // namespace hvx::test

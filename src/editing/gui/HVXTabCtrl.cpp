@@ -1,5 +1,6 @@
 #include "editing/gui/HVXTabCtrl.h"
 
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -33,7 +34,8 @@ void fokusAufErstesFeld(QWidget* seite)
 
 } // namespace
 
-CHVXTabCtrl::CHVXTabCtrl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)), m_stack(new QStackedWidget(this))
+CHVXTabCtrl::CHVXTabCtrl(QWidget* parent)
+    : QWidget(parent), m_bar(new QTabBar(this)), m_kopf(new QHBoxLayout), m_stack(new QStackedWidget(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,7 +45,9 @@ CHVXTabCtrl::CHVXTabCtrl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(t
     m_stack->setFrameShape(QFrame::StyledPanel);
     // Pages are opaque: the view's logo shows only where no tab control lies.
     m_stack->setAutoFillBackground(true);
-    layout->addWidget(m_bar);
+    m_kopf->setContentsMargins(0, 0, 0, 0);
+    m_kopf->addWidget(m_bar, 1);
+    layout->addLayout(m_kopf);
     layout->addWidget(m_stack, 1);
     connect(m_bar, &QTabBar::currentChanged, this, &CHVXTabCtrl::onBarChanged);
 }
@@ -88,6 +92,7 @@ void CHVXTabCtrl::insertTab(int index, QWidget* p, const QString& text)
     m_bar->setTabData(at, QVariant::fromValue(p));
     m_current = m_bar->currentIndex();
     barChanged();
+    keepLargestPageSize();
     showOnly(m_current);
 }
 
@@ -95,6 +100,33 @@ void CHVXTabCtrl::setTabText(int index, const QString& text)
 {
     m_bar->setTabText(index, text);
     barChanged();
+}
+
+void CHVXTabCtrl::setCornerWidget(QWidget* widget)
+{
+    widget->setParent(this);
+    m_kopf->addWidget(widget, 0, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void CHVXTabCtrl::keepLargestPageSize()
+{
+    QSize groesste;
+    for (int i = 0; i < count(); ++i) {
+        QWidget* p = page(i);
+        if (!p)
+            continue;
+        // A module page sizes its own sheet first. A page filled while hidden keeps the sizes its
+        // parts had before: they are asked anew.
+        for (CHVXTabCtrl* innen : p->findChildren<CHVXTabCtrl*>())
+            innen->keepLargestPageSize();
+        for (QWidget* teil : p->findChildren<QWidget*>())
+            teil->updateGeometry();
+        for (QLayout* l : p->findChildren<QLayout*>())
+            l->invalidate();
+        groesste = groesste.expandedTo(p->sizeHint());
+    }
+    m_stack->setMinimumSize(groesste.grownBy(m_stack->contentsMargins()));
+    updateGeometry();
 }
 
 void CHVXTabCtrl::barChanged()
@@ -109,6 +141,8 @@ void CHVXTabCtrl::removeTab(int index)
     if (QWidget* p = page(index)) {
         p->hide();
         p->setEnabled(false);
+        // Out of the stack too: a page without a tab does not size the sheet.
+        m_stack->removeWidget(p);
     }
     const QSignalBlocker blocker(m_bar);
     m_bar->removeTab(index);
@@ -158,6 +192,7 @@ void CHVXTabCtrl::showOnly(int index)
             p->setEnabled(false);
         }
     }
+    keepLargestPageSize();
     if (gezeigt) {
         m_stack->setCurrentWidget(gezeigt);
         gezeigt->setEnabled(true);

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QStackedWidget;
 class QTabBar;
 
@@ -36,6 +37,10 @@ public:
     void step(int delta);
 
     QTabBar* tabBar() const { return m_bar; }
+    // A widget at the right end of the tab row (the view's revision caption).
+    void setCornerWidget(QWidget* widget);
+    // The sheet keeps one size on every tab: that of its largest page.
+    void keepLargestPageSize();
 
 Q_SIGNALS:
     void switched(int index);
@@ -46,6 +51,7 @@ private:
     void showOnly(int index);
 
     QTabBar* m_bar;
+    QHBoxLayout* m_kopf;
     QStackedWidget* m_stack;
     std::function<bool(int, int)> m_switchCheck;
     int m_current = -1;

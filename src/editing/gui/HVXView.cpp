@@ -52,20 +52,17 @@ CHVXView::CHVXView(QWidget* parent)
     connect(m_systemKonfig, &CHvxModelessDlg::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
             Qt::QueuedConnection);
 
-    // The pages keep their designed size: a larger window centres them.
-    auto* kopf = new QHBoxLayout;
-    kopf->addStretch(1);
-    kopf->addWidget(m_revision);
-    auto* seiten = new QVBoxLayout;
-    seiten->addLayout(kopf);
-    seiten->addWidget(m_tabs);
-    m_tabs->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    // The sheet keeps the size of its largest page and one place on every tab: at the top, in the
+    // middle, so that the logo below it stays free; the revision caption ends the tab row.
+    m_tabs->setCornerWidget(m_revision);
+    m_revision->setContentsMargins(0, 0, 4, 0);
+    m_tabs->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* mitte = new QHBoxLayout;
     mitte->addStretch(1);
-    mitte->addLayout(seiten);
+    mitte->addWidget(m_tabs);
     mitte->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
+    layout->setContentsMargins(4, 2, 4, 2);
     layout->addLayout(mitte);
     layout->addStretch(1);
     m_tabs->hide();
@@ -182,6 +179,7 @@ void CHVXView::baueTabs()
         m_tabs->insertTab(m_tabs->count(), modul, tabCaption(slot));
     }
     m_tabs->show();
+    m_tabs->keepLargestPageSize();
     m_tabs->select(0);
     navigation().currentTab = 0;
     navigation().currentSubPage = {0, 0, 0};

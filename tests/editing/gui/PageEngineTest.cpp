@@ -8,6 +8,10 @@
 #include "model/Modulnamen.h"
 #include "model/Revisionen.h"
 
+#include "app/gui/MainFrame.h"
+#include "base/SettingsTable.h"
+#include "editing/gui/ViewLogo.h"
+
 #include <QLabel>
 
 namespace hvx::test {
@@ -495,6 +499,66 @@ TEST_F(PageEngine, TabKeysSwitchTabsAndSubTabsWithTheFocusInTheFirstField)
     EXPECT_EQ(navigation().currentTab, 0);
     EXPECT_TRUE(inputErrorPending());
     EXPECT_EQ(QApplication::focusWidget(), feld);
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+// The sheet keeps one size and place on every tab and sub tab, and in the main window of the
+// default size it leaves the logo free, for the tallest pages of every variant and in both languages.
+void pruefeFesteSeitenflaeche(CHVXDoc& doc, TestApp::Language sprache)
+{
+    CMainFrame frame;
+    frame.LoadFrame();
+    auto* view = new CHVXView(&frame);
+    frame.setCentralWidget(view);
+    view->setDocument(&doc);
+    frame.resize(settings::kFrameWidth.defaultValue, settings::kFrameHeight.defaultValue);
+    frame.show();
+    const quint8 typen[][3] = {
+        {0x13, modultyp::kPH, modultyp::kChlor},         {0x23, modultyp::kAbsalzKonduktiv, modultyp::kFreigabeOderTimer},
+        {0x33, modultyp::kNormsignal, modultyp::kChlor}, {0x43, modultyp::kChlor, modultyp::kLfInduktiv},
+        {0x53, modultyp::kChlor, modultyp::kRedoxPlusMinus},
+    };
+    for (const auto& t : typen) {
+        NeueKonfiguration wahl{t[0], {}};
+        for (int slot = 0; slot < 2; ++slot) {
+            wahl.module[slot].modultyp = t[slot + 1];
+            wahl.module[slot].reglertyp = anfangsReglertyp(t[slot + 1], t[0] >> 4);
+        }
+        ASSERT_TRUE(doc.OnNewDocument(wahl));
+        for (int runde = 0; runde < 3; ++runde)
+            QCoreApplication::processEvents();
+        const QRectF logo = view->logo().placement(QPointF(0, 0));
+        ASSERT_FALSE(logo.isEmpty());
+        const QRect flaeche = view->tabCtrl()->geometry();
+        EXPECT_LT(flaeche.bottom(), logo.top()) << int(t[0]) << " language " << int(sprache);
+        for (int tab = 0; tab < view->tabCtrl()->count(); ++tab) {
+            view->tabCtrl()->step(tab == 0 ? 0 : 1);
+            for (int sub = 0; sub < 3; ++sub) {
+                if (tab > 0)
+                    view->modulePage(tab - 1)->tabCtrl()->step(1);
+                QCoreApplication::processEvents();
+                const QRect jetzt = view->tabCtrl()->geometry();
+                EXPECT_EQ(jetzt, flaeche) << int(t[0]) << " tab " << tab << " sub " << sub << ": " << jetzt.y() << " "
+                                         << jetzt.width() << "x" << jetzt.height() << " instead of " << flaeche.y() << " "
+                                         << flaeche.width() << "x" << flaeche.height();
+            }
+        }
+    }
+}
+
+TEST_F(PageEngine, TheSheetKeepsOneSizeAndPlaceAndLeavesTheLogoFree)
+{
+    pruefeFesteSeitenflaeche(doc, TestApp::Language::German);
+}
+
+TEST_F(PageEngineEnglish, TheSheetKeepsOneSizeAndPlaceAndLeavesTheLogoFree)
+{
+    pruefeFesteSeitenflaeche(doc, TestApp::Language::English);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 namespace hvx {
 
 std::optional<QString> FileDialogLan(bool open, const QString& directory, int titleNumber, int filterNumber,
-                                     const QString& extension, const QString& fileName)
+                                     const QString& extension, const QString& fileName, const QString& allFiles)
 {
     FileChoice choice;
     choice.open = open;
@@ -17,6 +17,7 @@ std::optional<QString> FileDialogLan(bool open, const QString& directory, int ti
     choice.extension = extension;
     choice.directory = directory;
     choice.fileName = fileName;
+    choice.allFiles = allFiles;
     return theApp().ui().chooseFile(choice);
 }
 

@@ -63,6 +63,41 @@ TEST(LanguageFiles, MenuAndDialogFilesCarryTheSameKeysInBothLanguages)
     EXPECT_EQ(GetDialogText(QStringLiteral("Zugangscode-Dialog"), 1531), QStringLiteral("Zugangscode:"));
 }
 
+// Texts the instrument's documentation and other programs know in English keep their wording in
+// every language set; German module names never appear in the English one.
+TEST(LanguageFiles, EstablishedEnglishTextsStayAsTheyStandAndEnglishSpeaksEnglish)
+{
+    TestApp t;
+    struct Text {
+        const char* datei;
+        const char* abschnitt;
+        const char* schluessel;
+        const char* text;
+    };
+    const Text feste[] = {
+        {"Strings.lan", "Strings", "246", "Hydrovant Configuration Tool"},
+        {"Strings.lan", "Strings", "3450", "Do you REALLY want to send %d Bytes to the EEPROM of the Hydrovant?"},
+        {"Strings.lan", "Strings", "3451", "Error at address 0x%02X"},
+        {"Strings.lan", "Strings", "3454", "Hydrovant EEPROM Files (*.hxp)"},
+        {"Strings.lan", "Strings", "3660", "Limit-Contact"},
+        {"Dialog.lan", "Reglerparameter-Dialog", "1682", "Limit-Contact"},
+        {"Dialog.lan", "Service-Dialog", "130", "HVX Service"},
+    };
+    for (const char* ordner : {"01-Deutsch", "02-English"}) {
+        for (const Text& f : feste) {
+            EXPECT_EQ(readLanguageFile(t, ordner, f.datei).value(QLatin1String(f.abschnitt), QLatin1String(f.schluessel)),
+                      QString::fromUtf8(f.text))
+                << ordner << ' ' << f.schluessel;
+        }
+    }
+    const auto english = readLanguageFile(t, "02-English", "Strings.lan");
+    for (const QString& key : english.keys(QStringLiteral("Strings"))) {
+        const QString text = english.value(QStringLiteral("Strings"), key);
+        for (const char* deutsch : {"\"Freigabe\"", "konduktiv", "\"Kein\"", "ä", "ö", "ü", "ß"})
+            EXPECT_FALSE(text.contains(QString::fromUtf8(deutsch))) << key.toStdString() << ": " << text.toStdString();
+    }
+}
+
 TEST(LanguageFiles, QuotedTextsReadBackExactly)
 {
     TestApp german;

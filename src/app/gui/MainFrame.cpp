@@ -304,6 +304,9 @@ void CMainFrame::ApplyMenuTexts()
 {
     hvx::gui::ApplyMenuTexts(menuBar(), theApp().LanguageFolders(), theApp().m_strLanguage);
     menuBar()->update();
+    // The tool bar is named (in the window's context menu) as its item of the view menu.
+    if (const QAction* umschalter = m_commands.value(hvx::cmd::kViewToolbar); umschalter && m_toolBar)
+        m_toolBar->setWindowTitle(umschalter->text().section(u'\t', 0, 0).remove(u'&'));
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths)

@@ -139,7 +139,7 @@ QStringList GuiInteraction::FileFilters(const FileChoice& choice)
     if (!type.contains(QLatin1String("(*")))
         type += QStringLiteral(" (*.%1)").arg(choice.extension);
     // The all-files pattern of the text ("*.*") would hide files without an extension here.
-    QString all = BuiltinGermanText(kTextAllFiles);
+    QString all = choice.allFiles.isEmpty() ? BuiltinGermanText(kTextAllFiles) : choice.allFiles;
     all.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
     return {type, all};
 }

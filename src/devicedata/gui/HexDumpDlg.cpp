@@ -22,6 +22,9 @@ using namespace hvx;
 
 namespace {
 
+// The image files' filter pair keeps its established English wording in every language.
+const QString kHxpAllFiles = QStringLiteral("All Files (*.*)");
+
 struct ButtonRow {
     int id;
     const char* text; // built-in German text; Dialog.lan replaces it
@@ -106,7 +109,7 @@ void CHexDumpDlg::OnEepromSpeichern()
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromSpeichern"));
     const std::optional<QString> path =
         FileDialogLan(false, theApp().m_strWorkDir, kTextHxpSaveTitle, kTextHxpFilter, QStringLiteral("hxp"),
-                      m_lastFile.isEmpty() ? ProposedFileName(QString(), QStringLiteral("hxp")) : m_lastFile);
+                      m_lastFile.isEmpty() ? ProposedFileName(QString(), QStringLiteral("hxp")) : m_lastFile, kHxpAllFiles);
     if (!path)
         return;
     m_lastFile = QFileInfo(*path).fileName();
@@ -119,7 +122,8 @@ void CHexDumpDlg::OnEepromLaden()
 {
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromLaden"));
     const std::optional<QString> path =
-        FileDialogLan(true, theApp().m_strWorkDir, kTextHxpLoadTitle, kTextHxpFilter, QStringLiteral("hxp"));
+        FileDialogLan(true, theApp().m_strWorkDir, kTextHxpLoadTitle, kTextHxpFilter, QStringLiteral("hxp"), QString(),
+                      kHxpAllFiles);
     if (!path)
         return;
     HxpLoadResult result;

@@ -11,6 +11,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using hvx::test::TestApp;
@@ -200,6 +201,7 @@ TEST_F(MainFrameTest, LanguageSwitchUpdatesSettingsMenuTitleAndAsksTheViews)
     EXPECT_EQ(frame.CommandAction(cmd::kFileNew)->text(), "&New\tCtrl+N");
     EXPECT_EQ(frame.MessageText(), "Ready");
     EXPECT_TRUE(frame.windowTitle().endsWith(" - anlage.hxd[*]"));
+    EXPECT_EQ(frame.findChild<QToolBar*>()->windowTitle(), "Toolbar");
     EXPECT_EQ(refreshed, 1);
     const auto items = hvx::gui::LanguageMenu(frame.menuBar())->actions();
     EXPECT_FALSE(items.at(0)->isChecked());

@@ -258,6 +258,10 @@ TEST_F(ShellDialogs, FileFiltersShowAllFilesForEveryName)
     choice.filterDescription = "Messdaten";
     choice.extension = "dat";
     EXPECT_EQ(hvx::gui::GuiInteraction::FileFilters(choice).constFirst(), "Messdaten (*.dat)");
+    // The image files keep their established filter pair.
+    choice.filterDescription = "Hydrovant EEPROM Files (*.hxp)";
+    choice.allFiles = "All Files (*.*)";
+    EXPECT_EQ(hvx::gui::GuiInteraction::FileFilters(choice), (QStringList{"Hydrovant EEPROM Files (*.hxp)", "All Files (*)"}));
 }
 
 TEST_F(ShellDialogs, EntryDialogTextsComeFromTheLanguageByControlId)

@@ -11,5 +11,6 @@ constexpr int kTextTitleNew = 3203;             // "Modulkonfiguration neu..."
 constexpr int kTextTitleChange = 3204;          // "Modulkonfiguration ändern..."
 constexpr int kTextContinuation = 3205;         // "(Fortsetzung)"
 constexpr int kTextBackupFailed = 3250;         // backup %1 could not be made: %2
+constexpr int kTextChangedOnDisk = 3270;        // %1 changed since opened: keep it and save elsewhere?
 
 } // namespace hvx

@@ -17,7 +17,6 @@
 #include "support/TestApp.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -444,18 +443,21 @@ TEST_F(ShellDialogs, KeyPressEndsTheTitleWaitAtOnce)
 
 TEST_F(ShellDialogs, HelpOpensTheLanguagesPageOrSaysItCannot)
 {
-    hvx::test::UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    QList<QUrl> opened;
+    hvx::gui::SetBrowserOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     EXPECT_TRUE(hvx::gui::ShowHelp(hvx::gui::HelpCommand::Contents));
-    ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_TRUE(catcher.urls.constFirst().path().endsWith("/01-Deutsch/Deutsch.html"));
-    EXPECT_EQ(catcher.urls.constFirst().fragment(), "contents");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.constFirst().path().endsWith("/01-Deutsch/Deutsch.html"));
+    EXPECT_EQ(opened.constFirst().fragment(), "contents");
 
     t.app().SetLanguage("07-Klingonisch");
     t.ui().answerMessageBox(hvx::IDOK, "Die Hilfe konnte nicht aufgerufen werden.");
     EXPECT_FALSE(hvx::gui::ShowHelp(hvx::gui::HelpCommand::DefaultTopic));
-    EXPECT_EQ(catcher.urls.size(), 1);
-    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(opened.size(), 1);
+    hvx::gui::SetBrowserOpener({});
 }
 
 } // namespace

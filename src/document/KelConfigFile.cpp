@@ -73,7 +73,7 @@ bool CKelConfigFile::commit()
 bool CKelConfigFile::writeAt(qint64 offset, const char* data, qint64 size)
 {
     if (!m_open || !m_writable)
-        return ioFailed(QStringLiteral("The file is open for reading only (write-protected)"));
+        return ioFailed(GetStringsText(kTextFileReadOnly));
     if (m_data.size() < offset + size)
         m_data.resize(offset + size, '\0');
     std::memcpy(m_data.data() + offset, data, size_t(size));
@@ -83,9 +83,9 @@ bool CKelConfigFile::writeAt(qint64 offset, const char* data, qint64 size)
 bool CKelConfigFile::readAt(qint64 offset, char* data, qint64 size)
 {
     if (!m_open)
-        return ioFailed(QStringLiteral("The file is not open"));
+        return ioFailed(GetStringsText(kTextFileNotOpen));
     if (m_data.size() < offset + size) // a short file is damaged, not an image with stale bytes at its end
-        return ioFailed(QStringLiteral("The file ends early: %1 bytes, %2 expected").arg(m_data.size()).arg(kFileSize));
+        return ioFailed(GetStringsText(kTextFileEndsEarly).arg(m_data.size()).arg(kFileSize));
     std::memcpy(data, m_data.constData() + offset, size_t(size));
     return true;
 }

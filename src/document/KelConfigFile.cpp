@@ -164,7 +164,7 @@ int CKelConfigFile::WriteConfigFile(std::span<const quint8, kParameterSize> imag
     if (m_data.size() != kFileSize) {
         // A damaged file is rebuilt before the image goes in.
         if (!m_writable) // it cannot be created anew
-            return fail("CKelConfigFile::OpenConfigFile", kErrCreate, QStringLiteral("The file is open for reading only (write-protected)"));
+            return fail("CKelConfigFile::OpenConfigFile", kErrCreate, GetStringsText(kTextFileReadOnly));
         if (!buildFreshImage())
             return 0;
     }

@@ -39,6 +39,35 @@ TEST(LanguageFiles, BothLanguagesCarryTheSameNumberedTexts)
     }
 }
 
+// A key given twice in one section hides one of its texts without a word (two branches that chose
+// the same number for different texts): every key is given once.
+TEST(LanguageFiles, NoKeyIsGivenTwiceInASection)
+{
+    TestApp t;
+    for (const char* folder : {"01-Deutsch", "02-English"}) {
+        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
+            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            QString section;
+            QSet<QString> seen;
+            for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+                const QString trimmed = line.trimmed();
+                if (trimmed.startsWith(u'[')) {
+                    section = trimmed;
+                    seen.clear();
+                    continue;
+                }
+                const qsizetype eq = trimmed.indexOf(u'=');
+                if (trimmed.isEmpty() || trimmed.startsWith(u';') || eq < 0)
+                    continue;
+                const QString key = trimmed.left(eq).trimmed().toLower();
+                EXPECT_FALSE(seen.contains(key)) << folder << '/' << file << ' ' << section.toStdString() << ' ' << key.toStdString();
+                seen.insert(key);
+            }
+        }
+    }
+}
+
 TEST(LanguageFiles, MenuAndDialogFilesCarryTheSameKeysInBothLanguages)
 {
     TestApp t;

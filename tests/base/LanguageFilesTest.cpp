@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <string>
 
 using hvx::test::TestApp;
 
@@ -17,6 +18,25 @@ hvx::ProfileContent readLanguageFile(const TestApp& t, const char* folder, const
     QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
     return hvx::ProfileContent::parse(f.readAll());
+}
+
+// The lines of each of the six shipped language files, named "folder/file".
+struct LanguageFileLines {
+    std::string name;
+    QStringList lines;
+};
+
+QList<LanguageFileLines> everyLanguageFile(const TestApp& t)
+{
+    QList<LanguageFileLines> files;
+    for (const char* folder : {"01-Deutsch", "02-English"}) {
+        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
+            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            files.append({std::string(folder) + '/' + file, QString::fromUtf8(f.readAll()).split(u'\n')});
+        }
+    }
+    return files;
 }
 
 } // namespace
@@ -44,26 +64,22 @@ TEST(LanguageFiles, BothLanguagesCarryTheSameNumberedTexts)
 TEST(LanguageFiles, NoKeyIsGivenTwiceInASection)
 {
     TestApp t;
-    for (const char* folder : {"01-Deutsch", "02-English"}) {
-        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
-            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
-            QString section;
-            QSet<QString> seen;
-            for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
-                const QString trimmed = line.trimmed();
-                if (trimmed.startsWith(u'[')) {
-                    section = trimmed;
-                    seen.clear();
-                    continue;
-                }
-                const qsizetype eq = trimmed.indexOf(u'=');
-                if (trimmed.isEmpty() || trimmed.startsWith(u';') || eq < 0)
-                    continue;
-                const QString key = trimmed.left(eq).trimmed().toLower();
-                EXPECT_FALSE(seen.contains(key)) << folder << '/' << file << ' ' << section.toStdString() << ' ' << key.toStdString();
-                seen.insert(key);
+    for (const LanguageFileLines& file : everyLanguageFile(t)) {
+        QString section;
+        QSet<QString> seen;
+        for (const QString& line : file.lines) {
+            const QString trimmed = line.trimmed();
+            if (trimmed.startsWith(u'[')) {
+                section = trimmed;
+                seen.clear();
+                continue;
             }
+            const qsizetype eq = trimmed.indexOf(u'=');
+            if (trimmed.isEmpty() || trimmed.startsWith(u';') || eq < 0)
+                continue;
+            const QString key = trimmed.left(eq).trimmed().toLower();
+            EXPECT_FALSE(seen.contains(key)) << file.name << ' ' << section.toStdString() << ' ' << key.toStdString();
+            seen.insert(key);
         }
     }
 }
@@ -131,19 +147,15 @@ TEST(LanguageFiles, NoTextIsLongerThanTheReaderKeeps)
 {
     // A longer value would be cut without a word, and a message would end in mid-sentence.
     TestApp t;
-    for (const char* folder : {"01-Deutsch", "02-English"}) {
-        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
-            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
-            for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
-                const qsizetype eq = line.indexOf(u'=');
-                if (line.startsWith(u';') || eq < 0)
-                    continue;
-                QString value = line.mid(eq + 1).trimmed();
-                if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
-                    value = value.mid(1, value.size() - 2);
-                EXPECT_LE(value.size(), hvx::kMaxProfileValueLength) << folder << '/' << file << ": " << line.left(eq).toStdString();
-            }
+    for (const LanguageFileLines& file : everyLanguageFile(t)) {
+        for (const QString& line : file.lines) {
+            const qsizetype eq = line.indexOf(u'=');
+            if (line.startsWith(u';') || eq < 0)
+                continue;
+            QString value = line.mid(eq + 1).trimmed();
+            if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+                value = value.mid(1, value.size() - 2);
+            EXPECT_LE(value.size(), hvx::kMaxProfileValueLength) << file.name << ": " << line.left(eq).toStdString();
         }
     }
 }

@@ -12,5 +12,8 @@ constexpr int kTextTitleChange = 3204;          // "Modulkonfiguration ändern..
 constexpr int kTextContinuation = 3205;         // "(Fortsetzung)"
 constexpr int kTextBackupFailed = 3250;         // backup %1 could not be made: %2
 constexpr int kTextChangedOnDisk = 3270;        // %1 changed since opened: keep it and save elsewhere?
+constexpr int kTextFileEndsEarly = 3280;        // %1 bytes, %2 expected
+constexpr int kTextFileReadOnly = 3281;         // open for reading only (write-protected)
+constexpr int kTextFileNotOpen = 3282;
 
 } // namespace hvx

@@ -16,7 +16,7 @@ namespace hvx {
 namespace {
 
 using namespace seitentext;
-using Z = Zeilenart;
+using Z = Reglerzeilenart;
 using Zeilen = std::array<std::optional<Reglerzeile>, 6>;
 
 constexpr Reglerzeile kSoll{kSollwert, Z::Wert, modulblock::kSollwert};

@@ -8,7 +8,7 @@
 
 namespace hvx {
 
-enum class Zeilenart {
+enum class Reglerzeilenart {
     Wert,         // value field in the module's range
     LW,           // switch-point distance with its sign byte, within -U..+U
     Prozent,      // 16-bit value in tenths of %
@@ -21,7 +21,7 @@ enum class Zeilenart {
 
 struct Reglerzeile {
     int text = 0;   // Strings.lan number of the label
-    Zeilenart art = Zeilenart::Wert;
+    Reglerzeilenart art = Reglerzeilenart::Wert;
     int offset = 0; // module block byte
     int max = 0;    // upper limit (lower limit 0) for rows that are not value fields
 };

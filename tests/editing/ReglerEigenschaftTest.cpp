@@ -151,13 +151,13 @@ protected:
     {
         const int f = zehnHoch(stellen);
         switch (z.art) {
-        case Zeilenart::Wert: {
+        case Reglerzeilenart::Wert: {
             const Messbereich b = *anzeigeMessbereich(m_ps, 0);
             return {b.unten * f, b.oben * f};
         }
-        case Zeilenart::LW: return {-lwGrenze(m_ps, 0) * f, lwGrenze(m_ps, 0) * f};
-        case Zeilenart::Prozent:
-        case Zeilenart::ProzentByte: return {0, z.max * 10};
+        case Reglerzeilenart::LW: return {-lwGrenze(m_ps, 0) * f, lwGrenze(m_ps, 0) * f};
+        case Reglerzeilenart::Prozent:
+        case Reglerzeilenart::ProzentByte: return {0, z.max * 10};
         default: return {0, z.max};
         }
     }
@@ -165,10 +165,10 @@ protected:
     static int stellenDer(const Reglerzeile& z, int messstellen)
     {
         switch (z.art) {
-        case Zeilenart::Wert:
-        case Zeilenart::LW: return messstellen;
-        case Zeilenart::Prozent:
-        case Zeilenart::ProzentByte: return 1;
+        case Reglerzeilenart::Wert:
+        case Reglerzeilenart::LW: return messstellen;
+        case Reglerzeilenart::Prozent:
+        case Reglerzeilenart::ProzentByte: return 1;
         default: return 0;
         }
     }

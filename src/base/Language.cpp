@@ -67,6 +67,11 @@ QString GetDialogTextOr(const QString& section, int id, const QString& builtin)
     return text.isEmpty() ? builtin : text;
 }
 
+QString GetStringsTextForCount(qint64 count, int singular, int plural)
+{
+    return GetStringsText(count == 1 ? singular : plural);
+}
+
 QString BuiltinGermanText(int number)
 {
     return hvx::UnescapeLanText(builtinGermanStrings().value(kStringsSection, QString::number(number)));

@@ -13,7 +13,9 @@ constexpr int kTextHxpFilter = 3454;           // file type of the image files
 constexpr int kTextHxpSaveTitle = 3455;
 constexpr int kTextHxpLoadTitle = 3456;
 constexpr int kTextHxpBadLines = 3457;         // lines of a loaded file that could not be read
+constexpr int kTextHxpBadLine = 3478;          // the same for one line
 constexpr int kTextHxpFileError = 3458;        // file, cause
+constexpr int kTextEepromWriteRange = 3470;    // "Adressen 0x%1 bis 0x%2", below the write question
 
 // Replaces the first printf-style placeholder of a language text ("%d", "%02X", ...) with the
 // value: the texts keep their established form, and a translation cannot break the program.

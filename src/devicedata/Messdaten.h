@@ -23,11 +23,19 @@ inline constexpr int kMaxMesswertZeile = 254; // characters of one line in the t
 // 11 TABs.
 std::optional<QStringList> SplitMesswertZeile(const QByteArray& text);
 
-// "dd.mm.yy hh:mm:ss" or "mm/dd/yy hh:mm:ss", local time, year within 2000..2099.
+// "dd.mm.yy hh:mm:ss" or "mm/dd/yy hh:mm:ss", year within 2000..2099: the instrument's
+// wall-clock time, which knows no time zone. zeit holds it as a UTC date-time, so that no
+// daylight-saving rule of the PC can refuse or shift a stamp.
 struct MessZeitstempel {
     QDateTime zeit;
     bool slashLayout = false;
 };
+
+// The stamp moved by seconds on the instrument's clock: plain date and time arithmetic.
+MessZeitstempel VerschobenUm(const MessZeitstempel& stamp, qint64 seconds);
+
+// The same date and time on the PC's local time axis (a chart labels its axis in local time).
+QDateTime AlsOrtszeit(const MessZeitstempel& stamp);
 
 // Valid when 17 characters long, a blank at index 8, two digits per number, and a real date
 // and time.
@@ -55,7 +63,7 @@ ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalS
 // A measured-data file read back for the chart: the stamp and the 11 value fields of every
 // line with a valid stamp and 11 TABs.
 struct MesswertZeile {
-    QDateTime zeit;
+    QDateTime zeit; // on the local time axis (AlsOrtszeit)
     QStringList felder; // fields 2..12
 };
 std::vector<MesswertZeile> ReadMessdaten(const QByteArray& datText);

@@ -73,7 +73,7 @@ bool CKelConfigFile::commit()
 bool CKelConfigFile::writeAt(qint64 offset, const char* data, qint64 size)
 {
     if (!m_open || !m_writable)
-        return ioFailed(QStringLiteral("The file is open for reading only (write-protected)"));
+        return ioFailed(GetStringsText(kTextCauseReadOnly));
     if (m_data.size() < offset + size)
         m_data.resize(offset + size, '\0');
     std::memcpy(m_data.data() + offset, data, size_t(size));
@@ -83,9 +83,9 @@ bool CKelConfigFile::writeAt(qint64 offset, const char* data, qint64 size)
 bool CKelConfigFile::readAt(qint64 offset, char* data, qint64 size)
 {
     if (!m_open)
-        return ioFailed(QStringLiteral("The file is not open"));
+        return ioFailed(GetStringsText(kTextCauseNotOpen));
     if (m_data.size() < offset + size) // a short file is damaged, not an image with stale bytes at its end
-        return ioFailed(QStringLiteral("The file ends early: %1 bytes, %2 expected").arg(m_data.size()).arg(kFileSize));
+        return ioFailed(GetStringsText(kTextCauseEndsEarly).arg(m_data.size()).arg(kFileSize));
     std::memcpy(data, m_data.constData() + offset, size_t(size));
     return true;
 }
@@ -164,7 +164,7 @@ int CKelConfigFile::WriteConfigFile(std::span<const quint8, kParameterSize> imag
     if (m_data.size() != kFileSize) {
         // A damaged file is rebuilt before the image goes in.
         if (!m_writable) // it cannot be created anew
-            return fail("CKelConfigFile::OpenConfigFile", kErrCreate, QStringLiteral("The file is open for reading only (write-protected)"));
+            return fail("CKelConfigFile::OpenConfigFile", kErrCreate, GetStringsText(kTextCauseReadOnly));
         if (!buildFreshImage())
             return 0;
     }
@@ -206,7 +206,7 @@ int CKelConfigFile::SetHeader()
 int CKelConfigFile::SetZeit(int slot)
 {
     if (slot < 0 || slot >= kStampSlotCount)
-        return fail("CKelConfigFile::SetZeit", kErrWriteTimeStamp, QStringLiteral("No stamp slot %1").arg(slot));
+        return fail("CKelConfigFile::SetZeit", kErrWriteTimeStamp, GetStringsText(kTextCauseNoStampSlot).arg(slot));
     const QByteArray stamp = Zeitstempel(m_clock());
     if (!writeAt(kStampOffset + kStampSlotSize * slot, stamp.constData(), kStampLength))
         return fail("CKelConfigFile::SetZeit", kErrWriteTimeStamp, m_ioError);
@@ -216,7 +216,7 @@ int CKelConfigFile::SetZeit(int slot)
 int CKelConfigFile::ReadZeit(int slot, QByteArray& stamp)
 {
     if (slot < 0 || slot >= kStampSlotCount)
-        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, QStringLiteral("No stamp slot %1").arg(slot));
+        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, GetStringsText(kTextCauseNoStampSlot).arg(slot));
     stamp = QByteArray(kStampLength, '\0');
     if (!readAt(kStampOffset + kStampSlotSize * slot, stamp.data(), kStampLength))
         return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, m_ioError);

@@ -163,7 +163,7 @@ void CHvxMessdatenDlg::ShowLine(const QStringList& fields)
     const QStringList values = fields.mid(1);
     m_display->UpdateAll(values);
     if (const std::optional<hvx::MessZeitstempel> stamp = hvx::ParseMessZeitstempel(fields.value(0).toLatin1()))
-        m_trend->AddLine(stamp->zeit, values);
+        m_trend->AddLine(hvx::AlsOrtszeit(*stamp), values);
 }
 
 void CHvxMessdatenDlg::reject()

@@ -9,7 +9,9 @@
 
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +25,13 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
     if (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Outside a desktop session (cron, ssh) there is no runtime directory, and the window
+        // system would warn about it on standard error: a private one for this run serves.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            static QTemporaryDir runtimeDir;
+            if (runtimeDir.isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+        }
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);

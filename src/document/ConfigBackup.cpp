@@ -1,5 +1,6 @@
 #include "document/ConfigBackup.h"
 
+#include "base/FileLock.h"
 #include "base/HvxApp.h"
 #include "base/Log.h"
 #include "base/Language.h"
@@ -58,7 +59,11 @@ void BackupConfigFile(const QString& documentPath)
 {
     CHVXApp& app = theApp();
     const int numBackups = app.GetIntSetting(settings::kNumBackups);
-    const QString target = ChooseBackupName(documentPath, app.DirectoryOrDefault(app.m_strBackupDir), numBackups);
+    const QString backupDir = app.DirectoryOrDefault(app.m_strBackupDir);
+    // Files of one name in different folders share the backup names: the choice and the copy
+    // are one step, so that two saves at once never take the same name.
+    const FileLock lock(BackupNameStem(documentPath, backupDir) + QStringLiteral("backup"));
+    const QString target = ChooseBackupName(documentPath, backupDir, numBackups);
     if (target.isEmpty())
         return;
     // The new copy replaces the oldest backup only once it is complete, so a failure or a kill

@@ -17,5 +17,6 @@ constexpr int kTextCauseReadOnly = 3231;        // the file is open for reading 
 constexpr int kTextCauseNotOpen = 3232;         // the file is not open
 constexpr int kTextCauseEndsEarly = 3233;       // %1 bytes, %2 expected
 constexpr int kTextCauseNoStampSlot = 3234;     // %1 the slot
+constexpr int kTextChangedOnDisk = 3270;        // %1 changed since opened: keep it and save elsewhere?
 
 } // namespace hvx

@@ -1,11 +1,13 @@
 #include "document/HVXDoc.h"
 
 #include "base/ErrorCodes.h"
+#include "base/FileLock.h"
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
 #include "document/AccessCode.h"
 #include "document/ConfigBackup.h"
+#include "document/DocumentSave.h"
 #include "document/DocumentTexts.h"
 #include "model/Bestueckung.h"
 #include "model/Kalibrierung.h"
@@ -16,6 +18,21 @@
 #include <QFileInfo>
 
 using namespace hvx;
+
+namespace {
+
+enum class ChangedFileChoice { SaveElsewhere, Overwrite, Cancel };
+
+ChangedFileChoice askAboutChangedFile(const QString& path)
+{
+    switch (LogMessageBox(GetStringsText(kTextChangedOnDisk).arg(path), MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES: return ChangedFileChoice::SaveElsewhere;
+    case IDNO: return ChangedFileChoice::Overwrite;
+    default: return ChangedFileChoice::Cancel;
+    }
+}
+
+} // namespace
 
 CHVXDoc::CHVXDoc(QObject* parent) : QObject(parent) {}
 
@@ -104,6 +121,7 @@ bool CHVXDoc::newDocument(const std::optional<NeueKonfiguration>& choice)
         clearInputError();
     }
     m_strPathName.clear();
+    m_onDisk.clear();
     setModifiedFlag(false);
     return true;
 }
@@ -116,6 +134,7 @@ bool CHVXDoc::OnOpenDocument(const QString& path, const OpenOptions& options)
     InfoBlockBytes block{};
     const bool read = m_configFile.OpenConfigFile(path) && m_configFile.ReadConfigFile(image.bytes())
                       && m_configFile.ReadInfoBlock(block);
+    const QByteArray onDisk = m_configFile.Bytes();
     m_configFile.Close();
     if (!read)
         return false;
@@ -127,6 +146,7 @@ bool CHVXDoc::OnOpenDocument(const QString& path, const OpenOptions& options)
     m_parametersatz = image;
     m_texts = DecodeInfoBlock(block);
     m_strPathName = path;
+    m_onDisk.take(path, onDisk);
     setModifiedFlag(false);
     if (options.checkAccess)
         CheckAccess(m_parametersatz, AccessSubject::Document);
@@ -154,9 +174,11 @@ bool CHVXDoc::OnSaveDocument(const QString& path)
     const InfoBlockBytes block = EncodeInfoBlock(m_texts);
     const bool written = m_configFile.OpenConfigFile(path) && m_configFile.WriteConfigFile(m_parametersatz.bytes())
                          && m_configFile.WriteInfoBlock(block);
+    const QByteArray onDisk = m_configFile.Bytes();
     m_configFile.Close();
     if (!written)
         return false;
+    m_onDisk.take(path, onDisk);
     setModifiedFlag(false);
     return true;
 }
@@ -166,10 +188,23 @@ bool CHVXDoc::DoSave(const QString& path)
     if (inputErrorPending())
         return false;
     LogEntry(1, QStringLiteral("CHVXDoc::DoSave"), path);
-    if (!OnSaveDocument(path))
-        return false;
-    m_strPathName = path;
-    return true;
+    for (;;) {
+        FileLock lock(path);
+        if (const std::optional<QByteArray> changed = m_onDisk.changedOnDisk(path)) {
+            lock.unlock(); // nobody waits on the file while the user decides
+            switch (askAboutChangedFile(path)) {
+            case ChangedFileChoice::SaveElsewhere: return SaveDocumentAs(*this);
+            case ChangedFileChoice::Cancel: return false;
+            case ChangedFileChoice::Overwrite: // asked again only when it changes once more
+                m_onDisk.take(path, *changed);
+                continue;
+            }
+        }
+        if (!OnSaveDocument(path))
+            return false;
+        m_strPathName = path;
+        return true;
+    }
 }
 
 bool CHVXDoc::OnHvxBearbeitenChangeModulkonfig(const ModulePrompt& ask)

@@ -3,6 +3,7 @@
 // texts and the access state. New, open, save, the module configuration change and the
 // properties work on it in place; views learn of changes through updateAllViews.
 
+#include "document/ConfigFileSnapshot.h"
 #include "document/InfoBlock.h"
 #include "document/KelConfigFile.h"
 #include "model/Modulauswahl.h"
@@ -85,7 +86,9 @@ public:
     bool OnOpenDocument(const QString& path, const OpenOptions& options);
     bool OnSaveDocument(const QString& path);
     // The save sequence: refused while an input error is pending; on success the document takes
-    // the target as its path.
+    // the target as its path. The file is locked from the check to the last write; when it was
+    // changed by someone else since this document read or wrote it, the user chooses: keep it
+    // and save under a new name, overwrite it, or cancel.
     bool DoSave(const QString& path);
     // The choice of the dialog in "change" mode; returns whether any slot changed.
     bool ChangeModuleConfiguration(const hvx::Modulbestueckung& choice);
@@ -130,6 +133,7 @@ private:
     hvx::Parametersatz m_parametersatz;
     hvx::InfoTexts m_texts;
     CKelConfigFile m_configFile;
+    hvx::ConfigFileSnapshot m_onDisk; // the file as this document last read or wrote it
     int m_nAccessGranted = 1;
     int m_nModuleCount = 0;
     hvx::Seitenaufteilung m_pages;

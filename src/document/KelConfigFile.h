@@ -42,6 +42,8 @@ public:
     void Close();
 
     bool IsOpen() const { return m_open; }
+    // The file's bytes while it is open: as read, with the writes made since.
+    const QByteArray& Bytes() const { return m_data; }
     QString Path() const { return m_path; }
     // The platform's text of the last file error since the last open (empty when there was none;
     // a wrong magic has its own message instead), for callers that report it themselves.

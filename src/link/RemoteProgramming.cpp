@@ -3,6 +3,7 @@
 #include "document/HVXDoc.h"
 
 #include "base/ErrorCodes.h"
+#include "base/FileLock.h"
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
@@ -61,6 +62,7 @@ void StampTransfer(CKelConfigFile& file, const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return;
+    const FileLock lock(path); // the stamp rewrites the file: never between another save's read and write
     const bool stamped = file.OpenConfigFile(path) && file.SetZeit(configfile::kStampTransferred);
     file.Close();
     if (!stamped)

@@ -56,7 +56,8 @@ std::vector<Revision> revisionenDerVariante(quint8 geraetekennung)
 {
     std::vector<Revision> liste;
     for (const Revision& r : kRevisionen) {
-        if ((r.geraetekennung >> 4) == (geraetekennung >> 4) && !(r.geraetekennung & geraetekennung::kErweiterteSprachen))
+        const bool standardSprachen = !(r.geraetekennung & geraetekennung::kErweiterteSprachen);
+        if ((r.geraetekennung >> 4) == (geraetekennung >> 4) && (standardSprachen || r.geraetekennung == geraetekennung))
             liste.push_back(r);
     }
     return liste;

@@ -22,7 +22,8 @@ int revisionTextNummer(quint8 geraetekennung);
 QString revisionText(quint8 geraetekennung);
 
 // The revisions a parameter set of this byte 0 can be adapted to: those of the same variant
-// with the standard language set, in ascending order.
+// with the standard language set, in ascending order, and its own revision when that has another
+// language set (K 54 (E, I, S)), so that it can stay as it is.
 std::vector<Revision> revisionenDerVariante(quint8 geraetekennung);
 
 } // namespace hvx

@@ -2,7 +2,8 @@
 //   model → base → document → link → devicedata → editing → output → app
 // A folder includes only itself and the folders before it. Nothing outside a gui/ folder includes
 // a gui/ header or a header of a Qt module other than Core and Serial Port (the core library and
-// the command-line tool run without a display). tools/ use the core only.
+// the command-line tool run without a display). tools/ use the core only. Platform headers
+// (unistd, fcntl, termios, sys/...) stand only in the few files named below.
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,30 @@ const QStringList kLayers = {
 
 // Qt modules the core may use; every other module's headers need a window system or more.
 const QStringList kCoreQtModules = {QStringLiteral("QtCore"), QStringLiteral("QtSerialPort")};
+
+// The files that hold the platform's own interfaces (terminals, serial lines, file locks,
+// signals, processes); everything else reaches the platform through Qt or through them, so that
+// another system means replacing these files only.
+const QStringList kPlatformFiles = {
+    QStringLiteral("src/base/FileLock.cpp"),                 // the lock of a file being saved
+    QStringLiteral("src/link/PosixSerialPort.cpp"),          // the serial port
+    QStringLiteral("src/link/PosixPortLock.cpp"),            // its lock files
+    QStringLiteral("src/link/PosixPreciseSleeps.cpp"),       // the timer slack of paced sending
+    QStringLiteral("src/app/SystemInfo.cpp"),                // system information
+    QStringLiteral("src/app/gui/SingleInstance.cpp"),        // the single instance
+    QStringLiteral("src/app/cli/CliRecord.cpp"),             // the recording's signals
+    QStringLiteral("src/app/cli/TerminalProgress.cpp"),      // progress on the terminal
+    QStringLiteral("src/app/cli/TerminalQuestions.cpp"),     // questions on the terminal
+    QStringLiteral("tools/simulator/PtySimulator.cpp"),      // the simulator's pseudo-terminal
+    QStringLiteral("tools/simulator/main/hvx_sim_main.cpp"), // the simulator program's signals
+};
+
+bool isPlatformHeader(const QString& header)
+{
+    static const QRegularExpression re(
+        QStringLiteral("^(unistd|fcntl|termios|pty|poll|signal|dirent|pwd|dlfcn)\\.h$|^(sys|linux)/|^csignal$"));
+    return re.match(header).hasMatch();
+}
 
 struct Include {
     int line = 0;
@@ -77,6 +102,11 @@ QStringList layerViolations(const QString& path, const QString& text, const QStr
         const auto report = [&](const char* reason) {
             found << QStringLiteral("%1:%2: %3 (%4)").arg(path).arg(inc.line).arg(inc.target, QLatin1String(reason));
         };
+        if (inc.angled && isPlatformHeader(inc.target)) {
+            if (!kPlatformFiles.contains(path))
+                report("a platform header outside the files that hold the platform");
+            continue;
+        }
         if (inc.angled) {
             const QString module = qtModuleOf(inc.target, qtHeaders);
             if (!gui && !module.isEmpty() && !kCoreQtModules.contains(module))
@@ -121,6 +151,19 @@ TEST(Layering, CheckerNamesEachOffendingInclude)
                            QStringLiteral("src/link/KelComm.cpp:4: QtGui/QColor (a window-system header outside a gui folder)")}));
 }
 
+TEST(Layering, PlatformHeadersOnlyInTheFilesThatHoldThePlatform)
+{
+    const QString qt = qtHeaderRoot();
+    const QString text = QStringLiteral("#include <sys/file.h>\n#include <unistd.h>\n#include <csignal>\n"
+                                        "#include <cstdio>\n#include <QFile>\n#include <linux/serial.h>\n");
+    EXPECT_TRUE(layerViolations(QStringLiteral("src/base/FileLock.cpp"), text, qt).isEmpty());
+    EXPECT_EQ(layerViolations(QStringLiteral("src/document/HVXDoc.cpp"), text, qt),
+              QStringList({QStringLiteral("src/document/HVXDoc.cpp:1: sys/file.h (a platform header outside the files that hold the platform)"),
+                           QStringLiteral("src/document/HVXDoc.cpp:2: unistd.h (a platform header outside the files that hold the platform)"),
+                           QStringLiteral("src/document/HVXDoc.cpp:3: csignal (a platform header outside the files that hold the platform)"),
+                           QStringLiteral("src/document/HVXDoc.cpp:6: linux/serial.h (a platform header outside the files that hold the platform)")}));
+}
+
 TEST(Layering, GuiFoldersMayUseWidgetsAndLowerGuiHeadersButNotHigherLayers)
 {
     const QString qt = qtHeaderRoot();
@@ -158,6 +201,8 @@ TEST(Layering, SourceTreeKeepsItsLayers)
     }
     EXPECT_GT(files, 100);
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+    for (const QString& platformFile : kPlatformFiles)
+        EXPECT_TRUE(QFile::exists(root + u'/' + platformFile)) << platformFile.toStdString() << " is named but gone";
 }
 
 } // namespace

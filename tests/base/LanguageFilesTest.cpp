@@ -63,6 +63,27 @@ TEST(LanguageFiles, MenuAndDialogFilesCarryTheSameKeysInBothLanguages)
     EXPECT_EQ(GetDialogText(QStringLiteral("Zugangscode-Dialog"), 1531), QStringLiteral("Zugangscode:"));
 }
 
+TEST(LanguageFiles, NoTextIsLongerThanTheReaderKeeps)
+{
+    // A longer value would be cut without a word, and a message would end in mid-sentence.
+    TestApp t;
+    for (const char* folder : {"01-Deutsch", "02-English"}) {
+        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
+            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+                const qsizetype eq = line.indexOf(u'=');
+                if (line.startsWith(u';') || eq < 0)
+                    continue;
+                QString value = line.mid(eq + 1).trimmed();
+                if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+                    value = value.mid(1, value.size() - 2);
+                EXPECT_LE(value.size(), hvx::kMaxProfileValueLength) << folder << '/' << file << ": " << line.left(eq).toStdString();
+            }
+        }
+    }
+}
+
 TEST(LanguageFiles, QuotedTextsReadBackExactly)
 {
     TestApp german;

@@ -3,13 +3,16 @@
 #include "document/AccessCode.h"
 #include "document/HVXDoc.h"
 #include "model/NeuerParametersatz.h"
+#include "support/CapturedBatch.h"
 #include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace hvx;
+using hvx::test::CapturedBatch;
 using hvx::test::TestApp;
 
 namespace {
@@ -137,6 +140,108 @@ TEST_F(Document, SaveAsOverAnotherFileBacksUpTheFileItReplaces)
     untitled.OnNewDocument(NeueKonfiguration{0x13, {kPH, kRedox, kKein}});
     ASSERT_TRUE(untitled.DoSave(other));
     EXPECT_EQ(readFile(m_app.filePath(QStringLiteral("Anlage2.001"))), second);
+}
+
+namespace {
+
+// Whether one of the backups of NAME.hxd holds these bytes.
+bool backedUp(const QString& name, const QByteArray& bytes)
+{
+    const QDir dir(theApp().m_strBackupDir);
+    const QStringList backups = dir.entryList({name + QStringLiteral(".0*")}, QDir::Files);
+    return std::any_of(backups.begin(), backups.end(), [&](const QString& b) { return readFile(dir.filePath(b)) == bytes; });
+}
+
+// What another program may do to the file between the document's open and its save.
+enum class OnDisk { Nothing, OtherSave, CopiedOver, TransferStamp };
+
+} // namespace
+
+TEST_F(Document, ASaveOverAFileChangedSinceItWasOpenedAsksAndLosesNothing)
+{
+    struct Case {
+        const char* name;
+        OnDisk change;
+        std::optional<int> answer; // the question's answer; none: nothing may be asked
+        bool batch = false;
+        bool saved;                // DoSave's result
+        bool fileIsOurs;           // the file at the path holds the document's version afterwards
+        bool copyIsOurs = false;   // the file chosen for "Ja" holds it
+    };
+    const Case cases[] = {
+        {"unchanged", OnDisk::Nothing, std::nullopt, false, true, true},
+        {"only the transfer stamp written", OnDisk::TransferStamp, std::nullopt, false, true, true},
+        {"saved by another program, Yes: under a new name", OnDisk::OtherSave, IDYES, false, true, false, true},
+        {"saved by another program, No: overwrite", OnDisk::OtherSave, IDNO, false, true, true},
+        {"saved by another program, Cancel", OnDisk::OtherSave, IDCANCEL, false, false, false},
+        {"another file copied over it, No: overwrite", OnDisk::CopiedOver, IDNO, false, true, true},
+        {"saved by another program, nobody to ask", OnDisk::OtherSave, std::nullopt, true, false, false},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QStringLiteral("Anlage%1").arg(++number);
+        const QString copy = m_app.filePath(name + QStringLiteral("neu.hxd"));
+        const QString path = savedFile(name + QStringLiteral(".hxd"), {kPH, kKein, kKein});
+        const QString source = savedFile(QStringLiteral("Quelle.hxd"), {kRedox, kKein, kKein});
+        CHVXDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        doc.parametersatz().setByte(520, 77);
+        doc.setModifiedFlag(true);
+        const Parametersatz ours = doc.parametersatz();
+
+        if (c.change == OnDisk::OtherSave) {
+            CHVXDoc other;
+            ASSERT_TRUE(other.OnOpenDocument(path));
+            ASSERT_TRUE(other.SetProperties({QStringLiteral("fremd"), {}, {}, {}}));
+            ASSERT_TRUE(other.DoSave(path));
+        } else if (c.change == OnDisk::CopiedOver) {
+            ASSERT_TRUE(QFile::remove(path));
+            ASSERT_TRUE(QFile::copy(source, path));
+        } else if (c.change == OnDisk::TransferStamp) {
+            CKelConfigFile file([] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4)); });
+            ASSERT_TRUE(file.OpenConfigFile(path) && file.SetZeit(configfile::kStampTransferred));
+            file.Close();
+        }
+        const QByteArray otherVersion = readFile(path);
+
+        CapturedBatch batch;
+        if (c.batch)
+            m_app.app().SetUserInteraction(&batch.interaction());
+        if (c.answer)
+            m_app.ui().answerMessageBox(*c.answer, path);
+        if (c.answer == IDYES)
+            m_app.ui().answerFileChoice(copy);
+        EXPECT_EQ(doc.DoSave(path), c.saved);
+        m_app.app().SetUserInteraction(&m_app.ui());
+        EXPECT_EQ(m_app.ui().pendingAnswers(), 0) << "the question was not asked";
+        m_app.ui().clear();
+
+        CHVXDoc onDisk;
+        ASSERT_TRUE(onDisk.OnOpenDocument(path));
+        EXPECT_EQ(onDisk.parametersatz() == ours, c.fileIsOurs);
+        if (!c.fileIsOurs) {
+            EXPECT_EQ(readFile(path), otherVersion) << "the other version is kept as it was";
+        } else if (c.change != OnDisk::Nothing && c.change != OnDisk::TransferStamp) {
+            EXPECT_TRUE(backedUp(name, otherVersion)) << "the other version is in a backup";
+        }
+        if (c.change == OnDisk::TransferStamp) {
+            EXPECT_EQ(readFile(path).mid(configfile::kStampOffset + 2 * configfile::kStampSlotSize, 12), "203001020304");
+        }
+        if (c.copyIsOurs) {
+            CHVXDoc saved;
+            ASSERT_TRUE(saved.OnOpenDocument(copy));
+            EXPECT_EQ(saved.parametersatz(), ours);
+            EXPECT_EQ(doc.pathName(), copy);
+        }
+        if (c.saved) {
+            // Saved once, the document's own file is no longer a stranger's: no second question.
+            doc.setModifiedFlag(true);
+            EXPECT_TRUE(doc.DoSave(doc.pathName()));
+            EXPECT_TRUE(m_app.ui().questions().isEmpty());
+        }
+        m_app.ui().clear();
+    }
 }
 
 TEST_F(Document, SaveIsRefusedSilentlyWhileInputErrorIsPending)

@@ -3,9 +3,12 @@
 
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
+#include "link/PortLock.h"
+#include "support/LinkPty.h"
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 
+#include <QDir>
 #include <QFile>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -45,6 +48,33 @@ TEST_F(HvxCliDevice, ReadSavesTheInstrumentsParameterSetAsANewFile)
 
     EXPECT_EQ(run({"read", kPortOption, path}), cli::kExitFailedWithoutCode) << "an existing file is kept";
     EXPECT_EQ(run({"read", kPortOption, "--overwrite", path}), 0) << m_err.toStdString();
+}
+
+TEST_F(HvxCliDevice, ReplacingAFileMakesExactlyOneBackupOfWhatItReplaced)
+{
+    const QString path = testApp.filePath(QStringLiteral("ersetzt.hxd"));
+    ASSERT_EQ(run({"new", "--revision", "K 54", "--modules", "pH", path}), 0) << m_err.toStdString();
+    const QList<QStringList> replacing = {
+        {"new", "--overwrite", "--revision", "M 23", "--modules", "Chlordioxid"},
+        {"read", kPortOption, "--overwrite"},
+        {"new", "--overwrite", "--revision", "K 54", "--modules", "pH,Redox"},
+        {"read", "--overwrite", kPortOption},
+    };
+    const QDir dir(testApp.dir());
+    for (qsizetype i = 0; i < replacing.size(); ++i) {
+        const QString command = replacing[i].join(QLatin1Char(' '));
+        QFile before(path);
+        ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+        const QByteArray replaced = before.readAll();
+        before.close();
+        ASSERT_EQ(run(replacing[i] + QStringList{path}), 0) << command.toStdString() << m_err.toStdString();
+        // One backup per command, holding the file it replaced; no older backup is lost.
+        const QStringList backups = dir.entryList({QStringLiteral("ersetzt.0*")}, QDir::Files, QDir::Name);
+        ASSERT_EQ(backups.size(), i + 1) << command.toStdString() << ": " << backups.join(' ').toStdString();
+        QFile newest(dir.filePath(backups.last()));
+        ASSERT_TRUE(newest.open(QIODevice::ReadOnly));
+        EXPECT_EQ(newest.readAll(), replaced) << command.toStdString();
+    }
 }
 
 TEST_F(HvxCliDevice, ReadWithACodeInForceNeedsTheCode)
@@ -118,6 +148,31 @@ TEST_F(HvxCliDevice, PortsListsAndFindsTheInstrument)
     EXPECT_TRUE(sim.received().isEmpty());
     ASSERT_EQ(run({"ports", "--search"}), 0) << m_err.toStdString();
     EXPECT_TRUE(m_out.contains(QStringLiteral("COM5")));
+}
+
+TEST_F(HvxCliDevice, APortLockedByAnotherProgramIsNotListedAndCannotBeOpened)
+{
+    hvxtest::LinkPty free;
+    ASSERT_TRUE(free.isValid());
+    testApp.app().WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM6"), free.slavePath());
+    // A terminal program (process 1 stands for it: it always runs) holds the instrument's port.
+    const QString lock = QDir(PortLockDirectories().first()).filePath(PortLockName(sim.devicePath()));
+    {
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("         1\n");
+    }
+    ASSERT_EQ(run({"ports"}), 0) << m_err.toStdString();
+    EXPECT_FALSE(m_out.contains(QStringLiteral("COM5"))) << m_out.toStdString();
+    EXPECT_TRUE(m_out.contains(QStringLiteral("COM6    ") + free.slavePath()));
+
+    EXPECT_EQ(run({"clock", kPortOption}), 2);
+    EXPECT_EQ(testApp.app().ErrorCode(), 0x82000006u);
+    EXPECT_TRUE(messages().contains(QStringLiteral("Konnte Schnittstelle für die Übertragung nicht öffnen! (COM5: ") +
+                                    sim.devicePath()));
+    EXPECT_TRUE(sim.received().isEmpty());
+    EXPECT_TRUE(QFile::exists(lock)) << "the other program's lock stays";
+    QFile::remove(lock);
 }
 
 TEST_F(HvxCliDevice, AWrongPortIndexIsRefused)

@@ -35,11 +35,13 @@ TEST_F(ModelCodetabellen, TwentyRevisionsWithTheirByte0Values)
     EXPECT_TRUE(revisionText(0x50).isEmpty());
     EXPECT_TRUE(revisionText(0x00).isEmpty());
 
-    // The adaptation offers the plain revisions of the same variant, also for K 54 (E, I, S).
+    // The adaptation offers the plain revisions of the same variant, and K 54 (E, I, S) its own too.
     const auto k = revisionenDerVariante(0x1B);
-    ASSERT_EQ(k.size(), 4u);
+    ASSERT_EQ(k.size(), 5u);
     EXPECT_EQ(k.front().geraetekennung, 0x10);
-    EXPECT_EQ(k.back().geraetekennung, 0x13);
+    EXPECT_EQ(k[3].geraetekennung, 0x13);
+    EXPECT_EQ(k.back().geraetekennung, 0x1B);
+    EXPECT_EQ(revisionenDerVariante(0x13).size(), 4u);
     ASSERT_EQ(revisionenDerVariante(0x52).size(), 3u);
     EXPECT_TRUE(revisionenDerVariante(0x60).empty());
 }

@@ -1,6 +1,7 @@
 // hvxcli get and set: the fields of the editing pages by key, through the pages themselves.
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "base/FileLock.h"
 #include "base/Language.h"
 #include "document/HVXDoc.h"
 #include "editing/Felder.h"
@@ -91,6 +92,9 @@ CommandResult runSet(const CliArguments& arguments, CliIo& io)
             return Fail(io, GetStringsText(kTextNotAnAssignment).arg(z));
     }
     const QString path = arguments.positional.first();
+    // Read, change and save as one step: a change made at the same time by another command or
+    // window waits, and is neither lost nor loses this one.
+    const FileLock lock(path);
     CHVXDoc doc;
     if (!OpenExistingFile(doc, path, io, true))
         return CommandResult::Failed;

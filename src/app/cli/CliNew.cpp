@@ -1,9 +1,9 @@
 // hvxcli new: a new configuration for a revision and up to three modules, made as File New with
 // the new-configuration dialog makes it, then saved.
+#include "base/FileLock.h"
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
-#include "document/ConfigBackup.h"
 #include "document/HVXDoc.h"
 #include "document/NeuDlgRules.h"
 #include "model/Revisionen.h"
@@ -51,14 +51,15 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (chooseModules(rules, arguments.value("modules").split(QLatin1Char(',')), io) != CommandResult::Ok)
         return CommandResult::Failed;
 
+    // From the look for an existing file to the save: another command making it meanwhile waits.
+    const FileLock lock(path);
     const bool exists = QFileInfo::exists(path);
     if (exists && !arguments.has("overwrite"))
         return Fail(io, GetStringsText(kTextFileExists).arg(path));
 
     CHVXDoc doc;
     doc.OnNewDocument(NeueKonfiguration{rules.geraetekennung(), rules.bestueckung()});
-    if (exists)
-        BackupConfigFile(path); // what is replaced stays recoverable
+    // The save backs up the file it replaces, once.
     if (!doc.DoSave(path))
         return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextNewSaved).arg(revisionText(rules.geraetekennung()), path) << Qt::endl;

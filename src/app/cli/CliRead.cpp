@@ -1,9 +1,9 @@
 // hvxcli read: the instrument's parameter set, saved as a new configuration file.
+#include "base/FileLock.h"
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "link/SerialPortFactory.h"
-#include "document/ConfigBackup.h"
 #include "document/HVXDoc.h"
 
 #include <QFileInfo>
@@ -18,6 +18,8 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     const QString path = SingleFile(arguments, io);
     if (path.isEmpty() || !ApplyPortOption(arguments, io))
         return CommandResult::Failed;
+    // From the look for an existing file to the save: another command making it meanwhile waits.
+    const FileLock lock(path);
     const bool exists = QFileInfo::exists(path);
     if (exists && !arguments.has("overwrite"))
         return Fail(io, GetStringsText(kTextFileExists).arg(path));
@@ -28,8 +30,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     // A parameter set shown read-only is not the user's to keep.
     if (!doc.accessGranted())
         return Fail(io, GetStringsText(kTextReadLocked));
-    if (exists)
-        BackupConfigFile(path); // what is replaced stays recoverable
+    // The save backs up the file it replaces, once.
     if (!doc.DoSave(path))
         return FailedFile(doc, path, io);
     io.out << GetStringsText(kTextReadSaved).arg(path) << Qt::endl;

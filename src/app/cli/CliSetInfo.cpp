@@ -1,4 +1,5 @@
 // hvxcli set-info: the properties ("Allgemeine Angaben") of a configuration file, then save.
+#include "base/FileLock.h"
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
@@ -29,9 +30,12 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     if (!anyText)
         return Fail(io, GetStringsText(kTextNothingToSet));
 
-    CHVXDoc doc;
-    const QString path = OpenFileArgument(doc, arguments, io, true);
+    const QString path = SingleFile(arguments, io);
     if (path.isEmpty())
+        return CommandResult::Failed;
+    const FileLock lock(path); // read, change and save as one step
+    CHVXDoc doc;
+    if (!OpenExistingFile(doc, path, io, true))
         return CommandResult::Failed;
     const auto fromArguments = [&arguments](const InfoTexts& current, bool) -> std::optional<InfoTexts> {
         InfoTexts texts = current;

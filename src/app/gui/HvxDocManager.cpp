@@ -145,7 +145,11 @@ bool CHvxDocManager::OnFileSave()
 {
     if (m_doc.pathName().isEmpty())
         return OnFileSaveAs();
-    const bool saved = m_doc.DoSave(m_doc.pathName());
+    const QString before = m_doc.pathName();
+    const bool saved = m_doc.DoSave(before);
+    // A file changed elsewhere may have made the save go under a new name.
+    if (saved && m_doc.pathName() != before)
+        AddToRecentFileList(m_doc.pathName());
     updateFrame();
     return saved;
 }

@@ -21,14 +21,13 @@ CVersionAnpassenDlg::CVersionAnpassenDlg(quint8 geraetekennung, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Version anpassen..."));
     m_current->setReadOnly(true);
-    const QString currentText = m_current->text();
-    for (const hvx::Revision& revision : hvx::revisionenDerVariante(geraetekennung)) {
-        const QString text = GetStringsText(revision.text);
-        m_list->addItem(text, revision.geraetekennung);
-        if (currentText == text)
-            m_list->setCurrentIndex(m_list->count() - 1);
-    }
-    okButton()->setEnabled(m_list->count() > 0);
+    for (const hvx::Revision& revision : hvx::revisionenDerVariante(geraetekennung))
+        m_list->addItem(GetStringsText(revision.text), revision.geraetekennung);
+    // The current revision is preselected, so that OK alone changes nothing. A byte 0 of no
+    // revision preselects nothing: OK then waits for a choice instead of converting at random.
+    m_list->setCurrentIndex(m_list->findData(geraetekennung));
+    okButton()->setEnabled(m_list->currentIndex() >= 0);
+    connect(m_list, &QComboBox::currentIndexChanged, this, [this](int index) { okButton()->setEnabled(index >= 0); });
 
     auto* question = WithCtrlId(
         new QLabel(QStringLiteral("Auf welche Hydrovant-Software-Version sollen die Daten angepasst werden?"), this), 1751);

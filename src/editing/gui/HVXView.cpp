@@ -1,6 +1,7 @@
 #include "base/gui/DialogTexts.h"
 #include "editing/gui/HVXView.h"
 
+#include "base/HelpTopics.h"
 #include "base/Language.h"
 #include "base/HvxApp.h"
 #include "base/Log.h"
@@ -11,6 +12,7 @@
 #include "editing/InputError.h"
 #include "editing/ModulSeitenplan.h"
 #include "editing/Navigation.h"
+#include "editing/ReglerSeite.h"
 #include "editing/Zahlentext.h"
 #include "editing/gui/HVXTabCtrl.h"
 #include "editing/gui/HvxModulParameter.h"
@@ -18,6 +20,7 @@
 #include "editing/gui/ViewLogo.h"
 #include "editing/gui/WidgetControls.h"
 #include "model/Bestueckung.h"
+#include "model/Reglerart.h"
 #include "model/Modulnamen.h"
 #include "model/Revisionen.h"
 #include "model/Standardwerte.h"
@@ -197,6 +200,20 @@ CHvxModelessDlg* CHVXView::currentPage() const
     if (tab < 0)
         return nullptr;
     return seiteVonTab(tab, tab == 0 ? 0 : navigation().currentSubPage[tab - 1]);
+}
+
+QString CHVXView::helpTopic() const
+{
+    if (m_doc == nullptr || m_doc->parametersatz().geraetekennung() == 0)
+        return helpAnchor(QString());
+    const CHvxModelessDlg* seite = currentPage();
+    if (seite == nullptr) // a module tab with nothing to set
+        return helpAnchor(QLatin1String(CHvxModulParameter::kAbschnitt));
+    const SeitenKontext& kontext = seite->kontext();
+    const int variante = seite->beschreibung().vorlage == reglerpara::kVorlage
+                             ? reglerartCode(*kontext.ps, kontext.slot)
+                             : kAnyVariant;
+    return helpAnchor(seite->beschreibung().abschnitt, variante);
 }
 
 bool CHVXView::darfWechseln(int von)

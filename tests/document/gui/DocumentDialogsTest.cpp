@@ -8,6 +8,7 @@
 #include "document/gui/HvxFileEigenschaften.h"
 #include "document/gui/HvxNeuDlg.h"
 #include "document/gui/VersionAnpassenDlg.h"
+#include "model/Revisionen.h"
 #include "support/TestApp.h"
 
 #include <QComboBox>
@@ -218,6 +219,42 @@ TEST_F(DocumentCommands, VersionAdaptationConvertsAndSavesUnderTheChosenName)
     EXPECT_EQ(t.ui().questions().constFirst().file.title, "Speichern unter");
 }
 
+TEST_F(DocumentCommands, VersionAdaptationPreselectsTheCurrentRevisionOrNothing)
+{
+    // Every revision has its own entry preselected; a byte 0 of no revision preselects nothing
+    // and OK waits for a choice. OK alone never converts anything.
+    QList<quint8> values;
+    for (const hvx::Revision& revision : hvx::revisionen())
+        values.append(revision.geraetekennung);
+    values << 0x18 << 0x50;
+    for (const quint8 value : values) {
+        const QString text = hvx::revisionText(value);
+        CVersionAnpassenDlg dialog(value);
+        QComboBox* list = dialog.newVersionList();
+        const auto context = QStringLiteral("byte 0 = 0x%1").arg(value, 2, 16, QLatin1Char('0')).toStdString();
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_EQ(list->itemData(i).toUInt() >> 4, value >> 4u) << context << ": the variant's revisions only";
+        if (text.isEmpty()) {
+            EXPECT_EQ(list->currentIndex(), -1) << context;
+            EXPECT_FALSE(dialog.okButton()->isEnabled()) << context;
+            list->setCurrentIndex(0);
+            EXPECT_TRUE(dialog.okButton()->isEnabled()) << context;
+            continue;
+        }
+        EXPECT_EQ(list->currentText(), text) << context;
+        EXPECT_EQ(dialog.target(), value) << context;
+        EXPECT_TRUE(dialog.okButton()->isEnabled()) << context;
+    }
+
+    // The document of "Revision K 54 (E, I, S)": OK at once keeps its revision and its settings.
+    doc.parametersatz().setGeraetekennung(0x1B);
+    const hvx::Parametersatz before = doc.parametersatz();
+    whenModal<CVersionAnpassenDlg>([](CVersionAnpassenDlg* dialog) { dialog->okButton()->click(); });
+    t.ui().answerFileChoice(t.filePath("k54eis.hxd"));
+    manager.OnVersionAnpassen();
+    EXPECT_EQ(doc.parametersatz(), before);
+}
+
 TEST_F(DocumentCommands, CancelledSaveAsAfterAdaptationKeepsTheChangeMarkedUnsaved)
 {
     whenModal<CVersionAnpassenDlg>([](CVersionAnpassenDlg* dialog) {
@@ -228,6 +265,29 @@ TEST_F(DocumentCommands, CancelledSaveAsAfterAdaptationKeepsTheChangeMarkedUnsav
     manager.OnVersionAnpassen();
     EXPECT_EQ(doc.parametersatz().geraetekennung(), 0x11);
     EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(DocumentCommands, SavingOverAFileChangedElsewhereCanGoUnderANewNameInTheRecentList)
+{
+    const QString path = t.filePath("anlage.hxd");
+    t.ui().answerFileChoice(path);
+    ASSERT_TRUE(manager.OnFileSave());
+    CHVXDoc other; // another window, or hvxcli, saves the same file
+    ASSERT_TRUE(other.OnOpenDocument(path));
+    ASSERT_TRUE(other.SetProperties({"fremd", {}, {}, {}}));
+    ASSERT_TRUE(other.DoSave(path));
+
+    doc.parametersatz().setByte(520, 77);
+    doc.setModifiedFlag(true);
+    const QString mine = t.filePath("anlage-meine.hxd");
+    t.ui().answerMessageBox(hvx::IDYES, path).answerFileChoice(mine);
+    ASSERT_TRUE(manager.OnFileSave());
+    EXPECT_EQ(doc.pathName(), mine);
+    EXPECT_EQ(manager.RecentFiles().constFirst(), mine);
+    EXPECT_FALSE(doc.isModified());
+    CHVXDoc kept;
+    ASSERT_TRUE(kept.OnOpenDocument(path));
+    EXPECT_EQ(kept.infoTexts().seriennummer, "fremd");
 }
 
 TEST_F(DocumentCommands, RecentFilesKeepFourNewestFirstWithoutDuplicates)

@@ -43,6 +43,15 @@ protected:
         err = output.err;
         return output.status;
     }
+    // The instrument refuses the command at one address (a memory cell that fails).
+    void refuseAt(quint8 command, int address)
+    {
+        hvxsim::FaultRule rule;
+        rule.kind = hvxsim::FaultKind::BadAddress;
+        rule.command = command;
+        rule.argument = address;
+        sim.instrument().AddFault(rule);
+    }
     QByteArray instrumentBytes(int first, int count)
     {
         const auto eeprom = sim.instrument().State().eeprom;
@@ -125,11 +134,7 @@ TEST_F(HvxCliService, EepromFailuresGiveTheLinkAreaOrUsageErrors)
                    QStringLiteral("--all"), QStringLiteral("--yes")}),
               3);
     EXPECT_TRUE(err.contains(QStringLiteral("Zeile 1"))) << err.toStdString();
-    hvxsim::FaultRule rule;
-    rule.kind = hvxsim::FaultKind::BadAddress;
-    rule.command = 0x18;
-    rule.argument = 0x123;
-    sim.instrument().AddFault(rule);
+    refuseAt(0x18, 0x123);
     const QString readPath = testApp.filePath(QStringLiteral("gelesen.hxp"));
     EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("read"), kPortOption, readPath}), 2);
     EXPECT_EQ(testApp.app().ErrorCode(), 0x82000003u) << "checksum error at the failing block";
@@ -231,11 +236,7 @@ TEST_F(HvxCliService, EepromWriteTakesOnlyACompleteImageAndWritesOnlyTheRangeAsk
 
 TEST_F(HvxCliService, AWriteRefusedAtAnAddressEndsWithTheLinkArea)
 {
-    hvxsim::FaultRule rule;
-    rule.kind = hvxsim::FaultKind::BadAddress;
-    rule.command = 0x17;
-    rule.argument = 0x302;
-    sim.instrument().AddFault(rule);
+    refuseAt(0x17, 0x302);
     const QString path = testApp.filePath(QStringLiteral("voll.hxp"));
     ASSERT_TRUE(SaveHxpFile(path, FreshEepromImage(), nullptr));
     EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), QStringLiteral("--service"), kPortOption, path,

@@ -12,7 +12,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 namespace {
 
@@ -27,7 +27,7 @@ void EndWhenTheDisplayFails(QtMsgType type, const QMessageLogContext&, const QSt
         return;
     std::fprintf(stderr, "%s\n", g_displayNotOpened.constData());
     std::fflush(stderr);
-    ::_exit(hvx::kExitNoDisplay);
+    std::_Exit(hvx::kExitNoDisplay);
 }
 
 // A line of text in the language of the settings, printed to the stream without a window.

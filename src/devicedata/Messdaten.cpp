@@ -97,11 +97,6 @@ MessZeitstempel VerschobenUm(const MessZeitstempel& stamp, qint64 seconds)
     return MessZeitstempel{stamp.zeit.addSecs(seconds), stamp.slashLayout};
 }
 
-QDateTime AlsOrtszeit(const MessZeitstempel& stamp)
-{
-    return QDateTime(stamp.zeit.date(), stamp.zeit.time());
-}
-
 QByteArray FormatMessZeitstempel(const MessZeitstempel& stamp)
 {
     const QDate d = stamp.zeit.date();
@@ -142,29 +137,6 @@ ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalS
         previous = stamp;
     }
     return result;
-}
-
-std::vector<MesswertZeile> ReadMessdaten(const QByteArray& datText)
-{
-    std::vector<MesswertZeile> rows;
-    for (const QByteArray& line : LinesOf(datText)) {
-        const std::optional<QStringList> fields = SplitMesswertZeile(line);
-        const std::optional<MessZeitstempel> stamp = fields ? ParseMessZeitstempel(FirstField(line)) : std::nullopt;
-        if (stamp)
-            rows.push_back({AlsOrtszeit(*stamp), fields->mid(1)});
-    }
-    return rows;
-}
-
-std::optional<double> MesswertZahl(const QString& field)
-{
-    QString text = field.trimmed();
-    text.replace(u',', u'.');
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || text.isEmpty())
-        return std::nullopt;
-    return value;
 }
 
 } // namespace hvx

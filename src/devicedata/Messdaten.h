@@ -34,9 +34,6 @@ struct MessZeitstempel {
 // The stamp moved by seconds on the instrument's clock: plain date and time arithmetic.
 MessZeitstempel VerschobenUm(const MessZeitstempel& stamp, qint64 seconds);
 
-// The same date and time on the PC's local time axis (a chart labels its axis in local time).
-QDateTime AlsOrtszeit(const MessZeitstempel& stamp);
-
 // Valid when 17 characters long, a blank at index 8, two digits per number, and a real date
 // and time.
 std::optional<MessZeitstempel> ParseMessZeitstempel(const QByteArray& text);
@@ -59,17 +56,5 @@ struct ConversionResult {
 // the interval, or for the first line the next valid stamp less n intervals (n lines ahead).
 // When no valid stamp follows a bad first one, nothing more is written.
 ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalSeconds);
-
-// A measured-data file read back for the chart: the stamp and the 11 value fields of every
-// line with a valid stamp and 11 TABs.
-struct MesswertZeile {
-    QDateTime zeit; // on the local time axis (AlsOrtszeit)
-    QStringList felder; // fields 2..12
-};
-std::vector<MesswertZeile> ReadMessdaten(const QByteArray& datText);
-
-// A value field as a number; nothing for an empty or non-numeric field (a decimal comma
-// counts as a point).
-std::optional<double> MesswertZahl(const QString& field);
 
 } // namespace hvx

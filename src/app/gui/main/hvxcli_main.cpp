@@ -3,11 +3,14 @@
 #include "base/BatchInteraction.h"
 #include "base/HvxApp.h"
 #include "app/cli/HvxCli.h"
+#include "app/cli/ChartPainter.h"
 #include "app/cli/gui/CliPrint.h"
+#include "devicedata/gui/TrendPicture.h"
 
 #include "InProcessSimulator.h"
 
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -19,10 +22,13 @@
 
 namespace {
 
-// Printing paints with fonts, which needs the window system; off screen it needs no display.
+// Printing paints with fonts, which needs the window system, and a chart is a widget; off screen
+// neither needs a display.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0) {
+    const bool print = argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0;
+    const bool chart = argc > 1 && std::strcmp(argv[1], hvx::cli::ChartCommand().name) == 0;
+    if (print || chart) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         // Outside a desktop session (cron, ssh) there is no runtime directory, and the window
@@ -32,8 +38,11 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
             if (runtimeDir.isValid())
                 qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
         }
-        return std::make_unique<QGuiApplication>(argc, argv);
     }
+    if (chart)
+        return std::make_unique<QApplication>(argc, argv);
+    if (print)
+        return std::make_unique<QGuiApplication>(argc, argv);
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
@@ -49,6 +58,7 @@ int main(int argc, char* argv[])
     hvx::BatchInteraction batch;
     app.SetUserInteraction(&batch);
     hvx::cli::AddCommand(hvx::cli::PrintCommand());
+    hvx::cli::SetChartPainter(hvx::gui::WriteTrendPicture);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -14,9 +14,9 @@
 namespace hvx::cli {
 namespace {
 
-constexpr int kTextOutputIsInput = 3940;
-constexpr int kTextOutputIsConfiguration = 3941;
-constexpr int kTextServiceModeNeeded = 3946;
+constexpr int kTextOutputIsInput = 3960;
+constexpr int kTextOutputIsConfiguration = 3961;
+constexpr int kTextServiceModeNeeded = 3966;
 
 // The same file, also under another name (a link, a relative path).
 bool SameFile(const QString& a, const QString& b)

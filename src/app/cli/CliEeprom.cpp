@@ -19,10 +19,10 @@ namespace {
 
 constexpr OptionDef kOptions[] = {kPortOption, {"range", true}, {"all", false}, {"yes", false}, kOverwriteOption,
                                   kServiceOption};
-constexpr int kTextMissingLine = 3942;
-constexpr int kTextWrongAddress = 3943;
-constexpr int kTextNotHexBytes = 3944;
-constexpr int kTextRangeOrAll = 3945;
+constexpr int kTextMissingLine = 3962;
+constexpr int kTextWrongAddress = 3963;
+constexpr int kTextNotHexBytes = 3964;
+constexpr int kTextRangeOrAll = 3965;
 // 128 full lines are about 7 KB; a much larger file is no image.
 constexpr qint64 kImageFileLimit = 64 * 1024;
 

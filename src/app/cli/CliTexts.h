@@ -98,7 +98,7 @@ constexpr int kTextAtMostOneFile = 3916;
 // Export and print
 constexpr int kTextExportWritten = 3836;
 constexpr int kTextPdfWritten = 3837;
-constexpr int kTextPdfWrittenOnePage = 3949;
+constexpr int kTextPdfWrittenOnePage = 3969;
 constexpr int kTextInputAndOutput = 3838;
 constexpr int kTextOutputFailed = 3839;
 // Service tools: EEPROM image and service commands
@@ -106,8 +106,8 @@ constexpr int kTextUnknownAction = 3891;
 constexpr int kTextBadRange = 3892;
 constexpr int kTextEepromRead = 3893;
 constexpr int kTextEepromWritten = 3894;
-constexpr int kTextEepromReadOne = 3950;
-constexpr int kTextEepromWrittenOne = 3951;
+constexpr int kTextEepromReadOne = 3970;
+constexpr int kTextEepromWrittenOne = 3971;
 constexpr int kTextBadCommandByte = 3895;
 constexpr int kTextBadServiceEntry = 3896;
 constexpr int kTextServiceEntryWritten = 3897;
@@ -118,7 +118,7 @@ constexpr int kTextAlarmsSaved = 3861;
 constexpr int kTextAlarmsDeleted = 3862;
 constexpr int kTextAlarmsNotDeleted = 3863;
 constexpr int kTextLinesReceived = 3864;
-constexpr int kTextLineReceived = 3948;
+constexpr int kTextLineReceived = 3968;
 constexpr int kTextAlarmFileUnreadable = 3866;
 constexpr int kTextNotAnAlarmFile = 3476;
 

@@ -84,6 +84,34 @@ TEST(LanguageFiles, NoTextIsLongerThanTheReaderKeeps)
     }
 }
 
+// Two texts under one number: the reader keeps the first, and the other message shows a text
+// that belongs elsewhere (two branches that took the same free number).
+TEST(LanguageFiles, NoNumberOrKeyIsGivenTwiceInASection)
+{
+    TestApp t;
+    for (const char* folder : {"01-Deutsch", "02-English"}) {
+        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
+            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            QString section;
+            QSet<QString> keys;
+            for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+                const QString trimmed = line.trimmed();
+                if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+                    section = trimmed;
+                    continue;
+                }
+                const qsizetype eq = line.indexOf(u'=');
+                if (line.startsWith(u';') || eq < 0)
+                    continue;
+                const QString key = section + line.left(eq).trimmed();
+                EXPECT_FALSE(keys.contains(key)) << folder << '/' << file << ": " << key.toStdString();
+                keys.insert(key);
+            }
+        }
+    }
+}
+
 TEST(LanguageFiles, QuotedTextsReadBackExactly)
 {
     TestApp german;

@@ -4,8 +4,7 @@
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
 #include "support/CapturedBatch.h"
-#include "support/CliRun.h"
-#include "support/TestApp.h"
+#include "support/CliTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,29 +15,12 @@ using namespace hvx;
 namespace {
 
 // hvxcli on files of a test folder of its own, its messages captured.
-struct CliOnFiles {
-    CliOnFiles()
-    {
-        m_app.app().m_strBackupDir = m_app.dir();
-        m_app.app().SetUserInteraction(&m_batch.interaction());
-    }
+struct CliOnFiles : test::CliRunner {
+    CliOnFiles() { m_app.app().SetUserInteraction(&m_batch.interaction()); }
     ~CliOnFiles() { m_app.app().SetUserInteraction(&m_app.ui()); }
     CliOnFiles(const CliOnFiles&) = delete;
     CliOnFiles& operator=(const CliOnFiles&) = delete;
 
-    int run(const QStringList& arguments)
-    {
-        const test::CliOutput output = test::RunCli(arguments);
-        m_out = output.out;
-        m_err = output.err;
-        return output.status;
-    }
-    QString file(const QString& name) const { return m_app.filePath(name); }
-    static QByteArray bytesOf(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     static void write(const QString& path, const QByteArray& bytes)
     {
         QFile f(path);
@@ -56,10 +38,7 @@ struct CliOnFiles {
         return file(name);
     }
 
-    test::TestApp m_app;
     test::CapturedBatch m_batch;
-    QString m_out;
-    QString m_err;
 };
 
 class HvxCliFiles : public ::testing::Test, protected CliOnFiles {};

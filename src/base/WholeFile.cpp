@@ -8,8 +8,8 @@
 namespace hvx {
 namespace {
 
-constexpr int kTextTooLarge = 3030;      // %1 bytes, more than the %2 accepted
-constexpr int kTextGrownTooLarge = 3029; // more than the %1 bytes accepted
+constexpr int kTextTooLarge = 3085;      // %1 bytes, more than the %2 accepted
+constexpr int kTextGrownTooLarge = 3086; // more than the %1 bytes accepted
 
 bool failed(QString* errorText, const QString& text)
 {

@@ -16,6 +16,9 @@ constexpr int kTextHxpBadLines = 3457;         // lines of a loaded file that co
 constexpr int kTextHxpBadLine = 3478;          // the same for one line
 constexpr int kTextHxpFileError = 3458;        // file, cause
 constexpr int kTextEepromWriteRange = 3470;    // "Adressen 0x%1 bis 0x%2", below the write question
+constexpr int kTextRawAnswerCount = 3459;      // the number of answer bytes of a raw command
+constexpr int kTextEepromWriteDone = 3461;     // %1 bytes written, %2 seconds taken
+constexpr int kTextServiceEntryWritten = 3897; // "Eintrag %1 des Serviceblocks geschrieben."
 
 // Replaces the first printf-style placeholder of a language text ("%d", "%02X", ...) with the
 // value: the texts keep their established form, and a translation cannot break the program.

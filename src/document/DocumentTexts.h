@@ -13,10 +13,10 @@ constexpr int kTextTitleChange = 3204;          // "Modulkonfiguration ändern..
 constexpr int kTextContinuation = 3205;         // "(Fortsetzung)"
 constexpr int kTextBackupFailed = 3250;         // backup %1 could not be made: %2
 // Causes of a failed file operation, shown inside the messages that name the file.
-constexpr int kTextCauseReadOnly = 3231;        // the file is open for reading only
-constexpr int kTextCauseNotOpen = 3232;         // the file is not open
-constexpr int kTextCauseEndsEarly = 3233;       // %1 bytes, %2 expected
 constexpr int kTextCauseNoStampSlot = 3234;     // %1 the slot
 constexpr int kTextChangedOnDisk = 3270;        // %1 changed since opened: keep it and save elsewhere?
+constexpr int kTextFileEndsEarly = 3280;        // %1 bytes, %2 expected
+constexpr int kTextFileReadOnly = 3281;         // open for reading only (write-protected)
+constexpr int kTextFileNotOpen = 3282;
 
 } // namespace hvx

@@ -62,8 +62,8 @@ struct Kopfzeile {
 std::vector<Druckelement> druckseite(const Ausgabe& inhalt, bool systemseite, const Kopfzeile& kopf,
                                      const Druckraster& raster, const Druckmetrik& metrik);
 
-// The path as the footer shows it: while it does not fit, the directories after its first three
-// characters give way to "...", one at a time.
+// The path as the footer shows it: while it does not fit, the folders after its first folder give
+// way to "...", one at a time ("/home/.../anlagen/kunde.hxd"); the file name always stays.
 QString gekuerzterPfad(const QString& pfad, const std::function<bool(const QString&)>& passt);
 
 } // namespace hvx

@@ -110,7 +110,6 @@ constexpr int kTextEepromReadOne = 3970;
 constexpr int kTextEepromWrittenOne = 3971;
 constexpr int kTextBadCommandByte = 3895;
 constexpr int kTextBadServiceEntry = 3896;
-constexpr int kTextServiceEntryWritten = 3897;
 constexpr int kTextNothingWritten = 3898;
 // Alarm data and measured data
 constexpr int kTextUnknownAlarmAction = 3860;

@@ -64,6 +64,15 @@ QMessageBox::Icon iconOf(unsigned type)
 
 } // namespace
 
+QWidget* GuiInteraction::dialogParent() const
+{
+    // A dialog that works (the hex dump writing the EEPROM) keeps its progress and messages in
+    // front of it, not behind it over the main window.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_owner;
+}
+
 GuiInteraction::~GuiInteraction()
 {
     delete m_progress.data();
@@ -77,7 +86,7 @@ int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*he
         if (candidate.type == buttons)
             set = candidate;
     }
-    QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, m_owner);
+    QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, dialogParent());
     UseDialogFrame(&box);
     box.setDefaultButton((type & MB_DEFMASK) == MB_DEFBUTTON2 ? set.secondButton : set.defaultButton);
     // A box is a question to the user: the wait cursor of a running command must not hide it.
@@ -89,7 +98,7 @@ int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*he
 
 std::optional<QString> GuiInteraction::askAccessCode()
 {
-    CHvxZugangscodeDlg dialog(m_owner);
+    CHvxZugangscodeDlg dialog(dialogParent());
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int result = dialog.exec();
     QApplication::restoreOverrideCursor();
@@ -101,10 +110,11 @@ std::optional<QString> GuiInteraction::askAccessCode()
 void GuiInteraction::progressBegin(const QString& title, int range)
 {
     delete m_progress.data();
-    m_progress = new CRemoteProgress(title, range, m_owner);
+    QWidget* parent = dialogParent();
+    m_progress = new CRemoteProgress(title, range, parent);
     m_progress->show();
-    if (m_owner != nullptr) {
-        const QRect frame = m_owner->window()->geometry();
+    if (parent != nullptr) {
+        const QRect frame = parent->window()->geometry();
         m_progress->move(frame.center() - m_progress->rect().center());
     }
     idle();
@@ -129,14 +139,14 @@ QStringList GuiInteraction::FileFilters(const FileChoice& choice)
     if (!type.contains(QLatin1String("(*")))
         type += QStringLiteral(" (*.%1)").arg(choice.extension);
     // The all-files pattern of the text ("*.*") would hide files without an extension here.
-    QString all = BuiltinGermanText(kTextAllFiles);
+    QString all = choice.allFiles.isEmpty() ? BuiltinGermanText(kTextAllFiles) : choice.allFiles;
     all.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
     return {type, all};
 }
 
 std::optional<QString> GuiInteraction::chooseFile(const FileChoice& choice)
 {
-    QFileDialog dialog(m_owner, choice.title, choice.directory);
+    QFileDialog dialog(dialogParent(), choice.title, choice.directory);
     dialog.setAcceptMode(choice.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(choice.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(FileFilters(choice));

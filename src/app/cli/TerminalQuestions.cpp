@@ -90,8 +90,9 @@ std::optional<QString> TerminalQuestions::askAccessCode()
 {
     if (m_codeGiven || !m_terminal)
         return ForwardingInteraction::askAccessCode();
-    m_err << GetStringsText(kTextCodePrompt) << Qt::flush;
+    // Echo off before the prompt shows: a code typed (or pasted) at once is never echoed.
     const HiddenInput hidden;
+    m_err << GetStringsText(kTextCodePrompt) << Qt::flush;
     return readLine();
 }
 

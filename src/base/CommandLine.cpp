@@ -47,6 +47,8 @@ QList<CHVXApp::StandardArgument> CHVXApp::ParseCommandLine(const QStringList& ar
             StandardArgument standardArgument;
             standardArgument.isFlag = argument.startsWith(u'-') || argument.startsWith(u'/');
             standardArgument.text = standardArgument.isFlag ? argument.mid(1) : argument;
+            if (standardArgument.isFlag)
+                standardArgument.mark = argument.front();
             standardArgument.isLast = i == arguments.size() - 1;
             standard.append(standardArgument);
         }

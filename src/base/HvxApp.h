@@ -53,6 +53,7 @@ public:
     struct StandardArgument {
         QString text;
         bool isFlag = false;
+        QChar mark; // the flag's leading '-' or '/', removed from text
         bool isLast = false;
     };
     QList<StandardArgument> ParseCommandLine(const QStringList& arguments);

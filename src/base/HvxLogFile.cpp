@@ -5,10 +5,12 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QThread>
 #include <cstdio>
 #include <mutex>
 
@@ -22,7 +24,8 @@ const QString kTimePicture = QStringLiteral("hh:mm:ss");
 std::mutex g_writeMutex;
 
 // A failed write cannot go to the log book itself. In a batch run nobody could answer a box,
-// so the message goes to standard error there.
+// so the message goes to standard error there. A box is shown by the user-interface thread
+// only: from the link's receive thread the message is handed over to it.
 void reportWriteFailure(int cause)
 {
     const QString message = GetStringsText(kTextLogNotWritable).replace(QLatin1String("%d"), QString::number(cause));
@@ -30,9 +33,15 @@ void reportWriteFailure(int cause)
     if (ui.isBatch()) {
         std::fprintf(stderr, "HVX: %s\n", message.toUtf8().constData());
         std::fflush(stderr);
-    } else {
-        ui.messageBox(message, hvx::MB_OK, 0);
+        return;
     }
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr || QThread::currentThread() == application->thread()) {
+        ui.messageBox(message, hvx::MB_OK, 0);
+        return;
+    }
+    QMetaObject::invokeMethod(application, [message] { theApp().ui().messageBox(message, hvx::MB_OK, 0); },
+                              Qt::QueuedConnection);
 }
 
 } // namespace

@@ -68,6 +68,11 @@ QString GetDialogTextOr(const QString& section, int id, const QString& builtin)
     return text.isEmpty() ? builtin : text;
 }
 
+QString GetStringsTextForCount(qint64 count, int singular, int plural)
+{
+    return GetStringsText(count == 1 ? singular : plural);
+}
+
 QString BuiltinGermanText(int number)
 {
     // Unescaped once, at the first use: the table never changes.

@@ -11,5 +11,8 @@ QString GetDialogText(const QString& section, int id);
 // The dialog text, or the given built-in text when the language file has none.
 QString GetDialogTextOr(const QString& section, int id, const QString& builtin);
 
+// The text for a count: the singular's number for 1, the plural's for any other count.
+QString GetStringsTextForCount(qint64 count, int singular, int plural);
+
 // The built-in German text of a number (the German Strings.lan built into the program).
 QString BuiltinGermanText(int number);

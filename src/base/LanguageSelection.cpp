@@ -39,6 +39,9 @@ void CHVXApp::SetLanguage(const QString& folderName)
 
 void CHVXApp::CheckLanguageFileVersion(const QString& path)
 {
+    // Without a chosen language there is no file whose version could differ.
+    if (path.isEmpty())
+        return;
     const QString version = hvx::ReadProfileString(path, QStringLiteral("System"), QStringLiteral("Version"));
     if (version != m_strVersion) {
         m_logFile.Write(0, QStringLiteral("LanguageFileVersion mismatch EXE:%1, LangFile %2:%3").arg(m_strVersion, path, version),

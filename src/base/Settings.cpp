@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <algorithm>
 
 namespace {
 
@@ -39,42 +41,53 @@ bool isList(const QVariant& value)
     return value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
 }
 
-// The text after "name=" in the section, as written in the file (blanks around it removed).
-QString rawIniValue(const QString& path, const QString& section, const QString& name)
+// The values of the file that QSettings would not read as written: unquoted ones with a comma
+// (a list to QSettings) or a semicolon (the start of a comment to it). Key "section/name" (or
+// "name" in [General]) to the text after "name=", blanks around it removed.
+QMap<QString, QString> rawIniValuesToKeep(const QString& path)
 {
+    QMap<QString, QString> values;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    const QString header = u'[' + section + u']';
-    bool inSection = false;
+        return values;
+    QString section;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(u'[')) {
-            inSection = line.compare(header, Qt::CaseInsensitive) == 0;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2);
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (inSection && equals > 0 && line.left(equals).trimmed() == name)
-            return line.mid(equals + 1).trimmed();
+        if (line.startsWith(u';') || equals <= 0)
+            continue;
+        const QString value = line.mid(equals + 1).trimmed();
+        if (value.startsWith(u'"') || !(value.contains(u',') || value.contains(u';')))
+            continue;
+        const QString name = line.left(equals).trimmed();
+        values.insert(section.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 ? name : section + u'/' + name, value);
     }
-    return QString();
+    return values;
 }
 
 } // namespace
 
-// A value with an unquoted comma is a list to QSettings, and QSettings would write it back as
-// "a, b". Here every setting is one plain string as written: right after loading, such values
-// are taken from the file's own lines, before anything is written back.
+// Every setting is one plain string as written. QSettings reads an unquoted comma as a list
+// separator (and would write the value back as "a, b") and an unquoted semicolon as the start
+// of a comment (cutting the value): right after loading, such values are taken from the file's
+// own lines, before anything is written back.
 void CHVXApp::unlistValues(QSettings& store)
 {
-    const QString path = store.fileName();
-    for (const QString& key : store.allKeys()) {
-        if (!isList(store.value(key)))
-            continue;
-        const qsizetype slash = key.indexOf(u'/');
-        const QString section = slash < 0 ? QStringLiteral("General") : key.left(slash);
-        const QString raw = rawIniValue(path, section, key.mid(slash + 1));
-        store.setValue(key, raw.isEmpty() ? store.value(key).toStringList().join(u',') : raw);
+    const QMap<QString, QString> raw = rawIniValuesToKeep(store.fileName());
+    const QStringList keys = store.allKeys();
+    for (auto it = raw.cbegin(); it != raw.cend(); ++it) {
+        const auto stored = std::find_if(keys.begin(), keys.end(),
+                                         [&](const QString& key) { return key.compare(it.key(), Qt::CaseInsensitive) == 0; });
+        if (stored != keys.end())
+            store.setValue(*stored, it.value());
+    }
+    for (const QString& key : keys) {
+        if (isList(store.value(key)))
+            store.setValue(key, store.value(key).toStringList().join(u','));
     }
 }
 

@@ -63,6 +63,9 @@ public:
 
     // Asks for the four-character access code; nullopt when the user cancels.
     virtual std::optional<QString> askAccessCode() = 0;
+    // Whether asking again after a wrong code can bring another one: not when the code was given
+    // in advance (a command-line option), which would only be given again.
+    virtual bool canRetryAccessCode() const { return true; }
 
     // Progress of a long operation (for example a transfer byte by byte).
     virtual void progressBegin(const QString& title, int range) = 0;

@@ -20,6 +20,9 @@ constexpr int kTextLoadTitle = 464;      // "Alarmdaten laden..."
 constexpr int kTextDeleteQuestion = 465; // "Sollen die Alarmdaten wirklich gelöscht werden?"
 constexpr int kTextNoneStored = 466;     // "Es sind keine Alarmdaten gespeichert."
 constexpr int kTextNoAlarmMemory = 469;  // "HYDROVANT-Software unterstützt keinen Alarmdatenspeicher!"
+constexpr int kTextFileNotWritten = 3471; // the alarm file, the cause
+constexpr int kTextNotSaved = 3472;       // the chosen file, the cause, the temporary file that keeps them
+constexpr int kTextNotAnAlarmFile = 3476; // the file
 constexpr quint8 kVersionBits = 0x07;
 
 // Direction of the start column: clicks since the last load (process-wide, as the dialog
@@ -63,8 +66,13 @@ bool FetchAlarmFile(const QString& path, AlarmMemory* memory)
     AlarmMemory read;
     const int ok = link.ReadAlarms(read);
     link.Close(1);
-    if (!ok || !WriteDataFile(path, AlarmFileText(read)))
+    if (!ok)
         return false;
+    QString cause;
+    if (!WriteDataFile(path, AlarmFileText(read), &cause)) {
+        LogMessageBox(GetStringsText(kTextFileNotWritten).arg(path, cause), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     if (read.stored == 0)
         LogMessageBoxId(kTextNoneStored, MB_OK | MB_ICONINFORMATION);
     if (memory)
@@ -109,7 +117,8 @@ AlarmListState::~AlarmListState()
 
 void AlarmListState::ForgetTemporaryFile()
 {
-    if (m_bTemporary && !m_strPath.isEmpty())
+    // After a failed save the user was told that the records stay in the temporary file.
+    if (m_bTemporary && !m_strPath.isEmpty() && !m_bKeepTemporary)
         QFile::remove(m_strPath);
     if (m_bTemporary)
         m_strPath.clear();
@@ -140,8 +149,12 @@ bool AlarmListState::Save()
     if (!target)
         return false;
     const std::optional<QByteArray> bytes = ReadDataFile(m_strPath);
-    if (!bytes || !WriteDataFile(*target, *bytes))
+    QString cause;
+    if (!bytes || !WriteDataFile(*target, *bytes, &cause)) {
+        m_bKeepTemporary = true;
+        LogMessageBox(GetStringsText(kTextNotSaved).arg(*target, cause, m_strPath), MB_OK | MB_ICONEXCLAMATION);
         return false;
+    }
     ForgetTemporaryFile();
     m_strPath = *target;
     return true;
@@ -156,28 +169,35 @@ bool AlarmListState::Load()
     if (!chosen)
         return false;
     ForgetTemporaryFile();
-    return LoadFile(*chosen);
+    const LoadResult loaded = LoadFile(*chosen);
+    if (loaded == LoadResult::NotAnAlarmFile)
+        LogMessageBox(GetStringsText(kTextNotAnAlarmFile).arg(*chosen), MB_OK | MB_ICONEXCLAMATION);
+    return loaded == LoadResult::Loaded;
 }
 
-bool AlarmListState::LoadFile(const QString& path)
+AlarmListState::LoadResult AlarmListState::LoadFile(const QString& path)
 {
     if (path.isEmpty())
-        return false;
+        return LoadResult::Unreadable;
     m_rows.clear();
     s_startColumnClicks = 0;
     const std::optional<QByteArray> bytes = ReadDataFile(path);
     m_strPath = path;
-    const AlarmFileContent content = bytes ? ParseAlarmFile(*bytes) : AlarmFileContent{};
+    AlarmFileContent content = bytes ? ParseAlarmFile(*bytes) : AlarmFileContent{};
+    if (!content.isAlarmFile)
+        content = AlarmFileContent{};
     m_nOccurred = content.occurred;
     m_nStored = content.stored;
     m_rows = content.rows;
     SortBy(AlarmColumn::Start);
-    return bytes.has_value();
+    if (!bytes)
+        return LoadResult::Unreadable;
+    return content.isAlarmFile ? LoadResult::Loaded : LoadResult::NotAnAlarmFile;
 }
 
 void AlarmListState::Ok()
 {
-    LogEntry(1, QStringLiteral("CAlarmDlg::OnOK"));
+    // The dialog's OK has logged its marker.
     if (unsavedFetch())
         Save();
 }

@@ -39,8 +39,10 @@ public:
     bool Save();
     // "laden": offers to save an unsaved fetch first, then asks for a file and loads it.
     bool Load();
-    // Loads the file into the list (not temporary) and sorts it by start time, ascending.
-    bool LoadFile(const QString& path);
+    // Loads the file into the list (not temporary) and sorts it by start time, ascending. A file
+    // that cannot be read or is no alarm file leaves the list empty.
+    enum class LoadResult { Loaded, Unreadable, NotAnAlarmFile };
+    LoadResult LoadFile(const QString& path);
     // "OK": an unsaved fetch is offered for saving; the dialog closes anyway.
     void Ok();
 
@@ -62,6 +64,7 @@ private:
     int m_nStored = 0;
     QString m_strPath;
     bool m_bTemporary = false;
+    bool m_bKeepTemporary = false; // a save failed: the temporary file holds the only copy
     std::vector<CAlarmListData> m_rows;
 };
 

@@ -14,13 +14,22 @@ constexpr int kTextOccurred = 446; // "Aufgetretene Alarme\t%d"
 constexpr int kTextStored = 447;   // "Gespeicherte Alarme\t%d"
 constexpr int kStampSize = 6;
 constexpr int kCodeOffset = 6;
-const QDateTime kUnparsable(QDate(9999, 12, 31), QTime(23, 59, 59));
+const QDateTime kUnparsable(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC);
 
 // The number after the first TAB; 0 when there is none.
 int CountOf(const QString& line)
 {
     const qsizetype tab = line.indexOf(u'\t');
     return tab < 0 ? 0 : qMax(0, line.mid(tab + 1).trimmed().toInt());
+}
+
+// Whether the line is a count line: a label, a TAB and a count.
+bool IsCountLine(const QString& line)
+{
+    const qsizetype tab = line.indexOf(u'\t');
+    bool number = false;
+    const int count = tab < 0 ? -1 : line.mid(tab + 1).trimmed().toInt(&number);
+    return number && count >= 0;
 }
 
 } // namespace
@@ -38,10 +47,10 @@ QByteArray AlarmFileText(const AlarmMemory& memory)
 
 AlarmFileContent ParseAlarmFile(const QByteArray& bytes)
 {
-    return ParseAlarmFile(bytes, AlarmStampPicture());
+    return ParseAlarmFile(bytes, AlarmStampPictures());
 }
 
-AlarmFileContent ParseAlarmFile(const QByteArray& bytes, const QString& stampPicture)
+AlarmFileContent ParseAlarmFile(const QByteArray& bytes, std::span<const StampPicture> stampPictures)
 {
     QStringList lines = FromCp1252(bytes).split(u'\n');
     for (QString& line : lines) {
@@ -49,6 +58,7 @@ AlarmFileContent ParseAlarmFile(const QByteArray& bytes, const QString& stampPic
             line.chop(1);
     }
     AlarmFileContent content;
+    content.isAlarmFile = lines.size() > 1 && IsCountLine(lines[0]) && IsCountLine(lines[1]);
     content.occurred = lines.size() > 0 ? CountOf(lines[0]) : 0;
     content.stored = lines.size() > 1 ? CountOf(lines[1]) : 0;
     for (int i = 0; i < content.stored && 2 + i < lines.size(); ++i) {
@@ -61,7 +71,7 @@ AlarmFileContent ParseAlarmFile(const QByteArray& bytes, const QString& stampPic
         row.m_strStart = fields.value(0);
         row.m_strEnd = fields.value(1);
         row.m_strText = fields.value(2);
-        row.m_timeStart = ParseAlarmStampText(row.m_strStart, stampPicture).value_or(kUnparsable);
+        row.m_timeStart = ParseAlarmStampText(row.m_strStart, stampPictures).value_or(kUnparsable);
         content.rows.push_back(row);
     }
     return content;

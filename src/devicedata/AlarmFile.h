@@ -6,6 +6,7 @@
 // The reader is a pure function of the file's bytes, so that any file (also a damaged one) can
 // be fed to it.
 
+#include "devicedata/AlarmTexts.h"
 #include "link/AlarmMemory.h"
 
 #include <QByteArray>
@@ -18,13 +19,14 @@ namespace hvx {
 // One row of the alarm list.
 struct CAlarmListData {
     int m_nIndex = 0;      // record index in the file, 0-based
-    QDateTime m_timeStart; // 31.12.9999 23:59:59 when the start text cannot be parsed
+    QDateTime m_timeStart; // UTC; 31.12.9999 23:59:59 when the start text cannot be parsed
     QString m_strStart;
     QString m_strEnd;
     QString m_strText;
 };
 
 struct AlarmFileContent {
+    bool isAlarmFile = false; // the first two lines carry a count after their TAB
     int occurred = 0;
     int stored = 0;
     std::vector<CAlarmListData> rows; // fewer than stored when the file ends early
@@ -34,10 +36,10 @@ struct AlarmFileContent {
 // fewer than the stored count.
 QByteArray AlarmFileText(const AlarmMemory& memory);
 
-// Start texts are parsed with the application's alarm time picture; the second form takes the
-// picture, so that the reader runs without an application object.
+// Start texts are parsed with the alarm time pictures of the application and its languages; the
+// second form takes the pictures, so that the reader runs without an application object.
 AlarmFileContent ParseAlarmFile(const QByteArray& bytes);
-AlarmFileContent ParseAlarmFile(const QByteArray& bytes, const QString& stampPicture);
+AlarmFileContent ParseAlarmFile(const QByteArray& bytes, std::span<const StampPicture> stampPictures);
 
 enum class AlarmColumn { Start = 0, End = 1, Text = 2 };
 

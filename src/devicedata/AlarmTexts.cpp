@@ -7,12 +7,15 @@
 #include "link/BcdDateTime.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <array>
 
 namespace hvx {
 namespace {
 
 constexpr int kTextNotShowable = 432; // "nicht darstellbar"
+constexpr int kTextTimePicture = 427;
+constexpr int kTextDatePicture = 428;
 constexpr int kTextUnknown = 458;     // "Unbekannter Fehler %d"
 
 // How the number in a text follows from the code.
@@ -75,10 +78,26 @@ QString AlarmText(int code)
     return WithNumber(kTextUnknown, code);
 }
 
-QString AlarmStampPicture()
+StampPicture AlarmStampPicture()
 {
     const CHVXApp& app = theApp();
-    return app.m_strDateFormat + u' ' + TimePictureWithSeconds(app.m_strTimeFormat);
+    return {app.m_strDateFormat, TimePictureWithSeconds(app.m_strTimeFormat)};
+}
+
+std::vector<StampPicture> AlarmStampPictures()
+{
+    const CHVXApp& app = theApp();
+    std::vector<StampPicture> pictures{AlarmStampPicture()};
+    for (const QString& folder : app.LanguageFolders()) {
+        const QString strings = app.m_strProgDir + u'/' + folder + QStringLiteral("/Strings.lan");
+        const StampPicture picture{GetLanText(QStringLiteral("Strings"), QString::number(kTextDatePicture), strings),
+                                   TimePictureWithSeconds(GetLanText(QStringLiteral("Strings"),
+                                                                     QString::number(kTextTimePicture), strings))};
+        if (!picture.date.isEmpty() && !picture.time.isEmpty()
+            && std::find(pictures.begin(), pictures.end(), picture) == pictures.end())
+            pictures.push_back(picture);
+    }
+    return pictures;
 }
 
 std::optional<QDateTime> AlarmStamp(const quint8* b)
@@ -87,7 +106,7 @@ std::optional<QDateTime> AlarmStamp(const quint8* b)
     const QTime time(DecodeBcd(b[3]), DecodeBcd(b[4]), DecodeBcd(b[5]));
     if (b[0] > 99 || !date.isValid() || !time.isValid())
         return std::nullopt;
-    return QDateTime(date, time);
+    return QDateTime(date, time, Qt::UTC);
 }
 
 QString AlarmStampText(const quint8* sixBytes)
@@ -95,20 +114,29 @@ QString AlarmStampText(const quint8* sixBytes)
     const std::optional<QDateTime> stamp = AlarmStamp(sixBytes);
     if (!stamp)
         return GetStringsText(kTextNotShowable);
-    return QLocale().toString(*stamp, AlarmStampPicture());
+    const StampPicture picture = AlarmStampPicture();
+    const QLocale locale;
+    return locale.toString(stamp->date(), picture.date) + u' ' + locale.toString(stamp->time(), picture.time);
 }
 
 std::optional<QDateTime> ParseAlarmStampText(const QString& text)
 {
-    return ParseAlarmStampText(text, AlarmStampPicture());
+    return ParseAlarmStampText(text, AlarmStampPictures());
 }
 
-std::optional<QDateTime> ParseAlarmStampText(const QString& text, const QString& picture)
+std::optional<QDateTime> ParseAlarmStampText(const QString& text, std::span<const StampPicture> pictures)
 {
-    const QDateTime parsed = QLocale().toDateTime(text, picture);
-    if (!parsed.isValid())
-        return std::nullopt;
-    return parsed;
+    // Date and time are read apart, at each blank in turn (a date picture may hold blanks too).
+    const QLocale locale;
+    for (const StampPicture& picture : pictures) {
+        for (qsizetype blank = text.indexOf(u' '); blank >= 0; blank = text.indexOf(u' ', blank + 1)) {
+            const QDate date = locale.toDate(text.left(blank), picture.date);
+            const QTime time = date.isValid() ? locale.toTime(text.mid(blank + 1), picture.time) : QTime();
+            if (time.isValid())
+                return QDateTime(date, time, Qt::UTC);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace hvx

@@ -74,19 +74,26 @@ QString TimePictureWithSeconds(const QString& timePicture)
 
 QString ClockText(const QDateTime& local)
 {
+    return ClockText(local.date(), local.time());
+}
+
+QString ClockText(const QDate& date, const QTime& time)
+{
     const CHVXApp& app = theApp();
     const QLocale locale;
-    return locale.toString(local.date(), app.m_strLongDateFormat) + u' '
-           + locale.toString(local.time(), TimePictureWithoutSeconds(app.m_strTimeFormat));
+    return locale.toString(date, app.m_strLongDateFormat) + u' '
+           + locale.toString(time, TimePictureWithoutSeconds(app.m_strTimeFormat));
 }
 
 std::optional<QString> ClockText(const DeviceDateTime& value)
 {
+    // The instrument's clock has no time zone: its date and time are shown as they are, also
+    // when the PC's zone skips that hour.
     const QDate date(value.year, value.month, value.day);
     const QTime time(value.hour, value.minute, value.second);
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return ClockText(QDateTime(date, time));
+    return ClockText(date, time);
 }
 
 } // namespace hvx

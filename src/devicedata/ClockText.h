@@ -18,6 +18,7 @@ QString TimePictureWithSeconds(const QString& timePicture);
 
 // "long date, blank, time" with the application's pictures.
 QString ClockText(const QDateTime& local);
+QString ClockText(const QDate& date, const QTime& time);
 
 // The same for the instrument's fields; nothing when they form no real date or time.
 std::optional<QString> ClockText(const DeviceDateTime& value);

@@ -201,8 +201,10 @@ void DisplayLayout::UpdateModule(int slot, const QString& first, const QString& 
 void DisplayLayout::UpdateAll(const QStringList& fields)
 {
     const unsigned relays = fields.value(9).trimmed().toUInt(nullptr, 16);
-    m_bAlarm = (relays & 1u) != 0;
-    m_strAlarm = m_bAlarm ? AlarmText(fields.value(10).trimmed().toInt()) : QString();
+    const int error = fields.value(10).trimmed().toInt();
+    // Error number 0 is no error: the relay bit alone does not make an alarm of it.
+    m_bAlarm = (relays & 1u) != 0 && error != 0;
+    m_strAlarm = m_bAlarm ? AlarmText(error) : QString();
     for (int slot = 0; slot < kSlots; ++slot)
         UpdateModule(slot, fields.value(3 * slot), fields.value(3 * slot + 1), fields.value(3 * slot + 2), relays);
 }

@@ -38,7 +38,8 @@ public:
     // The first and second value texts, the enable text and the relay-state bits of one slot.
     void UpdateModule(int slot, const QString& first, const QString& second, const QString& enable, unsigned relays);
     // Fields 2 to 12 of a measured-data line: three times first value, second value, enable;
-    // then the relay state (hexadecimal) and the error number (decimal).
+    // then the relay state (hexadecimal) and the error number (decimal). Bit 0 of the relay
+    // state with an error number other than 0 is an alarm.
     void UpdateAll(const QStringList& fields);
     // Clears the alarm state.
     void Reset();

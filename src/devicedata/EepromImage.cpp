@@ -29,6 +29,36 @@ int PieceValue(const QByteArray& piece)
     return value;
 }
 
+// The line without its line end, as the readers take it.
+QByteArray HxpLine(const QList<QByteArray>& lines, int k)
+{
+    QByteArray line = lines.value(k);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+bool CarriesItsAddress(const QByteArray& line, int k)
+{
+    const QByteArray address = QByteArray::number(k * kHxpBytesPerLine, 16).toUpper().rightJustified(4, '0') + ": ";
+    return line.startsWith(address);
+}
+
+// The 16 bytes of a full line; nothing when a piece is not a byte.
+std::optional<std::array<quint8, kHxpBytesPerLine>> LineBytes(QByteArray line)
+{
+    // The line's end is the end of its last piece.
+    line += ' ';
+    std::array<quint8, kHxpBytesPerLine> bytes{};
+    for (int i = 0; i < kHxpBytesPerLine; ++i) {
+        const int value = PieceValue(line.mid(kFirstByteColumn + i * kByteColumns, kByteColumns));
+        if (value < 0)
+            return std::nullopt;
+        bytes[size_t(i)] = quint8(value);
+    }
+    return bytes;
+}
+
 } // namespace
 
 int HexDigitValue(QChar c)
@@ -79,28 +109,33 @@ HxpLoadResult ReadHxpText(const QByteArray& text, EepromImage& image)
     HxpLoadResult result;
     const QList<QByteArray> lines = text.split('\n');
     for (int k = 0; k < kHxpLines && k < lines.size(); ++k) {
-        QByteArray line = lines[k];
-        if (line.endsWith('\r'))
-            line.chop(1);
+        const QByteArray line = HxpLine(lines, k);
         if (line.size() < kFullLineLength)
             continue;
-        // The line's end is the end of its last piece.
-        line += ' ';
-        std::array<quint8, kHxpBytesPerLine> bytes{};
-        bool readable = true;
-        for (int i = 0; i < kHxpBytesPerLine && readable; ++i) {
-            const int value = PieceValue(line.mid(kFirstByteColumn + i * kByteColumns, kByteColumns));
-            readable = value >= 0;
-            bytes[size_t(i)] = quint8(value);
-        }
-        if (!readable) {
+        const std::optional<std::array<quint8, kHxpBytesPerLine>> bytes = LineBytes(line);
+        if (!bytes || !CarriesItsAddress(line, k)) {
             result.badLines.push_back(k);
             continue;
         }
-        std::copy(bytes.begin(), bytes.end(), image.begin() + k * kHxpBytesPerLine);
+        std::copy(bytes->begin(), bytes->end(), image.begin() + k * kHxpBytesPerLine);
         ++result.linesTaken;
     }
     return result;
+}
+
+std::optional<HxpProblem> FindHxpProblem(const QByteArray& text)
+{
+    const QList<QByteArray> lines = text.split('\n');
+    for (int k = 0; k < kHxpLines; ++k) {
+        const QByteArray line = HxpLine(lines, k);
+        if (k >= lines.size() || line.trimmed().isEmpty())
+            return HxpProblem{HxpProblem::MissingLine, k + 1};
+        if (!CarriesItsAddress(line, k))
+            return HxpProblem{HxpProblem::WrongAddress, k + 1};
+        if (line.size() < kFullLineLength || !LineBytes(line))
+            return HxpProblem{HxpProblem::NotHexBytes, k + 1};
+    }
+    return std::nullopt;
 }
 
 bool SaveHxpFile(const QString& path, const EepromImage& image, QString* error)

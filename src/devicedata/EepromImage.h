@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace hvx {
@@ -43,8 +44,17 @@ struct HxpLoadResult {
 };
 // Reads up to 128 lines into the image. A line of 53 characters or more gives its 16 bytes to
 // the addresses of its line number; shorter and missing lines leave theirs unchanged, and so do
-// lines whose bytes cannot be read. A pure function of the text: nothing else is touched.
+// lines whose bytes cannot be read or whose address is not that of their place (a line deleted
+// above would otherwise shift every later one). A pure function of the text.
 HxpLoadResult ReadHxpText(const QByteArray& text, EepromImage& image);
+
+// What keeps a text from being a complete image: its first line (1-based) that is missing, does
+// not carry the address of its place, or does not hold 16 hex bytes. Nothing for a complete image.
+struct HxpProblem {
+    enum Kind { MissingLine, WrongAddress, NotHexBytes } kind;
+    int line;
+};
+std::optional<HxpProblem> FindHxpProblem(const QByteArray& text);
 
 // The file through a temporary file in the same folder: a failed save leaves no half file.
 // On failure error holds the platform's cause.

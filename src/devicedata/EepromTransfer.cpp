@@ -18,6 +18,11 @@ QString AddressText(int address)
     return QString::number(address, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
+QString AddressText4(int address)
+{
+    return QString::number(address, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
 // A memory command whose command byte was answered with something else than ACK leaves the
 // status at 0; it failed all the same.
 qint32 FailureStatus(const CKelComm& link)
@@ -89,7 +94,10 @@ EepromTransferResult ReadEeprom(EepromImage& image, EepromRange range, const Eep
 EepromTransferResult WriteEeprom(const EepromImage& image, EepromRange range, const EepromProgress& progress)
 {
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromSchreiben"), QStringLiteral("%1-%2").arg(range.first).arg(range.end));
-    const QString question = FillPlaceholder(GetStringsText(kTextEepromWriteQuestion), QString::number(range.count()));
+    // The question names the addresses too: a range is easily mistyped.
+    const QString question = FillPlaceholder(GetStringsText(kTextEepromWriteQuestion), QString::number(range.count()))
+                             + u'\n'
+                             + GetStringsText(kTextEepromWriteRange).arg(AddressText4(range.first), AddressText4(range.end - 1));
     if (LogMessageBox(question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return {};
     // One byte per WriteMemory: the instrument takes each byte before the next is sent.

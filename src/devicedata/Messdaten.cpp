@@ -50,8 +50,7 @@ std::optional<MessZeitstempel> StampFromAhead(const std::vector<QByteArray>& lin
 {
     for (std::size_t ahead = current + 1; ahead < lines.size(); ++ahead) {
         if (std::optional<MessZeitstempel> next = ParseMessZeitstempel(FirstField(lines[ahead]))) {
-            next->zeit = next->zeit.addSecs(-qint64(ahead - current) * interval);
-            return next;
+            return VerschobenUm(*next, -qint64(ahead - current) * interval);
         }
     }
     return std::nullopt;
@@ -90,7 +89,12 @@ std::optional<MessZeitstempel> ParseMessZeitstempel(const QByteArray& text)
     const QTime time(numbers[3], numbers[4], numbers[5]);
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return MessZeitstempel{QDateTime(date, time), slash};
+    return MessZeitstempel{QDateTime(date, time, Qt::UTC), slash};
+}
+
+MessZeitstempel VerschobenUm(const MessZeitstempel& stamp, qint64 seconds)
+{
+    return MessZeitstempel{stamp.zeit.addSecs(seconds), stamp.slashLayout};
 }
 
 QByteArray FormatMessZeitstempel(const MessZeitstempel& stamp)
@@ -121,7 +125,7 @@ ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalS
         if (!stamp) {
             result.notes.push_back({ConversionNote::TimeRepaired, field});
             if (previous)
-                stamp = MessZeitstempel{previous->zeit.addSecs(intervalSeconds), previous->slashLayout};
+                stamp = VerschobenUm(*previous, intervalSeconds);
             else
                 stamp = StampFromAhead(lines, i, intervalSeconds);
             if (!stamp)

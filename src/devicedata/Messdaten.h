@@ -23,11 +23,16 @@ inline constexpr int kMaxMesswertZeile = 254; // characters of one line in the t
 // 11 TABs.
 std::optional<QStringList> SplitMesswertZeile(const QByteArray& text);
 
-// "dd.mm.yy hh:mm:ss" or "mm/dd/yy hh:mm:ss", local time, year within 2000..2099.
+// "dd.mm.yy hh:mm:ss" or "mm/dd/yy hh:mm:ss", year within 2000..2099: the instrument's
+// wall-clock time, which knows no time zone. zeit holds it as a UTC date-time, so that no
+// daylight-saving rule of the PC can refuse or shift a stamp.
 struct MessZeitstempel {
     QDateTime zeit;
     bool slashLayout = false;
 };
+
+// The stamp moved by seconds on the instrument's clock: plain date and time arithmetic.
+MessZeitstempel VerschobenUm(const MessZeitstempel& stamp, qint64 seconds);
 
 // Valid when 17 characters long, a blank at index 8, two digits per number, and a real date
 // and time.

@@ -20,7 +20,10 @@ constexpr int kTextSaveTitle = 421;     // "Messdaten speichern ..."
 constexpr int kTextFilter = 422;        // "Messdaten (*.dat)"
 constexpr int kTextSaved = 423;         // "Die Messdatendatei wurde ordnungsgemäß erstellt."
 constexpr int kTextNoTemporaryFile = 3402;
-constexpr int kTextNotWritten = 3403;
+constexpr int kTextNotWritten = 3403;       // the file, the temporary file that keeps the lines
+constexpr int kTextNoLineReceived = 3473;   // the file
+constexpr int kTextNoLineWellFormed = 3474; // the file, the temporary file
+constexpr int kTextTemporaryNotWritten = 3475; // the temporary file, the cause
 
 void LogNotes(const ConversionResult& result)
 {
@@ -101,9 +104,12 @@ void CMessdatenAufzeichnung::OnText(const QByteArray& text)
     if (!m_bRunning)
         return; // came in after Stop
     if (m_file.write(text) != text.size() || !m_file.flush()) {
-        LogEntry(0, QStringLiteral("CHvxMessdatenDlg::OnLineReceived"), m_file.errorString());
+        const QString cause = m_file.errorString();
+        LogEntry(0, QStringLiteral("CHvxMessdatenDlg::OnLineReceived"), cause);
         m_bFileError = true;
         Stop();
+        // What came before stays in the temporary file; the user learns where.
+        LogMessageBox(GetStringsText(kTextTemporaryNotWritten).arg(m_strTempPath, cause), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     Q_EMIT textReceived(text);
@@ -134,17 +140,28 @@ bool CMessdatenAufzeichnung::SaveWithDialog()
 bool CMessdatenAufzeichnung::ConvertTo(const QString& path)
 {
     bool written = false;
+    std::optional<QByteArray> text;
+    int lines = 0;
     {
         const hvx::WaitCursor waitCursor;
-        const std::optional<QByteArray> text = ReadDataFile(m_strTempPath);
+        text = ReadDataFile(m_strTempPath);
         if (text) {
             const ConversionResult result = ConvertMessdaten(*text, intervalSeconds());
             LogNotes(result);
-            written = WriteDataFile(path, result.dat);
+            lines = result.written;
+            // A file without a single line would only pretend a recording.
+            written = lines > 0 && WriteDataFile(path, result.dat);
         }
     }
+    if (text && text->isEmpty()) {
+        QFile::remove(m_strTempPath);
+        m_strTempPath.clear();
+        LogMessageBox(GetStringsText(kTextNoLineReceived).arg(path), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     if (!written) {
-        LogMessageBox(GetStringsText(kTextNotWritten).arg(path), MB_OK | MB_ICONEXCLAMATION);
+        const int message = text && lines == 0 ? kTextNoLineWellFormed : kTextNotWritten;
+        LogMessageBox(GetStringsText(message).arg(path, m_strTempPath), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     QFile::remove(m_strTempPath);

@@ -7,7 +7,9 @@
 #include "link/KelComm.h"
 
 #include <bit>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace hvx {
@@ -24,6 +26,18 @@ void PutBigEndian(ServiceBlock& block, int offset, quint32 value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
         block[size_t(offset + i)] = quint8(value >> (8 * (bytes - 1 - i)));
+}
+
+// The value as the instrument stores it: nothing for NaN, an infinity, or a number a single
+// float cannot hold (beyond its range, or so small that it would become 0).
+std::optional<float> SingleValue(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    const float single = float(value);
+    if (single == 0.0f && value != 0.0)
+        return std::nullopt;
+    return single;
 }
 
 } // namespace
@@ -80,10 +94,10 @@ std::optional<ServiceEntry> ParseServiceEntry(const QString& nr, const QString& 
     const uint identifier = id.trimmed().toUInt(&idOk, 10);
     QString value = wert.trimmed();
     value.replace(QLatin1Char(','), QLatin1Char('.'));
-    const float floatValue = value.toFloat(&wertOk);
-    if (!nrOk || number < 0 || number >= kServiceEntries || !idOk || identifier > 0xFFFF || !wertOk)
+    const std::optional<float> floatValue = SingleValue(value.toDouble(&wertOk));
+    if (!nrOk || number < 0 || number >= kServiceEntries || !idOk || identifier > 0xFFFF || !wertOk || !floatValue)
         return std::nullopt;
-    return ServiceEntry{number, quint16(identifier), floatValue};
+    return ServiceEntry{number, quint16(identifier), *floatValue};
 }
 
 ServiceBlock BuildServiceBlock(const ServiceEntry& entry)

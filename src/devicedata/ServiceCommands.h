@@ -38,8 +38,9 @@ struct ServiceEntry {
     float wert = 0;
 };
 
-// "Nr" decimal 0..11, "ID" decimal 0..65535, "Wert" a decimal number ('.' or ','). nullopt when
-// any of them is not such a value: nothing is sent then.
+// "Nr" decimal 0..11, "ID" decimal 0..65535, "Wert" a decimal number ('.' or ',') that a single
+// float holds (finite, within its range, not lost to 0). nullopt when any of them is not such a
+// value: nothing is sent then.
 std::optional<ServiceEntry> ParseServiceEntry(const QString& nr, const QString& id, const QString& wert);
 
 // Zeros, with the entry at 6 x Nr: Wert as IEEE single, then ID, both high byte first.

@@ -9,11 +9,13 @@
 
 namespace hvx {
 
-bool WriteDataFile(const QString& path, const QByteArray& bytes)
+bool WriteDataFile(const QString& path, const QByteArray& bytes, QString* cause)
 {
     QString error;
     if (!WriteWholeFile(path, bytes, &error)) {
         LogEntry(0, QStringLiteral("WriteDataFile ") + path, error);
+        if (cause)
+            *cause = error;
         return false;
     }
     return true;

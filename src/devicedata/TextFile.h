@@ -8,7 +8,8 @@
 
 namespace hvx {
 
-bool WriteDataFile(const QString& path, const QByteArray& bytes);
+// On failure the cause is logged and, when asked for, handed back.
+bool WriteDataFile(const QString& path, const QByteArray& bytes, QString* cause = nullptr);
 std::optional<QByteArray> ReadDataFile(const QString& path);
 
 // A new, empty file with a unique name "HVX…" in the directory (the system's temporary

@@ -278,10 +278,17 @@ int CHVXDoc::CheckAccess(const Parametersatz& image, AccessSubject subject)
             return m_nAccessGranted;
         }
         m_nAccessGranted = 0;
-        theApp().SetErrorCode(kErrorAreaRemote, kErrAccessCode);
+        // A code given in advance would only be given again: it is tried once.
+        if (!ui.canRetryAccessCode()) {
+            LogMessageBoxId(kTextAccessCodeGivenWrong, MB_OK | MB_ICONEXCLAMATION);
+            break;
+        }
         const int answer = LogMessageBoxId(question, MB_YESNO);
         // Nobody can type a code in a batch run: its automatic "Ja" would ask forever.
         if (answer != IDYES || ui.isBatch())
-            return m_nAccessGranted;
+            break;
     }
+    // Only the check's outcome counts: a right code after a wrong one is no failure.
+    theApp().SetErrorCode(kErrorAreaRemote, kErrAccessCode);
+    return m_nAccessGranted;
 }

@@ -206,7 +206,7 @@ int CKelConfigFile::SetHeader()
 int CKelConfigFile::SetZeit(int slot)
 {
     if (slot < 0 || slot >= kStampSlotCount)
-        return fail("CKelConfigFile::SetZeit", kErrWriteTimeStamp, QStringLiteral("No stamp slot %1").arg(slot));
+        return fail("CKelConfigFile::SetZeit", kErrWriteTimeStamp, GetStringsText(kTextCauseNoStampSlot).arg(slot));
     const QByteArray stamp = Zeitstempel(m_clock());
     if (!writeAt(kStampOffset + kStampSlotSize * slot, stamp.constData(), kStampLength))
         return fail("CKelConfigFile::SetZeit", kErrWriteTimeStamp, m_ioError);
@@ -216,7 +216,7 @@ int CKelConfigFile::SetZeit(int slot)
 int CKelConfigFile::ReadZeit(int slot, QByteArray& stamp)
 {
     if (slot < 0 || slot >= kStampSlotCount)
-        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, QStringLiteral("No stamp slot %1").arg(slot));
+        return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, GetStringsText(kTextCauseNoStampSlot).arg(slot));
     stamp = QByteArray(kStampLength, '\0');
     if (!readAt(kStampOffset + kStampSlotSize * slot, stamp.data(), kStampLength))
         return fail("CKelConfigFile::ReadZeit", kErrReadInfoBlock, m_ioError);

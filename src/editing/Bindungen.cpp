@@ -98,6 +98,11 @@ Pruefung alsText(int maxLaenge, Zeichensatz satz)
     return [=](IControls& c, const SeitenKontext& k, int id) { DDV_Text(c, id, maxLaenge, satz, k.tab, k.subPage); };
 }
 
+Pruefung alsZugangscode(int laenge)
+{
+    return [=](IControls& c, const SeitenKontext& k, int id) { DDV_AccessCode(c, id, laenge, k.tab, k.subPage); };
+}
+
 Pruefung alsZeit()
 {
     return [](IControls& c, const SeitenKontext& k, int id) { DDV_Time(c, id, k.tab, k.subPage); };

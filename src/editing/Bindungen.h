@@ -45,6 +45,7 @@ Austausch alsRadioBit(Feld f, quint8 maske, bool invertiert = false, std::option
 Pruefung alsZahl(float min, float max, int decimals);
 Pruefung alsText(int maxLaenge, Zeichensatz satz);
 Pruefung alsZeit();
+Pruefung alsZugangscode(int laenge);
 
 // --- commands ---
 // The "aus" box of an off-or-number pair: checked stores the off value, cleared the first value

@@ -9,6 +9,7 @@ inline constexpr int kTextZuLang = 3502;         // %d = max length
 inline constexpr int kUnerlaubteZeichen = 3503;
 inline constexpr int kZeitformat = 3504;
 inline constexpr int kZeitAusserhalb = 3505;
+inline constexpr int kCodeUnvollstaendig = 3575; // %d = the characters an access code needs
 inline constexpr int kSeiteOhneFehler = 3506;    // %d, %d = tab and sub page
 inline constexpr int kSystemkonfiguration = 3507;
 inline constexpr int kModulkonfiguration = 3508;

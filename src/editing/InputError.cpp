@@ -33,6 +33,7 @@ QString InputErrorText(const InputError& error)
     case kUnerlaubtesZeichen: return GetStringsText(editingtext::kUnerlaubteZeichen);
     case kZeitformat: return GetStringsText(editingtext::kZeitformat);
     case kZeitAusserhalb: return GetStringsText(editingtext::kZeitAusserhalb);
+    case kCodeUnvollstaendig: return ersetzeGanzzahlen(GetStringsText(editingtext::kCodeUnvollstaendig), {error.maxLength});
     default: return QString();
     }
 }

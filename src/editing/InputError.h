@@ -16,6 +16,7 @@ enum InputErrorKind : int {
     kUnerlaubtesZeichen = 4,// character not allowed
     kZeitformat = 5,        // bad time format
     kZeitAusserhalb = 6,    // time out of range
+    kCodeUnvollstaendig = 7,// an access code in force with fewer characters than it needs
 };
 
 struct InputError {
@@ -25,7 +26,7 @@ struct InputError {
     float minValue = 0.0f;
     float maxValue = 0.0f;
     int decimals = 0;
-    int maxLength = 0;
+    int maxLength = 0;      // also the length an access code needs
     int tabIndex = 0; // 0 system page, 1..3 module slot 1..3
     int subPage = 0;  // sub page within the module page
 

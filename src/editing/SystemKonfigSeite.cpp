@@ -151,7 +151,7 @@ Seitenbeschreibung beschreibung()
         {.id = kZugangscodeAktiv, .art = Art::Kontrollkaestchen,
          .austausch = alsSwitchByte(imBild(layout::kZugangscodeAktiv), 1, 0), .kommando = zugangscodeGeklickt},
         {.id = kZugangscode, .labelId = kTextZugangscode, .austausch = tauscheZugangscode,
-         .pruefung = alsText(layout::kZugangscodeGroesse, Zeichensatz::ZiffernGrossbuchstaben),
+         .pruefung = alsZugangscode(layout::kZugangscodeGroesse),
          .aktiv = wennAngekreuzt(kZugangscodeAktiv), .eingabebreite = 10},
         {.id = kKalibrierungNichtSchuetzen, .art = Art::Kontrollkaestchen,
          .austausch = alsCheckBit(imBild(layout::kSystemflags), systemflags::kZugangscodeSchuetztKalibrierung, true),

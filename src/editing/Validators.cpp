@@ -76,6 +76,14 @@ InputErrorKind pruefeText(const QString& text, int maxLaenge, Zeichensatz satz)
     return kKeinFehler;
 }
 
+InputErrorKind pruefeZugangscode(const QString& text, int laenge)
+{
+    const InputErrorKind zeichen = pruefeText(text, laenge, Zeichensatz::ZiffernGrossbuchstaben);
+    if (zeichen != kKeinFehler)
+        return zeichen;
+    return ohneNachfolgendeLeerzeichen(text).size() == laenge ? kKeinFehler : kCodeUnvollstaendig;
+}
+
 InputErrorKind pruefeZeit(const QString& text)
 {
     const qsizetype trenner = text.indexOf(u':');
@@ -125,6 +133,13 @@ void DDV_Text(IControls& page, int id, int maxLaenge, Zeichensatz satz, int tab,
     pruefeFeld(
         page, id, tab, subPage, [&](const QString& text) { return pruefeText(text, maxLaenge, satz); },
         [&](InputError& f) { f.maxLength = maxLaenge; });
+}
+
+void DDV_AccessCode(IControls& page, int id, int laenge, int tab, int subPage)
+{
+    pruefeFeld(
+        page, id, tab, subPage, [&](const QString& text) { return pruefeZugangscode(text, laenge); },
+        [&](InputError& f) { f.maxLength = laenge; });
 }
 
 void DDV_Time(IControls& page, int id, int tab, int subPage)

@@ -20,9 +20,13 @@ enum class Zeichensatz {
 InputErrorKind pruefeZahl(const QString& text, float min, float max);
 InputErrorKind pruefeText(const QString& text, int maxLaenge, Zeichensatz satz);
 InputErrorKind pruefeZeit(const QString& text);
+// An access code in force: exactly laenge digits or capital letters, since the prompt compares
+// exactly that many; a shorter one (an empty one too) could never be entered again.
+InputErrorKind pruefeZugangscode(const QString& text, int laenge);
 
 void DDV_Number(IControls& page, int id, float min, float max, int decimals, int tab, int subPage);
 void DDV_Text(IControls& page, int id, int maxLaenge, Zeichensatz satz, int tab, int subPage);
 void DDV_Time(IControls& page, int id, int tab, int subPage);
+void DDV_AccessCode(IControls& page, int id, int laenge, int tab, int subPage);
 
 } // namespace hvx

@@ -49,13 +49,15 @@ TEST_F(HvxCliExport, AccessCodeIsShownOnlyWithTheRightCode)
     EXPECT_TRUE(result.out.contains(QStringLiteral("Export geschrieben")));
     EXPECT_TRUE(exportText(txt).contains(QStringLiteral("\r\nZugangscode:\t**********(ohne Kalibrierung)\r\n")));
 
-    result = test::RunCli({QStringLiteral("export"), hxd, txt, QStringLiteral("--access-code"), QStringLiteral("4711")});
+    result = test::RunCli({QStringLiteral("export"), hxd, txt, QStringLiteral("--access-code"), QStringLiteral("4711"),
+                           QStringLiteral("--overwrite")});
     EXPECT_EQ(result.status, 0);
     EXPECT_TRUE(exportText(txt).contains(QStringLiteral("\r\nZugangscode:\t4711(ohne Kalibrierung)\r\n")));
 
-    result = test::RunCli({QStringLiteral("export"), hxd, txt, QStringLiteral("--access-code=0000")});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_TRUE(exportText(txt).contains(QStringLiteral("\r\nZugangscode:\t**********")));
+    // A wrong code is said, and nothing is written.
+    result = test::RunCli({QStringLiteral("export"), hxd, txt, QStringLiteral("--access-code=0000"), QStringLiteral("--overwrite")});
+    EXPECT_EQ(result.status, 4);
+    EXPECT_TRUE(exportText(txt).contains(QStringLiteral("\r\nZugangscode:\t4711")));
 }
 
 TEST_F(HvxCliExport, NeedsAnExistingFileAndAnOutput)

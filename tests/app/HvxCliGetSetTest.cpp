@@ -1,6 +1,7 @@
 // hvxcli get and set: the fields of the editing pages by key, end to end on files.
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
+#include "editing/InputError.h"
 #include "support/CliTest.h"
 
 #include <QFile>
@@ -137,6 +138,20 @@ TEST_F(HvxCliFelder, GetThenSetReproducesTheParameterSetOnSeveralConfigurations)
         QFile::remove(a);
         m_app.ui().clear();
     }
+}
+
+TEST_F(HvxCliFelder, AnAccessCodeInForceThatNobodyCouldEnterIsRefused)
+{
+    const QString path = neu(QStringLiteral("code.hxd"), QStringLiteral("0x13"), QStringLiteral("pH"));
+    const QByteArray vorher = bytesOf(path);
+    for (const QStringList& werte : {QStringList{"0.0.1011=1", "0.0.1012="}, QStringList{"0.0.1011=1", "0.0.1012=47"}}) {
+        EXPECT_EQ(run(QStringList{"set", path} + werte), cli::kExitFailedWithoutCode) << werte.join(' ').toStdString();
+        EXPECT_TRUE(m_err.contains(QStringLiteral("genau 4 Ziffern oder Großbuchstaben"))) << m_err.toStdString();
+        EXPECT_EQ(bytesOf(path), vorher);
+        inputError().clear(); // each run of the program begins without one
+    }
+    ASSERT_EQ(run({"set", path, "0.0.1011=1", "0.0.1012=4711"}), 0) << m_err.toStdString();
+    EXPECT_EQ(parametersatz(path).zugangscodeAktiv(), 1);
 }
 
 TEST_F(HvxCliFelder, ProtectedFileIsReadOnlyWithoutTheAccessCode)

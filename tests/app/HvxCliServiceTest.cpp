@@ -43,6 +43,15 @@ protected:
         err = output.err;
         return output.status;
     }
+    // The instrument refuses the command at one address (a memory cell that fails).
+    void refuseAt(quint8 command, int address)
+    {
+        hvxsim::FaultRule rule;
+        rule.kind = hvxsim::FaultKind::BadAddress;
+        rule.command = command;
+        rule.argument = address;
+        sim.instrument().AddFault(rule);
+    }
     QByteArray instrumentBytes(int first, int count)
     {
         const auto eeprom = sim.instrument().State().eeprom;
@@ -84,8 +93,8 @@ TEST_F(HvxCliService, EepromWriteOfARangeWithYesWritesOnlyThoseBytes)
     const QString path = testApp.filePath(QStringLiteral("schreiben.hxp"));
     ASSERT_TRUE(SaveHxpFile(path, image, nullptr));
     const QByteArray before = instrumentBytes(0, 0x40);
-    ASSERT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), kPortOption, path, QStringLiteral("--range=20-22"),
-                   QStringLiteral("--yes")}),
+    ASSERT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), QStringLiteral("--service"), kPortOption, path,
+                   QStringLiteral("--range=20-22"), QStringLiteral("--yes")}),
               0)
         << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("send 2 Bytes"))) << "the question is shown with its answer";
@@ -100,7 +109,9 @@ TEST_F(HvxCliService, EepromWriteUnansweredWritesNothing)
         GTEST_SKIP() << "standard input is a terminal";
     const QString path = testApp.filePath(QStringLiteral("leer.hxp"));
     ASSERT_TRUE(SaveHxpFile(path, FreshEepromImage(), nullptr));
-    EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), kPortOption, path}), 3);
+    EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), QStringLiteral("--service"), kPortOption, path,
+                   QStringLiteral("--all")}),
+              3);
     EXPECT_TRUE(err.contains(QStringLiteral("2048 Bytes"))) << err.toStdString();
     EXPECT_TRUE(sim.received().isEmpty());
 }
@@ -119,13 +130,11 @@ TEST_F(HvxCliService, EepromFailuresGiveTheLinkAreaOrUsageErrors)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("0000: 00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE GG\r\n");
     bad.close();
-    EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), kPortOption, path, QStringLiteral("--yes")}), 3);
+    EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), QStringLiteral("--service"), kPortOption, path,
+                   QStringLiteral("--all"), QStringLiteral("--yes")}),
+              3);
     EXPECT_TRUE(err.contains(QStringLiteral("Zeile 1"))) << err.toStdString();
-    hvxsim::FaultRule rule;
-    rule.kind = hvxsim::FaultKind::BadAddress;
-    rule.command = 0x18;
-    rule.argument = 0x123;
-    sim.instrument().AddFault(rule);
+    refuseAt(0x18, 0x123);
     const QString readPath = testApp.filePath(QStringLiteral("gelesen.hxp"));
     EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("read"), kPortOption, readPath}), 2);
     EXPECT_EQ(testApp.app().ErrorCode(), 0x82000003u) << "checksum error at the failing block";
@@ -135,23 +144,131 @@ TEST_F(HvxCliService, EepromFailuresGiveTheLinkAreaOrUsageErrors)
 
 TEST_F(HvxCliService, ServiceSendPrintsTheAnswerBytesAndTheirCount)
 {
-    ASSERT_EQ(run({QStringLiteral("service"), QStringLiteral("send"), kPortOption, QStringLiteral("1B")}), 0)
+    ASSERT_EQ(run({QStringLiteral("service"), QStringLiteral("send"), QStringLiteral("--service"), kPortOption, QStringLiteral("1B")}), 0)
         << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("0x1b \n0x3f \nEmpfangene Bytes: 1\n"));
-    EXPECT_EQ(run({QStringLiteral("service"), QStringLiteral("send"), kPortOption, QStringLiteral("1B2")}), 3);
+    EXPECT_EQ(run({QStringLiteral("service"), QStringLiteral("send"), QStringLiteral("--service"), kPortOption, QStringLiteral("1B2")}), 3);
     EXPECT_EQ(sim.received(), Commands({0x1B}));
 }
 
 TEST_F(HvxCliService, ServiceBlockWritesTheEntry)
 {
-    ASSERT_EQ(run({QStringLiteral("service"), QStringLiteral("block"), kPortOption, QStringLiteral("--entry=3"),
-                   QStringLiteral("--id=7"), QStringLiteral("--value=1.5")}),
+    ASSERT_EQ(run({QStringLiteral("service"), QStringLiteral("block"), QStringLiteral("--service"), kPortOption,
+                   QStringLiteral("--entry=3"), QStringLiteral("--id=7"), QStringLiteral("--value=1.5")}),
               0)
         << err.toStdString();
     EXPECT_EQ(sim.instrument().State().serviceBlock, BuildServiceBlock({3, 7, 1.5f}));
-    EXPECT_EQ(run({QStringLiteral("service"), QStringLiteral("block"), kPortOption, QStringLiteral("--entry=12"),
-                   QStringLiteral("--id=7"), QStringLiteral("--value=1.5")}),
+    EXPECT_EQ(run({QStringLiteral("service"), QStringLiteral("block"), QStringLiteral("--service"), kPortOption,
+                   QStringLiteral("--entry=12"), QStringLiteral("--id=7"), QStringLiteral("--value=1.5")}),
               3);
+}
+
+namespace {
+
+// The lines of an image file, to be cut or shuffled into a damaged one.
+QList<QByteArray> ImageLines(const EepromImage& image)
+{
+    QList<QByteArray> lines = HxpText(image).split('\n');
+    lines.removeLast(); // after the last line end
+    return lines;
+}
+
+QByteArray Joined(const QList<QByteArray>& lines)
+{
+    QByteArray text;
+    for (const QByteArray& line : lines)
+        text += line + '\n';
+    return text;
+}
+
+struct EepromWriteCase {
+    const char* name;
+    QByteArray file;
+    QStringList options;
+    int status;
+    const char* said; // in the error output
+    int first = 0;     // the addresses written, first .. end - 1
+    int end = 0;
+};
+
+} // namespace
+
+TEST_F(HvxCliService, EepromWriteTakesOnlyACompleteImageAndWritesOnlyTheRangeAsked)
+{
+    EepromImage image = FreshEepromImage();
+    for (int i = 0; i < kEepromSize; ++i)
+        image[size_t(i)] = quint8(0xA0 ^ i);
+    const QList<QByteArray> lines = ImageLines(image);
+    QList<QByteArray> lineDeleted = lines;
+    lineDeleted.removeAt(4);
+    const QByteArray complete = Joined(lines);
+    const QStringList range{QStringLiteral("--service"), QStringLiteral("--range=0-A0"), QStringLiteral("--yes")};
+    const EepromWriteCase cases[] = {
+        {"ten lines", Joined(lines.mid(0, 10)), range, 3, "Zeile 11 fehlt"},
+        {"empty file", QByteArray(), range, 3, "Zeile 1 fehlt"},
+        {"carriage returns only", QByteArray("\r\r\r\n\r\n"), range, 3, "Zeile 1 fehlt"},
+        {"a line deleted", Joined(lineDeleted), range, 3, "Zeile 5 trägt nicht die Adresse 40"},
+        {"complete, no range", complete, {"--service", "--yes"}, 3, "--range VON-BIS, oder --all"},
+        {"complete, range and all", complete, range + QStringList{"--all"}, 3, "--range VON-BIS, oder --all"},
+        {"complete, not in service mode", complete, {"--range=0-A0", "--yes"}, 3, "mit --service aufrufen"},
+        {"complete, range", complete, range, 0, "send 160 Bytes to the EEPROM of the Hydrovant?\nAdressen 0x0000 bis 0x009F", 0, 0xA0},
+        {"complete, all", complete, {"--service", "--all", "--yes"}, 0, "Adressen 0x0000 bis 0x07FF", 0, kEepromSize},
+    };
+    const QString path = testApp.filePath(QStringLiteral("abbild.hxp"));
+    for (const EepromWriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.file);
+        file.close();
+        const QByteArray before = instrumentBytes(0, kEepromSize);
+        EXPECT_EQ(run(QStringList{QStringLiteral("eeprom"), QStringLiteral("write"), kPortOption, path} + c.options), c.status);
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.said))) << err.toStdString();
+        QByteArray expected = before;
+        for (int a = c.first; a < c.end; ++a)
+            expected[a] = char(image[size_t(a)]);
+        EXPECT_EQ(instrumentBytes(0, kEepromSize), expected);
+        sim.instrument().ModifyState([&before](hvxsim::InstrumentState& state) {
+            std::copy(before.begin(), before.end(), state.eeprom.begin());
+        });
+    }
+}
+
+TEST_F(HvxCliService, AWriteRefusedAtAnAddressEndsWithTheLinkArea)
+{
+    refuseAt(0x17, 0x302);
+    const QString path = testApp.filePath(QStringLiteral("voll.hxp"));
+    ASSERT_TRUE(SaveHxpFile(path, FreshEepromImage(), nullptr));
+    EXPECT_EQ(run({QStringLiteral("eeprom"), QStringLiteral("write"), QStringLiteral("--service"), kPortOption, path,
+                   QStringLiteral("--range=300-306"), QStringLiteral("--yes")}),
+              2);
+    EXPECT_EQ(testApp.app().ErrorCode() & 0xFF000000u, 0x82000000u) << std::hex << testApp.app().ErrorCode();
+    EXPECT_NE(testApp.app().ErrorCode(), 0x82000000u) << "the link's cause is named";
+}
+
+TEST_F(HvxCliService, ServiceCommandsNeedServiceModeAndAValueASingleFloatHolds)
+{
+    const struct {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {{"send", "1B"}, 3},
+        {{"block", "--entry=1", "--id=2", "--value=1.5"}, 3},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=nan"}, 3},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=inf"}, 3},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=-inf"}, 3},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=1e39"}, 3},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=-1e39"}, 3},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=1e-50"}, 3},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=3.4e38"}, 0},
+        {{"block", "--service", "--entry=1", "--id=2", "--value=-0,25"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        sim.clearReceived();
+        EXPECT_EQ(run(QStringList{QStringLiteral("service"), kPortOption} + c.arguments), c.status) << err.toStdString();
+        EXPECT_EQ(sim.received().isEmpty(), c.status != 0) << "nothing is sent for a refused command";
+    }
 }
 
 TEST(TerminalQuestions, YesNoQuestionsAreAnsweredAsToldAndOtherMessagesPassOn)

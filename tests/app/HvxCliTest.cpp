@@ -127,6 +127,8 @@ TEST_F(HvxCli, FileErrorsNameTheirCause)
     EXPECT_EQ(run({"dump", path}), 1);
     EXPECT_EQ(m_app.app().ErrorCode(), 0x81000020u);
     EXPECT_TRUE(m_err.contains(path) && m_err.contains(QStringLiteral("1000"))) << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains(QStringLiteral("Die Datei endet vorzeitig: 1000 Bytes, 1280 erwartet")))
+        << "a German message names its cause in German: " << m_err.toStdString();
 
     EXPECT_EQ(run({"new", "--revision", "0x13", "--modules", "pH", file(QStringLiteral("fehlt/a.hxd"))}), 1);
     EXPECT_EQ(m_app.app().ErrorCode(), 0x81000002u);

@@ -1,11 +1,14 @@
 // The log book: line format, continuation indentation, hex dumps, levels, failures and threads.
 #include "base/HvxApp.h"
 #include "base/Log.h"
+#include "base/BatchInteraction.h"
+#include "support/EventLoop.h"
 #include "support/TestApp.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
+#include <QThread>
 #include <thread>
 #include <gtest/gtest.h>
 
@@ -175,6 +178,32 @@ TEST(LogBook, FailedWriteShowsMessageOrGoesToStandardErrorInBatch)
     EXPECT_EQ(t.ui().messageTexts().size(), 1);
 }
 
+TEST(LogBook, AFailedWriteOnTheLinkThreadIsShownByTheUserInterfaceThread)
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    hvx::test::EnsureEventLoop();
+    TestApp t;
+    t.app().m_logFile.m_strPath = QStringLiteral("/dev/full");
+    // Notes the thread of every message shown.
+    struct ThreadNoting : hvx::BatchInteraction {
+        ThreadNoting() : BatchInteraction(nullptr) {}
+        bool isBatch() const override { return false; }
+        int messageBox(const QString&, unsigned, unsigned) override
+        {
+            threads.push_back(QThread::currentThread());
+            return hvx::IDOK;
+        }
+        std::vector<QThread*> threads;
+    } ui;
+    t.app().SetUserInteraction(&ui);
+    std::thread([] { LogEntry(0, QStringLiteral("vom Empfangsthread")); }).join();
+    hvx::test::ProcessEventsUntil([&ui] { return !ui.threads.empty(); }, 2000);
+    t.app().SetUserInteraction(&t.ui());
+    ASSERT_EQ(ui.threads.size(), 1u);
+    EXPECT_EQ(ui.threads.front(), QCoreApplication::instance()->thread());
+}
+
 TEST(LogBook, LinesFromTwoThreadsNeverInterleave)
 {
     TestApp t;
@@ -208,6 +237,7 @@ TEST(LogBook, LanguageVersionMismatchIsLoggedAtLevelZero)
     EXPECT_TRUE(t.logLines().isEmpty());
     t.app().m_strVersion = QStringLiteral("1.3.3.0");
     t.app().CheckLanguageFileVersion(t.app().m_strStringsLan);
+    t.app().CheckLanguageFileVersion(QString()); // no language chosen: no file to compare
     EXPECT_EQ(t.logEntries(), QStringList{QStringLiteral("LanguageFileVersion mismatch EXE:1.3.3.0, LangFile %1:1.4.0.0")
                                               .arg(t.app().m_strStringsLan)});
 }

@@ -2,6 +2,7 @@
 #include "base/PrintfTemplate.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using hvx::FillPrintfTemplate;
 
@@ -25,4 +26,15 @@ TEST(PrintfTemplate, NeverReadsMoreThanWasPassed)
     EXPECT_EQ(FillPrintfTemplate(QStringLiteral("HVX-Version: %s\n\n"), {QStringLiteral("1.4.0.0"), QStringLiteral("Jul  5 2012")}),
               QStringLiteral("HVX-Version: 1.4.0.0\n\n"));
     EXPECT_EQ(FillPrintfTemplate(QStringLiteral("100%% %x %n %"), {1}), QStringLiteral("100% %x %n %"));
+}
+
+TEST(PrintfTemplate, ZeroPaddingMatchesTheCLibraryForNegativeNumbersToo)
+{
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> integers(-99999, 99999);
+    for (int i = 0; i < 300; ++i) {
+        const int n = integers(random);
+        for (const char* format : {"%d", "%6d", "%06d", "%03d", "%02d"})
+            EXPECT_EQ(FillPrintfTemplate(QLatin1String(format), {qint64(n)}), QString::asprintf(format, n)) << format << " " << n;
+    }
 }

@@ -5,6 +5,7 @@
 #include "support/TestApp.h"
 
 #include <QFile>
+#include <QMap>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -166,11 +167,11 @@ void writeSettingsFile(const TestApp& t, const QByteArray& text)
 
 } // namespace
 
-TEST(SettingsText, CommaIsPartOfThePlainValueAndSurvivesTheWriteBack)
+TEST(SettingsText, CommaAndSemicolonArePartOfThePlainValueAndSurviveTheWriteBack)
 {
     TestApp t;
-    writeSettingsFile(t, "[Ports]\nCOM1=/dev/serial/by-id/usb-FTDI_x,x\n"
-                         "[Environment]\nBackupDir=/srv/bk,1\n"
+    writeSettingsFile(t, "[Ports]\nCOM1=/dev/serial/by-id/usb-FTDI_x,x\nCOM2=/dev/serial/by-id/usb-a;b\n"
+                         "[Environment]\nBackupDir=/srv/bk,1\nExportDir=/srv/export;2 ; kein Kommentar\n"
                          "[Simulator]\nModules=1,7,2\n"
                          "[System]\nMailto=\"a@b.de,c@d.de\"\n");
     CHVXApp app; // reads the file as a start of the program does
@@ -185,6 +186,9 @@ TEST(SettingsText, CommaIsPartOfThePlainValueAndSurvivesTheWriteBack)
         EXPECT_EQ(app.GetStringSetting(QStringLiteral("System"), QStringLiteral("Mailto"), QString()),
                   QStringLiteral("a@b.de,c@d.de"));
         EXPECT_EQ(hvx::PortDevice(1), QStringLiteral("/dev/serial/by-id/usb-FTDI_x,x"));
+        EXPECT_EQ(hvx::PortDevice(2), QStringLiteral("/dev/serial/by-id/usb-a;b"));
+        EXPECT_EQ(app.GetStringSetting(QStringLiteral("Environment"), QStringLiteral("ExportDir"), QString()),
+                  QStringLiteral("/srv/export;2 ; kein Kommentar"));
     }
 }
 
@@ -224,4 +228,29 @@ TEST(SettingsNumbers, OutOfRangeOrNonNumbersGiveTheDefaultAndAreNeverWrittenBack
     EXPECT_EQ(stored(t, QStringLiteral("Options/NumBackups")).toString(), QStringLiteral("100"));
     EXPECT_TRUE(t.logText().contains(QStringLiteral("TimeBetweenBytes"))) << t.logText().toStdString();
     EXPECT_TRUE(t.logText().contains(QStringLiteral("4294967296"))) << t.logText().toStdString();
+}
+
+TEST(SettingsNumbers, EveryIntegerSettingTakesExactlyItsRangeEndsAndNothingBeyond)
+{
+    for (const auto& [offset, kept] : {std::pair{0, true}, std::pair{1, false}}) {
+        for (const bool atMinimum : {true, false}) {
+            TestApp t;
+            QMap<QByteArray, QByteArray> sections;
+            for (const hvx::settings::Int* row : hvx::settings::kIntRows) {
+                const qint64 end = atMinimum ? qint64(row->minValue) - offset : qint64(row->maxValue) + offset;
+                sections[row->section] += QByteArray(row->name) + "=" + QByteArray::number(end) + "\n";
+            }
+            QByteArray text;
+            for (auto it = sections.cbegin(); it != sections.cend(); ++it)
+                text += "[" + it.key() + "]\n" + it.value();
+            writeSettingsFile(t, text);
+            CHVXApp app;
+            for (const hvx::settings::Int* row : hvx::settings::kIntRows) {
+                const int end = atMinimum ? row->minValue : row->maxValue;
+                SCOPED_TRACE(std::string(row->section) + "/" + row->name + (atMinimum ? " minimum" : " maximum")
+                             + (kept ? "" : " passed"));
+                EXPECT_EQ(app.GetIntSetting(*row), kept ? end : row->defaultValue);
+            }
+        }
+    }
 }

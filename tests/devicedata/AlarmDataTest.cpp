@@ -130,6 +130,23 @@ TEST_F(AlarmDataCommand, ClosingAfterAFetchOffersSavingAndACancelStillDeletesThe
     EXPECT_TRUE(DirectoryEntries(alarmDir).isEmpty());
 }
 
+TEST_F(AlarmDataCommand, ASaveThatFailsIsSaidAndTheRecordsStayInTheTemporaryFile)
+{
+    setAlarmMemory(3, 1, {{0x0C, 0x05, 0x31, 0x14, 0x30, 0x00, 0x1F, 0x0C, 0x05, 0x31, 0x15, 0x00, 0x00}});
+    QString temporary;
+    QByteArray fetched;
+    const QString unwritable = testApp.filePath(QStringLiteral("fehlt/anlage.alm"));
+    {
+        AlarmListState state;
+        ASSERT_TRUE(state.Fetch());
+        temporary = state.shownPath();
+        fetched = *ReadDataFile(temporary);
+        testApp.ui().answerFileChoice(unwritable).answerMessageBox(IDOK, QStringLiteral("Sie bleiben in der Datei %1").arg(temporary));
+        state.Ok(); // the dialog closes all the same
+    }
+    EXPECT_EQ(ReadDataFile(temporary), fetched) << "the only copy is not deleted";
+}
+
 TEST_F(AlarmDataCommand, SavingCopiesTheFetchAndLoadingOffersToSaveFirst)
 {
     setAlarmMemory(3, 1, {{0x0C, 0x05, 0x31, 0x14, 0x30, 0x00, 0x1F, 0x0C, 0x05, 0x31, 0x15, 0x00, 0x00}});

@@ -61,7 +61,7 @@ TEST(AlarmTexts, StampsInTheDefaultPicturesOrNotShowable)
     EXPECT_FALSE(AlarmStamp(badHour));
     const quint8 yearOutOfRange[] = {100, 0x05, 0x31, 0x14, 0x30, 0x00};
     EXPECT_FALSE(AlarmStamp(yearOutOfRange)) << "the year is plain binary 0..99";
-    EXPECT_EQ(ParseAlarmStampText(QStringLiteral("31.05.2012 14:30:00")), QDateTime(QDate(2012, 5, 31), QTime(14, 30)));
+    EXPECT_EQ(ParseAlarmStampText(QStringLiteral("31.05.2012 14:30:00")), QDateTime(QDate(2012, 5, 31), QTime(14, 30), Qt::UTC));
     EXPECT_FALSE(ParseAlarmStampText(QStringLiteral("nicht darstellbar")));
 }
 
@@ -83,9 +83,9 @@ TEST(AlarmFile, WrittenInWindows1252WithCrLfAndReadBack)
     EXPECT_EQ(content.stored, 2);
     ASSERT_EQ(content.rows.size(), 2u);
     EXPECT_EQ(content.rows[0].m_strText, QStringLiteral("Dosierzeitüberschreitung (Modul 1)"));
-    EXPECT_EQ(content.rows[0].m_timeStart, QDateTime(QDate(2012, 5, 31), QTime(14, 30)));
+    EXPECT_EQ(content.rows[0].m_timeStart, QDateTime(QDate(2012, 5, 31), QTime(14, 30), Qt::UTC));
     EXPECT_EQ(content.rows[1].m_nIndex, 1);
-    EXPECT_EQ(content.rows[1].m_timeStart, QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    EXPECT_EQ(content.rows[1].m_timeStart, QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC));
 }
 
 TEST(AlarmFile, NoRecordsGiveTwoLinesAndReadersIgnoreTheLabels)
@@ -104,10 +104,10 @@ TEST(AlarmFile, NoRecordsGiveTwoLinesAndReadersIgnoreTheLabels)
 TEST(AlarmFile, DamagedFilesGiveWhatTheyHold)
 {
     // Without an application object, with the picture given.
-    const AlarmFileContent plain = ParseAlarmFile("x\t1\r\nx\t1\r\n31.05.2012 14:30:00\tb\tc\r\n",
-                                                  QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    const StampPicture picture[] = {{QStringLiteral("dd.MM.yyyy"), QStringLiteral("HH:mm:ss")}};
+    const AlarmFileContent plain = ParseAlarmFile("x\t1\r\nx\t1\r\n31.05.2012 14:30:00\tb\tc\r\n", picture);
     ASSERT_EQ(plain.rows.size(), 1u);
-    EXPECT_EQ(plain.rows[0].m_timeStart, QDateTime(QDate(2012, 5, 31), QTime(14, 30)));
+    EXPECT_EQ(plain.rows[0].m_timeStart, QDateTime(QDate(2012, 5, 31), QTime(14, 30), Qt::UTC));
     test::TestApp testApp;
     // The stored count promises more lines than the file has.
     const AlarmFileContent shortFile = ParseAlarmFile("x\t1\r\nx\t5\r\na\tb\tc\r\nd\te\tf\r\n");

@@ -103,3 +103,49 @@ TEST(HxpFile, SavedImageLoadsBackAndAMissingFileFails)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(SaveHxpFile(dir.filePath(QStringLiteral("no/such/dir/x.hxp")), image, &error));
 }
+
+// What keeps a text from being written back whole: each case names the first line a writer
+// would have to refuse, so a short, empty or shifted file never reaches the instrument.
+TEST(HxpText, OnlyACompleteImageWithEveryAddressInItsPlaceHasNoProblem)
+{
+    const QByteArray whole = HxpText(Counting());
+    QList<QByteArray> lines = whole.split('\n');
+    lines.removeLast();
+    QList<QByteArray> withoutLine5 = lines;
+    withoutLine5.removeAt(4);
+    QList<QByteArray> notHex = lines;
+    notHex[99].replace(51, 2, "G0");
+    QList<QByteArray> shortLine = lines;
+    shortLine[127] = "07F0: 00 11\r";
+    const auto join = [](const QList<QByteArray>& list) -> QByteArray { return list.join('\n') + '\n'; };
+    struct Case {
+        const char* name;
+        QByteArray text;
+        std::optional<HxpProblem> problem;
+    };
+    const Case cases[] = {
+        {"whole", whole, std::nullopt},
+        {"LF only", QByteArray(whole).replace("\r\n", "\n"), std::nullopt},
+        {"empty", QByteArray(), HxpProblem{HxpProblem::MissingLine, 1}},
+        {"CR only", QByteArray("\r"), HxpProblem{HxpProblem::MissingLine, 1}},
+        {"ten lines", whole.left(10 * 55), HxpProblem{HxpProblem::MissingLine, 11}},
+        {"a line deleted", join(withoutLine5), HxpProblem{HxpProblem::WrongAddress, 5}},
+        {"not hex", join(notHex), HxpProblem{HxpProblem::NotHexBytes, 100}},
+        {"short last line", join(shortLine), HxpProblem{HxpProblem::NotHexBytes, 128}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<HxpProblem> found = FindHxpProblem(c.text);
+        ASSERT_EQ(found.has_value(), c.problem.has_value()) << c.name;
+        if (found) {
+            EXPECT_EQ(found->kind, c.problem->kind) << c.name;
+            EXPECT_EQ(found->line, c.problem->line) << c.name;
+        }
+    }
+    // Loading into the hex dump takes the lines in their place and none shifted into another.
+    EepromImage image = FreshEepromImage();
+    const HxpLoadResult result = ReadHxpText(join(withoutLine5), image);
+    EXPECT_EQ(result.linesTaken, 4);
+    EXPECT_EQ(result.badLines.size(), 123u);
+    for (int i = 0; i < kEepromSize; ++i)
+        ASSERT_EQ(image[size_t(i)], i < 64 ? quint8(i * 7) : kEepromFill) << "address " << i;
+}

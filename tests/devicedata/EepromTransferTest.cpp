@@ -178,6 +178,7 @@ TEST_F(EepromTransfer, AFailingWriteStopsAtItsAddressAndKeepsWhatWasWritten)
         .answerMessageBox(IDOK, QStringLiteral("Error at address 0x302"));
     const EepromTransferResult result = WriteEeprom(image, {0x300, 0x306});
     EXPECT_EQ(result.failedAddress, 0x302);
+    EXPECT_NE(result.linkStatus, 0) << "a refused write is a link failure, even without a status of its own";
     const EepromImage after = instrumentImage();
     EXPECT_EQ(after[0x300], 0x5A);
     EXPECT_EQ(after[0x301], 0x5A);

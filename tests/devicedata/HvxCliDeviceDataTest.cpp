@@ -4,13 +4,16 @@
 #include "base/BatchInteraction.h"
 #include "devicedata/AlarmFile.h"
 #include "devicedata/TextFile.h"
+#include "document/HVXDoc.h"
 #include "support/CapturedBatch.h"
 #include "support/CliRun.h"
 #include "support/EventLoop.h"
 #include "support/TestApp.h"
 
 #include <QFile>
+#include <QTimer>
 #include <cstdio>
+#include <tuple>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -151,7 +154,10 @@ TEST_F(HvxCliDeviceData, RecordEndsAfterTheSecondsAndWhenTheInstrumentVanishes)
     ASSERT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--seconds=1"), path}), 0) << err.toStdString();
     EXPECT_GE(ReadDataFile(path)->count("\r\n"), 5);
 
-    sim.instrument().AddFault({hvxsim::FaultKind::VanishMidLine, std::nullopt, 1, 0, hvxsim::ReplyPhase::Final});
+    // The instrument vanishes once some lines have come.
+    QTimer::singleShot(400ms, [this] {
+        sim.instrument().AddFault({hvxsim::FaultKind::VanishMidLine, std::nullopt, 1, 0, hvxsim::ReplyPhase::Final});
+    });
     const QString lost = testApp.filePath(QStringLiteral("abbruch.dat"));
     EXPECT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--seconds=20"), lost}), 3);
     EXPECT_TRUE(err.contains(QStringLiteral("während der Aufzeichnung abgebrochen")));
@@ -166,4 +172,80 @@ TEST_F(HvxCliDeviceData, RecordRefusesAnInstrumentThatSendsNothing)
     EXPECT_TRUE(messages().contains(QStringLiteral("Die Messdatenerfassung ist auf dem HYDROVANT abgeschaltet.")));
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--lines=0"), path}), 3);
+}
+
+TEST_F(HvxCliDeviceData, CommandsOnTheInstrumentNeverWriteOverAConfigurationAndOverAnotherFileOnlyWhenAsked)
+{
+    CHVXDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument(NeueKonfiguration{0x13, {ModulWahl{modultyp::kPH, reglertyp::kSignalgeraet}}}));
+    const QString hxd = testApp.filePath(QStringLiteral("anlage.hxd"));
+    ASSERT_TRUE(doc.OnSaveDocument(hxd));
+    const QString old = testApp.filePath(QStringLiteral("alt.dat"));
+    QFile oldFile(old);
+    ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly));
+    oldFile.write("alt\r\n");
+    oldFile.close();
+    const QList<QStringList> commands = {
+        {"alarms", "read", kPortOption},
+        {"eeprom", "read", kPortOption},
+        {"record", kPortOption, "--lines=1"},
+    };
+    for (const QStringList& command : commands) {
+        for (const auto& [target, option, said] : {std::tuple{hxd, "--overwrite", "ist eine Konfigurationsdatei"},
+                                                   std::tuple{old, "--port=6", "Mit --overwrite wird sie ersetzt"}}) {
+            SCOPED_TRACE(QString(command.join(u' ') + u' ' + target).toStdString());
+            const QByteArray before = *ReadDataFile(target);
+            sim.clearReceived();
+            EXPECT_EQ(run(command + QStringList{QLatin1String(option), target}), 3);
+            EXPECT_TRUE(err.contains(QString::fromUtf8(said))) << err.toStdString();
+            EXPECT_EQ(*ReadDataFile(target), before);
+            EXPECT_TRUE(sim.received().isEmpty()) << "refused before the instrument is asked";
+        }
+    }
+    ASSERT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--lines=1"), QStringLiteral("--overwrite"), old}), 0)
+        << err.toStdString();
+    EXPECT_NE(*ReadDataFile(old), QByteArray("alt\r\n"));
+}
+
+TEST_F(HvxCliDeviceData, FailuresOfAlarmsAndRecordingsAreSaidAndNothingPretendsSuccess)
+{
+    const QString unwritable = testApp.filePath(QStringLiteral("fehlt/alarme.alm"));
+    EXPECT_EQ(run({QStringLiteral("alarms"), QStringLiteral("read"), kPortOption, unwritable}), 3);
+    EXPECT_TRUE(messages().contains(QStringLiteral("Die Alarmdatendatei %1 konnte nicht geschrieben werden").arg(unwritable)))
+        << messages().toStdString();
+
+    const struct {
+        const char* name;
+        hvxsim::FaultKind fault;
+        std::uint8_t command;
+        int status; // a time-out of the link is a link failure
+    } noLine[] = {
+        {"the instrument vanishes before its first line", hvxsim::FaultKind::VanishMidLine, 0, 3},
+        {"the answer to the disconnect is lost", hvxsim::FaultKind::NoAnswer, 0x11, 2},
+    };
+    for (const auto& c : noLine) {
+        SCOPED_TRACE(c.name);
+        hvxsim::FaultRule rule;
+        rule.kind = c.fault;
+        if (c.command != 0)
+            rule.command = c.command;
+        sim.instrument().AddFault(rule);
+        const QString path = testApp.filePath(QStringLiteral("leer.dat"));
+        EXPECT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--seconds=1"), path}), c.status) << err.toStdString();
+        EXPECT_FALSE(QFile::exists(path)) << "no empty file";
+        EXPECT_TRUE(messages().contains(QStringLiteral("wurde nicht angelegt"))) << messages().toStdString();
+        sim.instrument().ClearFaults();
+    }
+    EXPECT_FALSE(messages().contains(QStringLiteral("ordnungsgemäß erstellt")));
+}
+
+TEST_F(HvxCliDeviceData, RecordTakesOnlySecondsATimerCanHold)
+{
+    const QString path = testApp.filePath(QStringLiteral("lang.dat"));
+    EXPECT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--seconds=2147484"), path}), 3);
+    EXPECT_TRUE(err.contains(QStringLiteral("von 1 bis 2147483"))) << err.toStdString();
+    EXPECT_TRUE(sim.received().isEmpty());
+    EXPECT_EQ(run({QStringLiteral("record"), kPortOption, QStringLiteral("--seconds=2147483"), QStringLiteral("--lines=1"), path}),
+              0)
+        << err.toStdString();
 }

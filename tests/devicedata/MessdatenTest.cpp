@@ -45,7 +45,7 @@ TEST(Messdaten, StampsAreValidOnlyAsRealDatesInEitherLayout)
 {
     const std::optional<MessZeitstempel> dotted = ParseMessZeitstempel("07.12.12 10:00:05");
     ASSERT_TRUE(dotted);
-    EXPECT_EQ(dotted->zeit, QDateTime(QDate(2012, 12, 7), QTime(10, 0, 5)));
+    EXPECT_EQ(dotted->zeit, QDateTime(QDate(2012, 12, 7), QTime(10, 0, 5), Qt::UTC)) << "wall-clock time, no zone";
     EXPECT_FALSE(dotted->slashLayout);
     const std::optional<MessZeitstempel> slashed = ParseMessZeitstempel("12/07/12 10:00:05");
     ASSERT_TRUE(slashed);
@@ -130,6 +130,18 @@ TEST(MessdatenConversion, LineEndsAndOddTextsAreHandled)
     EXPECT_EQ(result.notes.size(), 2u) << "the empty and the overlong line";
     EXPECT_TRUE(ConvertMessdaten(QByteArray(), 10).dat.isEmpty());
     EXPECT_TRUE(ConvertMessdaten(QByteArray(5000, '\t'), 10).dat.isEmpty());
+}
+
+TEST(MessdatenFile, ALineOfAtMost254CharactersIsKept)
+{
+    for (const int length : {253, 254, 255, 256}) {
+        QByteArray line = Line("07.12.12 10:00:00");
+        line.chop(2); // without its line end
+        line.insert(18, QByteArray(length - line.size(), '1')); // a longer first value
+        ASSERT_EQ(line.size(), length);
+        const ConversionResult result = ConvertMessdaten(line + "\r\n", 10);
+        EXPECT_EQ(result.written, length <= 254 ? 1 : 0) << length;
+    }
 }
 
 TEST(MessdatenFile, TheSavedFileIsReadBackForTheChartWithItsRepairedStamps)

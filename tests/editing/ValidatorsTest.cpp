@@ -56,6 +56,17 @@ TEST(Pruefregeln, ADecimalCommaIsADecimalPoint)
     EXPECT_EQ(festkomma(15, 1), "1.5") << "the display keeps its format";
 }
 
+TEST(Pruefregeln, AnAccessCodeInForceNeedsAllItsCharacters)
+{
+    const std::pair<const char*, InputErrorKind> cases[] = {
+        {"9157", kKeinFehler}, {"AB12  ", kKeinFehler},        {"", kCodeUnvollstaendig},
+        {"915", kCodeUnvollstaendig}, {"9   ", kCodeUnvollstaendig}, {"91575", kTextZuLang},
+        {"ab12", kUnerlaubtesZeichen},
+    };
+    for (const auto& [code, kind] : cases)
+        EXPECT_EQ(pruefeZugangscode(QString::fromLatin1(code), 4), kind) << '"' << code << '"';
+}
+
 TEST(Pruefregeln, Texts)
 {
     EXPECT_EQ(pruefeText("9157", 4, Zeichensatz::ZiffernGrossbuchstaben), kKeinFehler);

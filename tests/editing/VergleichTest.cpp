@@ -1,4 +1,6 @@
 // Comparison of two parameter sets in page fields, calibration values and bytes no page shows.
+#include "base/Language.h"
+#include "editing/EditingTexts.h"
 #include "editing/SeitenFixture.h"
 #include "editing/Vergleich.h"
 #include "model/Kalibrierung.h"
@@ -103,6 +105,56 @@ TEST_F(VergleichTest, NeighbouringHiddenBytesOfOneBlockMakeOneRowAndTheAccessCod
     for (const Unterschied& u : v.unterschiede) {
         EXPECT_FALSE(u.wertB.contains(QLatin1String("34")) && u.offset == layout::kZugangscode) << "the code is never shown";
         EXPECT_FALSE(u.wertB.contains(QLatin1String("4711")));
+    }
+}
+
+TEST_F(VergleichTest, AnAccessCodeDifferingInOneByteStaysMaskedInEveryByte)
+{
+    for (int differing = 0; differing < layout::kZugangscodeGroesse; ++differing) {
+        SCOPED_TRACE(differing);
+        Parametersatz a = m_a;
+        a.setZugangscode({'9', '1', '5', '7'});
+        Parametersatz b = a;
+        b.setByte(layout::kZugangscode + differing, quint8('8'));
+        const Vergleich v = vergleiche(a, b);
+        ASSERT_FALSE(v.gleich());
+        for (const Unterschied& u : v.unterschiede) {
+            for (const QString& wert : {u.wertA, u.wertB})
+                EXPECT_FALSE(wert.contains(QLatin1String("9157")) || wert.contains(QLatin1String("9158"))) << wert.toStdString();
+            if (u.offset < 0)
+                continue;
+            const QStringList bytesA = u.wertA.split(u' ');
+            const QStringList bytesB = u.wertB.split(u' ');
+            for (int i = 0; i < u.laenge; ++i) {
+                const int offset = u.offset + i;
+                if (offset >= layout::kZugangscode && offset < layout::kZugangscode + layout::kZugangscodeGroesse) {
+                    EXPECT_EQ(bytesA.value(i), QStringLiteral("**")) << offset;
+                    EXPECT_EQ(bytesB.value(i), QStringLiteral("**")) << offset;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(VergleichTest, AByteNoPageShowsIsNamedByTheBlockItLiesIn)
+{
+    const struct {
+        int offset;
+        int block;
+        int byteInBlock;
+    } cases[] = {
+        {layout::kReserviertEnde, editingtext::kOrtReserviert, 0},
+        {layout::kReserviertEnde + layout::kReserviertEndeGroesse - 1, editingtext::kOrtReserviert,
+         layout::kReserviertEndeGroesse - 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offset);
+        Parametersatz b = m_a;
+        b.setByte(c.offset, quint8(m_a.byte(c.offset) ^ 0x11));
+        const auto bytes = vergleiche(m_a, b).gruppe(Unterschiedsgruppe::Byte);
+        ASSERT_EQ(bytes.size(), 1u);
+        EXPECT_EQ(bytes[0].seite, GetStringsText(c.block));
+        EXPECT_EQ(bytes[0].beschriftung, QStringLiteral("Byte %1").arg(c.byteInBlock));
     }
 }
 

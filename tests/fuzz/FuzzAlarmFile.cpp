@@ -9,7 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace hvx;
     fuzz::App();
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    AlarmFileContent content = ParseAlarmFile(bytes, QStringLiteral("dd.MM.yyyy hh:mm:ss"));
+    const StampPicture pictures[] = {{QStringLiteral("dd.MM.yyyy"), QStringLiteral("HH:mm:ss")},
+                                     {QStringLiteral("dd/MM/yyyy"), QStringLiteral("HH:mm:ss")}};
+    AlarmFileContent content = ParseAlarmFile(bytes, pictures);
     for (const AlarmColumn column : {AlarmColumn::Start, AlarmColumn::End, AlarmColumn::Text}) {
         SortAlarmRows(content.rows, column, true);
         SortAlarmRows(content.rows, column, false);

@@ -45,8 +45,8 @@ const LinkCommand kCommands[] = {
     {{"diff", "FILE.hxd"}, 0x12, &kDataTimeout},
     {{"transfer", "--keep-calibration", "FILE.hxd"}, 0x12, &kDataTimeout},
     {{"eeprom", "read", "OUT.hxp", "--range", "0-10"}, 0x18, &kDataTimeout},
-    {{"eeprom", "write", "IMAGE.hxp", "--range", "0-2", "--yes"}, 0x17, &kDataTimeout},
-    {{"service", "block", "--entry", "0", "--id", "1", "--value", "1.5"}, 0x31, &kAckTimeout},
+    {{"eeprom", "write", "--service", "IMAGE.hxp", "--range", "0-2", "--yes"}, 0x17, &kDataTimeout},
+    {{"service", "block", "--service", "--entry", "0", "--id", "1", "--value", "1.5"}, 0x31, &kAckTimeout},
 };
 
 class HvxCliLinkFailure : public ::testing::Test {
@@ -99,7 +99,7 @@ TEST_F(HvxCliLinkFailure, APortThatCannotBeOpenedEndsEveryCommandWithStatusTwo)
         expectLinkFailure(c.arguments, 6, kNoPort, missing);
     }
     SCOPED_TRACE("service send");
-    expectLinkFailure({"service", "send", "01"}, 6, kNoPort, missing);
+    expectLinkFailure({"service", "send", "--service", "01"}, 6, kNoPort, missing);
 }
 
 TEST_F(HvxCliLinkFailure, ASilentInstrumentEndsEveryCommandWithStatusTwo)
@@ -113,7 +113,7 @@ TEST_F(HvxCliLinkFailure, ASilentInstrumentEndsEveryCommandWithStatusTwo)
     }
     // A raw command needs no connect: what is missing is the answer.
     SCOPED_TRACE("service send");
-    expectLinkFailure({"service", "send", "01"}, 2, kDataTimeout, silent.slavePath());
+    expectLinkFailure({"service", "send", "--service", "01"}, 2, kDataTimeout, silent.slavePath());
 }
 
 TEST_F(HvxCliLinkFailure, AnAnswerThatDoesNotComeInTimeEndsEveryCommandWithStatusTwo)

@@ -4,7 +4,9 @@
 
 #include "support/TestApp.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace hvx;
 
@@ -32,6 +34,26 @@ TEST(Werttexte, TemplatesFromLanguageFilesAreFilledSafely)
     EXPECT_EQ(formatiere(QStringLiteral("%s %n %p"), {QStringLiteral("a")}), QStringLiteral("a %n %p"));
     EXPECT_EQ(formatiere(QStringLiteral("%d"), {QStringLiteral("x")}), QStringLiteral("0"));
     EXPECT_EQ(formatiere(QStringLiteral("100%"), {}), QStringLiteral("100%"));
+}
+
+TEST(Werttexte, WidthsAndZeroPaddingMatchTheCLibraryForNegativeNumbersToo)
+{
+    // The C library is the reference for every value that does not round to zero.
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> integers(-99999, 99999);
+    std::uniform_real_distribution<double> reals(-9999.0, 9999.0);
+    EXPECT_EQ(formatiere(QStringLiteral("%05d"), {qint64(-42)}), QStringLiteral("-0042"));
+    EXPECT_EQ(formatiere(QStringLiteral("%07.2f"), {-1.5}), QStringLiteral("-001.50"));
+    for (int i = 0; i < 300; ++i) {
+        const int n = integers(random);
+        const double x = reals(random);
+        for (const char* format : {"%d", "%7d", "%07d", "%03d"})
+            EXPECT_EQ(formatiere(QLatin1String(format), {qint64(n)}), QString::asprintf(format, n)) << format << " " << n;
+        if (std::fabs(x) < 0.01)
+            continue;
+        for (const char* format : {"%.2f", "%9.3f", "%09.3f", "%07.2f", "%012.1f"})
+            EXPECT_EQ(formatiere(QLatin1String(format), {x}), QString::asprintf(format, x)) << format << " " << x;
+    }
 }
 
 TEST(Werttexte, MeasuredValuesUseTheSlotsScalingAndDecimals)

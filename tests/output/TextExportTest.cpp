@@ -328,6 +328,13 @@ TEST_F(TextExport, StandardSignalNamesBothInputs)
                                                      QStringLiteral("Ausgangsstrom:\t0 bis 20 mA")}));
     EXPECT_FALSE(zeilen.contains(QStringLiteral("Temperatureinheit:\tGrad Celsius")));
 
+    // Every conductivity range code of the second input, the largest included.
+    for (const auto& [code, range] : {std::pair{1, "0 bis 2 mS"}, std::pair{2, "0 bis 20 mS"}, std::pair{3, "0 bis 200 mS"},
+                                      std::pair{4, "0 bis 2000 mS"}}) {
+        ps.setModulByte(0, modulblock::kLfMessbereich, quint8(code));
+        EXPECT_TRUE(zeilenVon(ps).contains(QStringLiteral("Messbereich:\t") + QLatin1String(range))) << code;
+    }
+
     ps.setModulByte(0, modulblock::kNormsignal2, modulflags::kNormsignal2KeinSignal);
     EXPECT_EQ(zeilenVon(ps).filter(QStringLiteral("Normsignal: ")).size(), 1);
 }

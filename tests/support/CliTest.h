@@ -10,13 +10,10 @@
 
 namespace hvx::test {
 
-class CliTest : public ::testing::Test {
-protected:
-    CliTest()
-    {
-        m_app.ui().setBatch(true);
-        m_app.app().m_strBackupDir = m_app.dir();
-    }
+// An isolated application object with its backups in the test's folder, a run() that keeps what
+// the command wrote, and file helpers; for tests that need several at once as well.
+struct CliRunner {
+    CliRunner() { m_app.app().m_strBackupDir = m_app.dir(); }
 
     int run(const QStringList& arguments)
     {
@@ -37,6 +34,11 @@ protected:
     TestApp m_app;
     QString m_out;
     QString m_err;
+};
+
+class CliTest : public ::testing::Test, protected CliRunner {
+protected:
+    CliTest() { m_app.ui().setBatch(true); }
 };
 
 } // namespace hvx::test

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace hvxsim;
@@ -258,4 +259,34 @@ TEST(SimSetup, RevisionNames)
     EXPECT_EQ(RevisionName(0x51), "N7400 52");
     EXPECT_EQ(RevisionName(0x1B), "K 54 (E, I, S)");
     EXPECT_EQ(RevisionName(0x70), "?");
+}
+
+// The instrument's clock is set as wall-clock time and reads back the same under any zone of the
+// PC, also in the hour a change to summer time skips; a time that is none is refused.
+TEST(SimCommandLine, ClockStartsAtTheWallClockTimeGivenUnderAnyZone)
+{
+    const QByteArray zoneBefore = qgetenv("TZ");
+    for (const char* zone : {"UTC", "Europe/Berlin", "America/New_York"}) {
+        SCOPED_TRACE(zone);
+        qputenv("TZ", zone);
+        tzset();
+        std::string error;
+        const auto options = ParseSimulatorOptions(
+            {QStringLiteral("hvx-sim"), QStringLiteral("--clock"), QStringLiteral("2027-03-28 02:30:00")}, &error);
+        ASSERT_TRUE(options) << error;
+        const auto state = BuildInstrument(options->setup, &error);
+        ASSERT_TRUE(state) << error;
+        const DateTimeBcd read = state->clock.Read();
+        // Seconds may have passed; date, hour and minute are those given.
+        EXPECT_EQ(DateTimeBcd({0, read[1], read[2], read[3], read[4], read[5], read[6]}),
+                  DateTimeBcd({0, 0x30, 0x02, 0x00, 0x28, 0x03, 0x27}));
+    }
+    qputenv("TZ", zoneBefore);
+    tzset();
+    for (const char* refused : {"2027-03-28", "2027-02-30 10:00:00", "1999-12-31 23:59:59", "2100-01-01 00:00:00", "morgen"}) {
+        std::string error;
+        EXPECT_FALSE(ParseSimulatorOptions({QStringLiteral("hvx-sim"), QStringLiteral("--clock"), QLatin1String(refused)}, &error))
+            << refused;
+        EXPECT_NE(error.find("--clock"), std::string::npos) << refused;
+    }
 }

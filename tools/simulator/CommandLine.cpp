@@ -4,6 +4,7 @@
 #include "document/NeuDlgRules.h"
 
 #include <QCommandLineParser>
+#include <QDateTime>
 
 namespace hvxsim {
 namespace {
@@ -24,6 +25,8 @@ constexpr OptionText kOptions[] = {
     {"access-code-active", nullptr, "Put the access code in force."},
     {"interval", "seconds", "Measured-data interval (default 5; 255 = off, 254 = Profibus)."},
     {"alarms", "n", "Number of sample records in the alarm memory (default 3)."},
+    {"clock", "time", "The instrument's clock at start, \"YYYY-MM-DD hh:mm:ss\" as wall-clock time (default: the PC's local "
+                      "time)."},
     {"fault", "rule",
      "Inject a fault; may be repeated. rule = KIND[:COMMAND[:COUNT[:ARG]]][@ack], e.g. nack-v:0x14, "
      "delay:0x13:1:1500, no-answer:0x14@ack, garbled-timestamp::2. COUNT < 0: always. ARG: ms for delay, "
@@ -171,6 +174,17 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(const QStringList& argumen
     }
     if (isSet("access-code-active"))
         setup.accessCodeActive = true;
+    if (isSet("clock")) {
+        const QString text = parser.value(QStringLiteral("clock"));
+        // Date and time apart: as local time an hour a change to summer time skips would be none.
+        const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+        const QTime time = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+        const QDateTime clock(date, time, Qt::UTC);
+        if (text.size() != 19 || text.at(10) != u' ' || !date.isValid() || !time.isValid() || date.year() < 2000
+            || date.year() > 2099)
+            return fail(QStringLiteral("--clock: \"%1\" is no time YYYY-MM-DD hh:mm:ss from 2000 to 2099").arg(text));
+        setup.clock = clock;
+    }
     for (const QString& def : parser.values(QStringLiteral("fault"))) {
         std::string why;
         const auto rule = ParseFaultRule(def.toStdString(), &why);

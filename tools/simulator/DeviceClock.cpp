@@ -1,6 +1,17 @@
 #include "DeviceClock.h"
 
 namespace hvxsim {
+namespace {
+
+// The PC's local time as wall-clock date and time without a zone: the offset to the instrument's
+// time is plain arithmetic, also across a change to or from summer time.
+QDateTime WallClockNow()
+{
+    const QDateTime local = QDateTime::currentDateTime();
+    return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
+} // namespace
 
 std::uint8_t ToBcd(int value)
 {
@@ -28,14 +39,14 @@ std::optional<QDateTime> DecodeDateTime(const DateTimeBcd& bcd)
     const QTime time(FromBcd(bcd[2]), FromBcd(bcd[1]), FromBcd(bcd[0]));
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return QDateTime(date, time);
+    return QDateTime(date, time, Qt::UTC);
 }
 
 DateTimeBcd DeviceClock::Read() const
 {
     if (m_frozen)
         return *m_frozen;
-    return EncodeDateTime(QDateTime::currentDateTime().addSecs(m_offsetSeconds));
+    return EncodeDateTime(WallClockNow().addMSecs(m_offsetMilliseconds));
 }
 
 void DeviceClock::Write(const DateTimeBcd& bcd)
@@ -50,7 +61,7 @@ void DeviceClock::Write(const DateTimeBcd& bcd)
 void DeviceClock::Set(const QDateTime& time)
 {
     m_frozen.reset();
-    m_offsetSeconds = QDateTime::currentDateTime().secsTo(time);
+    m_offsetMilliseconds = WallClockNow().msecsTo(QDateTime(time.date(), time.time(), Qt::UTC));
 }
 
 } // namespace hvxsim

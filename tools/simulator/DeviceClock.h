@@ -21,6 +21,7 @@ DateTimeBcd EncodeDateTime(const QDateTime& time);
 // The date and time in the bytes, or nothing when they form no real date and time.
 std::optional<QDateTime> DecodeDateTime(const DateTimeBcd& bcd);
 
+// Times are the instrument's wall-clock date and time; the zone of a QDateTime given is ignored.
 class DeviceClock {
 public:
     DateTimeBcd Read() const;
@@ -29,7 +30,7 @@ public:
     bool IsFrozen() const { return m_frozen.has_value(); }
 
 private:
-    qint64 m_offsetSeconds = 0;
+    qint64 m_offsetMilliseconds = 0;
     std::optional<DateTimeBcd> m_frozen;
 };
 

@@ -65,6 +65,8 @@ std::optional<InstrumentState> BuildInstrument(const InstrumentSetup& setup, std
     if (setup.measuredDataInterval)
         state.SetMeasuredDataInterval(static_cast<std::uint8_t>(*setup.measuredDataInterval));
     state.eeprom = EepromWithAlarms(setup.alarms);
+    if (setup.clock)
+        state.clock.Set(*setup.clock);
     return state;
 }
 

@@ -4,6 +4,7 @@
 
 #include "InstrumentState.h"
 
+#include <QDateTime>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,7 @@ struct InstrumentSetup {
     std::optional<bool> accessCodeActive;
     std::optional<int> measuredDataInterval;         // seconds; 255 off, 254 Profibus
     int alarms = 3;                                  // sample records in the alarm memory
+    std::optional<QDateTime> clock;                  // the instrument's time at start; else the PC's
 };
 
 // The simulator streams measured data unless told otherwise; a factory-new parameter set has it off.

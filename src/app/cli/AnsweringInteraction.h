@@ -1,7 +1,7 @@
 #pragma once
 // A user interaction that answers every access code prompt with a code given in advance (a
 // transfer may ask for the file's and for the instrument's code) and passes everything else on.
-// A wrong code is not asked again: in a run without a person the check ends at the first failure.
+// A wrong code is not asked again: each check tries the given code once and ends at its failure.
 
 #include "app/cli/ForwardingInteraction.h"
 
@@ -13,6 +13,7 @@ public:
         : ForwardingInteraction(next), m_accessCode(std::move(accessCode)) {}
 
     std::optional<QString> askAccessCode() override { return m_accessCode; }
+    bool canRetryAccessCode() const override { return false; }
 
 private:
     QString m_accessCode;

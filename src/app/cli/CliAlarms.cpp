@@ -13,7 +13,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionDef kOptions[] = {kPortOption, {"access-code", true}, {"yes", false}};
+constexpr OptionDef kOptions[] = {kPortOption, {"access-code", true}, {"yes", false}, kOverwriteOption};
 constexpr int kTextOccurred = 446;
 constexpr int kTextStored = 447;
 constexpr int kTextColumnFirst = 459; // "Alarm von", "Alarm bis", "Alarmbezeichnung"
@@ -22,9 +22,9 @@ CommandResult Read(const CliArguments& arguments, CliIo& io)
 {
     if (arguments.positional.size() != 2)
         return Fail(io, GetStringsText(kTextOneFile));
-    if (!ApplyPortOption(arguments, io))
-        return CommandResult::Failed;
     const QString path = arguments.positional[1];
+    if (!OutputAllowed(arguments, path, {}, io) || !ApplyPortOption(arguments, io))
+        return CommandResult::Failed;
     if (!FetchAlarmFile(path))
         return CommandResult::Failed;
     io.out << GetStringsText(kTextAlarmsSaved).arg(path) << Qt::endl;
@@ -43,16 +43,20 @@ CommandResult Show(const CliArguments& arguments, CliIo& io)
     const QString path = arguments.positional[1];
     // The list as the dialog shows it after loading: sorted by start, ascending.
     AlarmListState list;
-    if (!list.LoadFile(path))
-        return Fail(io, GetStringsText(kTextAlarmFileUnreadable).arg(path));
+    switch (list.LoadFile(path)) {
+    case AlarmListState::LoadResult::Loaded: break;
+    case AlarmListState::LoadResult::Unreadable: return Fail(io, GetStringsText(kTextAlarmFileUnreadable).arg(path));
+    case AlarmListState::LoadResult::NotAnAlarmFile: return Fail(io, GetStringsText(kTextNotAnAlarmFile).arg(path));
+    }
     io.out << Count(kTextOccurred, list.occurred()) << '\n' << Count(kTextStored, list.stored()) << "\n\n";
     QStringList columns[3];
     for (int c = 0; c < 3; ++c)
         columns[c] << GetStringsText(kTextColumnFirst + c);
+    // The texts come from a file: they reach the terminal without control characters.
     for (const CAlarmListData& row : list.rows()) {
-        columns[0] << row.m_strStart;
-        columns[1] << row.m_strEnd;
-        columns[2] << row.m_strText;
+        columns[0] << TerminalText(row.m_strStart);
+        columns[1] << TerminalText(row.m_strEnd);
+        columns[2] << TerminalText(row.m_strText);
     }
     qsizetype widths[2] = {0, 0};
     for (int c = 0; c < 2; ++c) {

@@ -56,6 +56,10 @@ void AddCommand(const CliCommand& command);
 QString HelpTextOf(HelpText help);
 QString UsageText();
 
+// Text from a file or the instrument as the terminal may show it: control characters other than
+// TAB and line feed become "^X" (or "\xNN"), so that no byte can steer the terminal.
+QString TerminalText(const QString& text);
+
 // Writes the message to the error stream and the log book; the command has failed.
 CommandResult Fail(CliIo& io, const QString& message);
 
@@ -78,6 +82,17 @@ QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io,
 // for this run only (the stored port stays). False after a failure message.
 bool ApplyPortOption(const CliArguments& arguments, CliIo& io);
 inline constexpr OptionDef kPortOption{"port", true};
+
+// The file a command makes: never one of its inputs, an existing file only with --overwrite, and
+// an existing configuration file never (an output of another kind would destroy it). False
+// after a failure message.
+inline constexpr OptionDef kOverwriteOption{"overwrite", false};
+bool OutputAllowed(const CliArguments& arguments, const QString& output, const QStringList& inputs, CliIo& io);
+
+// The commands that change the instrument's memory directly belong to service mode, as the
+// window's service dialogs do: they need --service. False after a failure message.
+inline constexpr OptionDef kServiceOption{"service", false};
+bool ServiceModeGiven(const CliArguments& arguments, const QString& command, CliIo& io);
 
 // For export and print: FILE.hxd and the output file. Opens the configuration without asking for
 // the access code; the code given with --access-code grants access when it is right, so that an

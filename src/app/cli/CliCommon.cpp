@@ -3,12 +3,39 @@
 #include "base/Log.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "document/ConfigFileLayout.h"
 #include "document/HVXDoc.h"
 #include "link/SerialPortFactory.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <filesystem>
 
 namespace hvx::cli {
+namespace {
+
+constexpr int kTextOutputIsInput = 3960;
+constexpr int kTextOutputIsConfiguration = 3961;
+constexpr int kTextServiceModeNeeded = 3966;
+
+// The same file, also under another name (a link, a relative path).
+bool SameFile(const QString& a, const QString& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a.toStdString(), b.toStdString(), error) && !error;
+}
+
+// A configuration file by its name or by its header.
+bool IsConfigurationFile(const QString& path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("hxd"), Qt::CaseInsensitive) == 0)
+        return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+           && file.read(configfile::kMagicSize) == QByteArray(configfile::kMagic, configfile::kMagicSize);
+}
+
+} // namespace
 
 QString HelpTextOf(HelpText help)
 {
@@ -83,6 +110,54 @@ bool ApplyPortOption(const CliArguments& arguments, CliIo& io)
     }
     theApp().m_nPort = index;
     return true;
+}
+
+
+bool OutputAllowed(const CliArguments& arguments, const QString& output, const QStringList& inputs, CliIo& io)
+{
+    for (const QString& input : inputs) {
+        if (SameFile(input, output)) {
+            Fail(io, GetStringsText(kTextOutputIsInput).arg(output));
+            return false;
+        }
+    }
+    if (!QFileInfo::exists(output))
+        return true;
+    if (IsConfigurationFile(output)) {
+        Fail(io, GetStringsText(kTextOutputIsConfiguration).arg(output));
+        return false;
+    }
+    if (!arguments.has(kOverwriteOption.name)) {
+        Fail(io, GetStringsText(kTextFileExists).arg(output));
+        return false;
+    }
+    return true;
+}
+
+
+bool ServiceModeGiven(const CliArguments& arguments, const QString& command, CliIo& io)
+{
+    if (arguments.has(kServiceOption.name))
+        return true;
+    Fail(io, GetStringsText(kTextServiceModeNeeded).arg(command));
+    return false;
+}
+
+
+QString TerminalText(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\t' || u == u'\n' || (u >= 0x20 && u != 0x7F && !(u >= 0x80 && u < 0xA0)))
+            shown += c;
+        else if (u < 0x20)
+            shown += u'^' + QChar(char16_t(u + 0x40));
+        else
+            shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+    }
+    return shown;
 }
 
 } // namespace hvx::cli

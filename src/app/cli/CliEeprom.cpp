@@ -10,13 +10,21 @@
 #include "app/cli/TerminalQuestions.h"
 #include "devicedata/DeviceDataTexts.h"
 #include "devicedata/EepromTransfer.h"
+#include "base/WholeFile.h"
 
 #include <optional>
 
 namespace hvx::cli {
 namespace {
 
-constexpr OptionDef kOptions[] = {kPortOption, {"range", true}, {"yes", false}};
+constexpr OptionDef kOptions[] = {kPortOption, {"range", true}, {"all", false}, {"yes", false}, kOverwriteOption,
+                                  kServiceOption};
+constexpr int kTextMissingLine = 3962;
+constexpr int kTextWrongAddress = 3963;
+constexpr int kTextNotHexBytes = 3964;
+constexpr int kTextRangeOrAll = 3965;
+// 128 full lines are about 7 KB; a much larger file is no image.
+constexpr qint64 kImageFileLimit = 64 * 1024;
 
 // "FROM-TO" in hex, TO exclusive; the whole image without the option.
 std::optional<EepromRange> RangeOption(const CliArguments& arguments)
@@ -71,31 +79,38 @@ CommandResult Read(const QString& path, EepromRange range, CliIo& io)
     QString error;
     if (!SaveHxpFile(path, image, &error))
         return Fail(io, GetStringsText(kTextHxpFileError).arg(path, error));
-    io.out << GetStringsText(kTextEepromRead).arg(path).arg(range.count()).arg(Hex(range.first)) << Qt::endl;
+    io.out << GetStringsTextForCount(range.count(), kTextEepromReadOne, kTextEepromRead).arg(path).arg(range.count()).arg(Hex(range.first))
+           << Qt::endl;
     return CommandResult::Ok;
 }
 
+// Only a complete image is written: a short, empty or shifted file would put FF or the bytes of
+// other lines into memory the user never loaded.
 CommandResult Write(const QString& path, EepromRange range, bool answerYes, CliIo& io)
 {
-    EepromImage image = FreshEepromImage();
-    HxpLoadResult loaded;
+    QByteArray text;
     QString error;
-    if (!LoadHxpFile(path, image, &loaded, &error))
+    if (!ReadWholeFile(path, kImageFileLimit, text, &error))
         return Fail(io, GetStringsText(kTextHxpFileError).arg(path, error));
-    // A file with unreadable lines is not what the user meant to send.
-    if (!loaded.badLines.empty()) {
-        return Fail(io, GetStringsText(kTextHxpBadLines)
-                            .arg(loaded.badLines.size())
-                            .arg(path)
-                            .arg(loaded.badLines.front() + 1));
+    if (const std::optional<HxpProblem> problem = FindHxpProblem(text)) {
+        const int line = problem->line;
+        switch (problem->kind) {
+        case HxpProblem::MissingLine: return Fail(io, GetStringsText(kTextMissingLine).arg(path).arg(line));
+        case HxpProblem::WrongAddress:
+            return Fail(io, GetStringsText(kTextWrongAddress).arg(path).arg(line).arg(Hex((line - 1) * kHxpBytesPerLine)));
+        case HxpProblem::NotHexBytes: return Fail(io, GetStringsText(kTextNotHexBytes).arg(path).arg(line));
+        }
     }
+    EepromImage image = FreshEepromImage();
+    ReadHxpText(text, image);
     const CliInteraction interaction(io, answerYes);
     const EepromTransferResult result = WriteEeprom(image, range);
     if (!result.ok && result.failedAddress < 0 && result.linkStatus == 0)
         return Fail(io, GetStringsText(kTextNothingWritten));
     if (!result.ok)
         return Finish(result);
-    io.out << GetStringsText(kTextEepromWritten).arg(range.count()).arg(Hex(range.first)) << Qt::endl;
+    io.out << GetStringsTextForCount(range.count(), kTextEepromWrittenOne, kTextEepromWritten).arg(range.count()).arg(Hex(range.first))
+           << Qt::endl;
     return CommandResult::Ok;
 }
 
@@ -113,7 +128,12 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         return CommandResult::Failed;
     const QString path = arguments.positional[1];
     if (action == QLatin1String("read"))
-        return Read(path, *range, io);
+        return OutputAllowed(arguments, path, {}, io) ? Read(path, *range, io) : CommandResult::Failed;
+    if (!ServiceModeGiven(arguments, QStringLiteral("eeprom write"), io))
+        return CommandResult::Failed;
+    // The whole memory only when asked for: an image saved by a range read holds FF elsewhere.
+    if (arguments.has("range") == arguments.has("all"))
+        return Fail(io, GetStringsText(kTextRangeOrAll));
     return Write(path, *range, arguments.has("yes"), io);
 }
 

@@ -1,15 +1,18 @@
 // hvxcli export: the text export of a configuration file, as the menu command writes it.
+#include "base/ErrorCodes.h"
+#include "base/HvxApp.h"
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "document/AccessCode.h"
+#include "document/DocumentTexts.h"
 #include "document/HVXDoc.h"
 #include "output/TextExport.h"
 
 namespace hvx::cli {
 namespace {
 
-constexpr OptionDef kOptions[] = {kAccessCodeOption};
+constexpr OptionDef kOptions[] = {kAccessCodeOption, kOverwriteOption};
 
 bool write(const CHVXDoc& doc, const QString& output, QString* cause)
 {
@@ -34,14 +37,23 @@ QString OpenForOutput(CHVXDoc& doc, const CliArguments& arguments, CliIo& io)
         Fail(io, GetStringsText(kTextInputAndOutput));
         return QString();
     }
+    const QString output = arguments.positional.last();
+    if (!OutputAllowed(arguments, output, {arguments.positional.first()}, io))
+        return QString();
     CliArguments input = arguments;
     input.positional = QStringList{arguments.positional.first()};
     if (OpenFileArgument(doc, input, io, false).isEmpty())
         return QString();
     const Parametersatz& ps = doc.parametersatz();
-    doc.setAccessGranted(!ps.zugangscodeAktiv()
-                         || (arguments.has(kAccessCodeOption.name) && AccessCodeMatches(ps, arguments.value(kAccessCodeOption.name))));
-    return arguments.positional.last();
+    const bool codeGiven = arguments.has(kAccessCodeOption.name);
+    // Without a code an active one is shown masked; a code given is tried once, as everywhere.
+    if (ps.zugangscodeAktiv() && codeGiven && !AccessCodeMatches(ps, arguments.value(kAccessCodeOption.name))) {
+        theApp().SetErrorCode(kErrorAreaRemote, kErrAccessCode);
+        Fail(io, GetStringsText(kTextAccessCodeGivenWrong));
+        return QString();
+    }
+    doc.setAccessGranted(!ps.zugangscodeAktiv() || codeGiven);
+    return output;
 }
 
 CommandResult RunOutputCommand(const CliArguments& arguments, CliIo& io, OutputWriter write,

@@ -16,11 +16,12 @@ constexpr int kLabelWidth = 16;
 
 void writeField(QTextStream& out, const QString& label, const QString& value)
 {
-    // Continuation lines of a multi-line text start under its first line.
+    // Continuation lines of a multi-line text start under its first line; what the file holds
+    // reaches the terminal without control characters.
     const QStringList lines = value.split(QStringLiteral("\r\n"));
-    out << label.leftJustified(kLabelWidth) << lines.first() << '\n';
+    out << label.leftJustified(kLabelWidth) << TerminalText(lines.first()) << '\n';
     for (qsizetype i = 1; i < lines.size(); ++i)
-        out << QString(kLabelWidth, QLatin1Char(' ')) << lines[i] << '\n';
+        out << QString(kLabelWidth, QLatin1Char(' ')) << TerminalText(lines[i]) << '\n';
 }
 
 QString stampText(const QByteArray& stamp)

@@ -8,18 +8,23 @@
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <array>
 #include <csignal>
+#include <limits>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace hvx::cli {
 namespace {
 
-constexpr OptionDef kOptions[] = {kPortOption, {"lines", true}, {"seconds", true}};
+constexpr OptionDef kOptions[] = {kPortOption, {"lines", true}, {"seconds", true}, kOverwriteOption};
 constexpr int kTextLinkLost = 3401;
+constexpr int kTextBadCountRange = 3865; // option, value, maximum
 
-// SIGINT and SIGTERM end the recording through a pipe that the event loop watches.
+// SIGINT, SIGTERM and SIGHUP (the terminal closed) end the recording through a pipe that the
+// event loop watches; the lines so far are saved.
 int s_signalPipe[2] = {-1, -1};
+constexpr std::array kEndingSignals{SIGINT, SIGTERM, SIGHUP};
 
 void OnSignal(int)
 {
@@ -37,15 +42,15 @@ public:
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &loop, &QEventLoop::quit);
         struct sigaction action {};
         action.sa_handler = OnSignal;
-        sigaction(SIGINT, &action, &m_previousInt);
-        sigaction(SIGTERM, &action, &m_previousTerm);
+        for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+            sigaction(kEndingSignals[i], &action, &m_previous[i]);
     }
     ~SignalsEndLoop()
     {
         if (!m_notifier)
             return;
-        sigaction(SIGINT, &m_previousInt, nullptr);
-        sigaction(SIGTERM, &m_previousTerm, nullptr);
+        for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+            sigaction(kEndingSignals[i], &m_previous[i], nullptr);
         m_notifier.reset();
         ::close(s_signalPipe[0]);
         ::close(s_signalPipe[1]);
@@ -56,19 +61,18 @@ public:
 
 private:
     std::unique_ptr<QSocketNotifier> m_notifier;
-    struct sigaction m_previousInt {};
-    struct sigaction m_previousTerm {};
+    std::array<struct sigaction, 3> m_previous{};
 };
 
-// A positive count option; 0 when absent, -1 after a failure message.
-int PositiveOption(const CliArguments& arguments, const char* name, CliIo& io)
+// A positive count option up to max; 0 when absent, -1 after a failure message.
+int PositiveOption(const CliArguments& arguments, const char* name, int max, CliIo& io)
 {
     if (!arguments.has(name))
         return 0;
     bool ok = false;
     const int value = arguments.value(name).toInt(&ok);
-    if (!ok || value <= 0) {
-        Fail(io, GetStringsText(kTextBadCount).arg(arguments.value(name)));
+    if (!ok || value <= 0 || value > max) {
+        Fail(io, GetStringsText(kTextBadCountRange).arg(QLatin1String(name), arguments.value(name)).arg(max));
         return -1;
     }
     return value;
@@ -77,9 +81,13 @@ int PositiveOption(const CliArguments& arguments, const char* name, CliIo& io)
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
     const QString path = SingleFile(arguments, io);
-    const int lines = PositiveOption(arguments, "lines", io);
-    const int seconds = PositiveOption(arguments, "seconds", io);
+    const int lines = PositiveOption(arguments, "lines", std::numeric_limits<int>::max(), io);
+    // The timer counts milliseconds in an int.
+    const int seconds = PositiveOption(arguments, "seconds", std::numeric_limits<int>::max() / 1000, io);
     if (path.isEmpty() || lines < 0 || seconds < 0 || !ApplyPortOption(arguments, io))
+        return CommandResult::Failed;
+    // Checked before the recording, which may run for hours.
+    if (!OutputAllowed(arguments, path, {}, io))
         return CommandResult::Failed;
 
     CMessdatenAufzeichnung recording;
@@ -92,10 +100,9 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     QObject::connect(&recording, &CMessdatenAufzeichnung::textReceived, &loop, [&](const QByteArray& text) {
         // Lines are counted as they arrive, malformed ones included.
         received += int(qMax<qsizetype>(1, text.count('\n')));
-        QByteArray shown = text;
-        shown.replace("\r", "");
-        io.out << QString::fromLatin1(shown) << Qt::flush;
-        io.err << GetStringsText(kTextLinesReceived).arg(received) << Qt::endl;
+        // What the instrument sends reaches the terminal without its control characters.
+        io.out << TerminalText(QString::fromLatin1(text).remove(u'\r')) << Qt::flush;
+        io.err << GetStringsTextForCount(received, kTextLineReceived, kTextLinesReceived).arg(received) << Qt::endl;
         if (lines > 0 && received >= lines)
             loop.quit();
     });

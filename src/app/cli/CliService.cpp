@@ -12,7 +12,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionDef kOptions[] = {kPortOption, {"entry", true}, {"id", true}, {"value", true}};
+constexpr OptionDef kOptions[] = {kPortOption, {"entry", true}, {"id", true}, {"value", true}, kServiceOption};
 constexpr int kTextDataTimeout = 294; // "Timeout beim Empfang von Daten!"
 constexpr int kTextWithPort = 3350;   // "%1 (%2)"
 
@@ -54,6 +54,8 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
     const QString action = arguments.positional.value(0);
     if (action != QLatin1String("send") && action != QLatin1String("block"))
         return Fail(io, GetStringsText(kTextUnknownAction).arg(action));
+    if (!ServiceModeGiven(arguments, QStringLiteral("service ") + action, io))
+        return CommandResult::Failed;
     if (!ApplyPortOption(arguments, io))
         return CommandResult::Failed;
     return action == QLatin1String("send") ? Send(arguments, io) : Block(arguments, io);

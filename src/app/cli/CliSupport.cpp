@@ -10,10 +10,16 @@
 namespace hvx::cli {
 namespace {
 
+constexpr OptionDef kOptions[] = {kOverwriteOption};
+
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
     if (arguments.positional.size() > 1)
         return Fail(io, GetStringsText(kTextAtMostOneFile));
+    // The file of the day in the program directory is replaced as always; a file the user names
+    // is treated as every output.
+    if (!arguments.positional.isEmpty() && !OutputAllowed(arguments, arguments.positional.first(), {}, io))
+        return CommandResult::Failed;
     const QDateTime now = QDateTime::currentDateTime();
     const SupportFileResult result = arguments.positional.isEmpty()
         ? WriteSupportFile(theApp(), now)
@@ -28,7 +34,7 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
 
 const CliCommand& SupportCommand()
 {
-    static const CliCommand command{"support", kHelpSupport, {}, run};
+    static const CliCommand command{"support", kHelpSupport, kOptions, run};
     return command;
 }
 

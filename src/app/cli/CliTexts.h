@@ -98,6 +98,7 @@ constexpr int kTextAtMostOneFile = 3916;
 // Export and print
 constexpr int kTextExportWritten = 3836;
 constexpr int kTextPdfWritten = 3837;
+constexpr int kTextPdfWrittenOnePage = 3969;
 constexpr int kTextInputAndOutput = 3838;
 constexpr int kTextOutputFailed = 3839;
 // Service tools: EEPROM image and service commands
@@ -105,6 +106,8 @@ constexpr int kTextUnknownAction = 3891;
 constexpr int kTextBadRange = 3892;
 constexpr int kTextEepromRead = 3893;
 constexpr int kTextEepromWritten = 3894;
+constexpr int kTextEepromReadOne = 3970;
+constexpr int kTextEepromWrittenOne = 3971;
 constexpr int kTextBadCommandByte = 3895;
 constexpr int kTextBadServiceEntry = 3896;
 constexpr int kTextNothingWritten = 3898;
@@ -114,7 +117,8 @@ constexpr int kTextAlarmsSaved = 3861;
 constexpr int kTextAlarmsDeleted = 3862;
 constexpr int kTextAlarmsNotDeleted = 3863;
 constexpr int kTextLinesReceived = 3864;
-constexpr int kTextBadCount = 3865;
+constexpr int kTextLineReceived = 3968;
 constexpr int kTextAlarmFileUnreadable = 3866;
+constexpr int kTextNotAnAlarmFile = 3476;
 
 } // namespace hvx::cli

@@ -12,6 +12,7 @@ public:
 
     int messageBox(const QString& text, unsigned type, unsigned helpId) override { return m_next.messageBox(text, type, helpId); }
     std::optional<QString> askAccessCode() override { return m_next.askAccessCode(); }
+    bool canRetryAccessCode() const override { return m_next.canRetryAccessCode(); }
     void progressBegin(const QString& title, int range) override { m_next.progressBegin(title, range); }
     void progressStep(int position) override { m_next.progressStep(position); }
     void progressEnd() override { m_next.progressEnd(); }

@@ -3,6 +3,7 @@
 #include "base/Language.h"
 
 #include <cstdio>
+#include <termios.h>
 #include <unistd.h>
 
 namespace hvx::cli {
@@ -13,6 +14,32 @@ constexpr int kTextCodePrompt = 3868;   // "Zugangscode: "
 constexpr int kTextNo = 3869;           // "Nein (kein Terminal)"
 constexpr int kTextYes = 3900;          // "j (--yes)"
 constexpr unsigned kButtonsMask = 0x0F;
+
+// The terminal does not show what is typed while this lives (an access code is not for the
+// people around).
+class HiddenInput {
+public:
+    HiddenInput() : m_hidden(tcgetattr(STDIN_FILENO, &m_saved) == 0)
+    {
+        if (!m_hidden)
+            return;
+        termios quiet = m_saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        quiet.c_lflag |= ECHONL;
+        m_hidden = tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
+    }
+    ~HiddenInput()
+    {
+        if (m_hidden)
+            tcsetattr(STDIN_FILENO, TCSANOW, &m_saved);
+    }
+    HiddenInput(const HiddenInput&) = delete;
+    HiddenInput& operator=(const HiddenInput&) = delete;
+
+private:
+    termios m_saved{};
+    bool m_hidden;
+};
 
 bool IsQuestion(unsigned type)
 {
@@ -63,6 +90,8 @@ std::optional<QString> TerminalQuestions::askAccessCode()
 {
     if (m_codeGiven || !m_terminal)
         return ForwardingInteraction::askAccessCode();
+    // Echo off before the prompt shows: a code typed (or pasted) at once is never echoed.
+    const HiddenInput hidden;
     m_err << GetStringsText(kTextCodePrompt) << Qt::flush;
     return readLine();
 }

@@ -32,6 +32,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QWidget>
 
@@ -51,12 +52,17 @@ QStringList FilesOfCommandLine(const QList<CHVXApp::StandardArgument>& standard)
 {
     QStringList files;
     for (const CHVXApp::StandardArgument& argument : standard) {
-        if (!argument.isFlag)
+        if (!argument.isFlag) {
             files.append(argument.text);
-        else if (!kStandardFlags.contains(argument.text, Qt::CaseInsensitive) && QDir::isAbsolutePath(u'/' + argument.text)
-                 && QDir::separator() == u'/')
-            // A path that begins with a slash is a file here, not a flag.
-            files.append(u'/' + argument.text);
+            continue;
+        }
+        // A path that begins with a slash is a file here, not a flag: one that names a folder on
+        // the way or a file that is there. Any other flag, and every one that begins with a dash,
+        // is a switch the program does not know, and is passed over.
+        const QString path = u'/' + argument.text;
+        if (argument.mark == u'/' && !kStandardFlags.contains(argument.text, Qt::CaseInsensitive)
+            && (argument.text.contains(u'/') || QFileInfo(path).isFile()))
+            files.append(path);
     }
     return files;
 }

@@ -23,7 +23,8 @@ class SingleInstance;
 class UserActionFilter;
 
 // The files named on the command line, from the arguments the standard handling receives. A
-// flag that is no standard flag is an absolute path where paths begin with a slash.
+// "/" flag that is no standard flag is an absolute path when it names a folder on the way or an
+// existing file; other flags are switches the program does not know and are passed over.
 QStringList FilesOfCommandLine(const QList<CHVXApp::StandardArgument>& standard);
 
 class CHvxGuiApp : public QObject {

@@ -260,9 +260,14 @@ std::optional<PendingInputError> CMainFrame::PendingError() const
 
 void CMainFrame::SetMessageString(int commandId)
 {
-    if (const std::optional<PendingInputError> error = PendingError()) {
+    const std::optional<PendingInputError> error = PendingError();
+    // One entry per refused entry, however often the status bar is asked to show it.
+    if (error && (!m_loggedError || m_loggedError->controlId != error->controlId || m_loggedError->message != error->message)) {
         LogIdInt(0, kTextErrorId, error->controlId);
         LogEntryId(0, kTextErrorText, error->message);
+    }
+    m_loggedError = error;
+    if (error) {
         SetMessageText(error->message);
         m_lastStatusId = -1;
         return;

@@ -92,6 +92,7 @@ private:
     QString m_documentTitle;
     int m_lastStatusId = -1;
     std::function<std::optional<PendingInputError>()> m_inputError;
+    std::optional<PendingInputError> m_loggedError; // the pending error last written to the log book
     std::function<void()> m_languageChanged;
     std::function<void(const QString&)> m_openRecent;
     std::function<bool()> m_canClose;

@@ -135,7 +135,7 @@ void CHexDumpDlg::OnEepromLaden()
     m_lastFile = QFileInfo(*path).fileName();
     m_hexEdit->setData(m_image.data(), kEepromSize);
     if (!result.badLines.empty()) {
-        LogMessageBox(GetStringsText(kTextHxpBadLines)
+        LogMessageBox(GetStringsTextForCount(qint64(result.badLines.size()), hvx::kTextHxpBadLine, hvx::kTextHxpBadLines)
                           .arg(result.badLines.size())
                           .arg(*path)
                           .arg(result.badLines.front() + 1),

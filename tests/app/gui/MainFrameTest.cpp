@@ -115,6 +115,25 @@ TEST_F(MainFrameTest, PendingInputErrorTakesTheStatusBarAndIsLogged)
     EXPECT_TRUE(entries.contains("Fehlertext: Wert zu groß"));
 }
 
+TEST_F(MainFrameTest, ARefusedEntryIsLoggedOnceHoweverOftenTheStatusBarShowsIt)
+{
+    CMainFrame frame;
+    frame.LoadFrame();
+    std::optional<PendingInputError> pending = PendingInputError{1042, QStringLiteral("Wert zu groß")};
+    frame.SetInputErrorSource([&pending] { return pending; });
+    // The page and the view both report the same refusal; a hover shows it again.
+    frame.SetMessageString(0);
+    frame.SetMessageString(0);
+    frame.CommandAction(cmd::kSelectPort)->hover();
+    EXPECT_EQ(t.logEntries().count(QStringLiteral("Fehler ID: 1042")), 1);
+    pending.reset();
+    frame.SetMessageString(0);
+    pending = PendingInputError{1042, QStringLiteral("Wert zu groß")};
+    frame.SetMessageString(0);
+    EXPECT_EQ(t.logEntries().count(QStringLiteral("Fehler ID: 1042")), 2) << "the same entry refused anew";
+    EXPECT_EQ(t.logEntries().count(QStringLiteral("Fehlertext: Wert zu groß")), 2);
+}
+
 TEST_F(MainFrameTest, ClosingWithAPendingInputErrorKeepsTheWindowOpen)
 {
     CMainFrame frame;

@@ -120,7 +120,12 @@ TEST(DisplayCtrl, TheAlarmBitTurnsTheBackgroundRedAndTheNextLineBlueAgain)
     EXPECT_EQ(display.layout().alarmText(), QStringLiteral("Grenzwertüberschreitung (Modul 1)"));
     display.UpdateAll(Fields(QStringLiteral("6")));
     EXPECT_EQ(display.grab().toImage().pixelColor(2, 2), kBlue);
+    // Error number 0 is no error, whatever the relay bit says.
     display.UpdateAll(Fields(QStringLiteral("1")));
+    EXPECT_EQ(display.grab().toImage().pixelColor(2, 2), kBlue);
+    EXPECT_EQ(display.layout().alarmText(), QString());
+    display.UpdateAll(Fields(QStringLiteral("1"), QStringLiteral("12")));
+    EXPECT_EQ(display.layout().alarmText(), QStringLiteral("Unbekannter Fehler 12"));
     display.Reset();
     EXPECT_EQ(display.grab().toImage().pixelColor(2, 2), kBlue);
 }
@@ -171,6 +176,7 @@ TEST_F(SimulatedInstrumentInside, TheAlarmDialogFetchesListsSortsAndOffersSaving
         EXPECT_EQ(t.ui().questions().size(), 1) << "the save dialog was offered";
     }
     EXPECT_FALSE(QFile::exists(temporary));
+    EXPECT_EQ(t.logEntries().count(QStringLiteral("CAlarmDlg::OnOK")), 1) << "one entry per close";
 }
 
 TEST_F(SimulatedInstrumentInside, TheRecordingDialogShowsLinesOnTheDisplayAndChartAndSaves)

@@ -50,18 +50,29 @@ TEST_F(SystemPage, ClearingTheAccessCodeBoxResetsTheCode)
     EXPECT_FALSE(edit(system(), kZugangscode)->isEnabled());
 }
 
-TEST_F(SystemPage, AccessCodeRejectsSmallLettersAndLongCodes)
+// A code in force that nobody could type in again (empty, short, small letters, too long) is
+// refused on the page and the stored code stays.
+TEST_F(SystemPage, AnAccessCodeInForceTakesExactlyFourDigitsOrCapitalLetters)
 {
     neu(0x33, {modultyp::kPH});
     knopf(system(), kZugangscodeAktiv)->click();
-    tippe(system(), kZugangscode, "ab12");
-    ASSERT_TRUE(inputErrorPending());
-    EXPECT_EQ(InputErrorText(inputError()), QString::fromUtf8("Ihre Eingabe enthält unerlaubte Zeichen."));
+    const std::pair<const char*, InputErrorKind> refused[] = {
+        {"ab12", kUnerlaubtesZeichen}, {"12345", kTextZuLang}, {"", kCodeUnvollstaendig}, {"915", kCodeUnvollstaendig},
+    };
+    for (const auto& [code, kind] : refused) {
+        tippe(system(), kZugangscode, code);
+        ASSERT_TRUE(inputErrorPending()) << '"' << code << '"';
+        EXPECT_EQ(inputError().kind, kind) << '"' << code << '"';
+        system()->OnCancel();
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(ps().zugangscode().data()), 4), "9157") << '"' << code << '"';
+    }
+    tippe(system(), kZugangscode, "");
+    EXPECT_EQ(InputErrorText(inputError()),
+              QString::fromUtf8("Der Zugangscode muss aus genau 4 Ziffern oder Großbuchstaben bestehen, sonst kann ihn niemand mehr eingeben."));
     system()->OnCancel();
-    tippe(system(), kZugangscode, "12345");
-    EXPECT_EQ(inputError().kind, kTextZuLang);
-    system()->OnCancel();
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(ps().zugangscode().data()), 4), "9157");
+    tippe(system(), kZugangscode, "AB12");
+    EXPECT_FALSE(inputErrorPending());
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(ps().zugangscode().data()), 4), "AB12");
 }
 
 TEST_F(SystemPage, VersionDecidesLanguagesAndBoxes)

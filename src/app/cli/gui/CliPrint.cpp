@@ -9,7 +9,7 @@
 namespace hvx::cli {
 namespace {
 
-constexpr OptionDef kOptions[] = {kAccessCodeOption};
+constexpr OptionDef kOptions[] = {kAccessCodeOption, kOverwriteOption};
 
 bool write(const CHVXDoc& doc, const QString& output, QString* cause)
 {
@@ -18,7 +18,8 @@ bool write(const CHVXDoc& doc, const QString& output, QString* cause)
 
 QString done(const CHVXDoc& doc, const QString& output)
 {
-    return GetStringsText(kTextPdfWritten).arg(output).arg(gui::druckSeitenanzahl(doc));
+    const int pages = gui::druckSeitenanzahl(doc);
+    return GetStringsTextForCount(pages, kTextPdfWrittenOnePage, kTextPdfWritten).arg(output).arg(pages);
 }
 
 CommandResult run(const CliArguments& arguments, CliIo& io)

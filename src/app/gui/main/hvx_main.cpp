@@ -2,6 +2,7 @@
 // window system is touched, so it runs on machines without a display.
 #include "base/HvxApp.h"
 #include "app/AboutInfo.h"
+#include "app/ProgramUsage.h"
 #include "app/Startup.h"
 #include "app/gui/HvxGuiApp.h"
 
@@ -11,6 +12,34 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// What the program says when the window system cannot open its display; made before the window
+// system is asked, since its failure ends the process from inside.
+QByteArray g_displayNotOpened;
+
+void EndWhenTheDisplayFails(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "%s\n", g_displayNotOpened.constData());
+    std::fflush(stderr);
+    std::_Exit(hvx::kExitNoDisplay);
+}
+
+// A line of text in the language of the settings, printed to the stream without a window.
+void PrintInLanguage(int argc, char* argv[], std::FILE* stream, QString (*text)())
+{
+    QCoreApplication core(argc, argv);
+    CHVXApp app;
+    app.LoadLanguage();
+    std::fprintf(stream, "%s\n", text().toLocal8Bit().constData());
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -24,13 +53,28 @@ int main(int argc, char* argv[])
         std::printf("%s\n", hvx::VersionOutput(app.m_strVersion).join(QLatin1Char('\n')).toLocal8Bit().constData());
         return 0;
     }
+    if (hvx::AsksForHelp(arguments)) {
+        PrintInLanguage(argc, argv, stdout, hvx::HvxUsageText);
+        return 0;
+    }
     if (hvx::IsBatchCommandLine(arguments)) {
         QCoreApplication core(argc, argv);
         CHVXApp app;
         return hvx::RunBatchMode(app, arguments);
     }
-
+    // Without a display the window cannot open: say so, rather than let the window system abort.
+    if (hvx::MissingDisplayText()) {
+        PrintInLanguage(argc, argv, stderr, [] { return *hvx::MissingDisplayText(); });
+        return hvx::kExitNoDisplay;
+    }
+    {
+        CHVXApp app;
+        app.LoadLanguage();
+        g_displayNotOpened = hvx::DisplayNotOpenedText().toLocal8Bit();
+    }
+    const QtMessageHandler previousHandler = qInstallMessageHandler(EndWhenTheDisplayFails);
     QApplication qtApp(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("HVX"));
     QApplication::setOrganizationName(QStringLiteral("VORMAK"));
     QApplication::setWindowIcon(QIcon(CHVXApp::ExecutableDir() + QStringLiteral("/hvx.svg")));

@@ -12,7 +12,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <cstring>
@@ -29,6 +31,13 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
     if (print || chart) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Outside a desktop session (cron, ssh) there is no runtime directory, and the window
+        // system would warn about it on standard error: a private one for this run serves.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            static QTemporaryDir runtimeDir;
+            if (runtimeDir.isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+        }
     }
     if (chart)
         return std::make_unique<QApplication>(argc, argv);

@@ -44,6 +44,7 @@ const CliCommand& RecordCommand();
 const CliCommand& EepromCommand();
 const CliCommand& ServiceCommand();
 const CliCommand& DiffCommand();
+const CliCommand& InventoryCommand();
 
 // Every command built into the tool, in the order of the usage text.
 std::span<const CliCommand* const> BuiltInCommands();
@@ -72,6 +73,9 @@ bool OpenExistingFile(CHVXDoc& doc, const QString& path, CliIo& io, bool checkAc
 // Opens the single FILE argument, an existing configuration file, into the document (never
 // creating one). Returns its path, or an empty text after a failure.
 QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess);
+
+// "Revision K 54 (0x13)": the revision of a byte 0 with its value ("unbekannt" for none).
+QString RevisionWithCode(quint8 geraetekennung);
 
 // The option every command on the instrument takes: --port N, a 0-based port index as /Port:,
 // for this run only (the stored port stays). False after a failure message.

@@ -42,6 +42,7 @@ std::span<const CliCommand* const> BuiltInCommands()
         &ClockCommand(),
         &PortsCommand(),
         &DiffCommand(),
+        &InventoryCommand(),
         &AlarmsCommand(),
         &RecordCommand(),
         &EepromCommand(),

@@ -48,7 +48,7 @@ QString einzeilig(const QString& text)
 // What a text diff of two files needs beyond the fields: the general information, the revision
 // and the modules, and the bytes no page shows, each group under its title. No time of day: the
 // stamps of the file are left out, a save alone changes nothing here.
-void schreibeRest(QTextStream& out, const CHVXDoc& doc, const std::vector<Feldangabe>& felder)
+void schreibeRest(QTextStream& out, const CHVXDoc& doc, const Parametersatz& ps, const std::vector<Feldangabe>& felder)
 {
     const auto titel = [&out](const QString& text) { out << QStringLiteral("== %1 ==\n").arg(text); };
     const auto zeile = [&out](const QStringList& teile) { out << teile.join(QLatin1Char('\t')) << '\n'; };
@@ -59,7 +59,6 @@ void schreibeRest(QTextStream& out, const CHVXDoc& doc, const std::vector<Feldan
     zeile({GetStringsText(kTextInfoSite), einzeilig(texte.standort)});
     zeile({GetStringsText(kTextInfoRemark), einzeilig(texte.bemerkung)});
 
-    const Parametersatz& ps = doc.parametersatz();
     titel(GetStringsText(kTextFittedModules));
     zeile({GetStringsText(kTextInfoRevision), RevisionWithCode(ps.geraetekennung())});
     for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
@@ -91,6 +90,8 @@ CommandResult runGet(const CliArguments& arguments, CliIo& io)
     CHVXDoc doc;
     if (!OpenExistingFile(doc, arguments.positional.first(), io, false))
         return CommandResult::Failed;
+    // The pages may settle values as they load; the rest of the view shows the file as it is.
+    const Parametersatz datei = doc.parametersatz();
     Bearbeitung bearbeitung(doc.parametersatz(), doc.accessGranted() != 0);
     const std::vector<Feldangabe> alle = felderAuflisten(bearbeitung);
 
@@ -116,7 +117,7 @@ CommandResult runGet(const CliArguments& arguments, CliIo& io)
     // The whole file as text (what git diffs of configuration files show): after the fields
     // whatever else the file holds, so that no change goes unseen.
     if (schluessel.isEmpty())
-        schreibeRest(io.out, doc, alle);
+        schreibeRest(io.out, doc, datei, alle);
     io.out.flush();
     return CommandResult::Ok;
 }

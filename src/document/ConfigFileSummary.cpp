@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace hvx {
@@ -89,8 +90,19 @@ QString StampText(const QByteArray& stamp)
 {
     if (stamp.count('\0') == stamp.size())
         return QString();
-    const QDateTime time = QDateTime::fromString(QString::fromLatin1(stamp), QStringLiteral("yyyyMMddHHmm"));
-    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString::fromLatin1(stamp);
+    // A wall-clock reading as the program wrote it: a time that the clock change skipped is
+    // still the time written.
+    const auto digits = [&stamp](int from, int count) {
+        bool ok = false;
+        const int value = stamp.mid(from, count).toInt(&ok);
+        return ok ? value : -1;
+    };
+    const QDate date(digits(0, 4), digits(4, 2), digits(6, 2));
+    const QTime time(digits(8, 2), digits(10, 2));
+    const bool allDigits = std::all_of(stamp.begin(), stamp.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (stamp.size() != kStampLength || !allDigits || !date.isValid() || !time.isValid())
+        return QString::fromLatin1(stamp);
+    return QStringLiteral("%1 %2").arg(date.toString(Qt::ISODate), time.toString(QStringLiteral("HH:mm")));
 }
 
 QString FirstLine(const QString& text)

@@ -17,7 +17,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <map>
@@ -48,6 +47,7 @@ QStringList configFiles(const QString& argument, bool recursive)
 // Texts looked up once per run: a thousand files name the same few modules and revisions.
 class Texts {
 public:
+    QString accessCode(bool active) { return active ? m_on : m_off; }
     QString revision(quint8 kennung) { return cached(m_revisions, kennung, [&] { return RevisionWithCode(kennung); }); }
     QString module(const ConfigFileSummary& s, int slot)
     {
@@ -66,6 +66,8 @@ private:
             it = cache.emplace(key, make()).first;
         return it->second;
     }
+    const QString m_on = GetStringsText(kTextInfoAccessCodeOn);
+    const QString m_off = GetStringsText(kTextInfoAccessCodeOff);
     std::map<int, QString> m_revisions;
     std::map<int, QString> m_modules;
 };
@@ -106,7 +108,9 @@ QString heading(const ColumnName& column, int index)
 
 QString oneLine(const QString& text)
 {
-    return text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))).join(kLineJoint);
+    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    return QString(text).replace(QStringLiteral("\r\n"), kLineJoint).replace(QLatin1Char('\n'), kLineJoint).replace(QLatin1Char('\r'), kLineJoint);
 }
 
 Row rowOf(const ConfigFileSummary& s, Texts& texts)
@@ -124,7 +128,7 @@ Row rowOf(const ConfigFileSummary& s, Texts& texts)
         row.cells[kModule1 + slot] = texts.module(s, slot);
     row.cells[kCreated] = StampText(s.stamps[configfile::kStampCreated]);
     row.cells[kTransferred] = StampText(s.stamps[configfile::kStampTransferred]);
-    row.cells[kAccessCode] = GetStringsText(s.zugangscodeAktiv ? kTextInfoAccessCodeOn : kTextInfoAccessCodeOff);
+    row.cells[kAccessCode] = texts.accessCode(s.zugangscodeAktiv);
     return row;
 }
 
@@ -158,7 +162,10 @@ QString tableText(const std::vector<Row>& rows)
 
 QString csvCell(const QString& text)
 {
-    if (!text.contains(QRegularExpression(QStringLiteral("[\",\r\n]"))))
+    const bool plain = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == QLatin1Char('"') || c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    });
+    if (plain)
         return text;
     QString quoted = text;
     return QLatin1Char('"') + quoted.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');

@@ -7,6 +7,7 @@
 #include "document/KelConfigFile.h"
 #include "model/Modulnamen.h"
 #include "model/Reglerart.h"
+#include "model/Revisionen.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -69,6 +70,15 @@ ConfigFileSummary SummarizeConfigBytes(const QString& path, const QByteArray& by
         summary.stamps[size_t(slot)] = bytes.mid(kStampOffset + kStampSlotSize * slot, kStampLength);
     summary.zugangscodeAktiv = ps.zugangscodeAktiv() != 0;
     return summary;
+}
+
+QString RevisionWithCode(quint8 geraetekennung)
+{
+    constexpr int kTextUnknownRevision = 3751; // "unbekannt"
+    QString revision = revisionText(geraetekennung);
+    if (revision.isEmpty())
+        revision = GetStringsText(kTextUnknownRevision);
+    return QStringLiteral("%1 (0x%2)").arg(revision).arg(geraetekennung, 2, 16, QLatin1Char('0'));
 }
 
 QString ModuleText(quint8 modultyp, int reglerart, int familie)

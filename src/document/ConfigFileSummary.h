@@ -33,6 +33,8 @@ ConfigFileSummary SummarizeConfigFile(const QString& path);
 // The same for bytes already read.
 ConfigFileSummary SummarizeConfigBytes(const QString& path, const QByteArray& bytes);
 
+// "Revision K 54 (0x13)": the revision of a byte 0 with its value ("unbekannt" for none).
+QString RevisionWithCode(quint8 geraetekennung);
 // "pH, Signalgerät": the module of a slot and its controller kind; "Kein" for an empty slot, the
 // type's number where no name exists.
 QString ModuleText(quint8 modultyp, int reglerart, int familie);

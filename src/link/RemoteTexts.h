@@ -14,5 +14,6 @@ constexpr int kTextNoServiceDialog = 3302;     // service mode without a service
 constexpr int kTextVerifyFailed = 3303;        // %1 = the differences, one per line
 constexpr int kTextVerifyByte = 3304;          // %1 offset, %2 sent, %3 read back
 constexpr int kTextStampNotWritten = 3380;     // transferred, but the file %1 got no transfer stamp
+constexpr int kTextSaveReport = 3381;          // "Protokoll speichern…": the follow-up of the success message
 
 } // namespace hvx

@@ -74,9 +74,6 @@ bool OpenExistingFile(CHVXDoc& doc, const QString& path, CliIo& io, bool checkAc
 // creating one). Returns its path, or an empty text after a failure.
 QString OpenFileArgument(CHVXDoc& doc, const CliArguments& arguments, CliIo& io, bool checkAccess);
 
-// "Revision K 54 (0x13)": the revision of a byte 0 with its value ("unbekannt" for none).
-QString RevisionWithCode(quint8 geraetekennung);
-
 // The option every command on the instrument takes: --port N, a 0-based port index as /Port:,
 // for this run only (the stored port stays). False after a failure message.
 bool ApplyPortOption(const CliArguments& arguments, CliIo& io);

@@ -5,7 +5,6 @@
 #include "app/cli/CliTexts.h"
 #include "document/HVXDoc.h"
 #include "link/SerialPortFactory.h"
-#include "model/Revisionen.h"
 
 #include <QFileInfo>
 
@@ -84,14 +83,6 @@ bool ApplyPortOption(const CliArguments& arguments, CliIo& io)
     }
     theApp().m_nPort = index;
     return true;
-}
-
-QString RevisionWithCode(quint8 geraetekennung)
-{
-    QString revision = revisionText(geraetekennung);
-    if (revision.isEmpty())
-        revision = GetStringsText(kTextInfoUnknownRevision);
-    return QStringLiteral("%1 (0x%2)").arg(revision).arg(geraetekennung, 2, 16, QLatin1Char('0'));
 }
 
 } // namespace hvx::cli

@@ -42,6 +42,8 @@ constexpr int kTextInstrumentFound = 3706;
 constexpr int kTextNoFileWanted = 3707;
 constexpr int kTextClockPc = 3708;
 constexpr int kTextClockInstrument = 3709;
+constexpr int kTextReportWritten = 3384;    // shared with the window's "Protokoll speichern…"
+constexpr int kTextReportNotWritten = 3385; // %1 path, %2 cause
 
 constexpr int kTextUnknownCommand = 3710;
 constexpr int kTextUnknownOption = 3711;

@@ -4,6 +4,8 @@
 #include "base/HvxApp.h"
 #include "app/cli/HvxCli.h"
 #include "app/cli/gui/CliPrint.h"
+#include "output/Serviceprotokoll.h"
+#include "output/gui/Druckausgabe.h"
 
 #include "InProcessSimulator.h"
 
@@ -17,10 +19,22 @@
 
 namespace {
 
-// Printing paints with fonts, which needs the window system; off screen it needs no display.
+// Printing paints with fonts, which needs the window system; off screen it needs no display. So
+// does the report of a transfer (a PDF).
+bool paints(int argc, char* argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0)
+        return true;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--report", 8) == 0)
+            return true;
+    }
+    return false;
+}
+
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0) {
+    if (paints(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
@@ -40,6 +54,7 @@ int main(int argc, char* argv[])
     hvx::BatchInteraction batch;
     app.SetUserInteraction(&batch);
     hvx::cli::AddCommand(hvx::cli::PrintCommand());
+    hvx::setzeProtokollPdfSchreiber(&hvx::gui::druckeAusgabePdf);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

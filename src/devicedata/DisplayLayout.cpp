@@ -6,6 +6,7 @@
 #include "model/Codes.h"
 #include "model/Messbereich.h"
 #include "model/Reglerart.h"
+#include "model/Wertfeld.h"
 
 #include <cmath>
 
@@ -108,7 +109,9 @@ QString SetPointText(const Parametersatz& ps, int slot, const QString& unit)
     const quint8 type = ps.modultyp(slot);
     const int decimals = nachkommastellen(ps, slot);
     const QString label = GetStringsText(kTextSetPoint);
-    const double value = StoredValue(ps, slot, modulblock::kSollwert, true);
+    // As the controller page shows it: a Fahrenheit set point converted.
+    const double value = wertfeldAnzeige(ps, slot, ps.modulWord(slot, modulblock::kSollwert))
+                         / std::pow(10.0, qMax(0, decimals));
     if (ProductDisplay(ps, slot)) {
         // A product without its PES share cannot be converted; the display shows 0 then.
         const int percent = ps.prozentPES(slot);

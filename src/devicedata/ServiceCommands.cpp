@@ -60,7 +60,7 @@ std::optional<QByteArray> SendRawCommand(quint8 command)
     LogEntry(1, QStringLiteral("CServiceDlg::OnSenden"), RawCommandLine(command));
     CKelComm link;
     if (!link.OpenConnection(-1)) {
-        LogMessageBoxId(kMsgNoPort);
+        link.Fail(CKelComm::StatusPortFailed, kMsgNoPort);
         return std::nullopt;
     }
     std::vector<quint8> buffer(CKelComm::kRxBufferSize);

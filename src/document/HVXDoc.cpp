@@ -13,6 +13,7 @@
 #include "model/Kalibrierung.h"
 #include "model/MehrfachPH.h"
 #include "model/NeuerParametersatz.h"
+#include "model/Reglerwerte.h"
 #include "model/Standardwerte.h"
 
 #include <QFileInfo>
@@ -64,7 +65,9 @@ bool CHVXDoc::loadDefaults(int which)
 
 void CHVXDoc::keepCalibration(int slot, const Parametersatz& source)
 {
+    // The instrument's calibration values are no edit: the saved state takes them too.
     erhalteKalibrierung(m_parametersatz, slot, source);
+    erhalteKalibrierung(m_savedRecord, slot, source);
 }
 
 QString CHVXDoc::title() const
@@ -72,8 +75,28 @@ QString CHVXDoc::title() const
     return m_strPathName.isEmpty() ? QString::fromLatin1(kDefaultTitle) : QFileInfo(m_strPathName).fileName();
 }
 
+bool CHVXDoc::isModified() const
+{
+    return m_bMarked || !gleicheEingaben(m_parametersatz, m_savedRecord);
+}
+
 void CHVXDoc::setModifiedFlag(bool modified)
 {
+    if (!modified)
+        m_savedRecord = m_parametersatz;
+    m_bMarked = modified;
+    reportModified();
+}
+
+void CHVXDoc::recordChanged()
+{
+    berechneAlleReglerwerte(m_parametersatz);
+    reportModified();
+}
+
+void CHVXDoc::reportModified()
+{
+    const bool modified = isModified();
     if (m_bModified == modified)
         return;
     m_bModified = modified;
@@ -170,6 +193,7 @@ bool CHVXDoc::OnSaveDocument(const QString& path)
     if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_strPathName).absoluteFilePath() && QFileInfo(path).isFile())
         BackupConfigFile(path);
     wendeMehrfachPHRegelAn(m_parametersatz);
+    berechneAlleReglerwerte(m_parametersatz);
 
     const InfoBlockBytes block = EncodeInfoBlock(m_texts);
     const bool written = m_configFile.OpenConfigFile(path) && m_configFile.WriteConfigFile(m_parametersatz.bytes())
@@ -220,7 +244,7 @@ bool CHVXDoc::ChangeModuleConfiguration(const Modulbestueckung& choice)
         return false;
     recomputeModuleCount();
     Q_EMIT updateAllViews(kHintRebuild);
-    setModifiedFlag(true);
+    recordChanged();
     return true;
 }
 

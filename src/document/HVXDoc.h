@@ -64,8 +64,14 @@ public:
     QString pathName() const { return m_strPathName; }
     // The file name, or the default name of an untitled document.
     QString title() const;
-    bool isModified() const { return m_bModified; }
+    // Modified while the parameter set holds other entries than when it was last opened, made
+    // or saved (derived controller values do not count), or after a mark (new texts, a set read
+    // from the instrument). false: the document as it is now counts as saved.
+    bool isModified() const;
     void setModifiedFlag(bool modified = true);
+    // The parameter set was changed in place (a page stored entries, a command ran, defaults):
+    // the derived controller values follow their inputs and the modified mark follows the record.
+    void recordChanged();
 
     // A pending input error on a page (owned by the editing view): it blocks saving.
     void setInputErrorHooks(std::function<bool()> pending, std::function<void()> clear);
@@ -136,7 +142,11 @@ private:
     bool ExchangeWithInstrument(CKelComm& link, hvx::Parametersatz& instrument, bool keep,
                                 qint32& failedStatus);
 
+    void reportModified();
+
     hvx::Parametersatz m_parametersatz;
+    hvx::Parametersatz m_savedRecord; // the parameter set as last opened, made or saved
+    bool m_bMarked = false;
     hvx::InfoTexts m_texts;
     CKelConfigFile m_configFile;
     hvx::ConfigFileSnapshot m_onDisk; // the file as this document last read or wrote it

@@ -54,26 +54,28 @@ void DDX_CheckByte(DataExchange& dx, int id, quint8* byte)
         *byte = dx.controls().isChecked(id) ? 1 : 0;
 }
 
+// A byte holding neither value shows "off" and stays as stored until the box is ticked or
+// cleared: looking at a page never changes the record.
 void DDX_SwitchByte(DataExchange& dx, int id, quint8* byte, quint8 ein, quint8 aus)
 {
     if (dx.laden()) {
-        if (*byte != ein && *byte != aus)
-            *byte = aus;
         dx.controls().setChecked(id, *byte == ein);
-    } else {
-        *byte = dx.controls().isChecked(id) ? ein : aus;
+        return;
     }
+    const bool an = dx.controls().isChecked(id);
+    if (an || *byte == ein)
+        *byte = an ? ein : aus;
 }
 
 void DDX_SwitchWord(DataExchange& dx, int id, quint8* wort, quint16 ein, quint16 aus)
 {
     if (dx.laden()) {
-        if (leseWort(wort) != ein && leseWort(wort) != aus)
-            schreibeWort(wort, aus);
         dx.controls().setChecked(id, leseWort(wort) == ein);
-    } else {
-        schreibeWort(wort, dx.controls().isChecked(id) ? ein : aus);
+        return;
     }
+    const bool an = dx.controls().isChecked(id);
+    if (an || leseWort(wort) == ein)
+        schreibeWort(wort, an ? ein : aus);
 }
 
 void DDX_RadioByte(DataExchange& dx, int firstId, quint8* byte)

@@ -34,4 +34,5 @@ inline constexpr int kWertFehlt = 3595;
 inline constexpr int kTabellenkopf = 3596; // %1, %2 = names of the two sides
 inline constexpr int kKeineUnterschiede = 3597;
 inline constexpr int kGeraeteseite = 3598;
+inline constexpr int kModulseite = 3599; // %1 = module number, %2 = its name, %3 = the page
 } // namespace hvx::editingtext

@@ -58,13 +58,19 @@ QString seitentext(const Seitenlauf& lauf, int id)
                       theApp().m_strProgDir + QStringLiteral("/01-Deutsch/Dialog.lan"));
 }
 
+// A check box is labelled by its own text, the other controls by the text before them.
+QString feldnameVon(const Seitenlauf& lauf, const Steuerelement& e)
+{
+    return seitentext(lauf, e.art == Art::Kontrollkaestchen ? e.id : e.labelId);
+}
+
 QString beschriftungVon(const Seitenlauf& lauf, const Gruppe& g, const Steuerelement& e)
 {
     QStringList teile;
     const QString gruppe = seitentext(lauf, g.titelId);
     if (!gruppe.isEmpty())
         teile << gruppe;
-    const QString eigene = seitentext(lauf, e.art == Art::Kontrollkaestchen ? e.id : e.labelId);
+    const QString eigene = feldnameVon(lauf, e);
     if (!eigene.isEmpty())
         teile << eigene;
     return teile.join(QStringLiteral(" "));
@@ -106,6 +112,7 @@ void listeSeite(std::vector<Feldangabe>& felder, Bearbeitung& b, const Seitenpla
                 f.schluessel += QStringLiteral("#%1").arg(eintrag + 1);
             f.seite = seitentitel(b.parametersatz(), p);
             f.beschriftung = beschriftungVon(lauf, g, e);
+            f.feldname = feldnameVon(lauf, e);
             f.wert = wertVon(lauf, e);
             f.einheit = seitentext(lauf, e.einheitId);
             f.istListe = e.art == Art::Auswahlliste || e.art == Art::Optionsfelder;

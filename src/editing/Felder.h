@@ -20,7 +20,8 @@ namespace hvx {
 struct Feldangabe {
     QString schluessel;
     QString seite;
-    QString beschriftung;
+    QString beschriftung; // with the caption of the field's group
+    QString feldname;     // the field's own label: with the key, what makes it the same field
     QString wert;
     QString einheit;
     QStringList auswahl; // choices of lists, radio groups and check boxes

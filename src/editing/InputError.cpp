@@ -42,6 +42,11 @@ void setInputErrorPresenter(InputErrorPresenter p)
     presenter() = std::move(p);
 }
 
+InputErrorPresenter inputErrorPresenter()
+{
+    return presenter();
+}
+
 void presentInputError()
 {
     if (presenter())

@@ -43,6 +43,8 @@ QString InputErrorText(const InputError& error);
 // view installs itself; without a view nothing moves).
 using InputErrorPresenter = std::function<void(const InputError&)>;
 void setInputErrorPresenter(InputErrorPresenter presenter);
+// The presenter in force: a check of entries on a copy of the record puts it aside meanwhile.
+InputErrorPresenter inputErrorPresenter();
 void presentInputError();
 
 } // namespace hvx

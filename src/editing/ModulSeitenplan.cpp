@@ -5,24 +5,12 @@
 
 namespace hvx {
 
-namespace {
-// Slots 2 and 3 of a multiple pH measurement take module 1's values and have nothing of their own.
-bool vonMehrfachPHAbgedeckt(const Parametersatz& ps, int slot)
-{
-    if (slot == 0 || ps.modultyp(slot) != modultyp::kPH || ps.modultyp(0) != modultyp::kPH)
-        return false;
-    const quint8 mehrfach = ps.mehrfachPH();
-    if (slot == 1)
-        return mehrfach == mehrfachph::kZweifach || mehrfach == mehrfachph::kDreifach;
-    return mehrfach == mehrfachph::kDreifach;
-}
-} // namespace
-
 Modulinhalt modulinhalt(const Parametersatz& ps, int slot)
 {
     if (ps.modultyp(slot) == modultyp::kFreigabeOderTimer)
         return istTimerSlot(ps, slot) ? Modulinhalt::Timer : Modulinhalt::KeineParameter;
-    if (vonMehrfachPHAbgedeckt(ps, slot))
+    // Slots 2 and 3 of a multiple pH measurement take module 1's values.
+    if (istMehrfachPHKopie(ps, slot))
         return Modulinhalt::KeineParameter;
     return Modulinhalt::Seiten;
 }

@@ -1,6 +1,7 @@
 #include "editing/PageDescription.h"
 
 #include "editing/InputError.h"
+#include "model/Reglerwerte.h"
 
 #include <optional>
 
@@ -46,9 +47,16 @@ bool tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, Seite
             s->austausch(dx, kontext, s->id);
     }
     const bool eintraegeGeaendert = vorher && *kontext.ps != *vorher;
-    if (dx.speichern() && seite.nachSpeichern)
-        seite.nachSpeichern(kontext);
+    if (dx.speichern() && kontext.ps)
+        berechneAlleReglerwerte(*kontext.ps);
     return eintraegeGeaendert;
+}
+
+bool istAktiv(const Steuerelement& element, const SeitenKontext& kontext, const IControls& controls)
+{
+    if (!kontext.editierbar)
+        return element.auchSchreibgeschuetzt;
+    return !element.aktiv || element.aktiv(kontext, controls);
 }
 
 bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,

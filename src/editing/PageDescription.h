@@ -73,6 +73,8 @@ struct Steuerelement {
     bool beschriftungDarueber = false; // label above a list with long choices, not beside it
     bool nebenVorigem = false;         // in the row of the control before it (an "aus" box
                                        // beside its field), not in a row of its own
+    bool auchSchreibgeschuetzt = false; // stays enabled in read-only mode: it chooses what the page
+                                        // shows (a timer entry) and never writes the record
 };
 
 struct Gruppe {
@@ -94,9 +96,10 @@ struct Seitenbeschreibung {
     int vorlage = 0;   // dialog template number (also the help topic)
     std::vector<Gruppe> gruppen;
     std::function<std::vector<Seitentext>(const SeitenKontext&)> texte{};
-    // Runs after every save exchange: values the instrument derives from the entered ones.
-    std::function<void(SeitenKontext&)> nachSpeichern{};
 };
+
+// Whether a control is enabled now: in read-only mode only the ones that choose what is shown.
+bool istAktiv(const Steuerelement& element, const SeitenKontext& kontext, const IControls& controls);
 
 // Every control of a description, in exchange and check order.
 std::vector<const Steuerelement*> alleSteuerelemente(const Seitenbeschreibung& seite);
@@ -107,9 +110,10 @@ std::vector<int> textIds(const Seitenbeschreibung& seite);
 bool istSichtbar(const Gruppe& gruppe, const Steuerelement& element, const SeitenKontext& kontext,
                  const IControls& controls);
 
-// Runs the exchange of every control in order (and, when saving, the derived values). Returns
-// whether storing the entries changed a byte; derived values alone are no change, since a factory
-// set need not hold exactly what the formulas give for its entries.
+// Runs the exchange of every control in order. Saving then recomputes the derived controller
+// values of every slot, as any page's entry (a range, a kind of signal) may change their scale.
+// Returns whether storing the entries changed a byte; derived values alone are no change, since a
+// factory set need not hold exactly what the formulas give for its entries.
 bool tauscheSeitendaten(const Seitenbeschreibung& seite, DataExchange& dx, SeitenKontext& kontext);
 // Fills every list of the page with its choices and keeps the text-to-value map of each.
 void fuelleListen(const Seitenbeschreibung& seite, IControls& controls, SeitenKontext& kontext);

@@ -1,5 +1,5 @@
 // The controller page: six rows by controller kind, direction, on/off, limit contacts,
-// shut-off and the chlorine-family extras; every save recomputes the derived values.
+// shut-off and the chlorine-family extras (the page engine recomputes the derived values).
 #include "editing/ReglerSeite.h"
 
 #include "base/Language.h"
@@ -10,6 +10,7 @@
 #include "model/Modulnamen.h"
 #include "model/Reglerart.h"
 #include "model/Reglerwerte.h"
+#include "model/Wertfeld.h"
 
 namespace hvx {
 
@@ -97,8 +98,8 @@ std::vector<Seitentext> texte(const SeitenKontext& k)
     const int art = reglerartCode(*k.ps, k.slot);
     std::vector<Seitentext> t{{kGruppeRegler, reglerartName(art)},
                               {kGruppeChlor, modulName(modultyp::kChlor, k.familie())},
-                              {kEinheitLimitMinus, wertfeldEinheit(k)},
-                              {kEinheitLimitPlus, wertfeldEinheit(k)}};
+                              {kEinheitLimitMinus, wertfeldEinheit(*k.ps, k.slot)},
+                              {kEinheitLimitPlus, wertfeldEinheit(*k.ps, k.slot)}};
     for (int r = 0; r < kZeilen; ++r) {
         if (const auto z = reglerzeile(art, r)) {
             t.push_back({kBeschriftung[r], GetStringsText(z->text)});
@@ -176,7 +177,6 @@ Seitenbeschreibung beschreibung()
 
     s.gruppen = {zeilen(), wirksinn, einAus, limit, abschaltung, chlor, dfueGruppe, erhaltung};
     s.texte = texte;
-    s.nachSpeichern = [](SeitenKontext& k) { berechneReglerwerte(*k.ps, k.slot, reglerartCode(*k.ps, k.slot)); };
     return s;
 }
 

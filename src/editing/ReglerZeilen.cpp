@@ -60,7 +60,7 @@ int stellen(const SeitenKontext& k)
 
 void tauscheLW(DataExchange& dx, SeitenKontext& k, int id)
 {
-    const QString gezeigt = festkomma(lwAnzeige(*k.ps, k.slot), stellen(k));
+    const QString gezeigt = lwText(*k.ps, k.slot);
     if (dx.laden())
         dx.controls().setText(id, gezeigt);
     // The value as shown stays as stored: a factory zero with sign byte 0 is no change.
@@ -81,7 +81,7 @@ std::optional<Reglerzeile> reglerzeile(int art, int r)
 void tauscheWertfeld(DataExchange& dx, SeitenKontext& k, int id, quint8* feld)
 {
     if (dx.laden())
-        dx.controls().setText(id, festkomma(wertfeldAnzeige(*k.ps, k.slot, leseWort(feld)), stellen(k)));
+        dx.controls().setText(id, wertfeldText(*k.ps, k.slot, leseWort(feld)));
     else
         schreibeWort(feld, wertfeldSpeicherwert(*k.ps, k.slot, int(skalierterWert(dx.controls().text(id), stellen(k)))));
 }
@@ -90,11 +90,6 @@ void pruefeWertfeld(IControls& c, const SeitenKontext& k, int id)
 {
     const Messbereich b = anzeigeMessbereich(*k.ps, k.slot).value_or(Messbereich{});
     DDV_Number(c, id, float(b.unten), float(b.oben), stellen(k), k.tab, k.subPage);
-}
-
-QString wertfeldEinheit(const SeitenKontext& k)
-{
-    return messwertEinheit(*k.ps, k.slot, reglerFahrenheit(*k.ps, k.slot));
 }
 
 void tauscheZeile(DataExchange& dx, SeitenKontext& k, int r, int id)
@@ -147,7 +142,7 @@ QString zeilenEinheit(const SeitenKontext& k, int r)
         return QString();
     switch (z->art) {
     case Z::Wert:
-    case Z::LW: return wertfeldEinheit(k);
+    case Z::LW: return wertfeldEinheit(*k.ps, k.slot);
     case Z::Prozent:
     case Z::ProzentByte:
     case Z::Band: return GetStringsText(kProzent);

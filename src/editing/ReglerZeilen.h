@@ -32,8 +32,6 @@ std::optional<Reglerzeile> reglerzeile(int reglerart, int r);
 // Exchange and check of a value field at a byte of the record (module or controller block).
 void tauscheWertfeld(DataExchange& dx, SeitenKontext& k, int id, quint8* feld);
 void pruefeWertfeld(IControls& c, const SeitenKontext& k, int id);
-// The unit of the value fields: the measured-value unit, "°F" where the controller shows it.
-QString wertfeldEinheit(const SeitenKontext& k);
 
 // A row's exchange, check and unit for the kind the record holds now.
 void tauscheZeile(DataExchange& dx, SeitenKontext& k, int r, int id);

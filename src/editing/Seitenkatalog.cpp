@@ -6,6 +6,7 @@
 #include "editing/ModulKonfigSeite.h"
 #include "editing/ReglerSeite.h"
 #include "editing/SystemKonfigSeite.h"
+#include "model/Bestueckung.h"
 
 namespace hvx {
 
@@ -52,10 +53,9 @@ std::vector<Seitenplatz> seitenDesSlots(const Parametersatz& ps, int slot)
 
 std::vector<Seitenplatz> alleSeiten(const Parametersatz& ps)
 {
+    // The module count decides which slots are modules: a type behind an empty slot is none.
     std::vector<Seitenplatz> seiten{{0, 0, 0, &systemKonfigSeite()}};
-    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
-        if (ps.modultyp(slot) == modultyp::kKein)
-            continue;
+    for (int slot = 0; slot < modulanzahl(ps); ++slot) {
         for (const Seitenplatz& p : seitenDesSlots(ps, slot))
             seiten.push_back(p);
     }

@@ -52,7 +52,7 @@ bool Seitenlauf::eingeben(int id, const QString& text)
 bool Seitenlauf::klicken(int id)
 {
     const Steuerelement* e = element(id);
-    if (!m_kontext.editierbar || !e)
+    if (!e || !(m_kontext.editierbar || e->auchSchreibgeschuetzt))
         return !inputErrorPending();
     if (e->kommando) {
         e->kommando(m_kontext, m_controls, *this);
@@ -106,7 +106,7 @@ void Seitenlauf::laden()
 void Seitenlauf::aktivRegelnAnwenden()
 {
     for (const Steuerelement* e : alleSteuerelemente(m_seite)) {
-        const bool aktiv = m_kontext.editierbar && (!e->aktiv || e->aktiv(m_kontext, m_controls));
+        const bool aktiv = istAktiv(*e, m_kontext, m_controls);
         m_controls.setEnabled(e->id, aktiv);
         for (int knopf : e->knoepfe)
             m_controls.setEnabled(knopf, aktiv);

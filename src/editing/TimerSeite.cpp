@@ -107,7 +107,8 @@ Seitenbeschreibung beschreibung()
         zeitpunkte.push_back(kZeitpunkt + i);
     Gruppe zeitpunkt{.titelId = kGruppeZeitpunkt};
     zeitpunkt.elemente = {{.id = kZeitpunkt, .art = Art::Optionsfelder, .knoepfe = zeitpunkte,
-                           .austausch = tauscheZeitpunkt, .kommando = zeitpunktGewaehlt}};
+                           .austausch = tauscheZeitpunkt, .kommando = zeitpunktGewaehlt,
+                           .auchSchreibgeschuetzt = true}};
 
     Gruppe eintrag{.titelId = kGruppeEintrag};
     eintrag.elemente = {

@@ -4,6 +4,7 @@
 #include "editing/EditingTexts.h"
 #include "editing/Felder.h"
 #include "model/Kalibrierung.h"
+#include "model/Modulnamen.h"
 
 #include <algorithm>
 #include <map>
@@ -172,20 +173,34 @@ private:
         return schluessel;
     }
 
+    // The page column: the module with its name before a module's page, so that rows of two
+    // modules of one kind, or of both sides of a changed module, tell which is meant.
+    static QString seiteVon(const Parametersatz& ps, const Feldangabe& f)
+    {
+        const int tab = f.schluessel.section(QLatin1Char('.'), 0, 0).toInt();
+        if (tab < 1 || tab > layout::kSlotAnzahl)
+            return f.seite;
+        return GetStringsText(editingtext::kModulseite)
+            .arg(tab)
+            .arg(modulName(ps.modultyp(tab - 1), ps.familie()), f.seite);
+    }
+
+    // A field is the same on both sides when its key and its own label agree (the caption of a
+    // controller's group names its kind and may differ). A row is a difference: the same field
+    // showing another value, or a field that only one side shows, each under its own labels.
     void felder(Vergleich& v, const std::set<int>& kalibrierbytes) const
     {
         const std::set<QString> kalibrierung = kalibrierbytes.empty() ? std::set<QString>{} : kalibrierFelder();
-        const auto inB = nachSchluessel(m_listeB);
-        std::set<QString> gesehen;
-        const auto neu = [&](const Feldangabe* fa, const Feldangabe* fb) {
+        const auto zeile = [&](const Feldangabe* fa, const Feldangabe* fb) {
             const Feldangabe& f = fa ? *fa : *fb;
-            gesehen.insert(f.schluessel);
-            if (fa && fb && gleichGezeigt(*fa, *fb))
+            // A field that one side shows empty (an edit beside a ticked "aus") and the other not
+            // at all says nothing of its own.
+            if (!(fa && fb) && f.wert.isEmpty())
                 return;
             Unterschied u;
             u.gruppe = kalibrierung.count(f.schluessel) ? Unterschiedsgruppe::Kalibrierung : Unterschiedsgruppe::Feld;
             u.schluessel = f.schluessel;
-            u.seite = f.seite;
+            u.seite = fa ? seiteVon(m_a, *fa) : seiteVon(m_b, *fb);
             u.beschriftung = f.beschriftung;
             u.wertA = fa ? fa->wert : QString();
             u.wertB = fb ? fb->wert : QString();
@@ -197,13 +212,28 @@ private:
             }
             v.unterschiede.push_back(u);
         };
+        std::set<const Feldangabe*> gepaart;
         for (const Feldangabe& fa : m_listeA) {
-            const auto it = inB.find(fa.schluessel);
-            neu(&fa, it == inB.end() ? nullptr : it->second);
+            const auto fb = std::find_if(m_listeB.begin(), m_listeB.end(), [&fa](const Feldangabe& f) {
+                return f.schluessel == fa.schluessel && f.feldname == fa.feldname;
+            });
+            if (fb == m_listeB.end()) {
+                zeile(&fa, nullptr);
+                continue;
+            }
+            gepaart.insert(&*fb);
+            if (fa.wert == fb->wert && fa.einheit == fb->einheit)
+                continue;
+            if (fa.beschriftung == fb->beschriftung && seiteVon(m_a, fa) == seiteVon(m_b, *fb)) {
+                zeile(&fa, &*fb);
+            } else {
+                zeile(&fa, nullptr);
+                zeile(nullptr, &*fb);
+            }
         }
         for (const Feldangabe& fb : m_listeB) {
-            if (!gesehen.count(fb.schluessel))
-                neu(nullptr, &fb);
+            if (!gepaart.count(&fb))
+                zeile(nullptr, &fb);
         }
     }
 

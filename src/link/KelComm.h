@@ -71,6 +71,9 @@ public:
     // the count; buffer must hold kRxBufferSize bytes.
     int ServiceCommand(quint8 command, quint8* buffer, int& length);
     int SendPaced(const quint8* bytes, int count, int progress);
+    // Ends a transaction: sets the status, shows the message with the port named and notes the
+    // failure (LinkFailure.h). Returns 0.
+    int Fail(Status status, int messageId);
 
     // --- the instrument's commands ---
     int ReadConfiguration(quint8* buffer); // 46 bytes
@@ -84,9 +87,10 @@ public:
     int ReadAlarms(hvx::AlarmMemory& memory);
 
     // --- measured data (the instrument streams text lines after a disconnect) ---
-    // Called from the receive thread: onText with every received text that ends with a line
-    // feed (several lines when they came together), onLost once when the port fails, that is
-    // when the instrument has vanished. Neither may block.
+    // Called from the receive thread: onText with the complete lines of every read as soon as
+    // they are there (several lines when they came together; the unfinished tail waits for the
+    // next read), onLost once when the port fails, that is when the instrument has vanished.
+    // A line longer than the receive buffer is dropped alone and logged. Neither may block.
     struct MesswerteSink {
         std::function<void(const QByteArray&)> onText;
         std::function<void()> onLost;
@@ -111,6 +115,7 @@ public:
     int m_nResponseThreadTO = 2000;
     int m_nNoDeviceSendTO = 100;
     int m_nTimeBetweenBytes = 1;
+    int m_nPortNumber = 0; // of the last OpenConnection (1 = COM1)
 
     // How the acknowledgement of a command byte is awaited.
     struct AckWait {
@@ -141,6 +146,9 @@ private:
     // Status reset, command byte sent, stale received bytes dropped; false (status 5) when the
     // byte could not be written.
     bool SendCommandAfresh(quint8 command);
+    // How long an answer of unknown length with this quiet time may last as a whole: the wait
+    // for its first byte, the quiet time and a margin for the bytes in between.
+    int HandshakeLimitMs(int quietMs) const;
     // An answer of unknown length: true when a first byte came in time and the line has then
     // been quiet for quietMs, all within limitMs of the start (if given).
     bool ReceiveUntilQuiet(int firstByteTimeoutMs, int quietMs, std::optional<int> limitMs);
@@ -152,14 +160,18 @@ private:
     int ReceiveCheckedBlock(quint8* buffer, int length);
     // The block, then its checksum high byte first, paced.
     void SendWithChecksum(const quint8* data, int length, int progress);
-    int Fail(Status status, int messageId);
+    // The message with the port named, and the failure noted; the status is left alone.
+    void ShowFailure(Status cause, int messageId);
 
-    // Under m_rxMutex: hands a complete text to the measured-data sink, if one is installed.
+    // Under m_rxMutex, while a measured-data sink is installed: takes received bytes into the
+    // buffer and hands on every complete line.
+    void TakeMesswerte(const quint8* bytes, int count, std::unique_lock<std::mutex>& lock);
     void PassMesswerte(std::unique_lock<std::mutex>& lock);
     void ReportLinkLost();
 
     std::shared_ptr<ReceiveLink> m_receiveLink;
     MesswerteSink m_messwerteSink; // guarded by m_rxMutex
+    bool m_bSkippingOverlongLine = false; // guarded by m_rxMutex
     std::mutex m_rxMutex;
     std::condition_variable m_rxSignal;
 };

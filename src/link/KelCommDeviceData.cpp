@@ -8,6 +8,10 @@
 #include "base/ProgressScope.h"
 #include "base/WaitCursor.h"
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
 namespace {
 
 constexpr int kProgressTitle = 3400; // "Alarmdaten werden empfangen..."
@@ -45,18 +49,56 @@ int CKelComm::ReceiveMesswerte(MesswerteSink sink)
         return 0;
     std::unique_lock lock(m_rxMutex);
     m_nRxCount = 0;
+    m_bSkippingOverlongLine = false;
     m_messwerteSink = std::move(sink);
     return 1;
 }
 
+void CKelComm::TakeMesswerte(const quint8* bytes, int count, std::unique_lock<std::mutex>& lock)
+{
+    while (count > 0) {
+        if (m_bSkippingOverlongLine) {
+            const quint8* lineFeed = std::find(bytes, bytes + count, quint8('\n'));
+            if (lineFeed == bytes + count)
+                return;
+            count -= int(lineFeed + 1 - bytes);
+            bytes = lineFeed + 1;
+            m_bSkippingOverlongLine = false;
+            continue;
+        }
+        const int held = m_nRxCount;
+        const int taken = std::min(count, kRxBufferSize - held);
+        std::memcpy(m_RxBuffer + held, bytes, size_t(taken));
+        m_nRxCount = held + taken;
+        bytes += taken;
+        count -= taken;
+        PassMesswerte(lock);
+        if (m_nRxCount == kRxBufferSize) {
+            // A line that does not fit the whole buffer cannot be kept; it alone is dropped, up to
+            // its line feed, and the lines after it are kept.
+            LogInt(0, QStringLiteral("CKelComm::ReceiveMesswerte line longer than the receive buffer dropped"),
+                   kRxBufferSize);
+            m_nRxCount = 0;
+            m_bSkippingOverlongLine = true;
+        }
+    }
+}
+
 void CKelComm::PassMesswerte(std::unique_lock<std::mutex>& lock)
 {
+    // Every complete line goes on as soon as it is there; only the unfinished tail stays.
     const int count = m_nRxCount;
-    if (!m_messwerteSink.onText || count == 0 || m_RxBuffer[count - 1] != '\n')
+    if (!m_messwerteSink.onText || count == 0)
         return;
-    const QByteArray text(reinterpret_cast<const char*>(m_RxBuffer), count);
-    m_nRxCount = 0;
-    if (text.indexOf('\n') != count - 1)
+    const std::reverse_iterator<const quint8*> lastLineFeed =
+        std::find(std::make_reverse_iterator(m_RxBuffer + count), std::make_reverse_iterator(m_RxBuffer), quint8('\n'));
+    const int complete = int(lastLineFeed.base() - m_RxBuffer);
+    if (complete == 0)
+        return;
+    const QByteArray text(reinterpret_cast<const char*>(m_RxBuffer), complete);
+    std::memmove(m_RxBuffer, m_RxBuffer + complete, size_t(count - complete));
+    m_nRxCount = count - complete;
+    if (text.indexOf('\n') != complete - 1)
         LogEntry(2, QStringLiteral("CKelComm::ReceiveMesswerte"), QStringLiteral("# > 1"));
     const auto onText = m_messwerteSink.onText;
     lock.unlock();

@@ -103,19 +103,23 @@ int CKelComm::OpenConnection(int portNumber)
         return 1;
 
     const int number = portNumber == -1 ? theApp().m_nPort + 1 : portNumber;
+    m_nPortNumber = number;
     const QString name = hvx::PortName(number);
     const QString device = hvx::PortDevice(number);
     // The callers show their own message; the log only gets the reason (a busy port, or on
     // Linux often a user without access to the device).
     std::shared_ptr<hvx::ISerialPort> port = device.isEmpty() ? nullptr : hvx::CreateSerialPort(device);
     if (!port || !port->open(device)) {
-        const QString reason = port ? QString::fromLocal8Bit(std::strerror(port->lastError()))
-                                    : QStringLiteral("no device");
+        QString reason = port ? QString::fromLocal8Bit(std::strerror(port->lastError())) : QStringLiteral("no device");
+        if (port && !port->openNote().isEmpty())
+            reason += QStringLiteral(", ") + port->openNote();
         LogEntry(2, QStringLiteral("CKelComm::OpenConnection ") + name, device + QStringLiteral(": ") + reason);
         return 0;
     }
     m_hPort = std::move(port);
     LogEntry(2, QStringLiteral("CKelComm::OpenConnection m_hPort"), name + QStringLiteral(" = ") + device);
+    if (!m_hPort->openNote().isEmpty())
+        LogEntry(2, QStringLiteral("CKelComm::OpenConnection ") + name, m_hPort->openNote());
 
     // USB adapters hold received bytes back otherwise; on-board ports and pseudo-terminals have
     // no such mode, which is fine.
@@ -161,7 +165,7 @@ bool CKelComm::StartReceiveThread()
         m_hThread = std::thread(&CKelComm::CommTread, m_receiveLink);
     } catch (const std::system_error& e) {
         LogEntry(2, QStringLiteral("CKelComm::OpenConnection() CreateThread"), QString::fromLocal8Bit(e.what()));
-        LogMessageBoxId(kThreadFailedMessage, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusPortFailed, kThreadFailedMessage);
         m_receiveLink.reset();
         return false;
     }
@@ -282,19 +286,15 @@ int CKelComm::ReadCommBlock(quint8* buffer, int maximum)
     }
     if (n > 0 && m_nStatus == StatusOk) {
         std::unique_lock lock(m_rxMutex);
-        int count = m_nRxCount;
-        if (count + n > kRxBufferSize && m_messwerteSink.onText) {
-            // A stream without line feeds would otherwise stop the recording for good.
-            LogInt(2, QStringLiteral("CKelComm::ReceiveMesswerte overflow, dropped"), count);
-            count = 0;
-        }
-        // A read that would overflow the buffer is dropped whole; n is still returned so that
-        // the thread keeps draining the port.
-        if (count + n <= kRxBufferSize) {
+        const int count = m_nRxCount;
+        if (m_messwerteSink.onText) {
+            TakeMesswerte(buffer, n, lock);
+        } else if (count + n <= kRxBufferSize) {
+            // A read that would overflow the buffer is dropped whole; n is still returned so that
+            // the thread keeps draining the port.
             std::memcpy(m_RxBuffer + count, buffer, size_t(n));
             m_nRxCount = count + n;
             m_rxSignal.notify_all();
-            PassMesswerte(lock);
         }
     } else if (m_nStatus != StatusOk) {
         n = 0; // a poisoned connection discards what it receives

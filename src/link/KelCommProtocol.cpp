@@ -7,6 +7,9 @@
 #include "base/Log.h"
 #include "base/WaitCursor.h"
 #include "link/LinkChecksum.h"
+#include "link/LinkFailure.h"
+#include "link/PreciseSleeps.h"
+#include "link/SerialPortFactory.h"
 
 #include <QString>
 #include <algorithm>
@@ -32,12 +35,15 @@ constexpr int kMsgAckTimeout = 293;
 constexpr int kMsgDataTimeout = 294;
 constexpr int kMsgReceiveChecksum = 295;
 constexpr int kMsgSendChecksum = 296;
+constexpr int kMsgWithPort = 3350; // "%1 (%2)": a message of the link and the port
 
 // The unknown-length answer of a raw service command ends after this many quiet times.
 constexpr int kServiceQuietFactor = 5;
 
-// The whole connect handshake lasts at most this many times ResponseTO1.
-constexpr int kHandshakeLimitFactor = 3;
+// A handshake answer may bring other bytes before its ACK. Beyond the wait for the first byte
+// and the quiet time after the last, the whole answer gets this much more: a full receive
+// buffer takes about 520 ms at 19200 baud.
+constexpr int kHandshakeMarginMs = 1000;
 
 // How often a waiting caller lets the window repaint.
 constexpr auto kIdleInterval = std::chrono::milliseconds(50);
@@ -147,14 +153,27 @@ bool CKelComm::TakeCheckedBlock(quint8* buffer, int length)
     return true;
 }
 
+void CKelComm::ShowFailure(Status cause, int messageId)
+{
+    // The message names the port; the failure is noted for the caller's exit status.
+    const QString port = hvx::PortDescription(m_nPortNumber);
+    LogMessageBox(GetStringsText(kMsgWithPort).arg(GetStringsText(messageId), port), hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+    hvx::NoteLinkFailure({cause, port});
+}
+
 int CKelComm::Fail(Status status, int messageId)
 {
     m_nStatus = status;
-    LogMessageBoxId(messageId, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+    ShowFailure(status, messageId);
     return 0;
 }
 
 // --- connection ---
+
+int CKelComm::HandshakeLimitMs(int quietMs) const
+{
+    return m_nResponseTO1 + quietMs + kHandshakeMarginMs;
+}
 
 bool CKelComm::SendCommandAfresh(quint8 command)
 {
@@ -186,8 +205,8 @@ int CKelComm::Connect()
     if (!SendCommandAfresh(kConnectCommand))
         return 0;
     // A line that never falls quiet (noise, a babbling device) must not hold the handshake: it
-    // ends after kHandshakeLimitFactor times ResponseTO1 like an instrument that never answers.
-    if (!ReceiveUntilQuiet(m_nResponseTO1, m_nNoDeviceSendTO, kHandshakeLimitFactor * m_nResponseTO1)) {
+    // ends like an instrument that never answers once the longest answer would be complete.
+    if (!ReceiveUntilQuiet(m_nResponseTO1, m_nNoDeviceSendTO, HandshakeLimitMs(m_nNoDeviceSendTO))) {
         m_nStatus = StatusTimeout;
     } else {
         // The instrument may send other bytes before its ACK; only the last one counts.
@@ -217,7 +236,7 @@ int CKelComm::Open()
         return Fail(StatusPortFailed, kMsgNoPort);
     if (Connect())
         return 1;
-    LogMessageBoxId(kMsgNoInstrument, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+    ShowFailure(StatusNoInstrument, kMsgNoInstrument);
     CloseConnection();
     m_nStatus = StatusNoInstrument;
     return 0;
@@ -293,7 +312,7 @@ int CKelComm::WriteBlock(quint8 command, const quint8* data, int length, int pro
         return 1;
     m_nStatus = known->status;
     if (known->messageId != 0)
-        LogMessageBoxId(known->messageId, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(known->status, known->messageId);
     return known->status == StatusOk ? 1 : 0;
 }
 
@@ -309,11 +328,11 @@ bool CKelComm::SendCommandExpectAck(quint8 command, const AckWait& wait)
     if (!answered) {
         if (wait.timeoutIsStatus)
             m_nStatus = StatusTimeout;
-        LogMessageBoxId(wait.timeoutMessage, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusTimeout, wait.timeoutMessage);
         return false;
     }
     if (m_RxBuffer[0] != kAck) {
-        LogMessageBoxId(kMsgCommandNotSent, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusNoAck, kMsgCommandNotSent);
         return false;
     }
     return true;
@@ -349,7 +368,7 @@ int CKelComm::WriteMemory(quint16 address, int length, const quint8* data)
     if (!WaitForAnyByte(timer, m_nResponseTO2))
         return Fail(StatusTimeout, kMsgDataTimeout);
     if (m_RxBuffer[0] != kAck) {
-        LogMessageBoxId(kMsgCommandNotSent, hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        ShowFailure(StatusNoAck, kMsgCommandNotSent);
         return 0;
     }
     return m_nStatus == StatusOk ? 1 : 0;
@@ -361,11 +380,15 @@ int CKelComm::ServiceCommand(quint8 command, quint8* buffer, int& length)
 {
     if (!SendCommandAfresh(command))
         return 0;
-    // An answer that never comes is no failure: the length is left as it was.
-    if (ReceiveUntilQuiet(m_nResponseTO1, kServiceQuietFactor * m_nNoDeviceSendTO, std::nullopt)) {
+    // An answer that never comes is no failure: the length is left as it was. A line that never
+    // falls quiet ends the same way, once the longest answer would be complete.
+    const int quietMs = kServiceQuietFactor * m_nNoDeviceSendTO;
+    if (ReceiveUntilQuiet(m_nResponseTO1, quietMs, HandshakeLimitMs(quietMs))) {
         const int count = Received();
         std::memcpy(buffer, m_RxBuffer, size_t(count));
         length = count;
+    } else {
+        hvx::NoteLinkFailure({StatusTimeout, hvx::PortDescription(m_nPortNumber)});
     }
     return m_nStatus == StatusOk ? 1 : 0;
 }
@@ -380,21 +403,23 @@ int CKelComm::SendPaced(const quint8* bytes, int count, int progress)
         ui.progressBegin(GetDialogTextOr(kProgressSection, kProgressDialogId, QStringLiteral("Übertragung...")), count);
     }
     const WaitCursor waitCursor;
-    // Each pause ends at an absolute moment, one interval after the previous one (or after the
-    // write, when that took longer), so pauses do not add up drift over a long block.
+    const hvx::PreciseSleeps preciseSleeps;
+    // The instrument needs the whole pause after every byte: it starts once the byte has left
+    // the line and is never shortened to make up for a late byte.
     const auto interval = std::chrono::milliseconds(qMax(m_nTimeBetweenBytes, 0));
-    Clock::time_point next = Clock::now();
-    Clock::time_point nextIdle = next + kIdleInterval;
+    Clock::time_point nextIdle = Clock::now() + kIdleInterval;
     for (int i = 0; i < count; ++i) {
         if (progress)
             ui.progressStep(i + 1);
         WriteCommBlock(bytes + i, 1);
-        next = std::max(next + interval, Clock::now());
+        if (m_hPort)
+            m_hPort->drain();
+        const Clock::time_point pauseEnd = Clock::now() + interval;
         if (Clock::now() >= nextIdle) {
             keepWindowAlive();
             nextIdle = Clock::now() + kIdleInterval;
         }
-        std::this_thread::sleep_until(next);
+        std::this_thread::sleep_until(pauseEnd);
     }
     if (progress)
         ui.progressEnd();

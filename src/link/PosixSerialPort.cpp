@@ -1,4 +1,5 @@
-// The one platform file of the serial port layer (Linux and other POSIX systems).
+// The serial port on Linux and other POSIX systems; with PosixPortLock.cpp the platform files of
+// the serial port layer.
 #include "link/PosixSerialPort.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -75,19 +77,46 @@ bool PosixSerialPort::fail()
     return false;
 }
 
+bool PosixSerialPort::takeLockFile(const QString& device)
+{
+    switch (m_lock.take(device)) {
+    case PortLock::Result::Taken:
+        return true;
+    case PortLock::Result::Held:
+        m_openNote = QStringLiteral("held by process %1 (%2)").arg(m_lock.holder()).arg(m_lock.path());
+        m_lastError = EBUSY;
+        return false;
+    case PortLock::Result::Unlocked:
+        break;
+    }
+    if (m_lock.lastError() != 0) {
+        m_openNote = QStringLiteral("opened without a lock file: %1")
+                         .arg(QString::fromLocal8Bit(std::strerror(m_lock.lastError())));
+    }
+    return true;
+}
+
 bool PosixSerialPort::open(const QString& device)
 {
     if (isOpen())
         close();
+    m_openNote.clear();
+    // The lock file first: opening the device may already disturb the program that has it.
+    if (!takeLockFile(device))
+        return false;
     const QByteArray path = QFile::encodeName(device);
     const int fd = retryOnSignal([&] { return ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC); });
-    if (fd < 0)
-        return fail();
-    // Both locks: TIOCEXCL keeps out programs that do not lock, flock keeps out other users of
-    // this code even where TIOCEXCL does not bind (a privileged process).
+    if (fd < 0) {
+        fail();
+        m_lock.release();
+        return false;
+    }
+    // Besides the lock file: TIOCEXCL keeps out programs that do not lock, flock keeps out other
+    // users of this code even where TIOCEXCL does not bind (a privileged process).
     if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
         fail();
         ::close(fd);
+        m_lock.release();
         return false;
     }
     const int cancelFd = createCancelFd();
@@ -95,6 +124,7 @@ bool PosixSerialPort::open(const QString& device)
         fail();
         ioctl(fd, TIOCNXCL);
         ::close(fd);
+        m_lock.release();
         return false;
     }
     m_cancelFd = cancelFd;
@@ -287,6 +317,13 @@ qint64 PosixSerialPort::write(const quint8* data, qint64 count)
     return done;
 }
 
+bool PosixSerialPort::drain()
+{
+    if (retryOnSignal([&] { return tcdrain(m_fd.load()); }) != 0)
+        return fail();
+    return true;
+}
+
 void PosixSerialPort::close()
 {
     const int fd = m_fd.exchange(-1);
@@ -297,6 +334,7 @@ void PosixSerialPort::close()
     const int cancelFd = m_cancelFd.exchange(-1);
     if (cancelFd >= 0)
         ::close(cancelFd);
+    m_lock.release();
 }
 
 } // namespace hvx

@@ -154,7 +154,7 @@ bool ReadInstrumentParameters(Parametersatz& image)
 bool CHVXDoc::OnHvxRemotePasi()
 {
     LogEntry(1, QStringLiteral("CHVXDoc::OnHvxRemotePasi"));
-    if (m_bModified && m_strPathName.isEmpty() && !SaveDocumentAs(*this))
+    if (isModified() && m_strPathName.isEmpty() && !SaveDocumentAs(*this))
         return false;
     if (!SaveModifiedDocument(*this))
         return false;
@@ -219,7 +219,12 @@ bool CHVXDoc::RemoteTransfer(const QString& path, bool keep)
 bool CHVXDoc::TransferToInstrument(bool keep)
 {
     m_lastTransfer.reset();
-    if (m_bModified || m_strPathName.isEmpty()) {
+    // What the technician sees is what is sent: the page being edited stores its entries first,
+    // exactly as before a save (an invalid entry stops here), and the derived values follow them.
+    if (inputErrorPending())
+        return false;
+    recordChanged();
+    if (isModified() || m_strPathName.isEmpty()) {
         const bool saved = m_strPathName.isEmpty() ? SaveDocumentAs(*this) : DoSave(m_strPathName);
         if (!saved)
             return false;
@@ -307,20 +312,23 @@ bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, 
         failedStatus = link.m_nStatus.load();
         return false;
     }
-    if (!link.WriteParameters(m_parametersatz.parameterteil().data()))
+    // The bytes go out from a copy taken now: nothing that happens while they are paced out (a
+    // field losing the focus to the progress display) can change them or their checksum.
+    const Parametersatz sent = m_parametersatz;
+    if (!link.WriteParameters(sent.parameterteil().data()))
         return linkFailed();
     // Opt-in: one read more shows whether the instrument really stored what was sent.
     const bool verify = VerifyAfterWrite();
     if (verify) {
         bool readFailed = false;
-        if (!ReadBackMatches(link, instrument, m_parametersatz, readFailed))
+        if (!ReadBackMatches(link, instrument, sent, readFailed))
             return readFailed ? linkFailed() : false;
     }
     // What the report of this transfer states: the sets before and after come from the transfer
     // itself, no read more.
     m_lastTransfer = TransferRecord{QDateTime::currentDateTime(), CurrentPortName(), PortDevice(theApp().m_nPort + 1),
                                     QFileInfo(m_strPathName).absoluteFilePath(), m_texts, instrument, fromFile,
-                                    AfterWrite(instrument, m_parametersatz), keep,
+                                    AfterWrite(instrument, sent), keep,
                                     verify ? TransferRecord::Check::Passed : TransferRecord::Check::NotRun};
     StampTransfer(m_configFile, m_strPathName);
     return true;

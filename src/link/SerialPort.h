@@ -84,10 +84,17 @@ public:
     // setTimeouts() has passed. Returns the bytes taken (fewer after a time-out), -1 on failure.
     virtual qint64 write(const quint8* data, qint64 count) = 0;
 
+    // Returns once every byte written has left the line (its stop bit is out), false on failure.
+    // Where nothing is transmitted at a line rate (pseudo-terminals, the simulator) at once.
+    virtual bool drain() = 0;
+
     virtual void close() = 0;
 
     // The system error number of the last failed operation, for the log book.
     virtual int lastError() const = 0;
+    // What the last open has to add for the log book (who holds the port, that it was opened
+    // without a lock file); empty when nothing.
+    virtual QString openNote() const { return QString(); }
 };
 
 } // namespace hvx

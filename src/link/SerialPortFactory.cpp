@@ -58,6 +58,11 @@ QString PortName(int portNumber)
     return name.replace(QLatin1String("%d"), QString::number(portNumber));
 }
 
+QString PortDescription(int portNumber)
+{
+    return PortName(portNumber) + QStringLiteral(": ") + PortDevice(portNumber);
+}
+
 QString DefaultPortDevice(int portNumber)
 {
 #ifdef Q_OS_WIN

@@ -34,6 +34,8 @@ QString PortName(int portNumber);
 QString CurrentPortName();
 // "Schnittstelle: COMn" for that port, as a batch run and hvxcli report it.
 QString PortUsedText();
+// "COM5: /dev/ttyUSB0": the port's name and its device, as the link's messages name it.
+QString PortDescription(int portNumber);
 
 // The default rule alone (no settings).
 QString DefaultPortDevice(int portNumber);

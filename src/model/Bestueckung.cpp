@@ -27,4 +27,18 @@ bool istTimerSlot(const Parametersatz& ps, int slot)
     return ps.istVariante(Variante::L) && ps.modultyp(slot) == modultyp::kFreigabeOderTimer;
 }
 
+bool istMehrfachPHKopie(const Parametersatz& ps, int slot)
+{
+    switch (slot) {
+    case 1: return mehrfachPHMoeglich(ps) && ps.mehrfachPH() >= mehrfachph::kZweifach;
+    case 2: return dreifachPHMoeglich(ps) && ps.mehrfachPH() == mehrfachph::kDreifach;
+    default: return false;
+    }
+}
+
+bool hatEigeneSeiten(const Parametersatz& ps, int slot)
+{
+    return slot < modulanzahl(ps) && ps.modultyp(slot) != modultyp::kFreigabeOderTimer && !istMehrfachPHKopie(ps, slot);
+}
+
 } // namespace hvx

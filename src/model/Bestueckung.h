@@ -17,4 +17,13 @@ bool dreifachPHMoeglich(const Parametersatz& ps);
 // The timer module of variant L (type 13), whose block holds the timer entries.
 bool istTimerSlot(const Parametersatz& ps, int slot);
 
+// A pH module whose values are copies of module 1's under a multiple pH measurement: slot 2
+// where multiple pH is possible and `MehrfachPH` is 2 or more, slot 3 where triple pH is
+// possible and `MehrfachPH` is 3. It has no pages of its own; saving makes it module 1's copy.
+bool istMehrfachPHKopie(const Parametersatz& ps, int slot);
+
+// A fitted module with module configuration, measuring and controller pages of its own: not
+// behind an empty slot, no enable input or timer, no copy of a multiple pH measurement.
+bool hatEigeneSeiten(const Parametersatz& ps, int slot);
+
 } // namespace hvx

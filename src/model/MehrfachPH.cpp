@@ -1,5 +1,6 @@
 #include "model/MehrfachPH.h"
 
+#include "model/Bestueckung.h"
 #include "model/Kalibrierung.h"
 
 #include <algorithm>
@@ -22,20 +23,20 @@ void kopiereModul1(Parametersatz& ps, int slot, const Parametersatz& vorher)
 
 void wendeMehrfachPHRegelAn(Parametersatz& ps)
 {
-    if (ps.modultyp(0) != modultyp::kPH || ps.modultyp(1) != modultyp::kPH)
+    if (!mehrfachPHMoeglich(ps))
         return;
     if (ps.mehrfachPH() < mehrfachph::kZweifach) {
         ps.setMehrfachPH(mehrfachph::kKeine);
         ps.setModulByte(1, modulblock::kMehrfachPH, mehrfachph::kKeine);
         return;
     }
+    // The copies are exactly the modules that have no pages of their own.
     const Parametersatz vorher = ps;
-    kopiereModul1(ps, 1, vorher);
-    if (ps.modultyp(2) != modultyp::kPH)
-        return;
-    if (ps.mehrfachPH() == mehrfachph::kDreifach)
-        kopiereModul1(ps, 2, vorher);
-    else
+    for (int slot : {1, 2}) {
+        if (istMehrfachPHKopie(vorher, slot))
+            kopiereModul1(ps, slot, vorher);
+    }
+    if (ps.modultyp(2) == modultyp::kPH && !istMehrfachPHKopie(vorher, 2))
         ps.setModulByte(2, modulblock::kMehrfachPH, mehrfachph::kKeine);
 }
 

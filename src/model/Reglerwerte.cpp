@@ -1,5 +1,6 @@
 #include "model/Reglerwerte.h"
 
+#include "model/Bestueckung.h"
 #include "model/Instrumentskala.h"
 #include "model/Messbereich.h"
 #include "model/Reglerart.h"
@@ -104,15 +105,16 @@ void koeffizientenXP2(Parametersatz& ps, int slot)
     koeffizienten(ps, slot, modulblock::kProportionalbereichXP2, modulblock::kKoeffizientenXP2);
 }
 
+// The exact value counts: 8.01 lies above a top of 8 (its whole part would not).
 bool klemme(quint16& wert, const Messbereich& bereich)
 {
     const int unten = bereich.unten * 100;
     const int oben = bereich.oben * 100;
-    if (bereich.unten > wert / 100) {
+    if (wert < unten) {
         wert = quint16(unten);
         return true;
     }
-    if (wert / 100 > bereich.oben) {
+    if (wert > oben) {
         wert = quint16(oben);
         return true;
     }
@@ -189,6 +191,25 @@ void berechneReglerwerte(Parametersatz& ps, int slot, int art)
     default: break;
     }
     limitschwellen(ps, slot);
+}
+
+void berechneAlleReglerwerte(Parametersatz& ps)
+{
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
+        if (hatEigeneSeiten(ps, slot))
+            berechneReglerwerte(ps, slot, reglerartCode(ps, slot));
+    }
+}
+
+bool gleicheEingaben(const Parametersatz& a, const Parametersatz& b)
+{
+    if (a == b)
+        return true;
+    Parametersatz x = a;
+    Parametersatz y = b;
+    berechneAlleReglerwerte(x);
+    berechneAlleReglerwerte(y);
+    return x == y;
 }
 
 bool reglerwerteInMessbereich(Parametersatz& ps, int slot)

@@ -27,6 +27,14 @@ quint32 koeffizientMuster(float wert);
 // All derived values of the slot's controller for a kind code (see Reglerart.h), in order.
 void berechneReglerwerte(Parametersatz& ps, int slot, int reglerart);
 
+// The derived values of every slot that has a controller page (hatEigeneSeiten), each for its
+// own controller kind: what the pages store, saving, a transfer and the printout rely on.
+void berechneAlleReglerwerte(Parametersatz& ps);
+
+// Whether two parameter sets hold the same entries. Derived values do not count: a factory set
+// need not hold exactly what the formulas give, and recomputing them is no change.
+bool gleicheEingaben(const Parametersatz& a, const Parametersatz& b);
+
 // After a change of the pH measuring range: the set point, LW and the two limit contacts
 // (hundredths of pH) are moved into the new range. True when one of them changed.
 bool reglerwerteInMessbereich(Parametersatz& ps, int slot);

@@ -38,15 +38,6 @@ int timerEintraegeInBenutzung(const Parametersatz& ps, int slot)
     return anzahl;
 }
 
-bool istMehrfachPHKopie(const Parametersatz& ps, int slot)
-{
-    if (ps.modultyp(0) != modultyp::kPH || ps.modultyp(slot) != modultyp::kPH)
-        return false;
-    if (slot == 1)
-        return ps.mehrfachPH() == mehrfachph::kZweifach || ps.mehrfachPH() == mehrfachph::kDreifach;
-    return slot == 2 && ps.mehrfachPH() == mehrfachph::kDreifach;
-}
-
 Seitenaufteilung seitenaufteilung(const Parametersatz& ps)
 {
     const int module = modulanzahl(ps);
@@ -63,13 +54,10 @@ Seitenaufteilung seitenaufteilung(const Parametersatz& ps)
         }
         return aufteilung;
     }
-    // "Freigabe" has no page. Only present slots count: a type behind a gap is no module.
+    // "Freigabe" and the pH modules a multiple measurement covers have no page. Only present
+    // slots count: a type behind a gap is no module.
     for (int slot = 0; slot < module; ++slot)
-        aufteilung.seitenanzahl -= ps.modultyp(slot) == modultyp::kFreigabeOderTimer ? 1 : 0;
-    if (dreifachPHMoeglich(ps) && ps.mehrfachPH() == mehrfachph::kDreifach)
-        aufteilung.seitenanzahl -= 2;
-    else if (mehrfachPHMoeglich(ps) && ps.mehrfachPH() == mehrfachph::kZweifach)
-        aufteilung.seitenanzahl -= 1;
+        aufteilung.seitenanzahl -= hatEigeneSeiten(ps, slot) ? 0 : 1;
     return aufteilung;
 }
 

@@ -20,8 +20,4 @@ Seitenaufteilung seitenaufteilung(const Parametersatz& ps);
 // Timer entries in use (weekday byte non-zero) of a timer slot, in the slot's entry layout.
 int timerEintraegeInBenutzung(const Parametersatz& ps, int slot);
 
-// A pH module whose values are copies of module 1's under a multiple pH measurement (slot 2 with
-// `MehrfachPH` 2 or 3, slot 3 with 3, module 1 pH): it has no page of its own.
-bool istMehrfachPHKopie(const Parametersatz& ps, int slot);
-
 } // namespace hvx

@@ -1,6 +1,9 @@
 #include "model/Wertfeld.h"
 
 #include "model/Temperatur.h"
+#include "model/Werttexte.h"
+
+#include <cmath>
 
 #include <cstdlib>
 
@@ -50,6 +53,29 @@ int lwAnzeige(const Parametersatz& ps, int slot)
     if (reglerFahrenheit(ps, slot))
         wert = zehntelFahrenheit(wert) - kNullpunktFahrenheitZehntel;
     return ps.modulByte(slot, modulblock::kVorzeichenLW) == 0 ? -wert : wert;
+}
+
+namespace {
+QString alsText(const Parametersatz& ps, int slot, int zaehlwert)
+{
+    const int stellen = qMax(0, nachkommastellen(ps, slot));
+    return zahlText(zaehlwert / std::pow(10.0, stellen), stellen);
+}
+} // namespace
+
+QString wertfeldText(const Parametersatz& ps, int slot, quint16 gespeichert)
+{
+    return alsText(ps, slot, wertfeldAnzeige(ps, slot, gespeichert));
+}
+
+QString lwText(const Parametersatz& ps, int slot)
+{
+    return alsText(ps, slot, lwAnzeige(ps, slot));
+}
+
+QString wertfeldEinheit(const Parametersatz& ps, int slot)
+{
+    return messwertEinheit(ps, slot, reglerFahrenheit(ps, slot));
 }
 
 quint16 wertfeldSpeicherwert(const Parametersatz& ps, int slot, int anzeige)

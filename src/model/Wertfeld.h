@@ -5,6 +5,8 @@
 
 #include "model/Messbereich.h"
 
+#include <QString>
+
 namespace hvx {
 
 // Values of the slot's controller are shown in Fahrenheit: a temperature module set to
@@ -21,6 +23,13 @@ int lwGrenze(const Parametersatz& ps, int slot);
 // sign byte says so.
 int wertfeldAnzeige(const Parametersatz& ps, int slot, quint16 gespeichert);
 int lwAnzeige(const Parametersatz& ps, int slot);
+
+// The same as text, with the slot's decimals: one formatting for the controller page, the
+// printout, the export and hvxcli.
+QString wertfeldText(const Parametersatz& ps, int slot, quint16 gespeichert);
+QString lwText(const Parametersatz& ps, int slot);
+// The unit beside the value fields: the measured-value unit, "°F" where they show Fahrenheit.
+QString wertfeldEinheit(const Parametersatz& ps, int slot);
 
 // An entered count (units of the decimals) as stored.
 quint16 wertfeldSpeicherwert(const Parametersatz& ps, int slot, int anzeige);

@@ -151,14 +151,6 @@ QString formatiere(const QString& vorlage, std::initializer_list<Formatargument>
     return ergebnis;
 }
 
-QString messwertText(const Parametersatz& ps, int slot, quint16 gespeichert, bool mitOffset, bool negativ)
-{
-    const int zaehlwert = messwertZaehlwert(ps, slot, gespeichert, mitOffset);
-    const int stellen = qMax(0, nachkommastellen(ps, slot));
-    const double wert = (negativ ? -zaehlwert : zaehlwert) / std::pow(10.0, stellen);
-    return zahlText(wert, stellen) + QLatin1Char(' ');
-}
-
 QString temperaturText(int celsius, bool fahrenheit)
 {
     if (fahrenheit)

@@ -25,11 +25,6 @@ using Formatargument = std::variant<qint64, double, QString>;
 // an argument stays as it is, so a faulty language file cannot make the program misbehave.
 QString formatiere(const QString& vorlage, std::initializer_list<Formatargument> argumente);
 
-// A stored measured value (set point, limit, switching distance) as shown: integer-divided by
-// 10 for modules that store it ten times finer, less the "Redox (+/-)" offset when mitOffset,
-// negated when negativ, printed with the slot's decimals and a trailing blank.
-QString messwertText(const Parametersatz& ps, int slot, quint16 gespeichert, bool mitOffset, bool negativ = false);
-
 // A whole-degree Celsius byte as "25 °C", or in Fahrenheit as "77.0 °F".
 QString temperaturText(int celsius, bool fahrenheit);
 

@@ -9,6 +9,7 @@
 #include "model/Messbereich.h"
 #include "model/Modulnamen.h"
 #include "model/Reglerart.h"
+#include "model/Wertfeld.h"
 #include "model/Werttexte.h"
 
 #include <algorithm>
@@ -73,12 +74,10 @@ void produktzeilen(Ausgabe& a, const Parametersatz& ps, int slot)
     a.push_back(wert(text(ausgabe::kProzentPES), prozentZehntel(ps.prozentPES(slot), 1)));
 }
 
-// Set points and the other values in the unit of the measured value.
-Ausgabezeile messwert(const Parametersatz& ps, int slot, int label, quint16 gespeichert, bool mitOffset = true,
-                      bool negativ = false)
+// Set points and the other value fields, as the controller page shows them, with its unit.
+Ausgabezeile messwert(const Parametersatz& ps, int slot, int label, quint16 gespeichert)
 {
-    return wert(text(label), messwertText(ps, slot, gespeichert, mitOffset, negativ),
-                messwertEinheit(ps, slot, false));
+    return wert(text(label), wertfeldText(ps, slot, gespeichert) + QLatin1Char(' '), wertfeldEinheit(ps, slot));
 }
 
 Ausgabezeile sollwert(const Parametersatz& ps, int slot)
@@ -88,9 +87,7 @@ Ausgabezeile sollwert(const Parametersatz& ps, int slot)
 
 Ausgabezeile schaltpunktabstandLW(const Parametersatz& ps, int slot)
 {
-    const bool negativ = ps.modulByte(slot, modulblock::kVorzeichenLW) == 0;
-    return messwert(ps, slot, ausgabe::kSchaltpunktabstandLW, ps.modulWord(slot, modulblock::kSchaltpunktabstandLW),
-                    false, negativ);
+    return wert(text(ausgabe::kSchaltpunktabstandLW), lwText(ps, slot) + QLatin1Char(' '), wertfeldEinheit(ps, slot));
 }
 
 Ausgabezeile schaltdifferenz(const Parametersatz& ps, int slot, int label, int offset)

@@ -7,13 +7,10 @@ namespace hvx {
 
 namespace {
 
+// The same modules as on screen: those with pages of their own, and the timer.
 bool hatSeite(const Parametersatz& ps, int slot)
 {
-    if (ps.modultyp(slot) == modultyp::kFreigabeOderTimer && !istTimerSlot(ps, slot))
-        return false;
-    if (slot >= 1 && dreifachPHMoeglich(ps) && ps.mehrfachPH() == mehrfachph::kDreifach)
-        return false;
-    return !(slot == 1 && mehrfachPHMoeglich(ps) && ps.mehrfachPH() == mehrfachph::kZweifach);
+    return hatEigeneSeiten(ps, slot) || istTimerSlot(ps, slot);
 }
 
 } // namespace

@@ -23,19 +23,26 @@ const QStringList kLayers = {
 const QStringList kCoreQtModules = {QStringLiteral("QtCore"), QStringLiteral("QtSerialPort")};
 
 // The files that hold the platform's own interfaces (terminals, serial lines, file locks,
-// signals, processes); everything else reaches the platform through Qt or through them.
+// signals, processes); everything else reaches the platform through Qt or through them, so that
+// another system means replacing these files only.
 const QStringList kPlatformFiles = {
-    QStringLiteral("src/base/FileLock.cpp"),          QStringLiteral("src/link/PosixSerialPort.cpp"),
-    QStringLiteral("src/app/SystemInfo.cpp"),         QStringLiteral("src/app/gui/SingleInstance.cpp"),
-    QStringLiteral("src/app/cli/CliRecord.cpp"),      QStringLiteral("src/app/cli/TerminalProgress.cpp"),
-    QStringLiteral("src/app/cli/TerminalQuestions.cpp"), QStringLiteral("tools/simulator/PtySimulator.cpp"),
-    QStringLiteral("tools/simulator/main/hvx_sim_main.cpp"),
+    QStringLiteral("src/base/FileLock.cpp"),                 // the lock of a file being saved
+    QStringLiteral("src/link/PosixSerialPort.cpp"),          // the serial port
+    QStringLiteral("src/link/PosixPortLock.cpp"),            // its lock files
+    QStringLiteral("src/link/PosixPreciseSleeps.cpp"),       // the timer slack of paced sending
+    QStringLiteral("src/app/SystemInfo.cpp"),                // system information
+    QStringLiteral("src/app/gui/SingleInstance.cpp"),        // the single instance
+    QStringLiteral("src/app/cli/CliRecord.cpp"),             // the recording's signals
+    QStringLiteral("src/app/cli/TerminalProgress.cpp"),      // progress on the terminal
+    QStringLiteral("src/app/cli/TerminalQuestions.cpp"),     // questions on the terminal
+    QStringLiteral("tools/simulator/PtySimulator.cpp"),      // the simulator's pseudo-terminal
+    QStringLiteral("tools/simulator/main/hvx_sim_main.cpp"), // the simulator program's signals
 };
 
 bool isPlatformHeader(const QString& header)
 {
     static const QRegularExpression re(
-        QStringLiteral("^(unistd|fcntl|termios|pty|poll|signal|dirent|pwd|dlfcn)\\.h$|^sys/|^csignal$"));
+        QStringLiteral("^(unistd|fcntl|termios|pty|poll|signal|dirent|pwd|dlfcn)\\.h$|^(sys|linux)/|^csignal$"));
     return re.match(header).hasMatch();
 }
 
@@ -148,12 +155,13 @@ TEST(Layering, PlatformHeadersOnlyInTheFilesThatHoldThePlatform)
 {
     const QString qt = qtHeaderRoot();
     const QString text = QStringLiteral("#include <sys/file.h>\n#include <unistd.h>\n#include <csignal>\n"
-                                        "#include <cstdio>\n#include <QFile>\n");
+                                        "#include <cstdio>\n#include <QFile>\n#include <linux/serial.h>\n");
     EXPECT_TRUE(layerViolations(QStringLiteral("src/base/FileLock.cpp"), text, qt).isEmpty());
     EXPECT_EQ(layerViolations(QStringLiteral("src/document/HVXDoc.cpp"), text, qt),
               QStringList({QStringLiteral("src/document/HVXDoc.cpp:1: sys/file.h (a platform header outside the files that hold the platform)"),
                            QStringLiteral("src/document/HVXDoc.cpp:2: unistd.h (a platform header outside the files that hold the platform)"),
-                           QStringLiteral("src/document/HVXDoc.cpp:3: csignal (a platform header outside the files that hold the platform)")}));
+                           QStringLiteral("src/document/HVXDoc.cpp:3: csignal (a platform header outside the files that hold the platform)"),
+                           QStringLiteral("src/document/HVXDoc.cpp:6: linux/serial.h (a platform header outside the files that hold the platform)")}));
 }
 
 TEST(Layering, GuiFoldersMayUseWidgetsAndLowerGuiHeadersButNotHigherLayers)
@@ -193,6 +201,8 @@ TEST(Layering, SourceTreeKeepsItsLayers)
     }
     EXPECT_GT(files, 100);
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+    for (const QString& platformFile : kPlatformFiles)
+        EXPECT_TRUE(QFile::exists(root + u'/' + platformFile)) << platformFile.toStdString() << " is named but gone";
 }
 
 } // namespace

@@ -133,3 +133,31 @@ TEST(DisplayLayout, TheAlarmBitShowsTheAlarmTextUntilTheNextLineWithoutIt)
     display.Reset();
     EXPECT_FALSE(display.alarm());
 }
+
+TEST(DisplayLayout, TheSetPointIsShownInTheUnitOfTheControllerPage)
+{
+    // 50.0 °C stored: shown as 122.0 °F where the controller shows Fahrenheit.
+    test::TestApp testApp;
+    struct Fall {
+        quint8 typ;
+        quint8 flags;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {modultyp::kTemperatur, modulflags::kFahrenheit, "Soll:122.0°F"},
+        {modultyp::kTemperatur, 0, "Soll: 50.0°C"},
+        {modultyp::kNormsignal, quint8(normsignalart::kTemperaturFahrenheit << modulflags::kNormsignalArtShift), "Soll:122.0 °F"},
+        {modultyp::kNormsignal, quint8(normsignalart::kTemperaturCelsius << modulflags::kNormsignalArtShift), "Soll: 50.0 °C"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.text);
+        Parametersatz ps = Instrument(kRevisionK, {fall.typ, modultyp::kKein, modultyp::kKein});
+        ps.setModulByte(0, modulblock::kModulflags, fall.flags);
+        ps.setModulflags(0, fall.flags);
+        ps.setModulWord(0, modulblock::kSollwert, 500);
+        DisplayLayout display;
+        display.SetLayout(ps);
+        ASSERT_TRUE(display.block(0).setPoint.has_value());
+        EXPECT_EQ(display.block(0).setPoint->text, QString::fromUtf8(fall.text));
+    }
+}

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <condition_variable>
+#include <functional>
 #include <mutex>
 
 using namespace hvx;
@@ -114,6 +116,29 @@ TEST_F(MessdatenRecording, AnInstrumentThatVanishesMidLineIsReportedAndTheLinesS
     EXPECT_TRUE(dat.endsWith("\r\n"));
 }
 
+TEST_F(MessdatenRecording, ABurstOfSixtyLinesIsRecordedAndSavedWhole)
+{
+    // Three modules: lines whose length does not happen to divide the reads.
+    hvxsim::InstrumentSetup setup = hvxtest::SimulatedInstrument::StreamingSetup(10);
+    setup.modules = {1, 7, 2};
+    hvxtest::SimulatedInstrument three{testApp.app(), kPort + 1, setup};
+    ASSERT_TRUE(three.isRunning()) << three.error();
+    three.streamEvery(1h); // nothing but the burst
+    testApp.app().m_nPort = kPort;
+    ASSERT_EQ(recording.Start(), CMessdatenAufzeichnung::StartResult::Recording);
+    three.instrument().SendBurst(60);
+    const auto lines = [this] {
+        qsizetype count = 0;
+        for (const QByteArray& text : texts)
+            count += text.count('\n');
+        return count;
+    };
+    ASSERT_TRUE(ProcessEventsUntil([&] { return lines() >= 60; })) << lines() << " lines";
+    EXPECT_TRUE(recording.Stop());
+    EXPECT_EQ(lines(), 60);
+    EXPECT_EQ(convertedFile().count('\n'), 60);
+}
+
 TEST_F(MessdatenRecording, AnInstrumentThatSendsNothingIsLeftAtOnce)
 {
     sim.instrument().ModifyState([](hvxsim::InstrumentState& s) { s.SetMeasuredDataInterval(hvxsim::kIntervalProfibus); });
@@ -134,45 +159,124 @@ TEST_F(MessdatenRecording, AFailedParameterReadEndsWithItsMessage)
     EXPECT_TRUE(sim.portIsFree());
 }
 
-TEST(MesswerteReception, TextsArePassedOnWholeWhenTheyEndWithALineFeed)
-{
+namespace {
+
+// The link's measured-data reception on a bare pseudo-terminal whose other end the test plays.
+class PtyReception {
+public:
+    PtyReception()
+    {
+        EXPECT_TRUE(pty.isValid());
+        testApp.app().WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPort), pty.slavePath());
+        EXPECT_TRUE(link.OpenConnection(kPort));
+        EXPECT_TRUE(link.ReceiveMesswerte({[this](const QByteArray& text) { update([&] { m_texts << text; }); },
+                                           [this] { update([&] { m_lost = true; }); }}));
+    }
+    ~PtyReception() { link.Close(0); }
+
+    // Waits until done() holds for the texts so far and whether the line was lost.
+    bool waitFor(const std::function<bool(const QList<QByteArray>&, bool)>& done, std::chrono::milliseconds timeout = 3s)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_arrived.wait_for(lock, timeout, [&] { return done(m_texts, m_lost); });
+    }
+    QList<QByteArray> texts()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_texts;
+    }
+    bool lost()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_lost;
+    }
+
     test::TestApp testApp;
     hvxtest::LinkPty pty;
-    ASSERT_TRUE(pty.isValid());
-    testApp.app().WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(kPort), pty.slavePath());
-    std::mutex mutex;
-    std::condition_variable arrived;
-    QList<QByteArray> texts;
     CKelComm link;
-    ASSERT_TRUE(link.OpenConnection(kPort));
-    ASSERT_TRUE(link.ReceiveMesswerte({[&](const QByteArray& text) {
-                                           const std::lock_guard lock(mutex);
-                                           texts << text;
-                                           arrived.notify_all();
-                                       },
-                                       {}}));
-    auto waitFor = [&](qsizetype count) {
-        std::unique_lock lock(mutex);
-        return arrived.wait_for(lock, 3s, [&] { return texts.size() >= count; });
-    };
+
+private:
+    void update(const std::function<void()>& change)
+    {
+        const std::lock_guard lock(m_mutex);
+        change();
+        m_arrived.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    QList<QByteArray> m_texts;
+    bool m_lost = false;
+};
+
+qsizetype LineCount(const QList<QByteArray>& texts)
+{
+    return texts.join().count('\n');
+}
+
+} // namespace
+
+TEST(MesswerteReception, TextsArePassedOnWholeWhenTheyEndWithALineFeed)
+{
+    PtyReception reception;
+    const auto texts = [](qsizetype count) { return [count](const QList<QByteArray>& t, bool) { return t.size() >= count; }; };
     // A line in two pieces is one text once its line feed has come.
-    pty.send("07.12.12 10:00:00\t1\t2\t1\t\t\t\t\t\t\t0\t0\r");
+    reception.pty.send("07.12.12 10:00:00\t1\t2\t1\t\t\t\t\t\t\t0\t0\r");
     std::this_thread::sleep_for(50ms);
-    pty.send("\n");
-    ASSERT_TRUE(waitFor(1));
-    pty.send("07.12.12 10:00:10\t1\t2\t1\t\t\t\t\t\t\t0\t0\r\n07.12.12 10:00:20\t1\t2\t1\t\t\t\t\t\t\t0\t0\r\n");
-    ASSERT_TRUE(waitFor(2));
-    EXPECT_EQ(texts[0], QByteArray("07.12.12 10:00:00\t1\t2\t1\t\t\t\t\t\t\t0\t0\r\n"));
-    EXPECT_EQ(texts[1].count('\n'), 2) << "two lines of one read stay together";
-    const QString logged = testApp.logEntries().filter(QStringLiteral("CKelComm::ReceiveMesswerte")).join(u'\n');
+    reception.pty.send("\n");
+    ASSERT_TRUE(reception.waitFor(texts(1)));
+    reception.pty.send("07.12.12 10:00:10\t1\t2\t1\t\t\t\t\t\t\t0\t0\r\n07.12.12 10:00:20\t1\t2\t1\t\t\t\t\t\t\t0\t0\r\n");
+    ASSERT_TRUE(reception.waitFor(texts(2)));
+    EXPECT_EQ(reception.texts()[0], QByteArray("07.12.12 10:00:00\t1\t2\t1\t\t\t\t\t\t\t0\t0\r\n"));
+    EXPECT_EQ(reception.texts()[1].count('\n'), 2) << "two lines of one read stay together";
+    const QString logged =
+        reception.testApp.logEntries().filter(QStringLiteral("CKelComm::ReceiveMesswerte")).join(u'\n');
     EXPECT_TRUE(logged.contains(QStringLiteral("# > 1"))) << logged.toStdString();
 
-    // Noise without a line feed that would fill the buffer is dropped, the stream goes on.
-    pty.send(QByteArray(1500, 'x'));
+    // Noise without a line feed that would fill the buffer is one line too long to keep: it is
+    // dropped up to its line feed, and the stream goes on with the next line.
+    reception.pty.send(QByteArray(1500, 'x'));
     std::this_thread::sleep_for(100ms);
-    pty.send("ok\r\n");
-    ASSERT_TRUE(waitFor(3));
-    EXPECT_TRUE(texts[2].endsWith("ok\r\n"));
-    EXPECT_LT(texts[2].size(), CKelComm::kRxBufferSize);
-    link.Close(0);
+    reception.pty.send("noise end\r\nok\r\n");
+    ASSERT_TRUE(reception.waitFor(texts(3)));
+    EXPECT_EQ(reception.texts()[2], QByteArray("ok\r\n"));
+}
+
+TEST(MesswerteReception, EveryCompleteLineOfAReadIsHandedOverAtOnce)
+{
+    // Lines that come together (an adapter flushing what it held, a recording stopped by the
+    // system for a while) and lines before a hang-up: every complete line is kept. The values
+    // vary in width, as an instrument's do.
+    const auto lines = [](int count) {
+        QByteArray text;
+        for (int i = 0; i < count; ++i)
+            text += "07.12.12 10:00:00\t" + QByteArray::number(i * 37) + "\t24.5\t1\t0.45\t24.5\t1\t\t\t\t3\t0\r\n";
+        return text;
+    };
+    const QByteArray half = lines(1).left(30);
+    struct Case {
+        const char* name;
+        int lines;
+        QByteArray tail;
+        bool hangUp;
+    };
+    const Case cases[] = {
+        {"a burst of 60 lines", 60, QByteArray(), false},
+        {"a burst ending in half a line", 20, half, false},
+        {"half a line, then a hang-up", 3, half, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PtyReception reception;
+        reception.pty.send(lines(c.lines) + c.tail);
+        if (c.hangUp) {
+            // Once the port has read them: a hang-up drops what the terminal still holds.
+            reception.waitFor([&](const QList<QByteArray>& t, bool) { return LineCount(t) >= c.lines; }, 1s);
+            reception.pty.closeMaster();
+        }
+        reception.waitFor([&](const QList<QByteArray>& t, bool lost) { return LineCount(t) >= c.lines && lost == c.hangUp; });
+        EXPECT_EQ(LineCount(reception.texts()), c.lines);
+        EXPECT_TRUE(reception.texts().join() == lines(c.lines));
+        EXPECT_EQ(reception.lost(), c.hangUp);
+    }
 }

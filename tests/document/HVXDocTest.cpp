@@ -410,6 +410,7 @@ TEST_F(Document, ModuleChangeWithoutDifferenceChangesNothing)
     CHVXDoc doc;
     doc.OnNewDocument(NeueKonfiguration{0x13, {kPH, kKein, kKein}});
     doc.parametersatz().setTemperaturkompensation(2);
+    doc.setModifiedFlag(false); // as saved
     const Parametersatz before = doc.parametersatz();
     EXPECT_FALSE(doc.ChangeModuleConfiguration({kPH, kKein, kKein}));
     EXPECT_EQ(doc.parametersatz(), before);

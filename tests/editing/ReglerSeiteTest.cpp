@@ -189,3 +189,47 @@ TEST_F(TimerSeite, PreCirculationBoxesStoreTheirOffValuesAndRelaysAreLabelledPer
     EXPECT_EQ(texte[0].text, QStringLiteral("Relais 4"));
     EXPECT_EQ(texte[2].text, QStringLiteral("Relais 4 und 5"));
 }
+
+#include "editing/Felder.h"
+#include "model/Reglerwerte.h"
+
+TEST_F(ReglerSeite, AChangeOnTheMeasuringPageRecomputesTheDerivedValuesOfTheController)
+{
+    // The thresholds and coefficients are on the instrument's scale of the range and kind: a
+    // change on the measuring page alone must bring them along, whichever page stored it.
+    struct Fall {
+        quint8 modul;
+        const char* schluessel;
+        const char* wert;
+        quint8 phBereichVorher = 1;
+    };
+    const Fall faelle[] = {
+        {modultyp::kPH, "1.1.1120", "2 bis 12 pH"},
+        {modultyp::kPH, "1.1.1120", "3 bis 8 pH"},
+        {modultyp::kPH, "1.1.1120", "0 bis 14 pH", 2}, // every value stays in range: nothing is moved
+        {modultyp::kNormsignal, "1.1.1180", "pH-Wert (pH)"},
+        {modultyp::kNormsignal, "1.1.1180", "Temperatur (°F)"},
+        {modultyp::kLfInduktiv, "1.1.1150", "0 bis 20 mS"},
+        {modultyp::kChlor, "1.1.1362", "0 bis 20 mg/l"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(QStringLiteral("%1 = %2").arg(QLatin1String(fall.schluessel), QString::fromUtf8(fall.wert)).toStdString());
+        m_ps = konfiguration(0x13, fall.modul, modultyp::kRedox);
+        if (fall.modul == modultyp::kPH) {
+            m_ps.setModulByte(0, modulblock::kPhMessbereich, fall.phBereichVorher);
+            m_ps.setModulWord(0, modulblock::kSchaltpunktabstandLW, 300);
+        }
+        for (int slot = 0; slot < 2; ++slot)
+            berechneReglerwerte(m_ps, slot, reglerartCode(m_ps, slot));
+        Bearbeitung bearbeitung(m_ps, true);
+        // A pH range moves the switch-point distance into it, with its message.
+        m_app.ui().allowUnusedAnswers();
+        m_app.ui().answerMessageBox(IDOK);
+        ASSERT_EQ(feldSetzen(bearbeitung, QLatin1String(fall.schluessel), QString::fromUtf8(fall.wert)), Setzergebnis::Ok);
+        ASSERT_FALSE(inputErrorPending());
+        Parametersatz erwartet = m_ps;
+        for (int slot = 0; slot < 2; ++slot)
+            berechneReglerwerte(erwartet, slot, reglerartCode(erwartet, slot));
+        EXPECT_EQ(m_ps, erwartet);
+    }
+}

@@ -120,3 +120,82 @@ TEST_F(VergleichTest, AModuleOnlyOneSetHasShowsItsFieldsWithAnEmptyOtherSide)
 }
 
 } // namespace
+
+#include "editing/Felder.h"
+#include "model/Reglerart.h"
+#include "model/Standardwerte.h"
+
+namespace {
+
+// The fields one side shows, for checking the rows against.
+std::vector<Feldangabe> felderVon(const Parametersatz& ps)
+{
+    Parametersatz kopie = ps;
+    Bearbeitung bearbeitung(kopie, false);
+    return felderAuflisten(bearbeitung);
+}
+
+bool zeigt(const std::vector<Feldangabe>& felder, const Unterschied& u, const QString& wert)
+{
+    return std::any_of(felder.begin(), felder.end(), [&](const Feldangabe& f) {
+        return f.schluessel == u.schluessel && f.beschriftung == u.beschriftung
+               && (f.wert == wert || QStringLiteral("%1 %2").arg(f.wert, f.einheit).trimmed() == wert);
+    });
+}
+
+} // namespace
+
+TEST_F(VergleichTest, EachSideShowsItsFieldsUnderItsOwnLabelsAndARowIsADifference)
+{
+    struct Fall {
+        const char* name;
+        int artA, artB;      // controller kinds of module 1
+        quint16 sollA, sollB; // set points of module 1
+        bool fahrenheitB = false; // module 3 (conductivity) in Fahrenheit on side B
+        quint8 modul3B = modultyp::kLfKonduktiv;
+    };
+    const Fall faelle[] = {
+        {"signal device against PID", reglerart::kSignalgeraet, reglerart::kPid2, 730, 730},
+        {"the same set point, other kinds and values", reglerart::kPid2, reglerart::kFuzzy3, 730, 730},
+        {"another set point under other kinds", reglerart::kSignalgeraet, reglerart::kPid3, 730, 750},
+        {"another set point under the same kind", reglerart::kSignalgeraet, reglerart::kSignalgeraet, 730, 750},
+        {"another unit", reglerart::kSignalgeraet, reglerart::kSignalgeraet, 730, 730, true},
+        {"another module in slot 3", reglerart::kSignalgeraet, reglerart::kSignalgeraet, 730, 730, false, modultyp::kPH},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Parametersatz a = m_a;
+        Parametersatz b = m_a;
+        setzeReglerart(a, 0, fall.artA);
+        setzeReglerart(b, 0, fall.artB);
+        a.setModulWord(0, modulblock::kSchaltdifferenzXSD, 30);
+        b.setModulWord(0, modulblock::kProportionalbereichXP1, 500);
+        a.setModulWord(0, modulblock::kSollwert, fall.sollA);
+        b.setModulWord(0, modulblock::kSollwert, fall.sollB);
+        if (fall.modul3B != b.modultyp(2)) {
+            b.setModultyp(2, fall.modul3B);
+            b.setReglertyp(2, reglertyp::kSignalgeraet);
+            ladeStandardwerte(b, 3);
+        }
+        if (fall.fahrenheitB) {
+            b.setModulflags(2, b.modulflags(2) | modulflags::kFahrenheit);
+            b.setModulByte(2, modulblock::kModulflags, b.modulflags(2));
+        }
+        const std::vector<Feldangabe> felderA = felderVon(a);
+        const std::vector<Feldangabe> felderB = felderVon(b);
+        const std::vector<Unterschied> zeilen = vergleiche(a, b).gruppe(Unterschiedsgruppe::Feld);
+        EXPECT_FALSE(zeilen.empty());
+        for (const Unterschied& u : zeilen) {
+            SCOPED_TRACE(QStringLiteral("%1 | %2 | %3 | %4 | %5").arg(u.schluessel, u.seite, u.beschriftung, u.wertA, u.wertB).toStdString());
+            EXPECT_NE(u.wertA, u.wertB);
+            EXPECT_TRUE(u.wertA.isEmpty() || zeigt(felderA, u, u.wertA));
+            EXPECT_TRUE(u.wertB.isEmpty() || zeigt(felderB, u, u.wertB));
+            const int tab = u.schluessel.section(QLatin1Char('.'), 0, 0).toInt();
+            EXPECT_TRUE(tab == 0 || u.seite.startsWith(QStringLiteral("Modul %1 ").arg(tab)));
+        }
+        const bool sollwertZeile = std::any_of(zeilen.begin(), zeilen.end(), [](const Unterschied& u) {
+            return u.schluessel == QStringLiteral("1.2.1050");
+        });
+        EXPECT_EQ(sollwertZeile, fall.sollA != fall.sollB);
+    }
+}

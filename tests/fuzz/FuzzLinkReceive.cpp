@@ -103,6 +103,7 @@ public:
         g_script.changed.notify_all();
         return count;
     }
+    bool drain() override { return true; }
     void close() override { m_open = false; }
     int lastError() const override { return 0; }
 

@@ -61,8 +61,13 @@ TEST_F(CompareAndVerify, DiffOfTwoFilesExitsZeroWhenEqualAndFiveWithTheTableWhen
     EXPECT_TRUE(m_out.contains(QStringLiteral("Keine Unterschiede.")));
 
     ASSERT_EQ(run({"diff", a, b}), cli::kExitDifferent) << m_err.toStdString();
+    // Group title, column heads, the set point; then the thresholds derived from it, which no
+    // page shows (saving recomputes them).
     const QStringList lines = m_out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3) << m_out.toStdString(); // group title, column heads, the set point
+    ASSERT_GE(lines.size(), 3) << m_out.toStdString();
+    for (const QString& line : lines.mid(3))
+        EXPECT_TRUE(line.startsWith(QLatin1Char('@')) || line.contains(QStringLiteral("Bytes ohne Seite")) || line.startsWith(QStringLiteral("Schlüssel")))
+            << line.toStdString();
     EXPECT_TRUE(lines[0].contains(QStringLiteral("Felder der Seiten")));
     EXPECT_TRUE(lines[1].contains(a) && lines[1].contains(b));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("1.2."))) << lines[2].toStdString();
@@ -72,9 +77,11 @@ TEST_F(CompareAndVerify, DiffOfTwoFilesExitsZeroWhenEqualAndFiveWithTheTableWhen
     const QJsonObject json = QJsonDocument::fromJson(m_out.toUtf8()).object();
     EXPECT_FALSE(json.value(QStringLiteral("equal")).toBool());
     const QJsonArray differences = json.value(QStringLiteral("differences")).toArray();
-    ASSERT_EQ(differences.size(), 1);
+    ASSERT_GE(differences.size(), 1);
     EXPECT_EQ(differences[0].toObject().value(QStringLiteral("group")).toString(), QStringLiteral("field"));
     EXPECT_NE(differences[0].toObject().value(QStringLiteral("a")), differences[0].toObject().value(QStringLiteral("b")));
+    for (qsizetype i = 1; i < differences.size(); ++i)
+        EXPECT_EQ(differences[i].toObject().value(QStringLiteral("group")).toString(), QStringLiteral("bytes"));
 }
 
 TEST_F(CompareAndVerify, DiffUsageErrorsAndMissingFilesAreFailuresNotDifferences)

@@ -9,6 +9,9 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include "model/Bestueckung.h"
+#include "model/Reglerwerte.h"
+
 #include <gtest/gtest.h>
 
 using hvxtest::Commands;
@@ -85,6 +88,8 @@ TEST_F(HvxBatchMode, TransferKeepingCalibrationEndsWithExitStatus0)
         file.setByte(i, quint8(i * 3));
     file.setZugangscodeAktiv(0);
     const QString path = saveFile(file, QStringLiteral("anlage.hxd"));
+    // Saving recomputes the derived controller values: the file holds them as the formulas give.
+    berechneAlleReglerwerte(file);
 
     const BatchRun run = runHvx({QStringLiteral("/remote:") + path, QStringLiteral("/SaveCalib"), portArgument(kInstrumentPort)});
     EXPECT_EQ(run.exitStatus, 0) << run.errorOutput.toStdString();
@@ -98,6 +103,12 @@ TEST_F(HvxBatchMode, TransferKeepingCalibrationEndsWithExitStatus0)
     const auto part = expected.parameterteil();
     const QByteArray sent(reinterpret_cast<const char*>(part.data()), qsizetype(part.size()));
     EXPECT_EQ(sim.received(), Commands({0x10, 0x12, 0x13, 0x14}) + WithChecksum(sent) + Commands({0x11}));
+    // The instrument takes the controller and flag copies of its modules from the blocks sent.
+    for (int slot = 0; slot < modulanzahl(expected); ++slot) {
+        expected.setReglertyp(slot, expected.modulByte(slot, modulblock::kReglertyp));
+        expected.setModulflags(slot, expected.modulByte(slot, modulblock::kModulflags));
+        expected.setReglerflags(slot, expected.modulByte(slot, modulblock::kReglerflags));
+    }
     EXPECT_EQ(sim.parameterSet(), expected);
     EXPECT_TRUE(testApp.logText().contains(QStringLiteral("Anwendung gestartet")));
     EXPECT_TRUE(testApp.logText().contains(QStringLiteral("Anwendung geschlossen")));

@@ -3,6 +3,8 @@
 
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
+#include "link/PortLock.h"
+#include "support/LinkPty.h"
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 
@@ -146,6 +148,31 @@ TEST_F(HvxCliDevice, PortsListsAndFindsTheInstrument)
     EXPECT_TRUE(sim.received().isEmpty());
     ASSERT_EQ(run({"ports", "--search"}), 0) << m_err.toStdString();
     EXPECT_TRUE(m_out.contains(QStringLiteral("COM5")));
+}
+
+TEST_F(HvxCliDevice, APortLockedByAnotherProgramIsNotListedAndCannotBeOpened)
+{
+    hvxtest::LinkPty free;
+    ASSERT_TRUE(free.isValid());
+    testApp.app().WriteProfileString(QStringLiteral("Ports"), QStringLiteral("COM6"), free.slavePath());
+    // A terminal program (process 1 stands for it: it always runs) holds the instrument's port.
+    const QString lock = QDir(PortLockDirectories().first()).filePath(PortLockName(sim.devicePath()));
+    {
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("         1\n");
+    }
+    ASSERT_EQ(run({"ports"}), 0) << m_err.toStdString();
+    EXPECT_FALSE(m_out.contains(QStringLiteral("COM5"))) << m_out.toStdString();
+    EXPECT_TRUE(m_out.contains(QStringLiteral("COM6    ") + free.slavePath()));
+
+    EXPECT_EQ(run({"clock", kPortOption}), 2);
+    EXPECT_EQ(testApp.app().ErrorCode(), 0x82000006u);
+    EXPECT_TRUE(messages().contains(QStringLiteral("Konnte Schnittstelle für die Übertragung nicht öffnen! (COM5: ") +
+                                    sim.devicePath()));
+    EXPECT_TRUE(sim.received().isEmpty());
+    EXPECT_TRUE(QFile::exists(lock)) << "the other program's lock stays";
+    QFile::remove(lock);
 }
 
 TEST_F(HvxCliDevice, AWrongPortIndexIsRefused)

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QList>
 #include <chrono>
+#include <mutex>
+#include <random>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -66,6 +69,107 @@ TEST_F(LinkFakePortTest, ReadThatWouldOverflowTheBufferIsDroppedWholeAndLaterSma
     EXPECT_EQ(link.m_RxBuffer[959], 15);
     EXPECT_EQ(link.m_RxBuffer[960], 'y');
     EXPECT_EQ(link.CloseConnection(), 1);
+}
+
+TEST_F(LinkFakePortTest, EveryPauseBetweenSentBytesLastsTimeBetweenBytesAfterTheByteHasLeft)
+{
+    // The instrument needs the whole pause after every byte. A write that took long (a late
+    // wake-up, a busy driver) must not shorten the next pause: the schedule never catches up.
+    // Property over seeded random write delays; only the lower bound of each pause is checked.
+    constexpr int kBytes = 40;
+    for (const int pauseMs : {1, 4}) {
+        for (const unsigned seed : {1u, 2u, 3u}) {
+            SCOPED_TRACE(testing::Message() << "pause " << pauseMs << " ms, seed " << seed);
+            testApp.app().WriteProfileInt(QStringLiteral("Communication"), QStringLiteral("TimeBetweenBytes"), pauseMs);
+            {
+                const std::lock_guard lock(shared->mutex);
+                shared->writes.clear();
+                shared->writeDelay = [rng = std::mt19937(seed), pauseMs](std::size_t) mutable {
+                    // Two writes in five are late, by up to three pauses.
+                    const int late = std::uniform_int_distribution<int>(0, 4)(rng) < 2;
+                    return std::chrono::microseconds(late * std::uniform_int_distribution<int>(0, 3000 * pauseMs)(rng));
+                };
+            }
+            CKelComm link;
+            ASSERT_EQ(link.OpenConnection(kFakePortNumber), 1);
+            const QByteArray block(kBytes, 'p');
+            link.SendPaced(reinterpret_cast<const quint8*>(block.constData()), kBytes, 0);
+            link.CloseConnection();
+
+            const std::lock_guard lock(shared->mutex);
+            ASSERT_EQ(shared->writes.size(), std::size_t(kBytes));
+            auto shortest = std::chrono::steady_clock::duration::max();
+            std::size_t after = 0;
+            for (std::size_t i = 0; i + 1 < shared->writes.size(); ++i) {
+                const auto pause = shared->writes[i + 1].begun - shared->writes[i].left;
+                if (pause < shortest) {
+                    shortest = pause;
+                    after = i;
+                }
+            }
+            EXPECT_GE(shortest, std::chrono::milliseconds(pauseMs)) << "after byte " << after;
+            shared->writeDelay = {};
+        }
+    }
+}
+
+TEST_F(LinkFakePortTest, EveryCompleteMeasuredDataLineIsHandedOverAndOnlyAnOverlongLineIsDropped)
+{
+    // Property over seeded random streams: lines of random length, some longer than the receive
+    // buffer, arriving in chunks of random size. Exactly the lines that fit are handed over, in
+    // order and whole; each overlong line is dropped alone and logged; an unfinished tail waits.
+    const auto uniform = [](std::mt19937& rng, int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(rng);
+    };
+    for (const unsigned seed : {1u, 2u, 3u, 4u, 5u}) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        std::mt19937 rng(seed);
+        QByteArray stream;
+        QByteArray expected;
+        int overlong = 0;
+        for (int line = 0; line < 90; ++line) {
+            // The buffer's own size fits, one byte more does not.
+            const int length = line == 10   ? CKelComm::kRxBufferSize
+                               : line == 11 ? CKelComm::kRxBufferSize + 1
+                               : uniform(rng, 0, 9) == 0 ? uniform(rng, CKelComm::kRxBufferSize + 1, 2500)
+                                                          : uniform(rng, 1, 160);
+            const QByteArray text = QByteArray(length - 1, char('a' + line % 26)) + '\n';
+            stream += text;
+            if (length <= CKelComm::kRxBufferSize)
+                expected += text;
+            else
+                ++overlong;
+        }
+        stream += "07.12.12 10:00";
+
+        std::mutex mutex;
+        QList<QByteArray> texts;
+        CKelComm link;
+        ASSERT_EQ(link.OpenConnection(kFakePortNumber), 1);
+        ASSERT_EQ(link.ReceiveMesswerte({[&](const QByteArray& text) {
+                                             const std::lock_guard lock(mutex);
+                                             texts << text;
+                                         },
+                                         {}}),
+                  1);
+        const int logged = testApp.logEntries().filter(QStringLiteral("longer than the receive buffer")).size();
+        for (qsizetype at = 0; at < stream.size();) {
+            const qsizetype chunk = uniform(rng, 1, 300);
+            LinkFakePort::deliver(*shared, stream.mid(at, chunk));
+            at += chunk;
+        }
+        waitUntilTaken();
+        EXPECT_EQ(link.m_nRxCount.load(), int(qstrlen("07.12.12 10:00"))) << "the unfinished tail waits";
+        link.CloseConnection();
+
+        const std::lock_guard lock(mutex);
+        const QByteArray got = texts.join();
+        EXPECT_EQ(got.count('\n'), expected.count('\n'));
+        EXPECT_TRUE(got == expected) << "the lines handed over differ from the lines that fit";
+        for (const QByteArray& text : texts)
+            EXPECT_TRUE(text.endsWith('\n'));
+        EXPECT_EQ(testApp.logEntries().filter(QStringLiteral("longer than the receive buffer")).size() - logged, overlong);
+    }
 }
 
 TEST_F(LinkFakePortTest, CloseGivesUpOnAReceiveThreadThatDoesNotEndAndStillClosesThePort)

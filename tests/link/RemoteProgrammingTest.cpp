@@ -388,7 +388,8 @@ TEST_F(RemoteProgramming, AFailedReadShowsItsSummaryAfterTheLinksMessage)
     EXPECT_TRUE(sim.portIsFree());
     // The log book at level 2: each event one entry, no line of blanks after a serial write.
     const QStringList entries = testApp.logEntries();
-    EXPECT_EQ(entries.count(QStringLiteral("Timeout beim Empfang von Daten!")), 1);
+    // The link's message names the port.
+    EXPECT_EQ(entries.filter(QStringLiteral("Timeout beim Empfang von Daten! (COM")).size(), 1);
     EXPECT_EQ(entries.count(QStringLiteral("Parameter konnten nicht gelesen werden!")), 1);
     for (const QString& line : testApp.logLines())
         EXPECT_FALSE(line.trimmed().isEmpty()) << "a line of blanks in the log book";

@@ -181,3 +181,32 @@ TEST(Reglerwerte, APHRangeChangeMovesOnlyValuesOutsideTheNewRange)
     EXPECT_EQ(ps.reglerWord(0, reglerblock::kLimitPlus), 800);
     EXPECT_FALSE(reglerwerteInMessbereich(ps, 0));
 }
+
+TEST(Reglerwerte, APHRangeClampComparesTheExactValueNotItsWholePart)
+{
+    // Hundredths of pH just above a new top (or just below a new bottom) are out of range too.
+    struct Fall {
+        quint8 bereich;   // pH range code
+        quint16 wert;     // set point, LW and both limits, hundredths of pH
+        quint16 erwartet;
+    };
+    const Fall faelle[] = {
+        {3, 801, 800},  {3, 850, 800},   {3, 899, 800},   {3, 800, 800},   {3, 300, 300}, {3, 299, 300},
+        {2, 1201, 1200}, {2, 1299, 1200}, {2, 1200, 1200}, {2, 199, 200},   {2, 150, 200},
+        {1, 1401, 1400}, {1, 1499, 1400}, {1, 1400, 1400}, {1, 0, 0},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(testing::Message() << "range " << int(fall.bereich) << ", value " << fall.wert);
+        Parametersatz ps = modul(0x13, modultyp::kPH);
+        ps.setModulByte(0, modulblock::kPhMessbereich, fall.bereich);
+        ps.setModulWord(0, modulblock::kSollwert, fall.wert);
+        ps.setModulWord(0, modulblock::kSchaltpunktabstandLW, fall.wert);
+        ps.setReglerWord(0, reglerblock::kLimitMinus, fall.wert);
+        ps.setReglerWord(0, reglerblock::kLimitPlus, fall.wert);
+        EXPECT_EQ(reglerwerteInMessbereich(ps, 0), fall.wert != fall.erwartet);
+        EXPECT_EQ(ps.modulWord(0, modulblock::kSollwert), fall.erwartet);
+        EXPECT_EQ(ps.modulWord(0, modulblock::kSchaltpunktabstandLW), fall.erwartet);
+        EXPECT_EQ(ps.reglerWord(0, reglerblock::kLimitMinus), fall.erwartet);
+        EXPECT_EQ(ps.reglerWord(0, reglerblock::kLimitPlus), fall.erwartet);
+    }
+}

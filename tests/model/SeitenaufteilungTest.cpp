@@ -1,5 +1,6 @@
 // Page count of a parameter set and the continuation of a long timer page.
 #include "model/NeuerParametersatz.h"
+#include "model/Bestueckung.h"
 #include "model/Seitenaufteilung.h"
 
 #include <gtest/gtest.h>

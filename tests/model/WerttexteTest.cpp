@@ -1,5 +1,6 @@
 // Number and value texts shared by export, printout and pages.
 #include "model/Werttexte.h"
+#include "model/Wertfeld.h"
 
 #include "support/TestApp.h"
 
@@ -41,10 +42,12 @@ TEST(Werttexte, MeasuredValuesUseTheSlotsScalingAndDecimals)
     ps.setModultyp(0, modultyp::kRedoxPlusMinus);
     ps.setModultyp(1, modultyp::kChlor);
     ps.setModulByte(1, modulblock::kChlorMessbereich, 1);
-    EXPECT_EQ(messwertText(ps, 0, 500, true), QStringLiteral("0 "));
-    EXPECT_EQ(messwertText(ps, 0, 120, true), QStringLiteral("-380 "));
-    EXPECT_EQ(messwertText(ps, 0, 120, false, true), QStringLiteral("-120 "));
-    EXPECT_EQ(messwertText(ps, 1, 1234, true), QStringLiteral("1.23 ")); // stored x10, two decimals
+    EXPECT_EQ(wertfeldText(ps, 0, 500), QStringLiteral("0"));
+    EXPECT_EQ(wertfeldText(ps, 0, 120), QStringLiteral("-380"));
+    ps.setModulWord(0, modulblock::kSchaltpunktabstandLW, 120);
+    ps.setModulByte(0, modulblock::kVorzeichenLW, 0);
+    EXPECT_EQ(lwText(ps, 0), QStringLiteral("-120")); // no offset, negative by its sign byte
+    EXPECT_EQ(wertfeldText(ps, 1, 1234), QStringLiteral("1.23")); // stored x10, two decimals
     EXPECT_EQ(temperaturText(25, false), QStringLiteral("25 °C"));
     EXPECT_EQ(temperaturText(25, true), QStringLiteral("77.0 °F"));
     EXPECT_EQ(temperaturText(37, true), QStringLiteral("98.0 °F")); // 98.6 + 0.05, whole degrees

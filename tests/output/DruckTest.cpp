@@ -193,3 +193,63 @@ TEST_F(Druck, MeasuredValuesGetTheirUnitOnPaper)
     EXPECT_NE(finde(seite, QStringLiteral("7.00 pH")), nullptr);
     EXPECT_EQ(std::count_if(seite.begin(), seite.end(), [](const Druckelement& e) { return e.art == Druckelement::Art::Logo; }), 0);
 }
+
+#include "editing/Felder.h"
+#include "model/NeuerParametersatz.h"
+#include "output/AusgabeTexte.h"
+
+TEST_F(Druck, ControllerValuesArePrintedAsTheirPageShowsThem)
+{
+    // Set point and limit contact L+ with their units, on paper as on module 1's controller page
+    // (Fahrenheit converted, offsets and scales applied).
+    struct Fall {
+        const char* name;
+        quint8 typ;
+        quint8 flags; // module flags (block byte 2 and its descriptor copy); 0xFF: as the defaults
+        quint16 sollwert;
+        quint16 limitPlus;
+    };
+    const auto art = [](int n) { return quint8(n << modulflags::kNormsignalArtShift); };
+    const Fall faelle[] = {
+        {"temperature in Fahrenheit", modultyp::kTemperatur, modulflags::kFahrenheit, 500, 1000},
+        {"temperature in Celsius", modultyp::kTemperatur, 0, 500, 1000},
+        {"standard signal in Fahrenheit", modultyp::kNormsignal, art(normsignalart::kTemperaturFahrenheit), 500, 1000},
+        {"standard signal in Celsius", modultyp::kNormsignal, art(normsignalart::kTemperaturCelsius), 500, 1000},
+        {"standard signal of current", modultyp::kNormsignal, art(normsignalart::kStrom), 1250, 2000},
+        {"pH", modultyp::kPH, 0xFF, 730, 1200},
+        {"redox (+/-)", modultyp::kRedoxPlusMinus, 0xFF, 300, 900},
+        {"chlorine", modultyp::kChlor, 0xFF, 1500, 2000},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Parametersatz ps = neuerParametersatz(0x13, {{{fall.typ, anfangsReglertyp(fall.typ, 1)}, {}, {}}});
+        if (fall.flags != 0xFF) {
+            ps.setModulByte(0, modulblock::kModulflags, fall.flags);
+            ps.setModulflags(0, fall.flags);
+        }
+        ps.setModulWord(0, modulblock::kSollwert, fall.sollwert);
+        ps.setReglerWord(0, reglerblock::kLimitPlus, fall.limitPlus);
+        ps.setReglerblockFlags(0, ps.reglerblockFlags(0) | reglerblockflags::kLimitPlusEin);
+
+        Parametersatz kopie = ps;
+        Bearbeitung seiten(kopie, false);
+        const std::vector<Feldangabe> felder = felderAuflisten(seiten);
+        const auto gezeigt = [&](const char* schluessel) {
+            for (const Feldangabe& f : felder) {
+                if (f.schluessel == QLatin1String(schluessel))
+                    return QStringLiteral("%1 %2").arg(f.wert, f.einheit).trimmed();
+            }
+            return QString();
+        };
+        const auto gedruckt = [&](int label) {
+            for (const Ausgabezeile& z : modulteil(ps, 0)) {
+                if (z.art == Zeilenart::Wert && z.label == ausgabe::text(label))
+                    return QStringLiteral("%1 %2").arg(z.wert.trimmed(), z.druckEinheit).trimmed();
+            }
+            return QString();
+        };
+        EXPECT_EQ(gedruckt(ausgabe::kSollwert), gezeigt("1.2.1050"));
+        EXPECT_EQ(gedruckt(ausgabe::kLimitPlus), gezeigt("1.2.1061"));
+        EXPECT_FALSE(gezeigt("1.2.1050").isEmpty());
+    }
+}

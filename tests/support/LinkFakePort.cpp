@@ -70,10 +70,28 @@ qint64 LinkFakePort::read(quint8* buffer, qint64 maximum)
 
 qint64 LinkFakePort::write(const quint8* data, qint64 count)
 {
+    const Clock::time_point begun = Clock::now();
+    std::chrono::microseconds delay{0};
+    {
+        const std::lock_guard lock(m_shared->mutex);
+        if (m_shared->writeDelay)
+            delay = m_shared->writeDelay(m_shared->writes.size());
+    }
+    if (delay.count() > 0)
+        std::this_thread::sleep_for(delay);
     const std::lock_guard lock(m_shared->mutex);
     m_shared->written.append(reinterpret_cast<const char*>(data), count);
+    m_shared->writes.push_back({begun, Clock::now()});
     m_shared->changed.notify_all();
     return count;
+}
+
+bool LinkFakePort::drain()
+{
+    const std::lock_guard lock(m_shared->mutex);
+    if (!m_shared->writes.empty())
+        m_shared->writes.back().left = Clock::now();
+    return true;
 }
 
 void LinkFakePort::close()

@@ -1,6 +1,7 @@
 #pragma once
 // A serial port under the test's control, for what a real line cannot be made to do on cue:
-// deliver received bytes in chunks of a chosen size, or hold the receive thread in its wait.
+// deliver received bytes in chunks of a chosen size, hold the receive thread in its wait, or
+// make single writes slow; every write is stamped with when it began and when its bytes had left.
 
 #include "link/SerialPort.h"
 
@@ -8,13 +9,21 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace hvxtest {
 
 class LinkFakePort final : public hvx::ISerialPort {
 public:
+    using Clock = std::chrono::steady_clock;
+    struct WriteStamp {
+        Clock::time_point begun; // write() was called
+        Clock::time_point left;  // write() returned, or a drain() after it did
+    };
+
     struct Shared {
         std::mutex mutex;
         std::condition_variable changed;
@@ -25,6 +34,10 @@ public:
         bool closed = false;
         // While set, a wait ignores cancels and returns only after this long.
         std::chrono::milliseconds stuckWait{0};
+        std::vector<WriteStamp> writes;
+        // How long write number n (0-based) takes beyond its own work: a busy driver, a
+        // preempted thread. Unset: no delay.
+        std::function<std::chrono::microseconds(std::size_t)> writeDelay;
     };
 
     explicit LinkFakePort(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
@@ -41,6 +54,7 @@ public:
     qint64 bytesAvailable() override;
     qint64 read(quint8* buffer, qint64 maximum) override;
     qint64 write(const quint8* data, qint64 count) override;
+    bool drain() override;
     void close() override;
     int lastError() const override { return 0; }
 

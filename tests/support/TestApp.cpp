@@ -1,10 +1,24 @@
 #include "support/TestApp.h"
 
+#include "link/PortLock.h"
+
 #include <QDateTime>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace hvx::test {
+namespace {
+
+// The lock files of the serial ports opened by a test program go to a folder of its own, never
+// to the system's lock directory, and go with it.
+struct TestLockDirectory {
+    QTemporaryDir dir;
+    TestLockDirectory() { SetPortLockDirectories({dir.path()}); }
+};
+const TestLockDirectory g_lockDirectory;
+
+} // namespace
 
 TestApp::TestApp(Language language)
 {

@@ -80,6 +80,43 @@ TEST_F(SimPtyTest, WriteParametersStoresTheBlockOnlyWithAMatchingChecksum)
     EXPECT_EQ(instrument->State().Revision(), 0x13) << "the configuration part is never written";
 }
 
+TEST_F(SimPtyTest, AWrittenParameterPartSetsTheControllerAndFlagCopiesOfEveryFittedSlot)
+{
+    // As the instrument does: descriptor bytes 1..3 of a fitted slot follow block bytes 1, 2, 7
+    // of what was sent; the module types and a slot that is no module keep theirs.
+    // Slot 3 as a module, empty, or an enable input (which has no controller).
+    std::uint8_t wert = 0x40;
+    for (const std::uint8_t dritterSteckplatz : {std::uint8_t(2), std::uint8_t(0), std::uint8_t(13)}) {
+        SCOPED_TRACE(int(dritterSteckplatz));
+        wert = std::uint8_t(wert + 0x10);
+        const bool dritterOhneRegler = dritterSteckplatz != 2;
+        instrument->ModifyState([dritterSteckplatz](InstrumentState& state) {
+            state.parameterSet.setModultyp(2, dritterSteckplatz);
+        });
+        const InstrumentState vorher = instrument->State();
+        hvx::Parametersatz gesendet = vorher.parameterSet;
+        for (int slot = 0; slot < kModuleSlots; ++slot) {
+            gesendet.setModulByte(slot, hvx::modulblock::kReglertyp, std::uint8_t(wert + slot));
+            gesendet.setModulByte(slot, hvx::modulblock::kModulflags, std::uint8_t(wert + 4 + slot));
+            gesendet.setModulByte(slot, hvx::modulblock::kReglerflags, std::uint8_t(wert + 8 + slot));
+        }
+        Connect();
+        ASSERT_EQ(client.Transact({kWriteParameters}, 1), Bytes{kAck});
+        const auto teil = gesendet.parameterteil();
+        ASSERT_EQ(client.Transact(WithSum(Bytes(teil.begin(), teil.end())), 1), Bytes{kAck});
+        const hvx::Parametersatz nachher = instrument->State().parameterSet;
+        for (int slot = 0; slot < kModuleSlots; ++slot) {
+            const bool bestueckt = !(dritterOhneRegler && slot == 2);
+            EXPECT_EQ(nachher.modultyp(slot), vorher.parameterSet.modultyp(slot)) << slot;
+            EXPECT_EQ(nachher.reglertyp(slot), bestueckt ? wert + slot : vorher.parameterSet.reglertyp(slot)) << slot;
+            EXPECT_EQ(nachher.modulflags(slot), bestueckt ? wert + 4 + slot : vorher.parameterSet.modulflags(slot)) << slot;
+            EXPECT_EQ(nachher.reglerflags(slot), bestueckt ? wert + 8 + slot : vorher.parameterSet.reglerflags(slot)) << slot;
+        }
+        EXPECT_EQ(nachher.geraetekennung(), vorher.parameterSet.geraetekennung());
+        EXPECT_EQ(client.Transact({kDisconnect}, 1), Bytes{kAck});
+    }
+}
+
 TEST_F(SimPtyTest, ChecksumWrapsAtSixteenBits)
 {
     Connect();

@@ -40,7 +40,7 @@ void AddOptions(QCommandLineParser& parser)
     parser.setApplicationDescription(
         QStringLiteral("Simulated Hydrovant instrument on a pseudo-terminal. Prints the device path, then "
                        "serves until SIGINT or SIGTERM. Commands on standard input while it serves: "
-                       "fault RULE, faults, clear, state, help, quit.\nFault kinds: ") +
+                       "fault RULE, faults, clear, state, burst N, help, quit.\nFault kinds: ") +
         QString::fromStdString(FaultKindNames()));
     parser.addHelpOption();
     for (const OptionText& o : kOptions) {

@@ -3,10 +3,15 @@
 #include "ServiceCommands.h"
 
 #include <array>
+#include <cstdlib>
+#include <string>
 #include <sstream>
 
 namespace hvxsim {
 namespace {
+
+// A burst beyond what a pseudo-terminal holds would only be cut by the line.
+constexpr unsigned long kMaxBurstLines = 200;
 
 using Handler = ConsoleResult (*)(Instrument&, const std::string& argument);
 
@@ -52,6 +57,16 @@ ConsoleResult ShowState(Instrument& instrument, const std::string&)
     return {text.str()};
 }
 
+ConsoleResult Burst(Instrument& instrument, const std::string& argument)
+{
+    char* end = nullptr;
+    const unsigned long lines = std::strtoul(argument.c_str(), &end, 10);
+    if (argument.empty() || *end != '\0' || lines == 0 || lines > kMaxBurstLines)
+        return {"burst takes a number of lines, 1 to " + std::to_string(kMaxBurstLines) + "\n"};
+    instrument.SendBurst(static_cast<unsigned>(lines));
+    return {"sent " + std::to_string(lines) + " measured-data lines in one piece\n"};
+}
+
 ConsoleResult Quit(Instrument&, const std::string&)
 {
     return {"", true};
@@ -70,6 +85,7 @@ constexpr std::array kCommands{
     ConsoleCommand{"faults", "faults       list the faults still pending", &ListFaults},
     ConsoleCommand{"clear", "clear        remove all pending faults", &ClearFaults},
     ConsoleCommand{"state", "state        show the instrument", &ShowState},
+    ConsoleCommand{"burst", "burst N      send N measured-data lines in one piece", &Burst},
     ConsoleCommand{"help", "help         this list", &Help},
     ConsoleCommand{"quit", "quit         stop serving", &Quit},
 };

@@ -98,7 +98,7 @@ void Instrument::ChangeStream(StreamChange change, SteadyClock::time_point now)
 SteadyClock::time_point Instrument::DueTime(const Outgoing& out, std::size_t index) const
 {
     // A byte has arrived once its ten bits have gone over the line.
-    if (!m_timing.lineRate)
+    if (!m_timing.lineRate || out.atOnce)
         return out.start;
     return out.start + m_timing.byteTime * static_cast<long>(index + 1);
 }
@@ -165,6 +165,20 @@ void Instrument::Run()
         }
         m_changed.wait(lock);
     }
+}
+
+void Instrument::SendBurst(unsigned lines)
+{
+    std::lock_guard lock(m_mutex);
+    Outgoing burst{{}, SteadyClock::now()};
+    burst.atOnce = true;
+    for (unsigned i = 0; i < lines; ++i) {
+        const std::string line = MeasuredDataLine(m_state, m_linesSent++);
+        burst.bytes.insert(burst.bytes.end(), line.begin(), line.end());
+    }
+    if (!burst.bytes.empty())
+        m_queue.push_back(std::move(burst));
+    m_changed.notify_all();
 }
 
 void Instrument::Trace(std::unique_lock<std::mutex>& lock, const std::string& text)

@@ -57,6 +57,9 @@ public:
     // Called from the sender thread once the half line of a VanishMidLine fault has left; the
     // transport then drops the line as a removed device would. The instrument stops streaming.
     void SetVanish(std::function<void()> vanish);
+    // Puts this many measured-data lines on the line in one piece, as a USB adapter that held
+    // them back delivers them, or as a reader finds them after it was stopped for a while.
+    void SendBurst(unsigned lines);
     // Whether received bytes are kept for inspection (on by default). A long-running instrument
     // that nobody inspects turns it off so that the record does not grow without end.
     void SetRecording(bool on);
@@ -80,6 +83,7 @@ private:
         SteadyClock::time_point start{};
         bool started = false;
         std::size_t sent = 0;
+        bool atOnce = false; // all bytes in one piece, not at line rate
     };
 
     void Run();

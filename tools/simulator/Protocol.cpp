@@ -2,6 +2,8 @@
 
 #include "ServiceCommands.h"
 
+#include "model/Bestueckung.h"
+
 #include <algorithm>
 #include <array>
 
@@ -278,7 +280,18 @@ std::vector<std::uint8_t> Protocol::DateTimeBlock() const
 
 void Protocol::StoreParameters(std::span<const std::uint8_t> data)
 {
-    std::copy_n(data.begin(), kParameterPartSize, m_state.parameterSet.parameterteil().begin());
+    hvx::Parametersatz& ps = m_state.parameterSet;
+    std::copy_n(data.begin(), kParameterPartSize, ps.parameterteil().begin());
+    // The instrument takes the controller kind and the flags of each fitted module from the
+    // blocks it is sent into its configuration part (module types and the revision stay). The
+    // enable input has no controller: its copies stay.
+    for (int slot = 0; slot < hvx::modulanzahl(ps); ++slot) {
+        if (ps.modultyp(slot) == hvx::modultyp::kFreigabeOderTimer && !hvx::istTimerSlot(ps, slot))
+            continue;
+        ps.setReglertyp(slot, ps.modulByte(slot, hvx::modulblock::kReglertyp));
+        ps.setModulflags(slot, ps.modulByte(slot, hvx::modulblock::kModulflags));
+        ps.setReglerflags(slot, ps.modulByte(slot, hvx::modulblock::kReglerflags));
+    }
 }
 
 void Protocol::StoreDateTime(std::span<const std::uint8_t> data)

@@ -37,6 +37,7 @@ public:
     qint64 bytesAvailable() override;
     qint64 read(quint8* buffer, qint64 maximum) override;
     qint64 write(const quint8* data, qint64 count) override;
+    bool drain() override { return isOpen(); } // handed to the instrument at once
     void close() override;
     int lastError() const override;
 

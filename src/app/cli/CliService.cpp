@@ -1,14 +1,19 @@
 // hvxcli service send|block: a raw command byte with the instrument's answer, and one entry of
 // the service block, through the same code as the service dialog.
 #include "base/Language.h"
+#include "base/Log.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "base/HvxApp.h"
 #include "devicedata/ServiceCommands.h"
+#include "link/SerialPortFactory.h"
 
 namespace hvx::cli {
 namespace {
 
 constexpr OptionDef kOptions[] = {kPortOption, {"entry", true}, {"id", true}, {"value", true}};
+constexpr int kTextDataTimeout = 294; // "Timeout beim Empfang von Daten!"
+constexpr int kTextWithPort = 3350;   // "%1 (%2)"
 
 CommandResult Send(const CliArguments& arguments, CliIo& io)
 {
@@ -20,6 +25,12 @@ CommandResult Send(const CliArguments& arguments, CliIo& io)
     const std::optional<QByteArray> answer = SendRawCommand(*command);
     if (!answer)
         return CommandResult::Failed;
+    // Nothing came back: the link has noted the time-out; its message names the port.
+    if (answer->isEmpty()) {
+        LogMessageBox(GetStringsText(kTextWithPort).arg(GetStringsText(kTextDataTimeout), PortDescription(theApp().m_nPort + 1)),
+                      MB_OK | MB_ICONEXCLAMATION);
+        return CommandResult::Failed;
+    }
     io.out << RawCommandLine(*command) << '\n' << RawAnswerLine(*answer) << '\n'
            << RawAnswerCountLine(int(answer->size())) << Qt::endl;
     return CommandResult::Ok;

@@ -9,6 +9,8 @@
 #include "app/cli/ScopedInteraction.h"
 #include "app/cli/CliTexts.h"
 #include "editing/Vergleich.h"
+#include "base/ErrorCodes.h"
+#include "link/LinkFailure.h"
 #include "link/RemoteProgramming.h"
 
 #include <algorithm>
@@ -80,10 +82,15 @@ QString loggedArguments(const QStringList& arguments)
     return shown.join(QLatin1Char(' '));
 }
 
-// The exit status after a command: the error code decides when one was set.
-int finish(CommandResult result)
+// The exit status after a command: the error code decides when one was set. A command that
+// failed on the link without a code of its own gets the link's, so that a script can tell a
+// missing instrument (2) from a typing error (3).
+int finish(CommandResult result, quint32 errorCodeBefore)
 {
     CHVXApp& app = theApp();
+    const std::optional<LinkFailure> linkFailure = TakeLinkFailure();
+    if (result == CommandResult::Failed && linkFailure && app.ErrorCode() == errorCodeBefore)
+        app.SetErrorCode(kErrorAreaDeviceLink, quint32(linkFailure->status));
     if (app.ErrorCode() != 0) {
         app.ReportErrorCode();
         return app.ExitStatus();
@@ -157,10 +164,12 @@ int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
     // A transfer's check names the differing fields as the pages show them.
     SetWriteDifferenceLines(&unterschiedsZeilen);
     const AccessCodeAnswer answer(parsed);
+    TakeLinkFailure(); // what an earlier command of this process left
+    const quint32 errorCodeBefore = theApp().ErrorCode();
     const CommandResult result = command->run(parsed, io);
     out.flush();
     err.flush();
-    return finish(result);
+    return finish(result, errorCodeBefore);
 }
 
 } // namespace hvx::cli

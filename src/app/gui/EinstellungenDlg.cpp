@@ -43,6 +43,12 @@ hvx::gui::SettingsPage* CEinstellungenDlg::page(int index) const
     return static_cast<hvx::gui::SettingsPage*>(m_tabs->widget(index));
 }
 
+QString CEinstellungenDlg::helpSection() const
+{
+    const hvx::gui::SettingsPage* shown = page(m_tabs->currentIndex());
+    return shown != nullptr ? shown->section() : LanDialog::helpSection();
+}
+
 void CEinstellungenDlg::onInitDialog()
 {
     for (int index = 0; index < m_tabs->count(); ++index) {

@@ -29,6 +29,8 @@ public:
 protected:
     void onInitDialog() override;
     bool onOK() override;
+    // F1 opens the topic of the page shown.
+    QString helpSection() const override;
 
 private:
     hvx::gui::SettingsPage* page(int index) const;

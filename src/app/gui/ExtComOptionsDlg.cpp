@@ -1,6 +1,8 @@
 #include "app/gui/ExtComOptionsDlg.h"
 
 #include "base/HvxApp.h"
+#include "base/Language.h"
+#include "base/Log.h"
 #include "base/gui/DialogTexts.h"
 #include "link/PortSearch.h"
 #include "app/gui/TypedSpinBox.h"
@@ -14,6 +16,8 @@
 using hvx::gui::WithCtrlId;
 
 namespace {
+
+constexpr int kTextOutOfRange = 3075; // the typed value, the field's label, the lowest and highest value
 
 struct TimeoutField {
     const hvx::settings::Int& setting;
@@ -50,6 +54,7 @@ CExtComOptionsDlg::CExtComOptionsDlg(int presetPort, QWidget* parent)
         m_values.at(static_cast<size_t>(index)) = theApp().GetIntSetting(row.setting);
         auto* label = WithCtrlId(new QLabel(QString::fromUtf8(row.label), this), row.labelId);
         label->setWordWrap(true);
+        m_labels.at(static_cast<size_t>(index)) = label;
         auto* spin = WithCtrlId(new hvx::gui::TypedSpinBox(row.minimum, row.maximum, this), row.fieldId);
         spin->setMinimumWidth(90);
         m_fields.at(static_cast<size_t>(index)) = spin;
@@ -75,8 +80,30 @@ void CExtComOptionsDlg::onInitDialog()
     m_verify->setChecked(theApp().GetIntSetting(hvx::settings::kVerifyAfterWrite) != 0);
 }
 
+bool CExtComOptionsDlg::ValuesInRange()
+{
+    // The settings' own ranges: a value outside would be replaced by the default when it is read.
+    for (int index = 0; index < kFieldCount; ++index) {
+        const hvx::settings::Int& setting = kFields[index].setting;
+        const std::optional<int> value = field(index)->number();
+        if (value && *value >= setting.minValue && *value <= setting.maxValue)
+            continue;
+        LogMessageBox(GetStringsText(kTextOutOfRange)
+                          .arg(field(index)->text(), m_labels.at(static_cast<size_t>(index))->text())
+                          .arg(setting.minValue)
+                          .arg(setting.maxValue),
+                      hvx::MB_OK | hvx::MB_ICONEXCLAMATION);
+        field(index)->setFocus();
+        field(index)->selectAll();
+        return false;
+    }
+    return true;
+}
+
 bool CExtComOptionsDlg::onOK()
 {
+    if (!ValuesInRange())
+        return false;
     for (int index = 0; index < kFieldCount; ++index) {
         const hvx::settings::Int& setting = kFields[index].setting;
         theApp().WriteProfileInt(QLatin1String(setting.section), QLatin1String(setting.name), field(index)->value());

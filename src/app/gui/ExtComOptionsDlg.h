@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace hvx::gui {
 class TypedSpinBox;
@@ -30,9 +31,13 @@ protected:
     bool onOK() override;
 
 private:
+    // False after a message naming the first field whose value is outside its setting's range.
+    bool ValuesInRange();
+
     int m_nPort;
     std::array<int, kFieldCount> m_values{};
     std::array<hvx::gui::TypedSpinBox*, kFieldCount> m_fields{};
+    std::array<QLabel*, kFieldCount> m_labels{};
     QComboBox* m_list;
     QCheckBox* m_verify;
 };

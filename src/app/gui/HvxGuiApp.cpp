@@ -13,6 +13,7 @@
 #include "app/gui/EinstiegDlg.h"
 #include "app/gui/ExtComOptionsDlg.h"
 #include "app/gui/Help.h"
+#include "app/gui/HelpWindow.h"
 #include "app/gui/HvxComPortDlg.h"
 #include "app/gui/MainFrame.h"
 #include "app/gui/QtTranslation.h"
@@ -136,6 +137,8 @@ void CHvxGuiApp::createFrame()
     RegisterOutputCommands(*m_frame, *m_docManager);
     registerApplicationCommands();
     m_frame->SetLanguageChangedHandler([this] {
+        // The manual of the old language closes; the next request opens the new one.
+        CHelpWindow::CloseAll();
         // Only a loaded configuration has pages whose texts change.
         if (m_doc.parametersatz().geraetekennung() != 0)
             m_view->OnLanguageChanged();
@@ -156,9 +159,13 @@ void CHvxGuiApp::registerViewCommands()
 void CHvxGuiApp::registerApplicationCommands()
 {
     m_frame->RegisterCommand(cmd::kSelectPort, [this] { OnSelectPort(); });
-    m_frame->RegisterCommand(cmd::kHelpIndex, [] { ShowHelp(HelpCommand::Contents); });
-    m_frame->RegisterCommand(cmd::kHelpFinder, [] { ShowHelp(HelpCommand::DefaultTopic); });
-    m_frame->RegisterCommand(cmd::kContextHelp, [] { ShowHelp(HelpCommand::Context, 0); });
+    // "Hilfe..." opens the manual at its start, "Inhalt..." at its list of topics; F1 and the
+    // help button at the topic of the page shown.
+    m_frame->RegisterCommand(cmd::kHelpIndex, [this] { ShowHelp(HelpCommand::DefaultTopic, QString(), m_frame.get()); });
+    m_frame->RegisterCommand(cmd::kHelpFinder, [this] { ShowHelp(HelpCommand::Contents, QString(), m_frame.get()); });
+    m_frame->RegisterCommand(cmd::kContextHelp,
+                             [this] { ShowHelp(HelpCommand::Context, m_view->helpTopic(), m_frame.get()); });
+    InstallContextHelp();
     m_frame->RegisterCommand(cmd::kSettings, [this] { OnSettings(); });
     m_frame->RegisterCommand(cmd::kAppAbout, [this] { OnAppAbout(); });
 }

@@ -80,6 +80,7 @@ constexpr Accelerator kAccelerators[] = {
     {Qt::CTRL | Qt::Key_P, kFilePrint},
     {QKeyCombination(Qt::Key_F12), kCheckPage},
     {Qt::SHIFT | Qt::Key_F1, kContextHelp},
+    {QKeyCombination(Qt::Key_F1), kContextHelp},
 };
 
 constexpr int kToolBar[] = {

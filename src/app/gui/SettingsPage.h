@@ -21,6 +21,7 @@ public:
     // OK: sets "valid" from the data exchange.
     bool OnOK() override;
     bool isValid() const { return m_valid; }
+    QString section() const { return m_section; }
 
 protected:
     virtual void onInitDialog() {}

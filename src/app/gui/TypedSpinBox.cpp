@@ -15,9 +15,14 @@ TypedSpinBox::TypedSpinBox(int minimum, int maximum, QWidget* parent)
 
 int TypedSpinBox::value() const
 {
+    return number().value_or(0);
+}
+
+std::optional<int> TypedSpinBox::number() const
+{
     bool ok = false;
-    const int number = lineEdit()->text().toInt(&ok);
-    return ok ? number : 0;
+    const int typed = lineEdit()->text().toInt(&ok);
+    return ok ? std::optional<int>(typed) : std::nullopt;
 }
 
 void TypedSpinBox::setValue(int value)

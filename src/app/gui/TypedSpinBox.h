@@ -3,6 +3,7 @@
 // (the link's time-outs may be set beyond what the buttons offer).
 
 #include <QAbstractSpinBox>
+#include <optional>
 
 namespace hvx::gui {
 
@@ -10,7 +11,9 @@ class TypedSpinBox : public QAbstractSpinBox {
     Q_OBJECT
 public:
     TypedSpinBox(int minimum, int maximum, QWidget* parent = nullptr);
-    int value() const;
+    int value() const; // 0 when the field holds no number
+    // The number typed, or nothing when the field is empty or holds no number that fits an int.
+    std::optional<int> number() const;
     void setValue(int value);
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;

@@ -1,6 +1,8 @@
 #include "base/gui/LanDialog.h"
 
+#include "base/HelpTopics.h"
 #include "base/Log.h"
+#include "base/gui/ContextHelp.h"
 #include "base/gui/DialogTexts.h"
 
 #include <QAbstractButton>
@@ -31,6 +33,7 @@ LanDialog::LanDialog(const char* className, const char* section, int captionId, 
     WithCtrlId(m_buttons->button(QDialogButtonBox::Cancel), kIdCancel)->setText(QStringLiteral("Abbrechen"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &LanDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &LanDialog::reject);
+    AddContextHelpKey(this, [this] { return helpAnchor(helpSection()); });
 }
 
 QPushButton* LanDialog::okButton() const

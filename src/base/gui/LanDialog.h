@@ -1,7 +1,7 @@
 #pragma once
 // Base of the program's dialogs: texts from the dialog's Dialog.lan section applied when it
-// opens, the handler markers "<class>::OnInitDialog" and "<class>::OnOK" in the log book, and
-// OK/Cancel buttons with their control ids.
+// opens, the handler markers "<class>::OnInitDialog" and "<class>::OnOK" in the log book,
+// OK/Cancel buttons with their control ids, and F1 for the dialog's topic in the manual.
 
 #include <QDialog>
 #include <QString>
@@ -31,6 +31,9 @@ public:
 protected:
     // OK and Cancel with their control ids, for the dialog's layout.
     QDialogButtonBox* buttonBox() const { return m_buttons; }
+    // The Dialog.lan section whose manual topic F1 opens: the dialog's own, or that of the page
+    // it shows.
+    virtual QString helpSection() const { return m_section; }
     // Runs once when the dialog is first shown, after the texts are applied.
     virtual void onInitDialog() {}
     // OK: returns false to keep the dialog open.

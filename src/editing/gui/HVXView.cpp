@@ -1,6 +1,7 @@
 #include "base/gui/DialogTexts.h"
 #include "editing/gui/HVXView.h"
 
+#include "base/HelpTopics.h"
 #include "base/Language.h"
 #include "base/HvxApp.h"
 #include "base/Log.h"
@@ -11,6 +12,7 @@
 #include "editing/InputError.h"
 #include "editing/ModulSeitenplan.h"
 #include "editing/Navigation.h"
+#include "editing/ReglerSeite.h"
 #include "editing/Zahlentext.h"
 #include "editing/gui/HVXTabCtrl.h"
 #include "editing/gui/HvxModulParameter.h"
@@ -18,6 +20,7 @@
 #include "editing/gui/ViewLogo.h"
 #include "editing/gui/WidgetControls.h"
 #include "model/Bestueckung.h"
+#include "model/Reglerart.h"
 #include "model/Modulnamen.h"
 #include "model/Revisionen.h"
 #include "model/Standardwerte.h"
@@ -143,7 +146,7 @@ void CHVXView::baueTabs()
     Parametersatz* ps = &m_doc->parametersatz();
     const bool mitSchreibrecht = editierbar();
     CHVXDoc* doc = m_doc;
-    const auto geaendert = [doc] { doc->setModifiedFlag(true); };
+    const auto geaendert = [doc] { doc->recordChanged(); };
     m_revision->setText(revisionText(ps->geraetekennung()));
     while (m_tabs->count() > 0)
         m_tabs->removeTab(m_tabs->count() - 1);
@@ -153,10 +156,9 @@ void CHVXView::baueTabs()
     m_systemKonfig->OnInitDialog();
     m_tabs->insertTab(0, m_systemKonfig, GetStringsText(editingtext::kSystemkonfiguration));
 
-    for (int slot = 0; slot < 3; ++slot) {
+    // The module count decides which slots are modules: a type behind an empty slot is none.
+    for (int slot = 0; slot < modulanzahl(*ps); ++slot) {
         CHvxModulParameter* modul = m_module[slot];
-        if (ps->modultyp(slot) == modultyp::kKein)
-            continue;
         modul->setKontext(ps, slot, mitSchreibrecht, geaendert);
         modul->OnInitDialog();
         m_tabs->insertTab(m_tabs->count(), modul, tabCaption(slot));
@@ -174,8 +176,8 @@ QString CHVXView::tabCaption(int slot) const
     // Two modules of one kind are told apart by their slot number.
     const Parametersatz& ps = m_doc->parametersatz();
     const QString name = modulName(ps.modultyp(slot), ps.familie());
-    for (int other = 0; other < 3; ++other) {
-        if (other != slot && ps.modultyp(other) != modultyp::kKein && modulName(ps.modultyp(other), ps.familie()) == name)
+    for (int other = 0; other < modulanzahl(ps); ++other) {
+        if (other != slot && modulName(ps.modultyp(other), ps.familie()) == name)
             return QStringLiteral("%1 %2").arg(name).arg(slot + 1);
     }
     return name;
@@ -197,6 +199,20 @@ CHvxModelessDlg* CHVXView::currentPage() const
     if (tab < 0)
         return nullptr;
     return seiteVonTab(tab, tab == 0 ? 0 : navigation().currentSubPage[tab - 1]);
+}
+
+QString CHVXView::helpTopic() const
+{
+    if (m_doc == nullptr || m_doc->parametersatz().geraetekennung() == 0)
+        return helpAnchor(QString());
+    const CHvxModelessDlg* seite = currentPage();
+    if (seite == nullptr) // a module tab with nothing to set
+        return helpAnchor(QLatin1String(CHvxModulParameter::kAbschnitt));
+    const SeitenKontext& kontext = seite->kontext();
+    const int variante = seite->beschreibung().vorlage == reglerpara::kVorlage
+                             ? reglerartCode(*kontext.ps, kontext.slot)
+                             : kAnyVariant;
+    return helpAnchor(seite->beschreibung().abschnitt, variante);
 }
 
 bool CHVXView::darfWechseln(int von)
@@ -273,10 +289,15 @@ void CHVXView::OnDefaultsCurrent()
     if (!CanSetDefaultsCurrent())
         return;
     const int slot = navigation().currentTab - 1;
+    const Parametersatz& ps = m_doc->parametersatz();
+    const bool kopienVorher[] = {istMehrfachPHKopie(ps, 1), istMehrfachPHKopie(ps, 2)};
     setzeStandardeinstellung(m_doc->parametersatz(), slot + 1);
-    m_doc->setModifiedFlag(true);
+    m_doc->recordChanged();
     inputError().clear();
     m_module[slot]->ReinitialisePages();
+    // Module 1's defaults end a multiple pH measurement: the covered modules get their pages.
+    if (kopienVorher[0] != istMehrfachPHKopie(ps, 1) || kopienVorher[1] != istMehrfachPHKopie(ps, 2))
+        alleAnsichtenNeuAufbauen();
     Q_EMIT inputErrorChanged(false);
 }
 
@@ -286,7 +307,7 @@ void CHVXView::OnDefaultsAll()
     if (!CanSetDefaultsAll())
         return;
     setzeStandardeinstellung(m_doc->parametersatz(), 0);
-    m_doc->setModifiedFlag(true);
+    m_doc->recordChanged();
     inputError().clear();
     m_systemKonfig->OnInitDialog();
     if (mehrfachPHMoeglich(m_doc->parametersatz()))

@@ -43,6 +43,9 @@ public:
     CHvxModulParameter* modulePage(int slot) const { return m_module[slot]; }
     // The page the user works on now (nullptr while no page exists or the slot has none).
     CHvxModelessDlg* currentPage() const;
+    // The manual's topic of the page shown (context help): its section and, on the controller
+    // page, the controller kind; without a configuration the getting-started topic.
+    QString helpTopic() const;
     const CViewLogo& logo() const { return *m_logo; }
 
     bool IsInputErrorPending() const;

@@ -265,12 +265,12 @@ void CHvxModelessDlg::sperreAlles()
 
 void CHvxModelessDlg::aktivRegelnAnwenden()
 {
-    if (!m_kontext.editierbar) {
+    if (!m_kontext.editierbar)
         sperreAlles();
-        return;
+    for (const Steuerelement* e : alleSteuerelemente(m_beschreibung)) {
+        if (m_kontext.editierbar || e->auchSchreibgeschuetzt)
+            m_controls.setEnabled(e->id, istAktiv(*e, m_kontext, m_controls));
     }
-    for (const Steuerelement* e : alleSteuerelemente(m_beschreibung))
-        m_controls.setEnabled(e->id, !e->aktiv || e->aktiv(m_kontext, m_controls));
 }
 
 // --- exchange cycle ---
@@ -404,7 +404,7 @@ void CHvxModelessDlg::reglerAnpassen()
 
 void CHvxModelessDlg::fuehreKommandoAus(const Steuerelement& element)
 {
-    if (!m_kontext.editierbar)
+    if (!m_kontext.editierbar && !element.auchSchreibgeschuetzt)
         return;
     if (!element.kommando) {
         // A button without a command of its own is stored at once, so that a save of the
@@ -415,6 +415,9 @@ void CHvxModelessDlg::fuehreKommandoAus(const Steuerelement& element)
     }
     LogEntry(1, QStringLiteral("CHvxModelessDlg::OnCommand"), QString::number(element.id));
     element.kommando(m_kontext, m_controls, *this);
+    // Commands write the record themselves ("aus" boxes, the access code, the online output).
+    if (m_modified)
+        m_modified();
 }
 
 // --- keyboard and focus ---

@@ -21,7 +21,8 @@ public:
     // What the page edits: the record, the slot, the tab and sub page it reports errors with,
     // and whether the parameters may be edited.
     void setKontext(hvx::Parametersatz* ps, int slot, int tab, int subPage, bool editierbar);
-    // Called when saving changed the record (the document marks itself modified).
+    // Called when the record may have changed: a save stored changed entries, or a command ran
+    // (the document compares and marks itself modified).
     void setModifiedHook(std::function<void()> hook) { m_modified = std::move(hook); }
 
     const hvx::Seitenbeschreibung& beschreibung() const { return m_beschreibung; }

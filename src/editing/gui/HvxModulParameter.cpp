@@ -16,7 +16,6 @@ using namespace hvx;
 
 namespace {
 constexpr const char* kSubPageProperty = "hvxSubPage";
-const QString kAbschnitt = QStringLiteral("Modulparameter-Dialog");
 } // namespace
 
 CHvxModulParameter::CHvxModulParameter(QWidget* parent)
@@ -84,7 +83,7 @@ void CHvxModulParameter::richteSeiteEin(CHvxModelessDlg* seite, int subPage)
 
 void CHvxModulParameter::OnInitDialog()
 {
-    applyPageTexts(this, kAbschnitt);
+    applyPageTexts(this, QLatin1String(kAbschnitt));
     while (m_tabs->count() > 0)
         m_tabs->removeTab(m_tabs->count() - 1);
     m_inhalt = modulinhalt(*m_ps, m_slot);
@@ -154,7 +153,7 @@ void CHvxModulParameter::ReinitialisePages()
 
 void CHvxModulParameter::OnLanguageChanged()
 {
-    applyPageTexts(this, kAbschnitt);
+    applyPageTexts(this, QLatin1String(kAbschnitt));
     // The controller's tab gets its text when ReinitialisePages sets it up again.
     for (const Seitenplatz& platz : seitenDesSlots(*m_ps, m_slot)) {
         CHvxModelessDlg* seite = page(platz.subPage);

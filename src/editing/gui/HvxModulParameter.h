@@ -24,6 +24,7 @@ public:
     static constexpr int kTabCtrlId = 1003;
     static constexpr int kRahmenId = 1000;
     static constexpr int kKeineParameterId = 1001;
+    static constexpr const char* kAbschnitt = "Modulparameter-Dialog"; // Dialog.lan section
 
     explicit CHvxModulParameter(QWidget* parent = nullptr);
 

@@ -1,6 +1,8 @@
 #include "output/gui/HvxPreviewView.h"
 
+#include "base/HelpTopics.h"
 #include "base/Language.h"
+#include "base/gui/ContextHelp.h"
 #include "base/gui/DialogTexts.h"
 #include "model/Werttexte.h"
 #include "output/AusgabeTexte.h"
@@ -57,6 +59,7 @@ CHvxPreviewView::CHvxPreviewView(const CHVXDoc& doc, QPrinter& printer, QWidget*
     for (const Knopf& knopf : kKnoepfe)
         SetDlgItemLanText(this, QLatin1String(kSection), knopf.id);
     setWindowTitle(ausgabe::text(ausgabe::kTitel));
+    AddContextHelpKey(this, [] { return helpAnchor(QLatin1String(kSection)); });
 
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* geraet) {
         QPainter painter(geraet);

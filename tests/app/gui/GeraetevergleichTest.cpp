@@ -81,8 +81,10 @@ TEST_F(Geraetevergleich, TheCommandShowsTheSetPointAndTransfersFromTheDialog)
     bool shown = false;
     whenModal<CGeraetevergleichDlg>([&shown](CGeraetevergleichDlg* dialog) {
         shown = true;
+        // The set point, and the thresholds derived from it that no page shows.
         const QStringList titel = gruppen(dialog->tabelle());
-        EXPECT_EQ(titel, QStringList{"Felder der Seiten (1)"});
+        EXPECT_EQ(titel.value(0), "Felder der Seiten (1)");
+        EXPECT_TRUE(titel.size() == 1 || titel.value(1).startsWith("Bytes ohne Seite")) << titel.join(", ").toStdString();
         const QTreeWidgetItem* zeile = dialog->tabelle()->topLevelItem(0)->child(0);
         ASSERT_NE(zeile, nullptr);
         EXPECT_TRUE(zeile->text(1).contains("Sollwert")) << zeile->text(1).toStdString();

@@ -12,11 +12,11 @@
 #include "base/gui/HvxZugangscodeDlg.h"
 #include "app/gui/TitleWnd.h"
 #include "app/gui/TypedSpinBox.h"
+#include "base/SettingsTable.h"
 #include "link/SerialPortFactory.h"
 #include "support/TestApp.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -127,6 +127,46 @@ TEST_F(ShellDialogs, ExtendedOptionsListEveryPortAndStoreTypedValuesBeyondTheSpi
     EXPECT_EQ(dialog.port(), 2);
     EXPECT_EQ(t.app().GetIntSetting("Communication", "ResponseTO2", 0), 9000);
     EXPECT_EQ(t.app().GetIntSetting("Communication", "TimeBetweenBytes", 0), 1);
+}
+
+TEST_F(ShellDialogs, ExtendedOptionsRefuseValuesOutsideTheSettingsRangesNamingTheRange)
+{
+    // The ranges are the settings' own: a value outside would be replaced by the default when the
+    // link reads it (TimeBetweenBytes=1500 would become 1 ms without a word).
+    const hvx::settings::Int* const settings[CExtComOptionsDlg::kFieldCount] = {
+        &hvx::settings::kNoDeviceSendTO, &hvx::settings::kTimeBetweenBytes, &hvx::settings::kResponseTO1,
+        &hvx::settings::kResponseTO2, &hvx::settings::kResponseThreadTO};
+    const auto typeInto = [](CExtComOptionsDlg& dialog, int index, const QString& text) {
+        dialog.field(index)->findChild<QLineEdit*>()->setText(text);
+    };
+    for (int index = 0; index < CExtComOptionsDlg::kFieldCount; ++index) {
+        const hvx::settings::Int& setting = *settings[index];
+        SCOPED_TRACE(setting.name);
+        const QString range = QStringLiteral("von %1 bis %2").arg(setting.minValue).arg(setting.maxValue);
+        for (const QString& typed : {QString::number(qint64(setting.minValue) - 1), QString::number(qint64(setting.maxValue) + 1),
+                                     QString(), QStringLiteral("99999999999")}) {
+            SCOPED_TRACE(typed.toStdString());
+            t.app().WriteProfileInt(setting.section, setting.name, 7);
+            t.ui().answerMessageBox(hvx::IDOK, range);
+            CExtComOptionsDlg dialog(0);
+            dialog.show();
+            typeInto(dialog, index, typed);
+            dialog.okButton()->click();
+            EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
+            EXPECT_EQ(t.app().GetIntSetting(setting.section, setting.name, 0), 7) << "nothing stored";
+            const QStringList shown = t.ui().messageTexts();
+            EXPECT_TRUE(!shown.isEmpty() && shown.last().contains(QStringLiteral("„%1“").arg(typed)));
+        }
+        for (const int typed : {setting.minValue, setting.maxValue}) {
+            CExtComOptionsDlg dialog(0);
+            dialog.show();
+            typeInto(dialog, index, QString::number(typed));
+            dialog.okButton()->click();
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
+            EXPECT_EQ(t.app().GetIntSetting(setting.section, setting.name, -1), typed);
+        }
+    }
+    EXPECT_EQ(t.ui().pendingAnswers(), 0);
 }
 
 TEST_F(ShellDialogs, AccessCodePromptReturnsTheTypedCodeOrNothingOnCancel)
@@ -383,18 +423,21 @@ TEST_F(ShellDialogs, KeyPressEndsTheTitleWaitAtOnce)
 
 TEST_F(ShellDialogs, HelpOpensTheLanguagesPageOrSaysItCannot)
 {
-    hvx::test::UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    QList<QUrl> opened;
+    hvx::gui::SetBrowserOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     EXPECT_TRUE(hvx::gui::ShowHelp(hvx::gui::HelpCommand::Contents));
-    ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_TRUE(catcher.urls.constFirst().path().endsWith("/01-Deutsch/Deutsch.html"));
-    EXPECT_EQ(catcher.urls.constFirst().fragment(), "contents");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.constFirst().path().endsWith("/01-Deutsch/Deutsch.html"));
+    EXPECT_EQ(opened.constFirst().fragment(), "contents");
 
     t.app().SetLanguage("07-Klingonisch");
     t.ui().answerMessageBox(hvx::IDOK, "Die Hilfe konnte nicht aufgerufen werden.");
     EXPECT_FALSE(hvx::gui::ShowHelp(hvx::gui::HelpCommand::DefaultTopic));
-    EXPECT_EQ(catcher.urls.size(), 1);
-    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(opened.size(), 1);
+    hvx::gui::SetBrowserOpener({});
 }
 
 } // namespace

@@ -3,9 +3,12 @@
 
 #include "base/gui/DialogTexts.h"
 #include "editing/gui/EditingViewFixture.h"
+#include "editing/MessSeiten.h"
 #include "editing/ModulKonfigSeite.h"
+#include "editing/ReglerSeite.h"
 #include "editing/SystemKonfigSeite.h"
 #include "model/Modulnamen.h"
+#include "model/Standardwerte.h"
 #include "model/Revisionen.h"
 
 #include <QLabel>
@@ -410,6 +413,145 @@ TEST_F(PageEngine, AFileMadeWithoutTheWindowOpensUnmodifiedAfterEveryPageStored)
         speichereAlleSeiten();
         EXPECT_FALSE(doc.isModified());
     }
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, TheModifiedMarkFollowsTheRecordWhateverChangedIt)
+{
+    // The "aus" boxes and the system page's own commands write the record themselves: each marks
+    // the saved document, and so does the title bar.
+    struct Kommando {
+        const char* name;
+        quint8 kennung;
+        std::initializer_list<quint8> module;
+        int slot; // -1: system page
+        int subPage;
+        int id;
+    };
+    const Kommando faelle[] = {
+        {"access code", 0x13, {modultyp::kPH}, -1, 0, systemkonfig::kZugangscodeAktiv},
+        {"measured data off", 0x13, {modultyp::kPH}, -1, 0, systemkonfig::kMessdatenAus},
+        {"alarm repetition off", 0x13, {modultyp::kPH}, -1, 0, systemkonfig::kAlarmwiederholungAus},
+        {"dosing time monitoring off", 0x13, {modultyp::kPH}, 0, 0, modulkonfig::kDosierzeitAus},
+        {"calibration monitoring off", 0x13, {modultyp::kPH}, 0, 1, messparaph::kKalibrierung.aus},
+        {"telemetry alarm delay off", 0x13, {modultyp::kChlor}, 0, 2, reglerpara::kDfueAus},
+        {"pre-circulation off", 0x23, {modultyp::kPH, modultyp::kFreigabeOderTimer}, 1, 0, timerpara::kVorumwaelzungAus},
+    };
+    const QString pfad = app.filePath(QStringLiteral("Anlage.hxd"));
+    for (const Kommando& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        neu(fall.kennung, fall.module);
+        ASSERT_TRUE(doc.DoSave(pfad));
+        ASSERT_FALSE(doc.isModified());
+        CHvxModelessDlg* seite = system();
+        if (fall.slot >= 0) {
+            klickeTab(fall.slot + 1);
+            CHvxModulParameter* modul = view->modulePage(fall.slot);
+            seite = modul->page(fall.subPage);
+            ASSERT_NE(seite, nullptr);
+            modul->tabCtrl()->tabBar()->setCurrentIndex(modul->tabCtrl()->indexOf(seite));
+        }
+        ASSERT_TRUE(knopf(seite, fall.id)->isEnabled());
+        knopf(seite, fall.id)->click();
+        EXPECT_TRUE(doc.isModified());
+    }
+    // "über Profibus" is offered while "Aus" is ticked (as a new configuration has it).
+    neu(0x13, {modultyp::kPH});
+    ASSERT_TRUE(doc.DoSave(pfad));
+    knopf(system(), systemkonfig::kProfibus)->click();
+    EXPECT_TRUE(doc.isModified()) << "über Profibus";
+
+    // The mark follows the record back: an entry typed back, defaults that are already there.
+    neu(0x13, {modultyp::kPH, modultyp::kRedox});
+    ASSERT_TRUE(doc.DoSave(pfad));
+    const QString vorher = edit(system(), systemkonfig::kLeerlaufzeit)->text();
+    tippe(system(), systemkonfig::kLeerlaufzeit, QStringLiteral("17"));
+    EXPECT_TRUE(doc.isModified());
+    tippe(system(), systemkonfig::kLeerlaufzeit, vorher);
+    EXPECT_FALSE(doc.isModified()) << "the entry typed back";
+    view->OnDefaultsAll();
+    EXPECT_FALSE(doc.isModified()) << "the defaults of an untouched new configuration";
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, ATypeBehindAnEmptySlotGetsNoTabAndDefaultsStayOnTheirModule)
+{
+    // Slot 2 empty, a module in slot 3 (a file from elsewhere): one module, as the module count says.
+    neu(0x13, {modultyp::kPH});
+    ps().setModultyp(2, modultyp::kRedox);
+    ps().setReglertyp(2, reglertyp::kSignalgeraet);
+    ladeStandardwerte(ps(), 3);
+    Q_EMIT doc.updateAllViews(CHVXDoc::kHintRebuild);
+    EXPECT_EQ(view->tabCtrl()->count(), 2);
+    for (int tab = 1; tab < view->tabCtrl()->count(); ++tab) {
+        klickeTab(tab);
+        const Parametersatz vorher = ps();
+        view->OnDefaultsCurrent();
+        for (int slot = 0; slot < 3; ++slot) {
+            if (slot == tab - 1)
+                continue;
+            const auto a = vorher.modulblock(slot);
+            const auto b = std::as_const(ps()).modulblock(slot);
+            EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin())) << "tab " << tab << " changed slot " << slot + 1;
+        }
+    }
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, ReadOnlyTimerPageStillShowsEveryEntry)
+{
+    // Without the access code every timer entry can be looked at; none can be changed.
+    neu(0x23, {modultyp::kPH, modultyp::kFreigabeOderTimer});
+    for (int k = 0; k < timereintrag::kAnzahl; ++k)
+        ps().setModulWord(1, ps().timerEintragOffset(k) + timereintrag::kDosierzeit, quint16(10 + k));
+    doc.setAccessGranted(0);
+    Q_EMIT doc.updateAllViews(CHVXDoc::kHintRebuild);
+    klickeTab(2);
+    CHvxModelessDlg* timer = view->modulePage(1)->page(0);
+    ASSERT_NE(timer, nullptr);
+    for (int k : {2, 6, 0}) {
+        SCOPED_TRACE(k + 1);
+        QAbstractButton* eintrag = knopf(timer, timerpara::kZeitpunkt + k);
+        EXPECT_TRUE(eintrag->isEnabled());
+        eintrag->click();
+        EXPECT_EQ(timer->kontext().eintrag, k);
+        EXPECT_EQ(edit(timer, timerpara::kDosierzeit)->text(), QString::number(10 + k));
+        EXPECT_FALSE(edit(timer, timerpara::kDosierzeit)->isEnabled());
+        EXPECT_FALSE(edit(timer, timerpara::kUhrzeit)->isEnabled());
+    }
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+TEST_F(PageEngine, ModuleOnesDefaultsEndingAMultiplePHMeasurementGiveModuleTwoItsPagesAgain)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kPH});
+    waehle(system(), systemkonfig::kMehrfachPH, QString::fromUtf8("2-fach Überprüfung"));
+    ASSERT_EQ(view->modulePage(1)->inhalt(), Modulinhalt::KeineParameter);
+    klickeTab(1);
+    view->OnDefaultsCurrent();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ps().mehrfachPH(), mehrfachph::kKeine);
+    EXPECT_EQ(view->modulePage(1)->inhalt(), Modulinhalt::Seiten);
 }
 
 } // namespace

@@ -216,9 +216,10 @@ std::vector<Ausgabe> seitenweise(const Ausgabe& inhalt, const Druckraster& raste
         }
         if (zeile.art == Zeilenart::Tabelle && !zeile.fett && tabellenkopf && (naechste.empty() || naechste.back() != *tabellenkopf))
             naechste.push_back(*tabellenkopf);
+        naechste.push_back(zeile);
+        // A page never begins with an empty line, also when the break falls on one.
         while (!naechste.empty() && naechste.front().art == Zeilenart::Leer)
             naechste.erase(naechste.begin());
-        naechste.push_back(zeile);
         seiten.push_back(std::move(seite));
         seite = std::move(naechste);
     }

@@ -42,6 +42,7 @@ constexpr int kDialogFilter = 3383;
 constexpr int kGespeichert = 3384;
 constexpr int kNichtGeschrieben = 3385; // %1 path, %2 cause
 constexpr int kFalscheEndung = 3386;    // %1 path
+constexpr int kOrdnerFehlt = 3387;      // %1 folder
 // Shared with hvxcli info and the printout.
 constexpr int kDatei = 3740;
 constexpr int kRevision = 3741;
@@ -224,7 +225,7 @@ QString protokollpfadFehler(const QString& pfad)
         return t(kFalscheEndung).arg(pfad);
     const QFileInfo ordner(QFileInfo(pfad).absolutePath());
     if (!ordner.isDir() || !ordner.isWritable())
-        return t(kNichtGeschrieben).arg(pfad, ordner.absoluteFilePath());
+        return t(kNichtGeschrieben).arg(pfad, t(kOrdnerFehlt).arg(ordner.absoluteFilePath()));
     return QString();
 }
 

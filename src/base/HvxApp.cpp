@@ -14,11 +14,24 @@
 namespace {
 std::atomic<CHVXApp*> g_current{nullptr};
 std::mutex g_defaultMutex;
+
+// The C library looks at the zone file (a status call) before every local-time conversion while
+// TZ is unset; named explicitly, the zone is read once and kept. Qt takes ":/etc/localtime" as
+// the system's zone, so dates read the same.
+void ReadLocalZoneOnce()
+{
+#if defined(Q_OS_LINUX)
+    if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
+        qputenv("TZ", ":/etc/localtime");
+#endif
+}
+
 } // namespace
 
 CHVXApp::CHVXApp()
     : d(new Private)
 {
+    ReadLocalZoneOnce();
     m_strProgDir = ExecutableDir();
     m_strVersion = QStringLiteral("%1.%2.%3.%4")
                        .arg(HVX_VERSION_MAJOR)

@@ -5,6 +5,7 @@
 #include "base/HvxApp.h"
 #include "base/ProfileReader.h"
 
+#include <QHash>
 #include <cstddef>
 
 extern const unsigned char kBuiltinGermanStringsLan[];
@@ -38,7 +39,7 @@ const hvx::ProfileContent& builtinGermanMenu()
 
 QString GetLanText(const QString& section, const QString& key, const QString& file)
 {
-    return hvx::UnescapeLanText(hvx::ReadProfileString(file, section, key));
+    return hvx::ReadLanText(file, section, key);
 }
 
 QString GetMenuText(const QString& section, const QString& key)
@@ -52,13 +53,13 @@ QString GetMenuText(const QString& section, const QString& key)
 
 QString GetStringsText(int number)
 {
-    const QString text = GetLanText(kStringsSection, QString::number(number), theApp().m_strStringsLan);
+    const QString text = hvx::ReadLanText(theApp().m_strStringsLan, kStringsSection, number);
     return text.isEmpty() ? BuiltinGermanText(number) : text;
 }
 
 QString GetDialogText(const QString& section, int id)
 {
-    return GetLanText(section, QString::number(id), theApp().m_strDialogLan);
+    return hvx::ReadLanText(theApp().m_strDialogLan, section, id);
 }
 
 QString GetDialogTextOr(const QString& section, int id, const QString& builtin)
@@ -69,5 +70,16 @@ QString GetDialogTextOr(const QString& section, int id, const QString& builtin)
 
 QString BuiltinGermanText(int number)
 {
-    return hvx::UnescapeLanText(builtinGermanStrings().value(kStringsSection, QString::number(number)));
+    // Unescaped once, at the first use: the table never changes.
+    static const QHash<int, QString> texts = [] {
+        QHash<int, QString> table;
+        for (const QString& key : builtinGermanStrings().keys(kStringsSection)) {
+            bool isNumber = false;
+            const int n = key.toInt(&isNumber);
+            if (isNumber)
+                table.insert(n, hvx::UnescapeLanText(builtinGermanStrings().value(kStringsSection, key)));
+        }
+        return table;
+    }();
+    return texts.value(number);
 }

@@ -15,6 +15,7 @@ constexpr int kTextLongDatePicture = 433;
 
 void CHVXApp::LoadLanguage()
 {
+    hvx::NoteUserAction(); // a language chosen again is read again
     m_strLanguage = GetStringSetting(hvx::settings::kLanguage);
     if (m_strLanguage.isEmpty()) {
         m_strMainLan.clear();

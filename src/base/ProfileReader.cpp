@@ -6,7 +6,9 @@
 #include <QStringDecoder>
 #include <QStringList>
 #include <array>
+#include <atomic>
 #include <mutex>
+#include <unordered_map>
 
 namespace hvx {
 
@@ -41,11 +43,42 @@ QString stripQuotes(const QString& value)
     return value;
 }
 
+// Texts already looked up in one file with one kind of key, escapes replaced. A command asks for
+// the same few hundred texts thousands of times, mostly section after section of one name, so the
+// section of the last lookup is kept at hand.
+template <typename Key>
+class SectionTexts {
+public:
+    QHash<Key, QString>& of(const QString& section)
+    {
+        if (m_last == nullptr || !(section.isSharedWith(m_lastSection) || section == m_lastSection)) {
+            m_last = &m_bySection[section]; // node-based: stays valid while others are added
+            m_lastSection = section;
+        }
+        return *m_last;
+    }
+    void clear()
+    {
+        m_bySection.clear();
+        m_last = nullptr;
+        m_lastSection.clear();
+    }
+
+private:
+    std::unordered_map<QString, QHash<Key, QString>> m_bySection;
+    QString m_lastSection;
+    QHash<Key, QString>* m_last = nullptr;
+};
+
 struct CachedFile {
+    bool exists = false;
     QDateTime modified;
     qint64 size = -1;
     QDateTime readAt;
     ProfileContent content;
+    quint64 checkedInAction = 0;
+    SectionTexts<QString> texts;
+    SectionTexts<int> numberedTexts; // the same by number (Strings.lan, Dialog.lan)
 
     // A file changed again within the time stamp's resolution of the read could look unchanged,
     // so a read is trusted only once the file had been left alone for a moment before it.
@@ -56,8 +89,13 @@ struct CachedFile {
     static constexpr qint64 kSettleMs = 2000;
 };
 
+std::atomic<quint64> g_userAction{1};
 std::mutex g_cacheMutex;
-QHash<QString, CachedFile> g_cache;
+// Node-based, so that an entry stays where it is while others are added.
+std::unordered_map<QString, CachedFile> g_cache;
+// The file of the last lookup: the callers pass the same path object again and again.
+QString g_lastPath;
+CachedFile* g_lastFile = nullptr;
 
 } // namespace
 
@@ -126,32 +164,98 @@ QStringList ProfileContent::keys(const QString& section) const
     return m_sections.value(section.trimmed().toLower()).keys();
 }
 
+void NoteUserAction()
+{
+    ++g_userAction;
+}
+
+namespace {
+
+// The file's entry, looked at once in this user action (the cache's lock is held).
+CachedFile& CurrentFile(const QString& path)
+{
+    const quint64 action = g_userAction;
+    const bool samePath = g_lastFile && (path.isSharedWith(g_lastPath) || path == g_lastPath);
+    CachedFile& cached = samePath ? *g_lastFile : g_cache[path];
+    g_lastPath = path;
+    g_lastFile = &cached;
+    if (cached.checkedInAction == action)
+        return cached;
+    cached.checkedInAction = action;
+    const QFileInfo info(path);
+    cached.exists = info.isFile();
+    const QDateTime modified = cached.exists ? info.lastModified() : QDateTime();
+    const qint64 size = cached.exists ? info.size() : -1;
+    if (cached.exists && !cached.isCurrent(modified, size)) {
+        cached.readAt = QDateTime::currentDateTime();
+        QFile file(path);
+        cached.exists = file.open(QIODevice::ReadOnly);
+        cached.content = cached.exists ? ProfileContent::parse(file.readAll()) : ProfileContent();
+        cached.texts.clear();
+        cached.numberedTexts.clear();
+        cached.modified = modified;
+        cached.size = size;
+    }
+    if (!cached.exists) {
+        cached.content = ProfileContent();
+        cached.texts.clear();
+        cached.numberedTexts.clear();
+        cached.size = -1;
+    }
+    return cached;
+}
+
+} // namespace
+
 QString ReadProfileString(const QString& path, const QString& section, const QString& key)
 {
     if (path.isEmpty())
         return QString();
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        const std::lock_guard lock(g_cacheMutex);
-        g_cache.remove(path);
-        return QString();
-    }
-    const QDateTime modified = info.lastModified();
-    const qint64 size = info.size();
     const std::lock_guard lock(g_cacheMutex);
-    CachedFile& cached = g_cache[path];
-    if (!cached.isCurrent(modified, size)) {
-        cached.readAt = QDateTime::currentDateTime();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            g_cache.remove(path);
-            return QString();
-        }
-        cached.content = ProfileContent::parse(file.readAll());
-        cached.modified = modified;
-        cached.size = size;
-    }
-    return cached.content.value(section, key);
+    const CachedFile& cached = CurrentFile(path);
+    return cached.exists ? cached.content.value(section, key) : QString();
+}
+
+namespace {
+
+QString KeyText(const QString& key)
+{
+    return key;
+}
+
+QString KeyText(int number)
+{
+    return QString::number(number);
+}
+
+// The unescaped text of a key, from the file's texts of that kind of key once looked up.
+template <typename Key>
+QString MemoizedLanText(const QString& path, const QString& section, const Key& key,
+                        SectionTexts<Key> CachedFile::*memo)
+{
+    if (path.isEmpty())
+        return QString();
+    const std::lock_guard lock(g_cacheMutex);
+    CachedFile& cached = CurrentFile(path);
+    if (!cached.exists)
+        return QString();
+    QHash<Key, QString>& inSection = (cached.*memo).of(section);
+    const auto known = inSection.constFind(key);
+    if (known != inSection.constEnd())
+        return *known;
+    return *inSection.insert(key, UnescapeLanText(cached.content.value(section, KeyText(key))));
+}
+
+} // namespace
+
+QString ReadLanText(const QString& path, const QString& section, const QString& key)
+{
+    return MemoizedLanText(path, section, key, &CachedFile::texts);
+}
+
+QString ReadLanText(const QString& path, const QString& section, int number)
+{
+    return MemoizedLanText(path, section, number, &CachedFile::numberedTexts);
 }
 
 QString UnescapeLanText(const QString& raw)

@@ -33,8 +33,20 @@ private:
 QString DecodeTextFile(const QByteArray& bytes);
 
 // The raw value of a key in a file. Files are cached and read again when their modification
-// time or size changes, so an edited file is seen at the next lookup.
+// time or size changes. A file is looked at (one status call) at most once per user action, so
+// that the thousands of lookups of one command cost no file-system access; an edited file is
+// seen from the next action on.
 QString ReadProfileString(const QString& path, const QString& section, const QString& key);
+
+// The same value with its escape sequences replaced (see UnescapeLanText), as the language
+// lookups use it; each text is unescaped once per reading of its file.
+QString ReadLanText(const QString& path, const QString& section, const QString& key);
+// The same for a key that is a number (the numbered texts).
+QString ReadLanText(const QString& path, const QString& section, int number);
+
+// A new user action begins (a key press or click in the window, a command of hvxcli, a test):
+// the next lookup in each file looks at the file again.
+void NoteUserAction();
 
 // Turns the escape sequences \n \r \t \" \\ into their characters, scanning from left to right;
 // any other backslash, and a final one, stays as it is.

@@ -135,27 +135,4 @@ ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalS
     return result;
 }
 
-std::vector<MesswertZeile> ReadMessdaten(const QByteArray& datText)
-{
-    std::vector<MesswertZeile> rows;
-    for (const QByteArray& line : LinesOf(datText)) {
-        const std::optional<QStringList> fields = SplitMesswertZeile(line);
-        const std::optional<MessZeitstempel> stamp = fields ? ParseMessZeitstempel(FirstField(line)) : std::nullopt;
-        if (stamp)
-            rows.push_back({stamp->zeit, fields->mid(1)});
-    }
-    return rows;
-}
-
-std::optional<double> MesswertZahl(const QString& field)
-{
-    QString text = field.trimmed();
-    text.replace(u',', u'.');
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || text.isEmpty())
-        return std::nullopt;
-    return value;
-}
-
 } // namespace hvx

@@ -52,16 +52,4 @@ struct ConversionResult {
 // When no valid stamp follows a bad first one, nothing more is written.
 ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalSeconds);
 
-// A measured-data file read back for the chart: the stamp and the 11 value fields of every
-// line with a valid stamp and 11 TABs.
-struct MesswertZeile {
-    QDateTime zeit;
-    QStringList felder; // fields 2..12
-};
-std::vector<MesswertZeile> ReadMessdaten(const QByteArray& datText);
-
-// A value field as a number; nothing for an empty or non-numeric field (a decimal comma
-// counts as a point).
-std::optional<double> MesswertZahl(const QString& field);
-
 } // namespace hvx

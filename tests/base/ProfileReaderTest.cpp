@@ -5,6 +5,8 @@
 #include "support/TestApp.h"
 
 #include <QFile>
+#include <array>
+#include <random>
 #include <gtest/gtest.h>
 
 using hvx::ProfileContent;
@@ -66,17 +68,24 @@ TEST(ProfileReader, EscapesAreReplacedLeftToRight)
     EXPECT_EQ(UnescapeLanText(QStringLiteral("\\q")), QStringLiteral("\\q"));
 }
 
-TEST(ProfileReader, MissingFileGivesEmptyTextAndEditsAreSeenAtTheNextLookup)
+TEST(ProfileReader, MissingFileGivesEmptyTextAndEditsAreSeenFromTheNextUserActionOn)
 {
     hvx::test::TestApp t;
     const QString path = t.filePath(QStringLiteral("Test.lan"));
-    EXPECT_TRUE(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path).isEmpty());
+    const auto lookup = [&path] { return GetLanText(QStringLiteral("S"), QStringLiteral("1"), path); };
+    EXPECT_TRUE(lookup().isEmpty());
     writeFile(path, "[S]\n1=alt\n");
-    EXPECT_EQ(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path), QStringLiteral("alt"));
+    EXPECT_TRUE(lookup().isEmpty()) << "within one action the file is looked at once";
+    hvx::NoteUserAction();
+    EXPECT_EQ(lookup(), QStringLiteral("alt"));
     writeFile(path, "[S]\n1=neu\n"); // same size, within the same moment
-    EXPECT_EQ(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path), QStringLiteral("neu"));
+    EXPECT_EQ(lookup(), QStringLiteral("alt"));
+    hvx::NoteUserAction();
+    EXPECT_EQ(lookup(), QStringLiteral("neu"));
     QFile::remove(path);
-    EXPECT_TRUE(GetLanText(QStringLiteral("S"), QStringLiteral("1"), path).isEmpty());
+    EXPECT_EQ(lookup(), QStringLiteral("neu"));
+    hvx::NoteUserAction();
+    EXPECT_TRUE(lookup().isEmpty());
 }
 
 TEST(Language, NumberedTextsFallBackToTheBuiltInGermanTable)
@@ -130,4 +139,48 @@ TEST(ProfileReader, ByteOrderMarksOfUtf8AndUtf16AreRecognised)
         EXPECT_EQ(ProfileContent::parse(bytes).value(QStringLiteral("Strings"), QStringLiteral("289")), expected);
     // An odd byte at the end of a UTF-16 file does not lose the lines before it.
     EXPECT_EQ(ProfileContent::parse(le + QByteArray("\x41", 1)).value(QStringLiteral("Strings"), QStringLiteral("289")), expected);
+}
+
+// The kept texts answer as a fresh reading of the file would: a seeded random walk over two files,
+// three sections and keys by name and by number, with the files rewritten between user actions.
+TEST(ProfileReader, KeptTextsAlwaysEqualAFreshReadingOfTheFile)
+{
+    hvx::test::TestApp t;
+    const std::array<QString, 2> paths{t.filePath(QStringLiteral("A.lan")), t.filePath(QStringLiteral("B.lan"))};
+    const std::array<QString, 3> sections{QStringLiteral("Strings"), QStringLiteral("IDD_EINS"), QStringLiteral("idd_zwei")};
+    std::array<QByteArray, 2> shown; // each file as of the last user action
+    std::mt19937 random(29);
+    const auto rewrite = [&](std::size_t file) {
+        QByteArray text;
+        for (const QString& section : sections) {
+            text += '[' + section.toUpper().toLatin1() + "]\n";
+            for (int key = 1; key <= 6; ++key)
+                if (random() % 4 != 0)
+                    text += QByteArray::number(key) + "=" + paths[file].right(5).toLatin1() + section.toLatin1()
+                            + QByteArray::number(random() % 1000) + (random() % 3 == 0 ? "\\n" : "") + "\n";
+        }
+        writeFile(paths[file], text);
+    };
+    for (std::size_t file = 0; file < paths.size(); ++file)
+        rewrite(file);
+    for (int action = 0; action < 60; ++action) {
+        if (action % 3 == 0)
+            rewrite(random() % paths.size());
+        hvx::NoteUserAction();
+        for (std::size_t file = 0; file < paths.size(); ++file) {
+            QFile current(paths[file]);
+            ASSERT_TRUE(current.open(QIODevice::ReadOnly));
+            shown[file] = current.readAll();
+        }
+        for (int lookup = 0; lookup < 40; ++lookup) {
+            const std::size_t file = random() % paths.size();
+            const QString& section = sections[random() % sections.size()];
+            const int key = int(random() % 7) + 1; // 7 is never written
+            const QString expected = UnescapeLanText(ProfileContent::parse(shown[file]).value(section, QString::number(key)));
+            const QString got = random() % 2 ? hvx::ReadLanText(paths[file], section, key)
+                                             : hvx::ReadLanText(paths[file], section, QString::number(key));
+            ASSERT_EQ(got, expected) << "action " << action << ", " << paths[file].toStdString() << " ["
+                                     << section.toStdString() << "] " << key;
+        }
+    }
 }

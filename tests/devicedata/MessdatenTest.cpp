@@ -1,5 +1,6 @@
 // Measured-data lines, their time stamps and the conversion into the measured-data file.
 #include "devicedata/Messdaten.h"
+#include "devicedata/MessdatenSpalten.h"
 
 #include <gtest/gtest.h>
 
@@ -131,14 +132,14 @@ TEST(MessdatenConversion, LineEndsAndOddTextsAreHandled)
     EXPECT_TRUE(ConvertMessdaten(QByteArray(5000, '\t'), 10).dat.isEmpty());
 }
 
-TEST(MessdatenFile, ReadBackForTheChart)
+TEST(MessdatenFile, TheSavedFileIsReadBackForTheChartWithItsRepairedStamps)
 {
-    const std::vector<MesswertZeile> rows = ReadMessdaten(Line("07.12.12 10:00:00") + "rubbish\r\n" + Line("07.12.12 10:00:10", "7,31"));
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].zeit, QDateTime(QDate(2012, 12, 7), QTime(10, 0, 10)));
-    EXPECT_EQ(rows[1].felder.size(), 11);
-    EXPECT_EQ(MesswertZahl(rows[1].felder[0]), 7.31);
-    EXPECT_FALSE(MesswertZahl(QString()));
-    EXPECT_FALSE(MesswertZahl(QStringLiteral("---")));
-    EXPECT_EQ(MesswertZahl(QStringLiteral(" -12.5 ")), -12.5);
+    const ConversionResult result = ConvertMessdaten(Line("07.12.12 10:00:00") + "rubbish\r\n" + Line("bad", "7,31")
+                                                         + Line("07.12.12 10:00:20", "7.40"),
+                                                     10);
+    const MessdatenSpalten data = LeseMessdaten(result.dat);
+    ASSERT_EQ(data.size(), 3);
+    EXPECT_EQ(data.verworfen, 0);
+    EXPECT_EQ(data.zeit[1] - data.zeit[0], 10) << "the repaired stamp";
+    EXPECT_EQ(data.spalte(0)->werte, (std::vector<float>{7.20f, 7.31f, 7.40f}));
 }

@@ -41,6 +41,7 @@ const CliCommand& SupportCommand();
 const CliCommand& ExportCommand();
 const CliCommand& AlarmsCommand();
 const CliCommand& RecordCommand();
+const CliCommand& ChartCommand();
 const CliCommand& EepromCommand();
 const CliCommand& ServiceCommand();
 const CliCommand& DiffCommand();

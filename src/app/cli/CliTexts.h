@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3980, 1}, {3920, 1}, {3850, 2}, {3880, 2}, {3912, 2}, {3766, 3}, {3981, 1}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3980, 1}, {3920, 1}, {3850, 2}, {3940, 1}, {3880, 2}, {3912, 2}, {3766, 3}, {3981, 1}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -30,6 +30,7 @@ constexpr HelpText kHelpDiff{3982, 4};
 constexpr HelpText kHelpAlarms{3852, 4};
 constexpr HelpText kHelpRecord{3856, 3};
 constexpr HelpText kHelpInventory{3921, 5};
+constexpr HelpText kHelpChart{3941, 3};
 
 // Commands on the instrument
 constexpr int kTextCalibrationChoice = 3700;

@@ -3,6 +3,7 @@
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
+#include "base/ProfileReader.h"
 #include "app/AboutInfo.h"
 #include "app/cli/AnsweringInteraction.h"
 #include "app/cli/CliCommand.h"
@@ -47,6 +48,7 @@ std::span<const CliCommand* const> BuiltInCommands()
         &InventoryCommand(),
         &AlarmsCommand(),
         &RecordCommand(),
+        &ChartCommand(),
         &EepromCommand(),
         &ServiceCommand(),
         &SupportCommand(),
@@ -129,6 +131,7 @@ void AddCommand(const CliCommand& command)
 
 int RunHvxCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
+    NoteUserAction(); // one command is one action: the language files are looked at once
     CliIo io{out, err};
     if (arguments.isEmpty()) {
         err << UsageText() << Qt::endl;

@@ -19,6 +19,7 @@
 #include "app/gui/QtTranslation.h"
 #include "app/gui/SingleInstance.h"
 #include "app/gui/TitleWnd.h"
+#include "app/gui/UserActionFilter.h"
 #include "app/gui/HvxDocManager.h"
 #include "app/gui/DeviceDataCommands.h"
 #include "app/gui/OutputCommands.h"
@@ -87,6 +88,7 @@ CHvxGuiApp::Start CHvxGuiApp::InitInstance(const QStringList& arguments)
     StartupCommon(m_app);
     hvx::inputError().clear();
     InstallQtTranslation(m_app.m_strLanguage);
+    m_userActions = std::make_unique<UserActionFilter>();
     m_app.SetUserInteraction(m_installedUi);
     createFrame();
     connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(), &CMainFrame::ActivateFrame);

@@ -20,6 +20,7 @@ class CHVXView;
 namespace hvx::gui {
 
 class SingleInstance;
+class UserActionFilter;
 
 // The files named on the command line, from the arguments the standard handling receives. A
 // flag that is no standard flag is an absolute path where paths begin with a slash.
@@ -71,6 +72,7 @@ private:
     IUserInteraction* m_installedUi = &m_ui;
     CHVXDoc m_doc;
     std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<UserActionFilter> m_userActions;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CHvxDocManager> m_docManager;
     CHVXView* m_view = nullptr; // owned by the frame

@@ -3,6 +3,7 @@
 #include "base/Language.h"
 #include "base/Log.h"
 #include "base/gui/DialogTexts.h"
+#include "devicedata/MessStempel.h"
 #include "devicedata/Messdaten.h"
 #include "devicedata/gui/HydrovantDisplayCtrl.h"
 #include "devicedata/gui/MesswertTrend.h"
@@ -162,8 +163,9 @@ void CHvxMessdatenDlg::ShowLine(const QStringList& fields)
     m_error->setText(fields.value(11));
     const QStringList values = fields.mid(1);
     m_display->UpdateAll(values);
-    if (const std::optional<hvx::MessZeitstempel> stamp = hvx::ParseMessZeitstempel(fields.value(0).toLatin1()))
-        m_trend->AddLine(stamp->zeit, values);
+    const QByteArray stamp = fields.value(0).toLatin1();
+    if (const std::optional<hvx::StempelSekunden> time = hvx::ParseStempelSekunden(std::string_view(stamp.constData(), std::size_t(stamp.size()))))
+        m_trend->AddLine(time->sekunden, values);
 }
 
 void CHvxMessdatenDlg::reject()

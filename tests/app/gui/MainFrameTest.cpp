@@ -5,6 +5,7 @@
 #include "app/gui/CommandIds.h"
 #include "app/gui/MainFrame.h"
 #include "app/gui/MenuTexts.h"
+#include "base/ProfileReader.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -39,6 +40,7 @@ protected:
         const QString path = t.filePath(QStringLiteral("Main.lan"));
         hvx::test::writeTextFile(path, text);
         t.app().m_strMainLan = path;
+        hvx::NoteUserAction(); // the edited file is seen from the next action on
     }
 
     TestApp t;

@@ -304,7 +304,7 @@ void ManualPictures::takeWithConfiguration(TestApp& t, const QString& anlage)
     }
     {
         const QString path = sampleRecording(t);
-        CMessdatenAnzeigeDlg chart(path, hvx::ReadMessdaten(*hvx::ReadDataFile(path)), frame);
+        CMessdatenAnzeigeDlg chart(path, hvx::LeseMessdaten(*hvx::ReadDataFile(path)), frame);
         dialog(&chart, QStringLiteral("measured-data-chart"));
     }
     {

@@ -130,7 +130,7 @@ TEST(MesswertTrendChart, LinesOfAFileGiveOneSeriesPerModuleWithValues)
     TestApp t;
     const QByteArray dat = "07.12.12 10:00:00\t7.20\t24.5\t1\t0.45\t24.6\t1\t\t\t\t6\t0\r\n"
                            "07.12.12 10:00:10\t7.30\t24.5\t1\t0.47\t24.6\t1\t\t\t\t6\t0\r\n";
-    CMessdatenAnzeigeDlg dialog(QStringLiteral("/tmp/x.dat"), hvx::ReadMessdaten(dat));
+    CMessdatenAnzeigeDlg dialog(QStringLiteral("/tmp/x.dat"), hvx::LeseMessdaten(dat));
     EXPECT_EQ(dialog.trend()->seriesCount(), 2);
     EXPECT_EQ(dialog.trend()->pointCount(0), 2);
     EXPECT_EQ(dialog.trend()->axisTitle(1), QStringLiteral("Modul 2"));

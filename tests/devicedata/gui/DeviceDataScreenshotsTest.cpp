@@ -89,8 +89,7 @@ TEST_F(DeviceDataScreenshots, RecordingDialogDuringARecordingAndTheSavedFileAsAC
     dialog.OnStop();
     dialog.hide();
 
-    const std::vector<hvx::MesswertZeile> rows = hvx::ReadMessdaten(*hvx::ReadDataFile(path));
-    CMessdatenAnzeigeDlg chart(path, rows);
+    CMessdatenAnzeigeDlg chart(path, hvx::LeseMessdaten(*hvx::ReadDataFile(path)));
     chart.show();
     Save(&chart, QStringLiteral("dat-chart"));
 }

@@ -3,13 +3,16 @@
 #include "base/BatchInteraction.h"
 #include "base/HvxApp.h"
 #include "app/cli/HvxCli.h"
+#include "app/cli/ChartPainter.h"
 #include "app/cli/gui/CliPrint.h"
+#include "devicedata/gui/TrendPicture.h"
 #include "output/Serviceprotokoll.h"
 #include "output/gui/Druckausgabe.h"
 
 #include "InProcessSimulator.h"
 
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -19,12 +22,10 @@
 
 namespace {
 
-// Printing paints with fonts, which needs the window system; off screen it needs no display. So
-// does the report of a transfer (a PDF).
-bool paints(int argc, char* argv[])
+// Printing paints with fonts, which needs the window system, and a chart is a widget; off screen
+// neither needs a display. The report of a transfer (a PDF) is painted as the printout.
+bool reportsTransfer(int argc, char* argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0)
-        return true;
     for (int i = 2; i < argc; ++i) {
         if (std::strncmp(argv[i], "--report", 8) == 0)
             return true;
@@ -34,11 +35,16 @@ bool paints(int argc, char* argv[])
 
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
 {
-    if (paints(argc, argv)) {
+    const bool print = (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0) || reportsTransfer(argc, argv);
+    const bool chart = argc > 1 && std::strcmp(argv[1], hvx::cli::ChartCommand().name) == 0;
+    if (print || chart) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
     }
+    if (chart)
+        return std::make_unique<QApplication>(argc, argv);
+    if (print)
+        return std::make_unique<QGuiApplication>(argc, argv);
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
@@ -54,6 +60,7 @@ int main(int argc, char* argv[])
     hvx::BatchInteraction batch;
     app.SetUserInteraction(&batch);
     hvx::cli::AddCommand(hvx::cli::PrintCommand());
+    hvx::cli::SetChartPainter(hvx::gui::WriteTrendPicture);
     hvx::setzeProtokollPdfSchreiber(&hvx::gui::druckeAusgabePdf);
 
     QTextStream out(stdout);

@@ -116,6 +116,8 @@ TEST_F(RemoteCommands, TheSuccessMessageOffersTheReportAsPdfOrText)
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
         t.ui().clear();
+        for (const QString& alt : QDir(t.dir()).entryList({QStringLiteral("bericht*")}))
+            QFile::remove(t.filePath(alt));
         doc.parametersatz().setModulWord(0, hvx::modulblock::kSollwert,
                                          quint16(doc.parametersatz().modulWord(0, hvx::modulblock::kSollwert) + 5));
         ASSERT_TRUE(doc.DoSave(path));

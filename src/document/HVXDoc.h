@@ -29,6 +29,9 @@ class CHVXDoc : public QObject {
 public:
     // Update hint: the module configuration changed, views rebuild their pages.
     static constexpr int kHintRebuild = 1;
+    // Update hint: the record changed under the pages (calibration values kept from the
+    // instrument); every page shows it again.
+    static constexpr int kHintReload = 2;
 
     // The document type as the file dialogs and the shell registration show it.
     static constexpr const char* kFileExtension = "hxd";

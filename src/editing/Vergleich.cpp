@@ -3,6 +3,7 @@
 #include "base/Language.h"
 #include "editing/EditingTexts.h"
 #include "editing/Felder.h"
+#include "model/Bestueckung.h"
 #include "model/Kalibrierung.h"
 #include "model/Modulnamen.h"
 
@@ -272,11 +273,27 @@ private:
         return original && m_a.byte(*original) != m_b.byte(*original);
     }
 
+    // The controller type of an enable input, which has no controller: a new set writes "none"
+    // there, its defaults the code of the block they share with the timer, and an instrument
+    // takes the block's code when it is sent the set. Neither value means anything.
+    bool reglertypOhneRegler(int offset) const
+    {
+        for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
+            if (offset != Parametersatz::modulkopfOffset(slot) + modulkopf::kReglertyp)
+                continue;
+            const auto freigabe = [slot](const Parametersatz& ps) {
+                return ps.modultyp(slot) == modultyp::kFreigabeOderTimer && !istTimerSlot(ps, slot);
+            };
+            return freigabe(m_a) && freigabe(m_b);
+        }
+        return false;
+    }
+
     void bytes(Vergleich& v, const std::set<int>& kalibrierbytes) const
     {
         std::vector<int> offen;
         for (int i = 0; i < Parametersatz::kGroesse; ++i) {
-            if (m_a.byte(i) != m_b.byte(i) && !kopieEinesUnterschieds(i))
+            if (m_a.byte(i) != m_b.byte(i) && !kopieEinesUnterschieds(i) && !reglertypOhneRegler(i))
                 offen.push_back(i);
         }
         std::set<int> gezeigt;

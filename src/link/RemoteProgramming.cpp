@@ -305,8 +305,12 @@ bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, 
 
     const Parametersatz fromFile = m_parametersatz;
     if (keep) {
+        const Parametersatz before = m_parametersatz;
         for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
             keepCalibration(slot, instrument);
+        // The pages show the instrument's values now, or their next store would put the file's back.
+        if (m_parametersatz != before)
+            Q_EMIT updateAllViews(kHintReload);
     }
     if (linkClosedForPrompt && !link.Open()) {
         failedStatus = link.m_nStatus.load();

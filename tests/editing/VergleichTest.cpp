@@ -119,6 +119,35 @@ TEST_F(VergleichTest, AModuleOnlyOneSetHasShowsItsFieldsWithAnEmptyOtherSide)
     EXPECT_EQ(vergleiche(b, m_a).unterschiede.size(), v.unterschiede.size()) << "the comparison is symmetric";
 }
 
+TEST_F(VergleichTest, OnlyTheControllerTypeOfAnEnableInputIsNoDifference)
+{
+    // Slot 2 holds type 13: an enable input, or in variant L the timer. Only the enable input has
+    // no controller, so only its controller-type byte says nothing.
+    struct Fall {
+        quint8 kennung;
+        quint8 typ2;
+        int offset;
+        bool gleich;
+    };
+    const int reglertyp2 = Parametersatz::modulkopfOffset(1) + modulkopf::kReglertyp;
+    const Fall faelle[] = {
+        {0x13, modultyp::kFreigabeOderTimer, reglertyp2, true},
+        {0x31, modultyp::kFreigabeOderTimer, reglertyp2, true},
+        {0x23, modultyp::kFreigabeOderTimer, reglertyp2, false},
+        {0x13, modultyp::kRedox, reglertyp2, false},
+        {0x13, modultyp::kFreigabeOderTimer, Parametersatz::modulkopfOffset(1) + modulkopf::kModulflags, false},
+        {0x13, modultyp::kFreigabeOderTimer, Parametersatz::modulkopfOffset(0) + modulkopf::kReglertyp, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << std::hex << int(f.kennung) << " type " << std::dec << int(f.typ2) << " @" << f.offset);
+        const Parametersatz a = test::konfiguration(f.kennung, modultyp::kPH, f.typ2);
+        Parametersatz b = a;
+        b.setByte(f.offset, quint8(a.byte(f.offset) ^ 0x0F));
+        EXPECT_EQ(vergleiche(a, b).gleich(), f.gleich);
+        EXPECT_EQ(vergleiche(b, a).gleich(), f.gleich);
+    }
+}
+
 } // namespace
 
 #include "editing/Felder.h"

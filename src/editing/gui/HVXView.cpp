@@ -135,7 +135,15 @@ QString CHVXView::revisionCaption() const
 
 void CHVXView::OnUpdate(int hint)
 {
-    if (hint != kHintRebuild || !m_doc)
+    if (!m_doc)
+        return;
+    if (hint == CHVXDoc::kHintReload) {
+        m_systemKonfig->OnInitDialog();
+        for (int slot = 0; slot < modulanzahl(m_doc->parametersatz()); ++slot)
+            m_module[slot]->ReloadPages();
+        return;
+    }
+    if (hint != kHintRebuild)
         return;
     LogEntry(1, QStringLiteral("CHVXView::OnUpdate"));
     baueTabs();

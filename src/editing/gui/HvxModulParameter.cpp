@@ -133,6 +133,13 @@ void CHvxModulParameter::OnRangeChanged()
     update();
 }
 
+void CHvxModulParameter::ReloadPages()
+{
+    if (CHvxModelessDlg* seite = page(0))
+        seite->OnInitDialog();
+    OnRangeChanged();
+}
+
 void CHvxModulParameter::reglerSeiteSpeichern()
 {
     if (CHvxModelessDlg* regler = page(2)) {

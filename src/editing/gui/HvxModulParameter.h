@@ -37,6 +37,9 @@ public:
     void OnControllerChanged();
     // A range or unit changed: the pages show their values anew.
     void OnRangeChanged();
+    // Values changed under the pages (the controller kind did not): every page shows the record
+    // again, the sub page shown stays.
+    void ReloadPages();
     // After the defaults: every page shows the record again, the controller tab follows.
     void ReinitialisePages();
     // Texts, captions and lists in the current language, without leaving the sub page shown.

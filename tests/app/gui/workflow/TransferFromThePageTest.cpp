@@ -11,6 +11,7 @@
 #include "app/gui/CommandIds.h"
 #include "base/Language.h"
 #include "document/KelConfigFile.h"
+#include "editing/MessSeiten.h"
 #include "editing/ReglerSeite.h"
 #include "editing/gui/HvxModelessDlg.h"
 #include "editing/gui/HvxModulParameter.h"
@@ -20,6 +21,7 @@
 #include "support/TestApp.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
 #include <gtest/gtest.h>
@@ -95,6 +97,49 @@ TEST_F(TransferFromThePage, AValueStillInItsFieldIsStoredAndSentAsItWasStored)
         const Parametersatz geraet = hvxsim::InProcessInstrument(nullptr)->State().parameterSet;
         EXPECT_EQ(geraet.modulWord(0, modulblock::kSollwert), 740) << "the instrument has what the page shows";
         EXPECT_EQ(lies(pfad).modulWord(0, modulblock::kSollwert), 740) << "saved before it was sent";
+        EXPECT_FALSE(sitzung.doc().isModified());
+    }
+}
+
+TEST_F(TransferFromThePage, CalibrationValuesKeptFromTheInstrumentAreShownAndStayAfterTheTransfer)
+{
+    // The range of a conductivity module is one of the instrument's calibration values: the
+    // transfer keeping them takes the instrument's range into the document, and the page shown
+    // must then show it, or the next store puts the file's range back (and a close asks to save
+    // a change nobody made).
+    const QString pfad = app.filePath(QStringLiteral("anlage.hxd"));
+    const Modulbestueckung module{{{modultyp::kLfKonduktiv, reglertyp::kSignalgeraet}, {}, {}}};
+    const Parametersatz fabrik = neuerParametersatz(0x13, module);
+    {
+        CKelConfigFile datei;
+        ASSERT_TRUE(datei.OpenConfigFile(pfad) && datei.WriteConfigFile(fabrik.bytes()));
+        datei.Close();
+    }
+    QString fehler;
+    ASSERT_TRUE(richteGeraetEin(app.app(), pfad, false, &fehler)) << fehler.toStdString();
+    Sitzung sitzung(pfad);
+    sitzung.view().tabCtrl()->tabBar()->setCurrentIndex(1);
+    CHvxModulParameter* modul = sitzung.view().modulePage(0);
+    CHvxModelessDlg* messseite = modul->page(1);
+    modul->tabCtrl()->tabBar()->setCurrentIndex(modul->tabCtrl()->indexOf(messseite));
+    auto* liste = qobject_cast<QComboBox*>(messseite->control(messparalf::kMessbereich));
+    ASSERT_NE(liste, nullptr);
+    const AuswahlListe bereiche = messseite->kontext().listen.at(messparalf::kMessbereich);
+    const quint8 imFile = fabrik.modulByte(0, modulblock::kLfMessbereich);
+    for (const Auswahl& imGeraet : bereiche) {
+        if (imGeraet.wert == imFile)
+            continue;
+        SCOPED_TRACE(imGeraet.text.toStdString());
+        hvxsim::InProcessInstrument(nullptr)->ModifyState([&imGeraet](hvxsim::InstrumentState& state) {
+            state.parameterSet.setModulByte(0, modulblock::kLfMessbereich, quint8(imGeraet.wert));
+        });
+        ui.vergiss();
+        ASSERT_TRUE(sitzung.frame().RunCommand(cmd::kTransferProgramming));
+        ASSERT_TRUE(ui.meldungen.contains(GetStringsText(kTextTransferDone))) << ui.meldungen.join(QStringLiteral(" | ")).toStdString();
+        EXPECT_EQ(sitzung.doc().parametersatz().modulByte(0, modulblock::kLfMessbereich), imGeraet.wert);
+        EXPECT_EQ(liste->currentText(), imGeraet.text) << "the page shows the range the document holds";
+        ASSERT_TRUE(sitzung.view().CommitCurrentPage());
+        EXPECT_EQ(sitzung.doc().parametersatz().modulByte(0, modulblock::kLfMessbereich), imGeraet.wert);
         EXPECT_FALSE(sitzung.doc().isModified());
     }
 }

@@ -4,9 +4,11 @@
 #include "app/gui/CommandIds.h"
 #include "base/Language.h"
 #include "document/KelConfigFile.h"
+#include "editing/DataExchange.h"
 #include "editing/Felder.h"
 #include "editing/InputError.h"
 #include "editing/Navigation.h"
+#include "editing/PageDescription.h"
 #include "editing/ReglerSeite.h"
 #include "editing/Seitenkatalog.h"
 #include "editing/Vergleich.h"
@@ -409,6 +411,14 @@ QString Lauf::schluessel(int id) const
 Parametersatz Lauf::gezeigt() const
 {
     Parametersatz ps = m_sitzung->doc().parametersatz();
+    // What the page shows and has not stored yet (a ticked box, a chosen entry without a command
+    // of its own) is stored by the next save cycle, as leaving the page, saving or sending does.
+    if (CHvxModelessDlg* seite = m_sitzung->seite(); seite && seite->kontext().editierbar && !inputErrorPending()) {
+        SeitenKontext kontext = seite->kontext();
+        kontext.ps = &ps;
+        DataExchange dx(seite->controls(), DataExchange::Richtung::Speichern);
+        tauscheSeitendaten(seite->beschreibung(), dx, kontext);
+    }
     if (m_offen) {
         const Probe probe;
         Probe::setze(ps, m_offen->schluessel, m_offen->text);
@@ -466,7 +476,36 @@ std::optional<Befund> Lauf::schritt(const Zug& z)
     QCoreApplication::processEvents();
     if (befund)
         return befund;
+    fuelleUngesetzteAus();
     return invarianten(vorher, neuGeoeffnet);
+}
+
+// The standard signal's defaults leave the PID values unset (all bits of the word set): after a
+// change to a PID controller its page refuses them until the technician fills them in, as the
+// technician does when the page says so. Any other refused value stays a finding.
+void Lauf::fuelleUngesetzteAus()
+{
+    for (int versuch = 0; versuch < reglerpara::kZeilen && inputErrorPending(); ++versuch) {
+        CHvxModelessDlg* seite = m_sitzung->seite();
+        const int id = inputError().controlId;
+        const auto* zeile = std::find(std::begin(reglerpara::kEingabe), std::end(reglerpara::kEingabe), id);
+        if (!seite || zeile == std::end(reglerpara::kEingabe))
+            return;
+        const SeitenKontext& k = seite->kontext();
+        auto* feld = qobject_cast<QLineEdit*>(seite->control(id));
+        // The word 0xFFFF as the proportional band (in tenths) or as a time in seconds shows.
+        const auto ungesetztGezeigt = [&](int offset, const char* text) {
+            return k.ps->modulWord(k.slot, offset) == 0xFFFF && feld->text() == QLatin1String(text);
+        };
+        if (!feld
+            || !(ungesetztGezeigt(modulblock::kProportionalbereichXP1, "6553") || ungesetztGezeigt(modulblock::kProportionalbereichXP2, "6553")
+                 || ungesetztGezeigt(modulblock::kVorhaltezeit, "65535") || ungesetztGezeigt(modulblock::kNachstellzeit, "65535")))
+            return;
+        notiere(QStringLiteral("fill in %1, left unset by the defaults").arg(schluessel(id)));
+        inputError().clear();
+        feld->setText(QStringLiteral("0"));
+        seite->OnOK();
+    }
 }
 
 void Lauf::menue()
@@ -594,6 +633,9 @@ void Lauf::tab(const Zug& z, bool unterseite)
     }
     const int index = int(z.a % quint32(tabs->count()));
     notiere(QStringLiteral("switch to %1 '%2'").arg(unterseite ? QStringLiteral("sub page") : QStringLiteral("tab"), tabs->tabText(index)));
+    // Choosing the tab already shown leaves the page as it is, with the entry still in its field.
+    if (index == tabs->currentIndex())
+        return;
     tabs->tabBar()->setCurrentIndex(index);
     m_offen.reset();
 }
@@ -742,6 +784,10 @@ std::optional<Befund> Lauf::uebertragen(const Zug& z)
     if (unterscheidetSich(shown, datei()))
         shown = wieGespeichert(shown);
     const Parametersatz vorher = geraet();
+    // Keeping the calibration, the instrument keeps its own calibration values (the range of a
+    // conductivity module among them), and the document takes them.
+    if (behalten)
+        erhalteKalibrierung(shown, vorher);
     bool passend = doc.accessGranted() != 0;
     for (int offset : {0, 2, 6, 10})
         passend = passend && vorher.byte(offset) == shown.byte(offset);

@@ -115,6 +115,7 @@ private:
     std::optional<Befund> standardAktuell();
     void modulwechsel(const Zug& z);
     void neueSitzung();
+    void fuelleUngesetzteAus();
 
     // --- the model ---
     QString schluessel(int id) const;

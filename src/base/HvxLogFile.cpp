@@ -15,6 +15,10 @@
 namespace {
 
 constexpr int kTextLogNotWritable = 366;
+// One form for every line, whatever the language: log books of different days, sites and
+// languages are read side by side, and a support request carries them.
+const QString kDatePicture = QStringLiteral("dd.MM.yyyy");
+const QString kTimePicture = QStringLiteral("hh:mm:ss");
 std::mutex g_writeMutex;
 
 // A failed write cannot go to the log book itself. In a batch run nobody could answer a box,
@@ -47,11 +51,10 @@ void CHvxLogFile::SetLogDir(const QString& directory)
     m_strPath = path + FileNameFor(QDateTime::currentDateTime());
 }
 
-QString CHvxLogFile::FormatLine(const QDateTime& now, const QString& datePicture, const QString& timePicture,
-                                const QString& text, bool hasDetail, const QString& detail)
+QString CHvxLogFile::FormatLine(const QDateTime& now, const QString& text, bool hasDetail, const QString& detail)
 {
-    const QLocale locale;
-    QString line = locale.toString(now.date(), datePicture) + u' ' + locale.toString(now.time(), timePicture) + u' ' + text;
+    const QLocale locale = QLocale::c();
+    QString line = locale.toString(now.date(), kDatePicture) + u' ' + locale.toString(now.time(), kTimePicture) + u' ' + text;
     if (hasDetail) {
         line += u' ';
         const QString indentation(line.size(), u' ');
@@ -70,9 +73,7 @@ void CHvxLogFile::Write(int level, const QString& text, bool hasDetail, const QS
 {
     if (level > m_nLevel)
         return;
-    const CHVXApp& app = theApp();
-    const QByteArray line =
-        FormatLine(QDateTime::currentDateTime(), app.m_strDateFormat, app.m_strTimeFormat, text, hasDetail, detail).toUtf8();
+    const QByteArray line = FormatLine(QDateTime::currentDateTime(), text, hasDetail, detail).toUtf8();
 
     int failure = 0;
     {

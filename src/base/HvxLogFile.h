@@ -17,9 +17,9 @@ public:
     // when level <= the log level. hasDetail distinguishes an empty detail from none.
     void Write(int level, const QString& text, bool hasDetail, const QString& detail);
 
-    // The line of an entry at the given moment with the given date and time pictures.
-    static QString FormatLine(const QDateTime& now, const QString& datePicture, const QString& timePicture,
-                              const QString& text, bool hasDetail, const QString& detail);
+    // The line of an entry at the given moment; date and time always as "05.07.2012 14:03:11",
+    // whatever the language.
+    static QString FormatLine(const QDateTime& now, const QString& text, bool hasDetail, const QString& detail);
 
     // "20120705.log" for 5 July 2012.
     static QString FileNameFor(const QDateTime& day);

@@ -52,6 +52,7 @@ struct FileChoice {
     QString extension;         // default extension without the dot, e.g. "hxd"
     QString directory;         // initial directory
     QString fileName;          // proposed file name (save)
+    QString allFiles;          // the all-files entry; empty: the program's built-in one
 };
 
 class IUserInteraction {

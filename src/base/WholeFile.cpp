@@ -1,10 +1,15 @@
 #include "base/WholeFile.h"
 
+#include "base/Language.h"
+
 #include <QFile>
 #include <QSaveFile>
 
 namespace hvx {
 namespace {
+
+constexpr int kTextTooLarge = 3085;      // %1 bytes, more than the %2 accepted
+constexpr int kTextGrownTooLarge = 3086; // more than the %1 bytes accepted
 
 bool failed(QString* errorText, const QString& text)
 {
@@ -41,12 +46,12 @@ bool ReadWholeFile(const QString& path, qint64 maxSize, QByteArray& bytes, QStri
     if (!file.open(QIODevice::ReadOnly))
         return failed(errorText, file.errorString());
     if (file.size() > maxSize)
-        return failed(errorText, QStringLiteral("The file has %1 bytes, more than the %2 accepted").arg(file.size()).arg(maxSize));
+        return failed(errorText, GetStringsText(kTextTooLarge).arg(file.size()).arg(maxSize));
     bytes = file.read(maxSize + 1);
     if (file.error() != QFileDevice::NoError)
         return failed(errorText, file.errorString());
     if (bytes.size() > maxSize) // grown since the size was asked
-        return failed(errorText, QStringLiteral("The file has more than the %1 bytes accepted").arg(maxSize));
+        return failed(errorText, GetStringsText(kTextGrownTooLarge).arg(maxSize));
     return true;
 }
 

@@ -28,8 +28,9 @@ int s_startColumnClicks = 0;
 
 std::optional<QString> ChooseAlarmFile(bool open)
 {
-    return FileDialogLan(open, theApp().m_strAlarmdatDir, open ? kTextLoadTitle : kTextSaveTitle, kTextFilter,
-                         QStringLiteral("alm"));
+    const QString extension = QStringLiteral("alm");
+    return FileDialogLan(open, theApp().m_strAlarmdatDir, open ? kTextLoadTitle : kTextSaveTitle, kTextFilter, extension,
+                         open ? QString() : ProposedFileName(QString(), extension));
 }
 
 // Whether the instrument has an alarm memory; after a failure the link is closed and the message shown.

@@ -126,7 +126,8 @@ bool CMessdatenAufzeichnung::Stop()
 bool CMessdatenAufzeichnung::SaveWithDialog()
 {
     const std::optional<QString> path =
-        FileDialogLan(false, theApp().m_strMessdatDir, kTextSaveTitle, kTextFilter, QStringLiteral("dat"));
+        FileDialogLan(false, theApp().m_strMessdatDir, kTextSaveTitle, kTextFilter, QStringLiteral("dat"),
+                      ProposedFileName(QString(), QStringLiteral("dat")));
     return path && ConvertTo(*path);
 }
 

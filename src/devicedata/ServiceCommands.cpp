@@ -1,6 +1,8 @@
 #include "devicedata/ServiceCommands.h"
 
+#include "base/Language.h"
 #include "base/Log.h"
+#include "devicedata/DeviceDataTexts.h"
 #include "devicedata/EepromImage.h"
 #include "link/KelComm.h"
 
@@ -52,7 +54,7 @@ QString RawAnswerLine(const QByteArray& answer)
 
 QString RawAnswerCountLine(int count)
 {
-    return QString::number(count) + QLatin1Char(' ');
+    return GetStringsText(kTextRawAnswerCount).arg(count);
 }
 
 std::optional<QByteArray> SendRawCommand(quint8 command)

@@ -19,7 +19,7 @@ std::optional<quint8> ParseRawCommand(const QString& field);
 // The log lines of an exchange: the byte sent, the bytes received, their count.
 QString RawCommandLine(quint8 command);        // "0x1b "
 QString RawAnswerLine(const QByteArray& answer); // "0x3f 0x0d "
-QString RawAnswerCountLine(int count);         // "2 "
+QString RawAnswerCountLine(int count);         // "Empfangene Bytes: 2"
 
 // Opens the port without a handshake, sends the byte and collects the answer until the line is
 // quiet, closes the port. nullopt when the port could not be opened (message 288 shown).

@@ -11,7 +11,10 @@ constexpr int kTextTitleNew = 3203;             // "Modulkonfiguration neu..."
 constexpr int kTextTitleChange = 3204;          // "Modulkonfiguration ändern..."
 constexpr int kTextContinuation = 3205;         // "(Fortsetzung)"
 constexpr int kTextBackupFailed = 3250;         // backup %1 could not be made: %2
-constexpr int kTextChangedOnDisk = 3270;
-constexpr int kTextFileTooShort = 3280;         // %1 bytes, fewer than the %2 of a configuration file        // %1 changed since opened: keep it and save elsewhere?
+constexpr int kTextChangedOnDisk = 3270;        // %1 changed since opened: keep it and save elsewhere?
+constexpr int kTextFileEndsEarly = 3280;        // %1 bytes, %2 expected
+constexpr int kTextFileReadOnly = 3281;         // open for reading only (write-protected)
+constexpr int kTextFileNotOpen = 3282;
+constexpr int kTextFileTooShort = 3283;         // %1 bytes, fewer than the %2 of a configuration file
 
 } // namespace hvx

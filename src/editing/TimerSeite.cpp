@@ -74,10 +74,10 @@ void tauscheRelais(DataExchange& dx, SeitenKontext& k, int id)
 }
 
 Gruppe offOrByte(int titel, int ausId, int editId, int labelId, int einheitId, int offset, quint8 aus, quint8 start,
-                 float min)
+                 float min, int spalte)
 {
     const Feld f = imTimereintrag(offset);
-    Gruppe g{.titelId = titel, .spalte = 1, .sichtbar = mitVorumwaelzung};
+    Gruppe g{.titelId = titel, .spalte = spalte, .sichtbar = mitVorumwaelzung};
     g.elemente = {
         {.id = editId, .labelId = labelId, .einheitId = einheitId, .pruefung = nurLang(alsZahl(min, 99, 0)),
          .sichtbar = mitVorumwaelzung, .aktiv = wennNichtAngekreuzt(ausId)},
@@ -136,12 +136,14 @@ Seitenbeschreibung beschreibung()
                  eintrag,
                  relais,
                  tage,
+                 // The pre-circulation below the relays: both columns about as tall, so that the
+                 // page fits above the view's logo.
                  offOrByte(kGruppeVorumwaelzung, kVorumwaelzungAus, kVorumwaelzung, 0, kEinheitVorumwaelzung,
-                           timereintrag::kVorumwaelzung, kByteAus, 0, 0),
+                           timereintrag::kVorumwaelzung, kByteAus, 0, 0, 0),
                  offOrByte(kGruppeUeberwachung, kStartsAus, kStarts, kTextStarts, kEinheitStarts,
-                           timereintrag::kMaxVorumwaelzStarts, 0, 1, 1),
+                           timereintrag::kMaxVorumwaelzStarts, 0, 1, 1, 1),
                  offOrByte(kGruppeUnterbrechung, kUnterbrechungAus, kUnterbrechung, kTextUnterbrechung,
-                           kEinheitUnterbrechung, timereintrag::kMaxUnterbrechung, kByteAus, 0, 0)};
+                           kEinheitUnterbrechung, timereintrag::kMaxUnterbrechung, kByteAus, 0, 0, 1)};
     s.texte = relaisTexte;
     return s;
 }

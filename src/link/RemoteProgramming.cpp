@@ -14,6 +14,8 @@
 #include "link/RemoteProgramming.h"
 #include "link/RemoteTexts.h"
 #include "link/SerialPortFactory.h"
+#include "model/Modulnamen.h"
+#include "model/Revisionen.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -22,13 +24,28 @@ using namespace hvx;
 
 namespace {
 
-// Device identification and the module types of slots 1..3: they must agree before a transfer.
-constexpr int kConfigurationBytesCompared[] = {2, 6, 10, 0};
-
-bool ConfigurationsMatch(const Parametersatz& instrument, const Parametersatz& document)
+QString RevisionName(quint8 geraetekennung)
 {
-    return std::all_of(std::begin(kConfigurationBytesCompared), std::end(kConfigurationBytesCompared),
-                       [&](int offset) { return instrument.byte(offset) == document.byte(offset); });
+    const QString name = revisionText(geraetekennung);
+    return name.isEmpty() ? QStringLiteral("0x%1").arg(geraetekennung, 2, 16, QLatin1Char('0')).toUpper() : name;
+}
+
+// Device identification and the module types of slots 1..3 must agree before a transfer: one
+// line for each that differs, naming the instrument's and the file's.
+QStringList ConfigurationDifferences(const Parametersatz& instrument, const Parametersatz& document)
+{
+    QStringList lines;
+    if (instrument.geraetekennung() != document.geraetekennung())
+        lines << GetStringsText(kTextMismatchRevision)
+                     .arg(RevisionName(instrument.geraetekennung()), RevisionName(document.geraetekennung()));
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
+        if (instrument.modultyp(slot) != document.modultyp(slot))
+            lines << GetStringsText(kTextMismatchSlot)
+                         .arg(slot + 1)
+                         .arg(modulName(instrument.modultyp(slot), instrument.familie()),
+                              modulName(document.modultyp(slot), document.familie()));
+    }
+    return lines;
 }
 
 // Access code and its switch (bytes 476..480) of both images.
@@ -274,9 +291,11 @@ bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, 
         LogMessageBoxId(kTextConfigurationNotRead, MB_OK | MB_ICONEXCLAMATION);
         return linkFailed();
     }
-    if (!ConfigurationsMatch(instrument, m_parametersatz)) {
+    if (const QStringList differences = ConfigurationDifferences(instrument, m_parametersatz); !differences.isEmpty()) {
         theApp().SetErrorCode(kErrorAreaRemote, kErrConfigMismatch);
-        LogMessageBoxId(kTextConfigurationMismatch, MB_OK | MB_ICONEXCLAMATION);
+        LogEntryId(1, kTextConfigurationMismatch);
+        const QStringList lines = QStringList{GetStringsText(kTextConfigurationMismatch)} + differences;
+        LogMessageBox(lines.join(QLatin1Char('\n')), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     // Without the instrument's parameters there is no code to check and no calibration to keep.

@@ -1,5 +1,6 @@
 #include "output/Drucklayout.h"
 
+#include "base/CompactPath.h"
 #include "base/HvxApp.h"
 #include "output/AusgabeTexte.h"
 #include "output/Drucktabelle.h"
@@ -18,22 +19,6 @@ constexpr int kTextblockAbstand = 5;
 constexpr int kRandRechts = 10;        // page number and date stay 1 mm inside the right edge
 constexpr int kLinieUnterKopf = 2;
 constexpr int kLogoOben = 3;
-const QString kAuslassung = QStringLiteral("...");
-constexpr int kPfadKopf = 3;
-
-bool istTrenner(QChar c)
-{
-    return c == QLatin1Char('\\') || c == QLatin1Char('/');
-}
-
-qsizetype naechsterTrenner(const QString& pfad, qsizetype ab)
-{
-    for (qsizetype i = ab; i < pfad.size(); ++i) {
-        if (istTrenner(pfad[i]))
-            return i;
-    }
-    return -1;
-}
 
 class Seitensetzer {
 public:
@@ -230,16 +215,10 @@ std::vector<Ausgabe> seitenweise(const Ausgabe& inhalt, const Druckraster& raste
 
 QString gekuerzterPfad(const QString& pfad, const std::function<bool(const QString&)>& passt)
 {
-    QString ergebnis = pfad;
-    qsizetype ab = kPfadKopf;
-    while (!passt(ergebnis)) {
-        const qsizetype trenner = naechsterTrenner(ergebnis, ab);
-        if (trenner < 0)
-            break;
-        ergebnis = ergebnis.left(kPfadKopf) + kAuslassung + ergebnis.mid(trenner);
-        ab = kPfadKopf + kAuslassung.size() + 1;
-    }
-    return ergebnis;
+    // The shortest form when none fits: the footer keeps at least the first folder and the name.
+    const QString text = CompactPathText(pfad, passt);
+    const QStringList formen = CompactPathCandidates(pfad);
+    return passt(text) || formen.isEmpty() ? text : formen.constLast();
 }
 
 } // namespace hvx

@@ -67,8 +67,8 @@ std::vector<Druckelement> druckseite(const Ausgabe& inhalt, bool systemseite, co
 // with its heading row again.
 std::vector<Ausgabe> seitenweise(const Ausgabe& inhalt, const Druckraster& raster, const Druckmetrik& metrik);
 
-// The path as the footer shows it: while it does not fit, the directories after its first three
-// characters give way to "...", one at a time.
+// The path as the footer shows it: while it does not fit, the folders after its first folder give
+// way to "...", one at a time ("/home/.../anlagen/kunde.hxd"); the file name always stays.
 QString gekuerzterPfad(const QString& pfad, const std::function<bool(const QString&)>& passt);
 
 } // namespace hvx

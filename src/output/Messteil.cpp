@@ -35,12 +35,32 @@ bool strom4bis20(const Parametersatz& ps, int slot)
     return ps.modulByte(slot, modulblock::kModulflags) & modulflags::kStrom4bis20mA;
 }
 
-void messbereichZeile(Ausgabe& a, const Parametersatz& ps, int slot)
+void messbereichZeile(Ausgabe& a, const Parametersatz& ps, int slot, const std::optional<Messbereich>& bereich)
 {
-    const auto bereich = messbereich(ps, slot);
     if (bereich)
         a.push_back(wert(text(ausgabe::kMessbereich),
                          modulteile::bereichText(bereich->unten, bereich->oben, messwertEinheit(ps, slot, false))));
+}
+
+void messbereichZeile(Ausgabe& a, const Parametersatz& ps, int slot)
+{
+    messbereichZeile(a, ps, slot, messbereich(ps, slot));
+}
+
+// The chlorine range as export and printout name it: the larger range only for range code 2 of a
+// parameter set with a version (variants N and N7400 also at version 0). The pages read other
+// codes differently; the record keeps to this rule.
+Messbereich chlorAusgabebereich(const Parametersatz& ps, int slot)
+{
+    const bool code2 = ps.version() != 0 && ps.modulByte(slot, modulblock::kChlorMessbereich) == 2;
+    const bool gross = code2 || ps.version() == 0;
+    if (ps.istVariante(Variante::N))
+        return {0, gross ? 2000 : 200};
+    if (ps.istVariante(Variante::N7400))
+        return {0, gross ? 5000 : 500};
+    if (ps.istVariante(Variante::M))
+        return {0, 2};
+    return {0, code2 ? 20 : 2};
 }
 
 // Two lines: "Stromsignal:" with the value at the start current, then the value at 20 mA.
@@ -172,7 +192,7 @@ void modulteile::messteilLeitfaehigkeit(Ausgabe& a, const Parametersatz& ps, int
 void modulteile::messteilChlor(Ausgabe& a, const Parametersatz& ps, int slot)
 {
     a.push_back(ueberschrift(text(ausgabe::kMessParameter)));
-    messbereichZeile(a, ps, slot);
+    messbereichZeile(a, ps, slot, chlorAusgabebereich(ps, slot));
     stromzuordnung(a, ps, slot);
     QString steil;
     if (ps.istVariante(Variante::M))

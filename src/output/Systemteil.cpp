@@ -85,7 +85,7 @@ Ausgabe systemteil(const Ausgabequelle& quelle)
         a.push_back(wert(modul(slot), modulName(ps.modultyp(slot), ps.familie())));
     a.push_back(leer());
 
-    a.push_back(titel(text(ausgabe::kSystemkonfiguration)));
+    a.push_back(ueberschrift(text(ausgabe::kSystemkonfiguration)));
     a.push_back(wert(text(ausgabe::kDialogsprache), dialogspracheName(ps.dialogsprache(), ps.erweiterteSprachen())));
     a.push_back(wert(text(ausgabe::kLeerlaufzeit), min(ps.leerlaufzeit())));
     a.push_back(wert(text(ausgabe::kTemperaturkompensation), temperaturkompensationText(ps.temperaturkompensation())));

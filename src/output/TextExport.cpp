@@ -95,8 +95,9 @@ bool schreibeExport(const CHVXDoc& doc, const QString& path, QString* fehler)
 bool OnDateiExportTxt(const CHVXDoc& doc)
 {
     CHVXApp& app = theApp();
-    const std::optional<QString> path = FileDialogLan(false, app.m_strExportDir, ausgabe::kExportTitel,
-                                                      ausgabe::kExportFilter, QStringLiteral("txt"));
+    const QString extension = QStringLiteral("txt");
+    const std::optional<QString> path = FileDialogLan(false, app.m_strExportDir, ausgabe::kExportTitel, ausgabe::kExportFilter,
+                                                      extension, ProposedFileName(doc.pathName(), extension));
     if (!path)
         return false;
     LogEntry(1, QStringLiteral("CHVXDoc::OnDateiExportTxt"));

@@ -137,7 +137,7 @@ TEST_F(HvxCliService, ServiceSendPrintsTheAnswerBytesAndTheirCount)
 {
     ASSERT_EQ(run({QStringLiteral("service"), QStringLiteral("send"), kPortOption, QStringLiteral("1B")}), 0)
         << err.toStdString();
-    EXPECT_EQ(out, QStringLiteral("0x1b \n0x3f \n1 \n"));
+    EXPECT_EQ(out, QStringLiteral("0x1b \n0x3f \nEmpfangene Bytes: 1\n"));
     EXPECT_EQ(run({QStringLiteral("service"), QStringLiteral("send"), kPortOption, QStringLiteral("1B2")}), 3);
     EXPECT_EQ(sim.received(), Commands({0x1B}));
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <string>
 
 using hvx::test::TestApp;
 
@@ -17,6 +18,25 @@ hvx::ProfileContent readLanguageFile(const TestApp& t, const char* folder, const
     QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
     return hvx::ProfileContent::parse(f.readAll());
+}
+
+// The lines of each of the six shipped language files, named "folder/file".
+struct LanguageFileLines {
+    std::string name;
+    QStringList lines;
+};
+
+QList<LanguageFileLines> everyLanguageFile(const TestApp& t)
+{
+    QList<LanguageFileLines> files;
+    for (const char* folder : {"01-Deutsch", "02-English"}) {
+        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
+            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            files.append({std::string(folder) + '/' + file, QString::fromUtf8(f.readAll()).split(u'\n')});
+        }
+    }
+    return files;
 }
 
 } // namespace
@@ -36,6 +56,31 @@ TEST(LanguageFiles, BothLanguagesCarryTheSameNumberedTexts)
         EXPECT_TRUE(numeric) << key.toStdString();
         EXPECT_FALSE(german.value(QStringLiteral("Strings"), key).isEmpty()) << key.toStdString();
         EXPECT_FALSE(english.value(QStringLiteral("Strings"), key).isEmpty()) << key.toStdString();
+    }
+}
+
+// A key given twice in one section hides one of its texts without a word (two branches that chose
+// the same number for different texts): every key is given once.
+TEST(LanguageFiles, NoKeyIsGivenTwiceInASection)
+{
+    TestApp t;
+    for (const LanguageFileLines& file : everyLanguageFile(t)) {
+        QString section;
+        QSet<QString> seen;
+        for (const QString& line : file.lines) {
+            const QString trimmed = line.trimmed();
+            if (trimmed.startsWith(u'[')) {
+                section = trimmed;
+                seen.clear();
+                continue;
+            }
+            const qsizetype eq = trimmed.indexOf(u'=');
+            if (trimmed.isEmpty() || trimmed.startsWith(u';') || eq < 0)
+                continue;
+            const QString key = trimmed.left(eq).trimmed().toLower();
+            EXPECT_FALSE(seen.contains(key)) << file.name << ' ' << section.toStdString() << ' ' << key.toStdString();
+            seen.insert(key);
+        }
     }
 }
 
@@ -63,23 +108,54 @@ TEST(LanguageFiles, MenuAndDialogFilesCarryTheSameKeysInBothLanguages)
     EXPECT_EQ(GetDialogText(QStringLiteral("Zugangscode-Dialog"), 1531), QStringLiteral("Zugangscode:"));
 }
 
+// Texts the instrument's documentation and other programs know in English keep their wording in
+// every language set; German module names never appear in the English one.
+TEST(LanguageFiles, EstablishedEnglishTextsStayAsTheyStandAndEnglishSpeaksEnglish)
+{
+    TestApp t;
+    struct Text {
+        const char* datei;
+        const char* abschnitt;
+        const char* schluessel;
+        const char* text;
+    };
+    const Text feste[] = {
+        {"Strings.lan", "Strings", "246", "Hydrovant Configuration Tool"},
+        {"Strings.lan", "Strings", "3450", "Do you REALLY want to send %d Bytes to the EEPROM of the Hydrovant?"},
+        {"Strings.lan", "Strings", "3451", "Error at address 0x%02X"},
+        {"Strings.lan", "Strings", "3454", "Hydrovant EEPROM Files (*.hxp)"},
+        {"Strings.lan", "Strings", "3660", "Limit-Contact"},
+        {"Dialog.lan", "Reglerparameter-Dialog", "1682", "Limit-Contact"},
+        {"Dialog.lan", "Service-Dialog", "130", "HVX Service"},
+    };
+    for (const char* ordner : {"01-Deutsch", "02-English"}) {
+        for (const Text& f : feste) {
+            EXPECT_EQ(readLanguageFile(t, ordner, f.datei).value(QLatin1String(f.abschnitt), QLatin1String(f.schluessel)),
+                      QString::fromUtf8(f.text))
+                << ordner << ' ' << f.schluessel;
+        }
+    }
+    const auto english = readLanguageFile(t, "02-English", "Strings.lan");
+    for (const QString& key : english.keys(QStringLiteral("Strings"))) {
+        const QString text = english.value(QStringLiteral("Strings"), key);
+        for (const char* deutsch : {"\"Freigabe\"", "konduktiv", "\"Kein\"", "ä", "ö", "ü", "ß"})
+            EXPECT_FALSE(text.contains(QString::fromUtf8(deutsch))) << key.toStdString() << ": " << text.toStdString();
+    }
+}
+
 TEST(LanguageFiles, NoTextIsLongerThanTheReaderKeeps)
 {
     // A longer value would be cut without a word, and a message would end in mid-sentence.
     TestApp t;
-    for (const char* folder : {"01-Deutsch", "02-English"}) {
-        for (const char* file : {"Strings.lan", "Main.lan", "Dialog.lan"}) {
-            QFile f(t.app().m_strProgDir + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
-            for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
-                const qsizetype eq = line.indexOf(u'=');
-                if (line.startsWith(u';') || eq < 0)
-                    continue;
-                QString value = line.mid(eq + 1).trimmed();
-                if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
-                    value = value.mid(1, value.size() - 2);
-                EXPECT_LE(value.size(), hvx::kMaxProfileValueLength) << folder << '/' << file << ": " << line.left(eq).toStdString();
-            }
+    for (const LanguageFileLines& file : everyLanguageFile(t)) {
+        for (const QString& line : file.lines) {
+            const qsizetype eq = line.indexOf(u'=');
+            if (line.startsWith(u';') || eq < 0)
+                continue;
+            QString value = line.mid(eq + 1).trimmed();
+            if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+                value = value.mid(1, value.size() - 2);
+            EXPECT_LE(value.size(), hvx::kMaxProfileValueLength) << file.name << ": " << line.left(eq).toStdString();
         }
     }
 }

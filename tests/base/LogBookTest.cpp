@@ -14,12 +14,10 @@ using hvx::test::TestApp;
 namespace {
 
 const QDateTime kMoment(QDate(2012, 7, 5), QTime(14, 3, 11));
-const QString kDate = QStringLiteral("dd.MM.yyyy");
-const QString kTime = QStringLiteral("hh:mm:ss");
 
 QString line(const QString& text, bool hasDetail, const QString& detail)
 {
-    return CHvxLogFile::FormatLine(kMoment, kDate, kTime, text, hasDetail, detail);
+    return CHvxLogFile::FormatLine(kMoment, text, hasDetail, detail);
 }
 
 QByteArray bytesFrom(int first, int count)
@@ -47,9 +45,25 @@ TEST(LogBook, LineFormatWithAndWithoutDetail)
               QStringLiteral("05.07.2012 14:03:11 X a\n") + QString(22, u' ') + QStringLiteral("b\n"));
     // Without a detail, line feeds in the text get no blanks.
     EXPECT_EQ(line(QStringLiteral("a\nb"), false, QString()), QStringLiteral("05.07.2012 14:03:11 a\nb\n"));
-    // Without pictures (no language) the line starts with two blanks.
-    EXPECT_EQ(CHvxLogFile::FormatLine(kMoment, QString(), QString(), QStringLiteral("X"), false, QString()),
-              QStringLiteral("  X\n"));
+}
+
+// Log books are compared and searched across days and sites: every line carries its date and time
+// in one form, whatever language the program speaks, before one is chosen and after a switch.
+TEST(LogBook, DatesKeepOneFormatWhateverTheLanguage)
+{
+    const QRegularExpression festeForm(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d "));
+    for (const TestApp::Language sprache : {TestApp::Language::German, TestApp::Language::English, TestApp::Language::None}) {
+        TestApp t(sprache);
+        LogEntry(0, QStringLiteral("vorher"));
+        t.app().SetLanguage(sprache == TestApp::Language::English ? QStringLiteral("01-Deutsch") : QStringLiteral("02-English"));
+        t.app().LoadDateTimePictures();
+        LogEntry(0, QStringLiteral("nachher"));
+        const QStringList zeilen = t.logLines();
+        ASSERT_EQ(zeilen.size(), 2) << int(sprache);
+        for (const QString& zeile : zeilen)
+            EXPECT_TRUE(festeForm.match(zeile).hasMatch()) << int(sprache) << ": " << zeile.toStdString();
+        EXPECT_EQ(t.logEntries(), (QStringList{QStringLiteral("vorher"), QStringLiteral("nachher")}));
+    }
 }
 
 TEST(LogBook, HexDumpOfSixteenAndTwentyBytes)

@@ -26,7 +26,7 @@ TEST(RawCommandField, TheLogLinesShowBytesInLowerCaseHexAndTheirCount)
     EXPECT_EQ(RawCommandLine(0x1B), QStringLiteral("0x1b "));
     EXPECT_EQ(RawAnswerLine(QByteArray("\x3F\x0D", 2)), QStringLiteral("0x3f 0x0d "));
     EXPECT_EQ(RawAnswerLine(QByteArray()), QString());
-    EXPECT_EQ(RawAnswerCountLine(2), QStringLiteral("2 "));
+    EXPECT_EQ(RawAnswerCountLine(2), QStringLiteral("Empfangene Bytes: 2"));
 }
 
 TEST(ServiceBlock, EntryThreeIdSevenValueOneAndAHalf)

@@ -216,3 +216,37 @@ TEST(ConfigFileFaults, AFileFarTooLargeIsRefusedWithoutTouchingItOrBackingItUp)
     BackupConfigFile(path);
     EXPECT_FALSE(QFile::exists(app.filePath(QStringLiteral("Riesig.000"))));
 }
+
+// The cause of a damaged file is shown beside the interface language's own words (hvxcli prints
+// it after "Dateifehler bei ..."), so it speaks that language too; the counts stay numbers.
+TEST(ConfigFileFaults, TheCauseOfADamagedFileSpeaksTheInterfaceLanguage)
+{
+    struct Fall {
+        TestApp::Language sprache;
+        qint64 groesse;
+        const char* ursache;
+    };
+    const Fall faelle[] = {
+        {TestApp::Language::German, 100, "Die Datei endet vorzeitig: 100 Bytes, 1280 erwartet"},
+        {TestApp::Language::English, 100, "The file ends early: 100 bytes, 1280 expected"},
+        {TestApp::Language::None, 100, "Die Datei endet vorzeitig: 100 Bytes, 1280 erwartet"},
+        {TestApp::Language::German, 1024 * 1024, "Die Datei hat 1048576 Bytes, mehr als die zulässigen 65536"},
+        {TestApp::Language::English, 1024 * 1024, "The file has 1048576 bytes, more than the 65536 accepted"},
+    };
+    for (const Fall& fall : faelle) {
+        TestApp app(fall.sprache);
+        const QString path = app.filePath(QStringLiteral("Schaden.hxd"));
+        ASSERT_TRUE(save(path, filledImage(0x22)));
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(f.resize(fall.groesse));
+        }
+        CKelConfigFile file;
+        Image image{};
+        const bool gelesen = file.OpenConfigFile(path) == 1 && file.ReadConfigFile(image) == 1;
+        EXPECT_FALSE(gelesen) << fall.ursache;
+        EXPECT_EQ(file.LastErrorText(), QString::fromUtf8(fall.ursache));
+        file.Close();
+    }
+}

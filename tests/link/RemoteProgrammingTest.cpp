@@ -9,6 +9,7 @@
 #include "support/TestApp.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 using hvxtest::Commands;
@@ -171,6 +172,46 @@ TEST_F(RemoteProgramming, AModuleThatDiffersInSlot2StopsBeforeAnythingIsWritten)
     EXPECT_EQ(sim.parameterSet(), before);
     EXPECT_EQ(app().ErrorCode(), 0x84000004u);
     EXPECT_TRUE(sim.portIsFree());
+}
+
+// The mismatch message names what differs: the revision, and each differing slot with the module
+// of the instrument and that of the file.
+TEST_F(RemoteProgramming, AConfigurationMismatchNamesWhatDiffers)
+{
+    Parametersatz instrument = sim.parameterSet();
+    instrument.setGeraetekennung(0x13);
+    instrument.setModultyp(0, modultyp::kPH);
+    instrument.setModultyp(1, modultyp::kChlor);
+    instrument.setModultyp(2, modultyp::kKein);
+    sim.setParameterSet(instrument);
+    struct Fall {
+        const char* name;
+        std::function<void(Parametersatz&)> aendere;
+        QStringList zeilen;
+    };
+    const Fall faelle[] = {
+        {"slot 2", [](Parametersatz& ps) { ps.setModultyp(1, modultyp::kRedox); },
+         {QStringLiteral("Modul 2: Gerät Chlor, Datei Redox")}},
+        {"slots 1 and 3",
+         [](Parametersatz& ps) {
+             ps.setModultyp(0, modultyp::kTemperatur);
+             ps.setModultyp(2, modultyp::kPH);
+         },
+         {QStringLiteral("Modul 1: Gerät pH, Datei Temperatur"), QStringLiteral("Modul 3: Gerät Kein, Datei pH")}},
+        {"revision", [](Parametersatz& ps) { ps.setGeraetekennung(0x12); },
+         {QStringLiteral("Revision: Gerät Revision K 54, Datei Revision K 53")}},
+    };
+    for (const Fall& fall : faelle) {
+        doc.parametersatz() = instrument;
+        fall.aendere(doc.parametersatz());
+        ASSERT_TRUE(doc.DoSave(path));
+        ui().clear();
+        ui().answerMessageBox(IDOK, kMismatch).answerMessageBox(IDOK, kFailed);
+        EXPECT_FALSE(doc.OnHvxRemoteProg()) << fall.name;
+        ASSERT_FALSE(ui().messageTexts().isEmpty()) << fall.name;
+        EXPECT_EQ(ui().messageTexts().first(), (QStringList{kMismatch} + fall.zeilen).join(QLatin1Char('\n'))) << fall.name;
+        EXPECT_EQ(app().ErrorCode(), 0x84000004u) << fall.name;
+    }
 }
 
 TEST_F(RemoteProgramming, AccessCodeOfTheInstrumentIsAskedWithTheLinkClosed)

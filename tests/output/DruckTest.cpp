@@ -132,15 +132,46 @@ TEST_F(Druck, MissingPrintSectionGivesThePrintingDefaults)
     EXPECT_EQ(leseDruckraster().links, 150);
 }
 
-TEST_F(Druck, FooterPathLosesDirectoriesUntilItFits)
+TEST_F(Druck, FooterPathKeepsItsFirstFolderAndAsManyTrailingPartsAsFit)
 {
-    const QString pfad = QStringLiteral("C:\\Programme\\HVX\\Anlagen\\Stadtwerke\\anlage.hxd");
+    const QString pfad = QStringLiteral("/home/techniker/hvx/anlagen/kunde.hxd");
     const auto hoechstens = [](int zeichen) { return [zeichen](const QString& p) { return p.size() <= zeichen; }; };
     EXPECT_EQ(gekuerzterPfad(pfad, hoechstens(100)), pfad);
-    EXPECT_EQ(gekuerzterPfad(pfad, hoechstens(40)), QStringLiteral("C:\\...\\HVX\\Anlagen\\Stadtwerke\\anlage.hxd"));
-    EXPECT_EQ(gekuerzterPfad(pfad, hoechstens(30)), QStringLiteral("C:\\...\\Stadtwerke\\anlage.hxd"));
-    EXPECT_EQ(gekuerzterPfad(pfad, hoechstens(5)), QStringLiteral("C:\\...\\anlage.hxd")); // the name always stays
-    EXPECT_EQ(gekuerzterPfad(QStringLiteral("/srv/hvx/anlagen/a.hxd"), hoechstens(16)), QStringLiteral("/sr.../a.hxd"));
+    EXPECT_EQ(gekuerzterPfad(pfad, hoechstens(31)), QStringLiteral("/home/.../hvx/anlagen/kunde.hxd"));
+    EXPECT_EQ(gekuerzterPfad(pfad, hoechstens(30)), QStringLiteral("/home/.../anlagen/kunde.hxd"));
+    EXPECT_EQ(gekuerzterPfad(pfad, hoechstens(5)), QStringLiteral("/home/.../kunde.hxd")); // the name always stays
+    EXPECT_EQ(gekuerzterPfad(QStringLiteral("/srv/hvx/anlagen/a.hxd"), hoechstens(16)), QStringLiteral("/srv/.../a.hxd"));
+    EXPECT_EQ(gekuerzterPfad(QStringLiteral("/kunde.hxd"), hoechstens(3)), QStringLiteral("/kunde.hxd"));
+}
+
+// Page headings and the system page's main headings at twice the height, section captions at the
+// normal height; all of them bold.
+TEST_F(Druck, HeadingsHaveTheHeightOfTheirRank)
+{
+    Parametersatz ps = bestueckt(0x13, {modultyp::kPH});
+    ps.setReglertyp(0, reglertyp::kSignalgeraet);
+    const Kopfzeile kopf{1, 2, QString(), QString(), 0};
+    const InfoTexts texte;
+    const std::vector<Druckelement> system = druckseite(systemteil({ps, texte, true}), true, kopf, Druckraster{}, metrik());
+    const std::vector<Druckelement> modul = druckseite(modulteil(ps, 0), false, kopf, Druckraster{}, metrik());
+    struct Fall {
+        const std::vector<Druckelement>& seite;
+        const char* text;
+        bool doppelt;
+    };
+    const Fall faelle[] = {
+        {system, "Allgemeine Angaben", true}, {system, "Modulbestückung", true},
+        {system, "Systemkonfiguration", false}, {system, "Limit-Alarm", false},
+        {modul, "Modul 1: pH", true}, {modul, "Modulkonfiguration", false},
+        {modul, "Mess-Parameter", false}, {modul, "Reglerparameter Signalgerät", false},
+    };
+    for (const Fall& fall : faelle) {
+        const Druckelement* e = finde(fall.seite, QString::fromUtf8(fall.text));
+        ASSERT_NE(e, nullptr) << fall.text;
+        EXPECT_TRUE(e->fett) << fall.text;
+        EXPECT_EQ(e->doppelt, fall.doppelt) << fall.text;
+        EXPECT_EQ(e->rechteck.height(), fall.doppelt ? 80 : 40) << fall.text;
+    }
 }
 
 TEST_F(Druck, PageFrameAndBodyFollowTheMarginsAndIndents)

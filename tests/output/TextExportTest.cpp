@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace hvx;
@@ -262,6 +264,38 @@ TEST_F(TextExport, ChlorineRangeFollowsVariant)
     EXPECT_TRUE(zeilen.contains(QStringLiteral("Steilheit:\t1.234 mV/mg/l")));
     ps.setProduktAnzeige(0, 0);
     EXPECT_TRUE(zeilenVon(ps).contains(QStringLiteral("Produktanzeige:\taus")));
+}
+
+// The chlorine range line of export and printout: the larger range only for the range code 2 of a
+// parameter set with a version (variant N and N7400 also at version 0), whatever the pages offer.
+TEST_F(TextExport, ChlorineRangeLineTakesTheLargerRangeOnlyForRangeCode2)
+{
+    struct Fall {
+        quint8 kennung;
+        quint8 bereichscode;
+        const char* bereich;
+    };
+    const Fall faelle[] = {
+        {0x13, 2, "0 bis 20 mg/l"},     {0x13, 1, "0 bis 2 mg/l"},     {0x13, 0, "0 bis 2 mg/l"},
+        {0x1B, 0, "0 bis 2 mg/l"},      {0x1B, 2, "0 bis 20 mg/l"},    {0x10, 2, "0 bis 2 mg/l"},
+        {0x21, 2, "0 bis 20 mg/l"},     {0x21, 0xFF, "0 bis 2 mg/l"},  {0x33, 2, "0 bis 2 mg/l"},
+        {0x40, 1, "0 bis 2000 mg/l"},   {0x43, 2, "0 bis 2000 mg/l"},  {0x43, 1, "0 bis 200 mg/l"},
+        {0x43, 0, "0 bis 200 mg/l"},    {0x53, 2, "0 bis 5000 mg/l"},  {0x53, 1, "0 bis 500 mg/l"},
+        {0x53, 0, "0 bis 500 mg/l"},
+    };
+    for (const Fall& fall : faelle) {
+        Parametersatz ps;
+        ps.setGeraetekennung(fall.kennung);
+        setzeModul(ps, 0, modultyp::kPH, 0);
+        setzeModul(ps, 1, modultyp::kChlor, 0);
+        ps.setModulByte(1, modulblock::kChlorMessbereich, fall.bereichscode);
+        const Ausgabe seite = modulteil(ps, 1);
+        const auto zeile = std::find_if(seite.begin(), seite.end(),
+                                        [](const Ausgabezeile& z) { return z.label == QStringLiteral("Messbereich:"); });
+        ASSERT_NE(zeile, seite.end());
+        EXPECT_EQ(zeile->wert, QString::fromUtf8(fall.bereich)) << std::hex << int(fall.kennung) << " code " << int(fall.bereichscode);
+        EXPECT_TRUE(zeilenVon(ps).contains(QStringLiteral("Messbereich:\t") + zeile->wert));
+    }
 }
 
 TEST_F(TextExport, NegativeZeroIsShownAsZero)

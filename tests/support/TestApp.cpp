@@ -79,8 +79,7 @@ QStringList TestApp::logEntries() const
 {
     // Date and time have the same width on every line: measure them on any moment.
     const QDateTime moment(QDate(2012, 7, 5), QTime(14, 3, 11));
-    const auto prefix = CHvxLogFile::FormatLine(moment, m_app->m_strDateFormat, m_app->m_strTimeFormat, QString(), false,
-                                                QString()).size() - 1;
+    const auto prefix = CHvxLogFile::FormatLine(moment, QString(), false, QString()).size() - 1;
     QStringList entries;
     for (const QString& line : logLines())
         entries.append(line.mid(prefix));

@@ -5,6 +5,7 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
 #include "base/HvxApp.h"
+#include "devicedata/DeviceDataTexts.h"
 #include "devicedata/ServiceCommands.h"
 #include "link/SerialPortFactory.h"
 

@@ -120,7 +120,6 @@ constexpr int kTextEepromRead = 3893;
 constexpr int kTextEepromWritten = 3894;
 constexpr int kTextBadCommandByte = 3895;
 constexpr int kTextBadServiceEntry = 3896;
-constexpr int kTextServiceEntryWritten = 3897;
 constexpr int kTextNothingWritten = 3898;
 // Alarm data and measured data
 constexpr int kTextUnknownAlarmAction = 3860;

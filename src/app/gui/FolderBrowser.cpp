@@ -2,7 +2,7 @@
 
 #include "base/Language.h"
 #include "base/Log.h"
-#include "app/CompactPath.h"
+#include "base/CompactPath.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -58,7 +58,11 @@ PathField::PathField(QLineEdit* edit, QPushButton* browse, int titleNumber, QStr
     , m_titleNumber(titleNumber)
     , m_marker(std::move(marker))
 {
+    // The path comes from the folder chooser only; the field looks as read-only as it is.
     m_edit->setReadOnly(true);
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    m_edit->setPalette(palette);
     m_edit->installEventFilter(this);
     connect(m_browse, &QPushButton::clicked, this, &PathField::OnBrowse);
 }

@@ -1,5 +1,6 @@
 #include "app/gui/HvxComPortDlg.h"
 
+#include "base/Language.h"
 #include "base/Log.h"
 #include "base/gui/DialogTexts.h"
 
@@ -15,6 +16,7 @@ using hvx::gui::WithCtrlId;
 namespace {
 constexpr int kTextNoPorts = 505;
 constexpr int kTextSearchFailed = 504;
+constexpr int kTextInstrumentFound = 3706; // "Gerät gefunden an %1 (%2)."
 } // namespace
 
 CHvxComPortDlg::CHvxComPortDlg(int presetPort, hvx::gui::PortAccess access, QWidget* parent)
@@ -32,6 +34,8 @@ CHvxComPortDlg::CHvxComPortDlg(int presetPort, hvx::gui::PortAccess access, QWid
     grid->setColumnStretch(1, 1);
     grid->addWidget(buttonBox(), 1, 0, 1, 3);
     setMinimumWidth(420);
+    // Return confirms the port shown; it never starts the search (which may take long) again.
+    m_search->setAutoDefault(false);
     connect(m_search, &QPushButton::clicked, this, &CHvxComPortDlg::OnAutoSearch);
 }
 
@@ -66,10 +70,14 @@ void CHvxComPortDlg::OnAutoSearch()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int found = m_access.searchInstrument ? m_access.searchInstrument(m_ports) : -1;
     QApplication::restoreOverrideCursor();
-    if (found >= 0)
+    if (found >= 0) {
         m_list->setCurrentIndex(found);
-    else
+        const hvx::PortEntry& port = m_ports.at(found);
+        LogMessageBox(GetStringsText(kTextInstrumentFound).arg(port.name, port.device), hvx::MB_OK | hvx::MB_ICONINFORMATION);
+    } else {
         LogMessageBoxId(kTextSearchFailed, hvx::MB_OK | hvx::MB_ICONEXCLAMATION, 0);
+    }
+    okButton()->setFocus();
 }
 
 bool CHvxComPortDlg::onOK()

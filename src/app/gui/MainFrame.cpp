@@ -30,6 +30,7 @@ namespace {
 constexpr int kTextErrorId = 369;
 constexpr int kTextErrorText = 370;
 constexpr int kTextCloseRefused = 3050;
+constexpr int kTextServiceMode = 3095; // "Service", after the version in the title
 constexpr int kToolTipMaxChars = 79; // the tool tip's 80-character buffer with its end mark
 constexpr int kCommandUpdateMs = 250;
 const QString kMenuStatus = QStringLiteral("MenuStatus");
@@ -238,6 +239,9 @@ void CMainFrame::SetDocumentTitle(const QString& title)
 void CMainFrame::updateTitle()
 {
     QString title = QStringLiteral("HVX ") + m_strShortVersion;
+    // Service mode writes to the instrument's memory directly: the title says so.
+    if (theApp().m_bService)
+        title += QStringLiteral(" – ") + GetStringsText(kTextServiceMode);
     // The marker shows while the document has changes not saved.
     if (!m_documentTitle.isEmpty())
         title += QStringLiteral(" - ") + m_documentTitle + QStringLiteral("[*]");
@@ -300,6 +304,9 @@ void CMainFrame::ApplyMenuTexts()
 {
     hvx::gui::ApplyMenuTexts(menuBar(), theApp().LanguageFolders(), theApp().m_strLanguage);
     menuBar()->update();
+    // The tool bar is named (in the window's context menu) as its item of the view menu.
+    if (const QAction* umschalter = m_commands.value(hvx::cmd::kViewToolbar); umschalter && m_toolBar)
+        m_toolBar->setWindowTitle(umschalter->text().section(u'\t', 0, 0).remove(u'&'));
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths)

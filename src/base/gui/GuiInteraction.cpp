@@ -65,6 +65,15 @@ QMessageBox::Icon iconOf(unsigned type)
 
 } // namespace
 
+QWidget* GuiInteraction::dialogParent() const
+{
+    // A dialog that works (the hex dump writing the EEPROM) keeps its progress and messages in
+    // front of it, not behind it over the main window.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_owner;
+}
+
 GuiInteraction::~GuiInteraction()
 {
     delete m_progress.data();
@@ -83,7 +92,7 @@ int GuiInteraction::messageBoxWithAction(const QString& text, unsigned type, con
         if (candidate.type == buttons)
             set = candidate;
     }
-    QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, m_owner);
+    QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, dialogParent());
     UseDialogFrame(&box);
     box.setDefaultButton((type & MB_DEFMASK) == MB_DEFBUTTON2 ? set.secondButton : set.defaultButton);
     QPushButton* follow = action.isEmpty() ? nullptr : box.addButton(action, QMessageBox::ActionRole);
@@ -98,7 +107,7 @@ int GuiInteraction::messageBoxWithAction(const QString& text, unsigned type, con
 
 std::optional<QString> GuiInteraction::askAccessCode()
 {
-    CHvxZugangscodeDlg dialog(m_owner);
+    CHvxZugangscodeDlg dialog(dialogParent());
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int result = dialog.exec();
     QApplication::restoreOverrideCursor();
@@ -110,10 +119,11 @@ std::optional<QString> GuiInteraction::askAccessCode()
 void GuiInteraction::progressBegin(const QString& title, int range)
 {
     delete m_progress.data();
-    m_progress = new CRemoteProgress(title, range, m_owner);
+    QWidget* parent = dialogParent();
+    m_progress = new CRemoteProgress(title, range, parent);
     m_progress->show();
-    if (m_owner != nullptr) {
-        const QRect frame = m_owner->window()->geometry();
+    if (parent != nullptr) {
+        const QRect frame = parent->window()->geometry();
         m_progress->move(frame.center() - m_progress->rect().center());
     }
     idle();
@@ -138,14 +148,14 @@ QStringList GuiInteraction::FileFilters(const FileChoice& choice)
     if (!type.contains(QLatin1String("(*")))
         type += QStringLiteral(" (*.%1)").arg(choice.extension);
     // The all-files pattern of the text ("*.*") would hide files without an extension here.
-    QString all = BuiltinGermanText(kTextAllFiles);
+    QString all = choice.allFiles.isEmpty() ? BuiltinGermanText(kTextAllFiles) : choice.allFiles;
     all.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
     return {type, all};
 }
 
 std::optional<QString> GuiInteraction::chooseFile(const FileChoice& choice)
 {
-    QFileDialog dialog(m_owner, choice.title, choice.directory);
+    QFileDialog dialog(dialogParent(), choice.title, choice.directory);
     dialog.setAcceptMode(choice.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(choice.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(FileFilters(choice));

@@ -40,6 +40,8 @@ public:
     static QStringList FileFilters(const FileChoice& choice);
 
 private:
+    // The window that questions and progress belong to: the modal dialog at work, else the owner.
+    QWidget* dialogParent() const;
     QPointer<QWidget> m_owner;
     QPointer<CRemoteProgress> m_progress;
 };

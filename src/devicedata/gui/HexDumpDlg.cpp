@@ -10,8 +10,10 @@
 #include "devicedata/gui/HexEdit.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,6 +21,9 @@ using hvx::gui::WithCtrlId;
 using namespace hvx;
 
 namespace {
+
+// The image files' filter pair keeps its established English wording in every language.
+const QString kHxpAllFiles = QStringLiteral("All Files (*.*)");
 
 struct ButtonRow {
     int id;
@@ -88,14 +93,23 @@ void CHexDumpDlg::OnEepromSchreiben()
 {
     // The view edits the image in place: it holds the edited bytes already.
     m_hexEdit->copyData(m_image.data(), kEepromSize);
-    WriteEeprom(m_image, selectedRange(), [this](int first, int count) { showProgress(first, count); });
+    const EepromRange range = selectedRange();
+    QElapsedTimer uhr;
+    uhr.start();
+    const EepromTransferResult result = WriteEeprom(m_image, range, [this](int first, int count) { showProgress(first, count); });
+    if (result.ok)
+        LogMessageBox(GetStringsText(kTextEepromWriteDone)
+                          .arg(range.count())
+                          .arg(QLocale().toString(uhr.elapsed() / 1000.0, 'f', 1)),
+                      MB_OK | MB_ICONINFORMATION);
 }
 
 void CHexDumpDlg::OnEepromSpeichern()
 {
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromSpeichern"));
     const std::optional<QString> path =
-        FileDialogLan(false, theApp().m_strWorkDir, kTextHxpSaveTitle, kTextHxpFilter, QStringLiteral("hxp"), m_lastFile);
+        FileDialogLan(false, theApp().m_strWorkDir, kTextHxpSaveTitle, kTextHxpFilter, QStringLiteral("hxp"),
+                      m_lastFile.isEmpty() ? ProposedFileName(QString(), QStringLiteral("hxp")) : m_lastFile, kHxpAllFiles);
     if (!path)
         return;
     m_lastFile = QFileInfo(*path).fileName();
@@ -108,7 +122,8 @@ void CHexDumpDlg::OnEepromLaden()
 {
     LogEntry(1, QStringLiteral("CHexDumpDlg::OnEepromLaden"));
     const std::optional<QString> path =
-        FileDialogLan(true, theApp().m_strWorkDir, kTextHxpLoadTitle, kTextHxpFilter, QStringLiteral("hxp"));
+        FileDialogLan(true, theApp().m_strWorkDir, kTextHxpLoadTitle, kTextHxpFilter, QStringLiteral("hxp"), QString(),
+                      kHxpAllFiles);
     if (!path)
         return;
     HxpLoadResult result;

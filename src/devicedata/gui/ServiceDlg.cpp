@@ -1,6 +1,9 @@
 #include "devicedata/gui/ServiceDlg.h"
 
+#include "base/Language.h"
+#include "base/Log.h"
 #include "base/gui/DialogTexts.h"
+#include "devicedata/DeviceDataTexts.h"
 #include "devicedata/ServiceCommands.h"
 
 #include <QDialogButtonBox>
@@ -92,6 +95,7 @@ void CServiceDlg::OnSenden()
 void CServiceDlg::OnBlockEntry()
 {
     const std::optional<ServiceEntry> entry = ParseServiceEntry(m_nr->text(), m_id->text(), m_wert->text());
-    if (entry)
-        WriteServiceEntry(*entry);
+    // The link reports a failure itself; a written entry is confirmed.
+    if (entry && WriteServiceEntry(*entry))
+        LogMessageBox(GetStringsText(kTextServiceEntryWritten).arg(entry->nr), MB_OK | MB_ICONINFORMATION);
 }

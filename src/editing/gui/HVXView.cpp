@@ -55,20 +55,17 @@ CHVXView::CHVXView(QWidget* parent)
     connect(m_systemKonfig, &CHvxModelessDlg::rebuildAllViews, this, &CHVXView::alleAnsichtenNeuAufbauen,
             Qt::QueuedConnection);
 
-    // The pages keep their designed size: a larger window centres them.
-    auto* kopf = new QHBoxLayout;
-    kopf->addStretch(1);
-    kopf->addWidget(m_revision);
-    auto* seiten = new QVBoxLayout;
-    seiten->addLayout(kopf);
-    seiten->addWidget(m_tabs);
-    m_tabs->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    // The sheet keeps the size of its largest page and one place on every tab: at the top, in the
+    // middle, so that the logo below it stays free; the revision caption ends the tab row.
+    m_tabs->setCornerWidget(m_revision);
+    m_revision->setContentsMargins(0, 0, 4, 0);
+    m_tabs->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* mitte = new QHBoxLayout;
     mitte->addStretch(1);
-    mitte->addLayout(seiten);
+    mitte->addWidget(m_tabs);
     mitte->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
+    layout->setContentsMargins(4, 2, 4, 2);
     layout->addLayout(mitte);
     layout->addStretch(1);
     m_tabs->hide();
@@ -81,6 +78,26 @@ CHVXView::CHVXView(QWidget* parent)
         CHexDumpDlg dialog(window());
         dialog.exec();
     });
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the main tabs, Ctrl+PgDn and Ctrl+PgUp through the
+    // sub tabs of the module shown, from any field of the view.
+    const struct {
+        QKeySequence taste;
+        bool unterseiten;
+        int schritt;
+    } kTabTasten[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), false, 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), false, -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), false, -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), true, 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), true, -1},
+    };
+    for (const auto& t : kTabTasten) {
+        auto* kurz = new QShortcut(t.taste, this);
+        kurz->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(kurz, &QShortcut::activated, this, [this, unterseiten = t.unterseiten, schritt = t.schritt] {
+            wechsleTab(unterseiten, schritt);
+        });
+    }
     m_tabs->setSwitchCheck([this](int von, int) { return darfWechseln(von); });
     connect(m_tabs, &CHVXTabCtrl::switched, this, [](int index) { navigation().currentTab = index; });
 
@@ -172,6 +189,7 @@ void CHVXView::baueTabs()
         m_tabs->insertTab(m_tabs->count(), modul, tabCaption(slot));
     }
     m_tabs->show();
+    m_tabs->keepLargestPageSize();
     m_tabs->select(0);
     navigation().currentTab = 0;
     navigation().currentSubPage = {0, 0, 0};
@@ -207,6 +225,18 @@ CHvxModelessDlg* CHVXView::currentPage() const
     if (tab < 0)
         return nullptr;
     return seiteVonTab(tab, tab == 0 ? 0 : navigation().currentSubPage[tab - 1]);
+}
+
+void CHVXView::wechsleTab(bool unterseiten, int schritt)
+{
+    if (m_tabs->isHidden())
+        return;
+    if (!unterseiten) {
+        m_tabs->step(schritt);
+        return;
+    }
+    if (auto* modul = qobject_cast<CHvxModulParameter*>(m_tabs->page(m_tabs->currentIndex())))
+        modul->tabCtrl()->step(schritt);
 }
 
 QString CHVXView::helpTopic() const

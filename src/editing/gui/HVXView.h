@@ -74,6 +74,8 @@ protected:
 private:
     void baueTabs();
     QString tabCaption(int slot) const;
+    // A tab key: the next or previous main tab, or sub tab of the module shown.
+    void wechsleTab(bool unterseiten, int schritt);
     bool darfWechseln(int von);
     void zeigeFehler();
     CHvxModelessDlg* seiteVonTab(int tab, int subPage) const;

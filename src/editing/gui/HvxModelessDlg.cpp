@@ -46,6 +46,8 @@ void CHvxModelessDlg::setKontext(Parametersatz* ps, int slot, int tab, int subPa
 void CHvxModelessDlg::baueSteuerelemente()
 {
     auto* spalten = new QHBoxLayout(this);
+    // Little room above and below: the tallest page, in its sheet, fits above the view's logo.
+    spalten->setContentsMargins(6, 4, 6, 4);
     QVBoxLayout* spalte[2] = {new QVBoxLayout, new QVBoxLayout};
     for (QVBoxLayout* s : spalte) {
         spalten->addLayout(s, 1);

@@ -30,7 +30,8 @@ CHvxModulParameter::CHvxModulParameter(QWidget* parent)
     (new QVBoxLayout(m_rahmen))->addWidget(hinweis);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    // Narrow: the sheet with its largest sub page fits above the view's logo.
+    layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_tabs);
     layout->addWidget(m_rahmen);
     m_tabs->setSwitchCheck([this](int von, int nach) { return darfWechseln(von, nach); });

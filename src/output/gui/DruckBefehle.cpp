@@ -1,12 +1,17 @@
 #include "output/gui/DruckBefehle.h"
 
+#include "base/FileDialogLan.h"
+#include "base/HvxApp.h"
 #include "base/Log.h"
 #include "document/HVXDoc.h"
 #include "output/AusgabeTexte.h"
 #include "output/gui/Druckausgabe.h"
 #include "output/gui/HvxPreviewView.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -22,6 +27,22 @@ QPrinter& drucker()
 {
     static QPrinter printer(QPrinter::HighResolution);
     return printer;
+}
+
+// Printing into a file proposes the document's name in the work directory, or in the folder the
+// user printed into before in this session.
+QString pdfZiel(const QPrinter& printer, const CHVXDoc& doc)
+{
+    const QString frueher = printer.outputFileName();
+    const QString ordner = frueher.isEmpty() ? theApp().m_strWorkDir : QFileInfo(frueher).absolutePath();
+    return QDir(ordner).filePath(ProposedFileName(doc.pathName(), QStringLiteral("pdf")));
+}
+
+// The print dialog's file field takes the proposal, whichever printer it starts with.
+void schlageDateiVor(QPrintDialog& dialog, const QString& ziel)
+{
+    if (auto* feld = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+        feld->setText(ziel);
 }
 
 void drucke(QPrinter& printer, const CHVXDoc& doc)
@@ -42,9 +63,14 @@ void OnFilePrint(QWidget* parent, const CHVXDoc& doc, bool direkt)
     LogEntry(1, direkt ? QStringLiteral("CHVXView::OnFilePrintDirect") : QStringLiteral("CHVXView::OnFilePrint"));
     QPrinter& printer = drucker();
     printer.setPrintRange(QPrinter::AllPages);
+    printer.setDocName(doc.title());
+    const QString ziel = pdfZiel(printer, doc);
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(ziel);
     if (!direkt) {
         QPrintDialog dialog(&printer, parent);
         dialog.setMinMax(1, druckSeitenanzahl(doc));
+        schlageDateiVor(dialog, ziel);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }

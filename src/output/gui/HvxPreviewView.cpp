@@ -8,13 +8,17 @@
 #include "output/AusgabeTexte.h"
 #include "output/gui/Druckausgabe.h"
 
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace hvx::gui {
 
@@ -37,6 +41,24 @@ constexpr Knopf kKnoepfe[] = {
     {CHvxPreviewView::kIdClose, "&Schließen"},
 };
 
+// The zoom cursor: a magnifying glass, its hot spot in the middle of the glass.
+QCursor lupe()
+{
+    QPixmap bild(32, 32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const auto& [farbe, breite] : {std::pair{QColor(Qt::white), 4.0}, std::pair{QColor(Qt::black), 2.0}}) {
+        p.setPen(QPen(farbe, breite));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(3, 3, 16, 16));
+        p.setPen(QPen(farbe, breite + 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(17, 17), QPointF(27, 27));
+    }
+    p.end();
+    return QCursor(bild, 11, 11);
+}
+
 } // namespace
 
 CHvxPreviewView::CHvxPreviewView(const CHVXDoc& doc, QPrinter& printer, QWidget* parent) : QDialog(parent), m_doc(doc)
@@ -54,8 +76,13 @@ CHvxPreviewView::CHvxPreviewView(const CHVXDoc& doc, QPrinter& printer, QWidget*
     leiste->addStretch();
     layout->addLayout(leiste);
     m_preview = new QPrintPreviewWidget(&printer, this);
-    m_preview->setCursor(Qt::CrossCursor);
     layout->addWidget(m_preview, 1);
+    // A click on a page zooms in one step, and from the largest step back to the whole page.
+    m_ansicht = m_preview->findChild<QGraphicsView*>();
+    if (m_ansicht) {
+        m_ansicht->viewport()->setMouseTracking(true);
+        m_ansicht->viewport()->installEventFilter(this);
+    }
     for (const Knopf& knopf : kKnoepfe)
         SetDlgItemLanText(this, QLatin1String(kSection), knopf.id);
     setWindowTitle(ausgabe::text(ausgabe::kTitel));
@@ -131,6 +158,42 @@ void CHvxPreviewView::zoomOut()
 {
     m_zoom = qMax(m_zoom - 1, 0);
     applyZoom();
+}
+
+QWidget* CHvxPreviewView::pageArea() const
+{
+    return m_ansicht ? m_ansicht->viewport() : nullptr;
+}
+
+bool CHvxPreviewView::ueberSeite(QPoint stelle) const
+{
+    return m_ansicht && m_ansicht->itemAt(stelle) != nullptr;
+}
+
+void CHvxPreviewView::zoomAt(QPoint stelle)
+{
+    const QPointF punkt = m_ansicht->mapToScene(stelle);
+    m_zoom = m_zoom < kMaxZoom ? m_zoom + 1 : 0;
+    applyZoom();
+    if (m_zoom > 0)
+        m_ansicht->centerOn(punkt);
+}
+
+bool CHvxPreviewView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_ansicht && watched == m_ansicht->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint stelle = static_cast<QMouseEvent*>(event)->position().toPoint();
+            m_ansicht->viewport()->setCursor(ueberSeite(stelle) ? lupe() : QCursor(Qt::ArrowCursor));
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* maus = static_cast<QMouseEvent*>(event);
+            if (maus->button() == Qt::LeftButton && ueberSeite(maus->position().toPoint())) {
+                zoomAt(maus->position().toPoint());
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CHvxPreviewView::applyZoom()

@@ -1,13 +1,14 @@
 #pragma once
 // The print preview: the printed pages of the document with a tool bar to print, page forward and
-// back, show one or two pages, zoom in and out, and close. Button texts come from the language
-// section "PrintPreview-Dialog".
+// back, show one or two pages, zoom in and out (also by a click on a page, under the zoom cursor),
+// and close. Button texts come from the language section "PrintPreview-Dialog".
 
 #include <QDialog>
 
 class CHVXDoc;
 class QPrinter;
 class QPrintPreviewWidget;
+class QGraphicsView;
 class QLabel;
 class QPushButton;
 
@@ -42,17 +43,26 @@ public:
     void toggleTwoPages();
     void zoomIn();
     void zoomOut();
+    // The area of the pages: over a page it shows the zoom cursor, and a click on a page zooms one
+    // step in around that point, from the largest step back to the whole page.
+    QWidget* pageArea() const;
 
 Q_SIGNALS:
     // "Drucken..." asks for the print dialog; the preview then closes.
     void printRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool ueberSeite(QPoint stelle) const;
+    void zoomAt(QPoint stelle);
     void updateButtons();
     void applyZoom();
 
     const CHVXDoc& m_doc;
     QPrintPreviewWidget* m_preview = nullptr;
+    QGraphicsView* m_ansicht = nullptr; // inside m_preview
     QLabel* m_seitenText = nullptr;
     bool m_twoPages = false;
     int m_zoom = 0; // 0 = whole page, then larger

@@ -12,6 +12,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using hvx::test::TestApp;
@@ -202,10 +203,20 @@ TEST_F(MainFrameTest, LanguageSwitchUpdatesSettingsMenuTitleAndAsksTheViews)
     EXPECT_EQ(frame.CommandAction(cmd::kFileNew)->text(), "&New\tCtrl+N");
     EXPECT_EQ(frame.MessageText(), "Ready");
     EXPECT_TRUE(frame.windowTitle().endsWith(" - anlage.hxd[*]"));
+    EXPECT_EQ(frame.findChild<QToolBar*>()->windowTitle(), "Toolbar");
     EXPECT_EQ(refreshed, 1);
     const auto items = hvx::gui::LanguageMenu(frame.menuBar())->actions();
     EXPECT_FALSE(items.at(0)->isChecked());
     EXPECT_TRUE(items.at(1)->isChecked());
+}
+
+TEST_F(MainFrameTest, ServiceModeShowsItselfInTheTitle)
+{
+    t.app().m_bService = true;
+    CMainFrame frame;
+    frame.LoadFrame();
+    frame.SetDocumentTitle(QStringLiteral("anlage.hxd"));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("HVX %1 – Service - anlage.hxd[*]").arg(frame.m_strShortVersion));
 }
 
 } // namespace

@@ -188,6 +188,9 @@ TEST_F(SettingsDialog, ALongPathInANarrowFieldShowsItsShortenedFormAndTheFullPat
     QCoreApplication::processEvents();
     EXPECT_EQ(edit->text(), QStringLiteral("/home/.../Daten/Konfigurationen"));
     EXPECT_EQ(edit->toolTip(), path);
+    // Read-only, and it looks so: the field has the window's colour, not that of an entry.
+    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_EQ(edit->palette().color(QPalette::Base), edit->palette().color(QPalette::Window));
 
     edit->setFixedWidth(20);
     QCoreApplication::processEvents();

@@ -80,24 +80,40 @@ TEST_F(ShellDialogs, StoredPortThatIsGoneSelectsTheFirstAndMustBeConfirmed)
     EXPECT_TRUE(t.logEntries().contains("CHvxComPortDlg::OnOK"));
 }
 
+// The search button is clicked as with the mouse (it takes the focus); Return afterwards confirms
+// the port shown and never starts the search again.
+void searchThenReturn(CHvxComPortDlg& dialog)
+{
+    dialog.searchButton()->setFocus();
+    dialog.searchButton()->click();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(dialog.searchButton(), &press);
+}
+
 TEST_F(ShellDialogs, SearchSelectsTheFirstPortThatAnswersInListOrder)
 {
     QList<int> asked;
+    t.ui().answerMessageBox(hvx::IDOK, "Gerät gefunden an COM4 (/dev/ttyS3).");
     CHvxComPortDlg dialog(0, fakePorts({1, 4, 7}, {4, 7}, &asked));
     dialog.show();
     EXPECT_TRUE(dialog.cancelButton()->isEnabled());
-    dialog.searchButton()->click();
+    searchThenReturn(dialog);
     EXPECT_EQ(dialog.portList()->currentData().toInt(), 3);
     EXPECT_EQ(asked, (QList<int>{1, 4}));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.port(), 3);
 }
 
 TEST_F(ShellDialogs, SearchWithoutAnswerSaysSoAndKeepsTheSelection)
 {
+    QList<int> asked;
     t.ui().answerMessageBox(hvx::IDOK, "Automatische Suche war nicht erfolgreich.");
-    CHvxComPortDlg dialog(3, fakePorts({1, 4}, {}));
+    CHvxComPortDlg dialog(3, fakePorts({1, 4}, {}, &asked));
     dialog.show();
-    dialog.searchButton()->click();
+    searchThenReturn(dialog);
     EXPECT_EQ(dialog.portList()->currentData().toInt(), 3);
+    EXPECT_EQ(asked, (QList<int>{1, 4}));
+    EXPECT_EQ(t.ui().messageTexts().size(), 1);
 }
 
 TEST_F(ShellDialogs, NoPortsAtAllDisablesTheListAndOkActsAsCancel)
@@ -282,6 +298,10 @@ TEST_F(ShellDialogs, FileFiltersShowAllFilesForEveryName)
     choice.filterDescription = "Messdaten";
     choice.extension = "dat";
     EXPECT_EQ(hvx::gui::GuiInteraction::FileFilters(choice).constFirst(), "Messdaten (*.dat)");
+    // The image files keep their established filter pair.
+    choice.filterDescription = "Hydrovant EEPROM Files (*.hxp)";
+    choice.allFiles = "All Files (*.*)";
+    EXPECT_EQ(hvx::gui::GuiInteraction::FileFilters(choice), (QStringList{"Hydrovant EEPROM Files (*.hxp)", "All Files (*)"}));
 }
 
 TEST_F(ShellDialogs, EntryDialogTextsComeFromTheLanguageByControlId)

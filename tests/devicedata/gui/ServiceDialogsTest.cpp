@@ -82,7 +82,9 @@ TEST_F(ServiceDialogs, HexDumpWritesEditedBytesAfterTheQuestionAndSavesTheImage)
     QApplication::sendEvent(dialog.hexEdit(), &seven);
     dialog.hexEdit()->setSelection(0x40, 0x41);
     t.ui().answerMessageBox(hvx::IDYES, QStringLiteral("send 1 Bytes"));
+    t.ui().answerMessageBox(hvx::IDOK, QStringLiteral("EEPROM geschrieben.\nBytes: 1\nDauer: "));
     dialog.OnEepromSchreiben();
+    EXPECT_TRUE(t.ui().messageTexts().constLast().endsWith(QStringLiteral(" s")));
     EXPECT_EQ(instrument->State().eeprom[0x40], 0xA7);
     EXPECT_EQ(instrument->State().eeprom[0x41], 0x41 ^ 0x5A);
 
@@ -124,7 +126,7 @@ TEST_F(ServiceDialogs, EnterInTheCommandFieldSendsItAndTheExchangeIsLogged)
     ASSERT_EQ(dialog.log()->count(), 3);
     EXPECT_EQ(dialog.log()->item(0)->text(), QStringLiteral("0x1b "));
     EXPECT_EQ(dialog.log()->item(1)->text(), QStringLiteral("0x3f "));
-    EXPECT_EQ(dialog.log()->item(2)->text(), QStringLiteral("1 "));
+    EXPECT_EQ(dialog.log()->item(2)->text(), QStringLiteral("Empfangene Bytes: 1"));
     EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
 
     for (const char* field : {"", "1B2"}) {
@@ -142,7 +144,9 @@ TEST_F(ServiceDialogs, OkWritesTheBlockEntryAndStaysOpen)
     dialog.id()->setText(QStringLiteral("7"));
     dialog.wert()->setText(QStringLiteral("1.5"));
     dialog.wert()->setFocus();
+    t.ui().answerMessageBox(hvx::IDOK, QStringLiteral("Eintrag 3 des Serviceblocks geschrieben."));
     dialog.okButton()->click();
+    EXPECT_EQ(t.ui().messageTexts().size(), 1);
     const auto block = instrument->State().serviceBlock;
     EXPECT_EQ(block[18], 0x3F);
     EXPECT_EQ(block[19], 0xC0);

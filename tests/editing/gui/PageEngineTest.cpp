@@ -11,6 +11,10 @@
 #include "model/Standardwerte.h"
 #include "model/Revisionen.h"
 
+#include "app/gui/MainFrame.h"
+#include "base/SettingsTable.h"
+#include "editing/gui/ViewLogo.h"
+
 #include <QLabel>
 
 namespace hvx::test {
@@ -552,6 +556,151 @@ TEST_F(PageEngine, ModuleOnesDefaultsEndingAMultiplePHMeasurementGiveModuleTwoIt
     QCoreApplication::processEvents();
     EXPECT_EQ(ps().mehrfachPH(), mehrfachph::kKeine);
     EXPECT_EQ(view->modulePage(1)->inhalt(), Modulinhalt::Seiten);
+}
+
+} // namespace
+} // namespace hvx::test
+
+// Exported by Qt GUI: what a key press runs through before it reaches the focus widget (the
+// shortcut map), as the window system delivers it.
+bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                  const QString& text = QString(), bool autorep = false, ushort count = 1);
+
+namespace hvx::test {
+namespace {
+
+// A key pressed while the view's window is active: a shortcut, or else the focus widget's key.
+void druecke(QWidget* fenster, int taste, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : fenster;
+    if (qt_sendShortcutOverrideEvent(ziel, 0, taste, modifiers))
+        return;
+    QKeyEvent druck(QEvent::KeyPress, taste, modifiers);
+    QCoreApplication::sendEvent(ziel, &druck);
+}
+
+// The first control of a page in reading order that takes input.
+QWidget* erstesFeld(CHvxModelessDlg* seite)
+{
+    for (int spalte = 0; spalte < 2; ++spalte) {
+        for (const Gruppe& g : seite->beschreibung().gruppen) {
+            if ((g.spalte == 0 ? 0 : 1) != spalte)
+                continue;
+            for (const Steuerelement& e : g.elemente) {
+                for (int id : e.knoepfe.empty() ? std::vector<int>{e.id} : e.knoepfe) {
+                    QWidget* w = seite->control(id);
+                    if (w && w->isEnabled() && w->isVisible() && w->focusPolicy() != Qt::NoFocus)
+                        return w;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+// Ctrl+Tab / Ctrl+Shift+Tab step through the main tabs, Ctrl+PgDn / Ctrl+PgUp through the sub
+// tabs of the module shown, both round; the focus lands in the first field of the page shown.
+TEST_F(PageEngine, TabKeysSwitchTabsAndSubTabsWithTheFocusInTheFirstField)
+{
+    neu(0x13, {modultyp::kPH, modultyp::kChlor, modultyp::kRedox});
+    QApplication::setActiveWindow(view.get());
+    view->activateWindow();
+    erstesFeld(system())->setFocus();
+    struct Schritt {
+        int taste;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+        int sub;
+    };
+    const Qt::KeyboardModifiers strg = Qt::ControlModifier;
+    const Qt::KeyboardModifiers strgUmschalt = Qt::ControlModifier | Qt::ShiftModifier;
+    const Schritt schritte[] = {
+        {Qt::Key_Tab, strg, 1, 0},      {Qt::Key_PageDown, strg, 1, 1}, {Qt::Key_PageDown, strg, 1, 2},
+        {Qt::Key_PageDown, strg, 1, 0}, {Qt::Key_PageUp, strg, 1, 2},   {Qt::Key_Backtab, strgUmschalt, 0, 0},
+        {Qt::Key_Backtab, strgUmschalt, 3, 0}, {Qt::Key_Tab, strg, 0, 0}, {Qt::Key_PageDown, strg, 0, 0},
+    };
+    int nummer = 0;
+    for (const Schritt& s : schritte) {
+        druecke(view.get(), s.taste, s.modifiers);
+        QCoreApplication::processEvents();
+        ++nummer;
+        ASSERT_EQ(navigation().currentTab, s.tab) << "step " << nummer;
+        EXPECT_EQ(view->tabCtrl()->currentIndex(), s.tab) << "step " << nummer;
+        if (s.tab > 0) {
+            EXPECT_EQ(navigation().currentSubPage[s.tab - 1], s.sub) << "step " << nummer;
+        }
+        ASSERT_NE(view->currentPage(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), erstesFeld(view->currentPage())) << "step " << nummer;
+    }
+
+    // A field that holds no number keeps its page.
+    QLineEdit* feld = edit(system(), systemkonfig::kLeerlaufzeit);
+    feld->setFocus();
+    feld->setText("abc");
+    druecke(view.get(), Qt::Key_Tab, strg);
+    EXPECT_EQ(navigation().currentTab, 0);
+    EXPECT_TRUE(inputErrorPending());
+    EXPECT_EQ(QApplication::focusWidget(), feld);
+}
+
+} // namespace
+} // namespace hvx::test
+
+namespace hvx::test {
+namespace {
+
+// The sheet keeps one size and place on every tab and sub tab, and in the main window of the
+// default size it leaves the logo free, for the tallest pages of every variant and in both languages.
+void pruefeFesteSeitenflaeche(CHVXDoc& doc, TestApp::Language sprache)
+{
+    CMainFrame frame;
+    frame.LoadFrame();
+    auto* view = new CHVXView(&frame);
+    frame.setCentralWidget(view);
+    view->setDocument(&doc);
+    frame.resize(settings::kFrameWidth.defaultValue, settings::kFrameHeight.defaultValue);
+    frame.show();
+    const quint8 typen[][3] = {
+        {0x13, modultyp::kPH, modultyp::kChlor},         {0x23, modultyp::kAbsalzKonduktiv, modultyp::kFreigabeOderTimer},
+        {0x33, modultyp::kNormsignal, modultyp::kChlor}, {0x43, modultyp::kChlor, modultyp::kLfInduktiv},
+        {0x53, modultyp::kChlor, modultyp::kRedoxPlusMinus},
+    };
+    for (const auto& t : typen) {
+        NeueKonfiguration wahl{t[0], {}};
+        for (int slot = 0; slot < 2; ++slot) {
+            wahl.module[slot].modultyp = t[slot + 1];
+            wahl.module[slot].reglertyp = anfangsReglertyp(t[slot + 1], t[0] >> 4);
+        }
+        ASSERT_TRUE(doc.OnNewDocument(wahl));
+        for (int runde = 0; runde < 3; ++runde)
+            QCoreApplication::processEvents();
+        const QRectF logo = view->logo().placement(QPointF(0, 0));
+        ASSERT_FALSE(logo.isEmpty());
+        const QRect flaeche = view->tabCtrl()->geometry();
+        EXPECT_LT(flaeche.bottom(), logo.top()) << int(t[0]) << " language " << int(sprache);
+        for (int tab = 0; tab < view->tabCtrl()->count(); ++tab) {
+            view->tabCtrl()->step(tab == 0 ? 0 : 1);
+            for (int sub = 0; sub < 3; ++sub) {
+                if (tab > 0)
+                    view->modulePage(tab - 1)->tabCtrl()->step(1);
+                QCoreApplication::processEvents();
+                const QRect jetzt = view->tabCtrl()->geometry();
+                EXPECT_EQ(jetzt, flaeche) << int(t[0]) << " tab " << tab << " sub " << sub << ": " << jetzt.y() << " "
+                                         << jetzt.width() << "x" << jetzt.height() << " instead of " << flaeche.y() << " "
+                                         << flaeche.width() << "x" << flaeche.height();
+            }
+        }
+    }
+}
+
+TEST_F(PageEngine, TheSheetKeepsOneSizeAndPlaceAndLeavesTheLogoFree)
+{
+    pruefeFesteSeitenflaeche(doc, TestApp::Language::German);
+}
+
+TEST_F(PageEngineEnglish, TheSheetKeepsOneSizeAndPlaceAndLeavesTheLogoFree)
+{
+    pruefeFesteSeitenflaeche(doc, TestApp::Language::English);
 }
 
 } // namespace

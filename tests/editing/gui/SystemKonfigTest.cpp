@@ -114,6 +114,7 @@ TEST_F(SystemPage, MultiplePhChoiceCoversTheSecondModule)
     neu(0x13, {modultyp::kPH, modultyp::kRedox});
     EXPECT_TRUE(eintraege(system(), kMehrfachPH).isEmpty());
     EXPECT_FALSE(liste(system(), kMehrfachPH)->isEnabled());
+    EXPECT_EQ(liste(system(), kMehrfachPH)->placeholderText(), "keine") << "the empty list still shows the value";
     system()->ExchangePageData(true);
     EXPECT_EQ(ps().mehrfachPH(), 1);
 }

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -86,6 +87,42 @@ TEST_F(DruckGui, PreviewPagesThroughTheDocumentWithTheLanguageTexts)
     EXPECT_TRUE(preview.button(CHvxPreviewView::kIdZoomOut)->isEnabled());
     preview.zoomOut();
     EXPECT_TRUE(preview.button(CHvxPreviewView::kIdOneTwoPages)->isEnabled());
+}
+
+// Over a page the cursor is the zoom cursor; each click on a page zooms one step in, and from the
+// largest step back to the whole page. A click beside the pages does nothing.
+TEST_F(DruckGui, ClicksOnAPageZoomUnderTheZoomCursor)
+{
+    CHVXDoc doc;
+    ASSERT_TRUE(neueKonfiguration(doc, 0x13, {modultyp::kPH}));
+    QPrinter printer;
+    CHvxPreviewView preview(doc, printer);
+    preview.resize(900, 1000);
+    preview.show();
+    QCoreApplication::processEvents();
+    QWidget* flaeche = preview.pageArea();
+    ASSERT_NE(flaeche, nullptr);
+    const QPoint mitte = flaeche->rect().center();
+    const QPoint rand(2, 2);
+    const auto maus = [flaeche](QEvent::Type art, QPoint stelle) {
+        QMouseEvent ereignis(art, stelle, flaeche->mapToGlobal(stelle), art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                             art == QEvent::MouseButtonRelease || art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                             Qt::NoModifier);
+        QCoreApplication::sendEvent(flaeche, &ereignis);
+    };
+    maus(QEvent::MouseMove, mitte);
+    EXPECT_EQ(flaeche->cursor().shape(), Qt::BitmapCursor);
+    maus(QEvent::MouseMove, rand);
+    EXPECT_EQ(flaeche->cursor().shape(), Qt::ArrowCursor);
+    maus(QEvent::MouseButtonPress, rand);
+    maus(QEvent::MouseButtonRelease, rand);
+    EXPECT_EQ(preview.zoomLevel(), 0);
+    for (const int stufe : {1, 2, 3, 0}) {
+        maus(QEvent::MouseButtonPress, mitte);
+        maus(QEvent::MouseButtonRelease, mitte);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(preview.zoomLevel(), stufe);
+    }
 }
 
 TEST_F(DruckGui, OnePageDisablesTheTwoPageButton)

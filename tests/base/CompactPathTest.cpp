@@ -1,5 +1,5 @@
 // Fitting a directory path into a narrow field.
-#include "app/CompactPath.h"
+#include "base/CompactPath.h"
 
 #include <gtest/gtest.h>
 

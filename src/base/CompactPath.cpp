@@ -1,4 +1,4 @@
-#include "app/CompactPath.h"
+#include "base/CompactPath.h"
 
 namespace hvx {
 namespace {

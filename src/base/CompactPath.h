@@ -1,5 +1,5 @@
 #pragma once
-// Fitting a directory path into a field of limited width: the first part of the path, "...",
+// Fitting a path into a field or a line of limited width: the first part of the path, "...",
 // and as many of the last folders as fit.
 
 #include <QString>

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "base/ErrorCodes.h"
 #include "base/HvxApp.h"
 #include "base/Language.h"
 #include "base/Log.h"
@@ -7,11 +8,31 @@
 #include "editing/Vergleich.h"
 #include "link/RemoteProgramming.h"
 #include "link/SerialPortFactory.h"
+#include "output/Serviceprotokoll.h"
 
 namespace hvx {
 namespace {
 constexpr int kTextStarted = 367;
 constexpr int kTextClosed = 368;
+
+// The transfer of "/remote:" with its report ("/Report:"). A report that could not be kept is
+// known before anything is sent; one that fails after the transfer leaves the file area's code,
+// as a transfer stamp that cannot be written does.
+void transferInBatch(CHVXApp& app)
+{
+    CHVXDoc doc;
+    const QString report = app.m_strReportFile;
+    const QString reportProblem = report.isEmpty() ? QString() : protokollpfadFehler(report);
+    if (!reportProblem.isEmpty()) {
+        LogMessageBox(reportProblem, MB_OK | MB_ICONERROR);
+        app.SetErrorCode(kErrorAreaConfigFile, kErrCreate);
+        return;
+    }
+    doc.RemoteTransfer(app.m_strRemoteFile, app.m_bSaveCalib);
+    if (!report.isEmpty() && doc.lastTransfer() && !schreibeProtokollMitMeldung(*doc.lastTransfer(), report))
+        app.SetErrorCode(kErrorAreaConfigFile, kErrCreate);
+}
+
 } // namespace
 
 QStringList ArgumentsOf(int argc, char* argv[])
@@ -56,8 +77,7 @@ int RunBatchMode(CHVXApp& app, const QStringList& arguments)
     {
         // The batch output names the port the run used, whatever the result.
         LogMessageBox(PortUsedText(), MB_OK);
-        CHVXDoc doc;
-        doc.RemoteTransfer(app.m_strRemoteFile, app.m_bSaveCalib);
+        transferInBatch(app);
     }
     return ShutdownCommon(app);
 }

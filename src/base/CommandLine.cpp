@@ -6,6 +6,7 @@ namespace {
 
 const QString kRemotePrefix = QStringLiteral("/remote:");
 const QString kPortPrefix = QStringLiteral("/Port:");
+const QString kReportPrefix = QStringLiteral("/Report:");
 constexpr int kMaxPort = 255;
 
 // The number formed by the leading decimal digits; none gives 0, and anything beyond the port
@@ -41,6 +42,8 @@ QList<CHVXApp::StandardArgument> CHVXApp::ParseCommandLine(const QStringList& ar
             m_bSaveCalib = true;
         } else if (argument == QLatin1String("/Verify")) {
             m_bVerify = true;
+        } else if (argument.startsWith(kReportPrefix)) {
+            m_strReportFile = argument.mid(kReportPrefix.size());
         } else if (argument.startsWith(kPortPrefix)) {
             SetPort(leadingNumber(QStringView(argument).mid(kPortPrefix.size())));
         } else {

@@ -101,6 +101,7 @@ public:
     QString m_strVersion;
     bool m_bRemote = false;
     QString m_strRemoteFile;
+    QString m_strReportFile; // "/Report:FILE": the batch transfer's report (.pdf or .txt)
     bool m_bSaveCalib = false;
     bool m_bVerify = false; // "/Verify": transfers of this run read back and compare
     int m_nFrameWidth = 690, m_nFrameHeight = 580;

@@ -23,3 +23,5 @@ QString HexDumpText(const quint8* bytes, int length);
 
 int LogMessageBox(const QString& text, unsigned type = hvx::MB_OK, unsigned helpId = 0);
 int LogMessageBoxId(int number, unsigned type = hvx::MB_OK, unsigned helpId = 0);
+// A message that offers a follow-up button (IUserInteraction::messageBoxWithAction), logged as any.
+int LogMessageBoxIdWithAction(int number, unsigned type, const QString& action);

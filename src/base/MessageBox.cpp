@@ -15,3 +15,10 @@ int LogMessageBoxId(int number, unsigned type, unsigned helpId)
     // One message, one entry.
     return LogMessageBox(GetStringsText(number), type, helpId);
 }
+
+int LogMessageBoxIdWithAction(int number, unsigned type, const QString& action)
+{
+    const QString text = GetStringsText(number);
+    LogEntry(1, text);
+    return theApp().ui().messageBoxWithAction(text, type, action);
+}

@@ -42,6 +42,7 @@ enum MessageBoxAnswer : int {
     IDIGNORE = 5,
     IDYES = 6,
     IDNO = 7,
+    IDACTION = 100, // the follow-up button of messageBoxWithAction
 };
 
 struct FileChoice {
@@ -91,6 +92,14 @@ public:
     // A warning that needs no answer (for example a backup that could not be made): standard
     // error here; the window shows it in its status bar.
     virtual void warning(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+
+    // A message with one more button that offers a follow-up (after a transfer: save its report).
+    // Returns IDACTION when that button was chosen. Where there is no such button (batch runs),
+    // the plain message.
+    virtual int messageBoxWithAction(const QString& text, unsigned type, const QString& /*action*/)
+    {
+        return messageBox(text, type, 0);
+    }
 };
 
 } // namespace hvx

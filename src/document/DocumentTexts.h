@@ -18,5 +18,6 @@ constexpr int kTextChangedOnDisk = 3270;        // %1 changed since opened: keep
 constexpr int kTextFileEndsEarly = 3280;        // %1 bytes, %2 expected
 constexpr int kTextFileReadOnly = 3281;         // open for reading only (write-protected)
 constexpr int kTextFileNotOpen = 3282;
+constexpr int kTextFileTooShort = 3283;         // %1 bytes, fewer than the %2 of a configuration file
 
 } // namespace hvx

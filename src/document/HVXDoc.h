@@ -6,6 +6,7 @@
 #include "document/ConfigFileSnapshot.h"
 #include "document/InfoBlock.h"
 #include "document/KelConfigFile.h"
+#include "document/TransferRecord.h"
 #include "model/Modulauswahl.h"
 #include "model/Parametersatz.h"
 #include "model/Seitenaufteilung.h"
@@ -127,6 +128,11 @@ public:
     bool RemoteTransfer(const QString& path, bool keep);
     // What OnHvxRemotePaup opens in service mode; installed by the window.
     void setServiceDialogHook(std::function<void()> open) { m_openServiceDialog = std::move(open); }
+    // The last transfer of this document that succeeded, for its report; none after a failed one.
+    const std::optional<hvx::TransferRecord>& lastTransfer() const { return m_lastTransfer; }
+    // Installed by the window: the success message of a transfer then offers to save its report,
+    // and this saves it when the user chooses so.
+    void setTransferReportHook(std::function<void(const hvx::TransferRecord&)> save) { m_saveTransferReport = std::move(save); }
 
 Q_SIGNALS:
     void updateAllViews(int hint);
@@ -155,4 +161,6 @@ private:
     std::function<bool()> m_inputErrorPending;
     std::function<void()> m_clearInputError;
     std::function<void()> m_openServiceDialog;
+    std::function<void(const hvx::TransferRecord&)> m_saveTransferReport;
+    std::optional<hvx::TransferRecord> m_lastTransfer;
 };

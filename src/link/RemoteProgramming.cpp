@@ -13,6 +13,7 @@
 #include "link/KelComm.h"
 #include "link/RemoteProgramming.h"
 #include "link/RemoteTexts.h"
+#include "link/SerialPortFactory.h"
 #include "model/Modulnamen.h"
 #include "model/Revisionen.h"
 
@@ -62,14 +63,25 @@ qint32 FailureStatus(const CKelComm& link)
     return link.m_nRxCount.load() == 0 ? CKelComm::StatusTimeout : CKelComm::StatusNoAck;
 }
 
-bool ReadFileImage(CKelConfigFile& file, const QString& path, Parametersatz& image)
+bool ReadFileImage(CKelConfigFile& file, const QString& path, Parametersatz& image, InfoTexts* texts = nullptr)
 {
     Parametersatz read;
-    const bool ok = file.OpenConfigFile(path) && file.ReadConfigFile(read.bytes());
+    InfoBlockBytes block{};
+    const bool ok = file.OpenConfigFile(path) && file.ReadConfigFile(read.bytes()) && (!texts || file.ReadInfoBlock(block));
     file.Close();
     if (ok)
         image = read;
+    if (ok && texts)
+        *texts = DecodeInfoBlock(block);
     return ok;
+}
+
+// The set the instrument holds after a write: its configuration part, the parameter part sent.
+Parametersatz AfterWrite(const Parametersatz& instrument, const Parametersatz& sent)
+{
+    Parametersatz after = instrument;
+    std::copy(sent.parameterteil().begin(), sent.parameterteil().end(), after.parameterteil().begin());
+    return after;
 }
 
 // Only an existing file gets the stamp: opening creates a missing one. A stamp that cannot be
@@ -107,8 +119,7 @@ bool ReadBackMatches(CKelComm& link, const Parametersatz& instrument, const Para
     linkFailed = !link.ReadParameters(readBack.parameterteil().data());
     if (linkFailed)
         return false;
-    Parametersatz expected = instrument;
-    std::copy(sent.parameterteil().begin(), sent.parameterteil().end(), expected.parameterteil().begin());
+    const Parametersatz expected = AfterWrite(instrument, sent);
     if (readBack == expected)
         return true;
     const QStringList lines = g_writeDifferenceLines ? g_writeDifferenceLines(expected, readBack)
@@ -214,7 +225,8 @@ bool CHVXDoc::RemoteTransfer(const QString& path, bool keep)
         return false;
     }
     m_strPathName = path;
-    if (!ReadFileImage(m_configFile, path, m_parametersatz))
+    // The texts too: the report of the transfer names the plant.
+    if (!ReadFileImage(m_configFile, path, m_parametersatz, &m_texts))
         return false;
     setModifiedFlag(false);
     TransferToInstrument(keep);
@@ -223,6 +235,7 @@ bool CHVXDoc::RemoteTransfer(const QString& path, bool keep)
 
 bool CHVXDoc::TransferToInstrument(bool keep)
 {
+    m_lastTransfer.reset();
     // What the technician sees is what is sent: the page being edited stores its entries first,
     // exactly as before a save (an invalid entry stops here), and the derived values follow them.
     if (inputErrorPending())
@@ -252,7 +265,13 @@ bool CHVXDoc::TransferToInstrument(bool keep)
         link.Close(1);
 
     if (result) {
-        LogMessageBoxId(kTextTransferDone, MB_OK | MB_ICONINFORMATION);
+        // The window offers the report of the transfer beside the message.
+        if (m_saveTransferReport && m_lastTransfer) {
+            if (LogMessageBoxIdWithAction(kTextTransferDone, MB_OK | MB_ICONINFORMATION, GetStringsText(kTextSaveReport)) == IDACTION)
+                m_saveTransferReport(*m_lastTransfer);
+        } else {
+            LogMessageBoxId(kTextTransferDone, MB_OK | MB_ICONINFORMATION);
+        }
         return true;
     }
     LogMessageBoxId(kTextTransferFailed, MB_OK | MB_ICONERROR);
@@ -303,6 +322,7 @@ bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, 
     if (!accessGranted)
         return false;
 
+    const Parametersatz fromFile = m_parametersatz;
     if (keep) {
         const Parametersatz before = m_parametersatz;
         for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
@@ -321,11 +341,18 @@ bool CHVXDoc::ExchangeWithInstrument(CKelComm& link, Parametersatz& instrument, 
     if (!link.WriteParameters(sent.parameterteil().data()))
         return linkFailed();
     // Opt-in: one read more shows whether the instrument really stored what was sent.
-    if (VerifyAfterWrite()) {
+    const bool verify = VerifyAfterWrite();
+    if (verify) {
         bool readFailed = false;
         if (!ReadBackMatches(link, instrument, sent, readFailed))
             return readFailed ? linkFailed() : false;
     }
+    // What the report of this transfer states: the sets before and after come from the transfer
+    // itself, no read more.
+    m_lastTransfer = TransferRecord{QDateTime::currentDateTime(), CurrentPortName(), PortDevice(theApp().m_nPort + 1),
+                                    QFileInfo(m_strPathName).absoluteFilePath(), m_texts, instrument, fromFile,
+                                    AfterWrite(instrument, sent), keep,
+                                    verify ? TransferRecord::Check::Passed : TransferRecord::Check::NotRun};
     StampTransfer(m_configFile, m_strPathName);
     return true;
 }

@@ -16,5 +16,6 @@ constexpr int kTextVerifyByte = 3304;          // %1 offset, %2 sent, %3 read ba
 constexpr int kTextMismatchRevision = 3305;    // %1 the instrument's revision, %2 the file's
 constexpr int kTextMismatchSlot = 3306;        // %1 slot 1..3, %2 the instrument's module, %3 the file's
 constexpr int kTextStampNotWritten = 3380;     // transferred, but the file %1 got no transfer stamp
+constexpr int kTextSaveReport = 3381;          // "Protokoll speichern…": the follow-up of the success message
 
 } // namespace hvx

@@ -7,6 +7,7 @@
 #include "model/Parametersatz.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -18,6 +19,8 @@ enum class Zeilenart {
     Text,         // a line of its own without a label
     Wert,         // label and value
     Leer,         // an empty line
+    Tabelle,      // a row of a table, its cells in spalten; consecutive rows share their columns
+    Unterschriften, // lines to sign on side by side, their captions in spalten
 };
 
 struct Ausgabezeile {
@@ -27,6 +30,8 @@ struct Ausgabezeile {
     QString druckEinheit;    // the unit the printout adds after a measured value
     bool mehrzeilig = false; // a text block of up to four lines (customer, site, remark)
     bool absatz = false;     // starts a group of lines (a timer entry): the printout sets it apart
+    QStringList spalten{};   // the cells of a table row, the captions of signature lines
+    bool fett = false;       // a table's heading row
     bool operator==(const Ausgabezeile&) const = default;
 };
 

@@ -3,6 +3,10 @@
 #include "base/CompactPath.h"
 #include "base/HvxApp.h"
 #include "output/AusgabeTexte.h"
+#include "output/Drucktabelle.h"
+
+#include <optional>
+#include <span>
 
 namespace hvx {
 
@@ -27,7 +31,8 @@ public:
     {
         Zeilenart vorher = Zeilenart::Leer;
         int titel = 0;
-        for (const Ausgabezeile& zeile : inhalt) {
+        for (size_t i = 0; i < inhalt.size(); ++i) {
+            const Ausgabezeile& zeile = inhalt[i];
             switch (zeile.art) {
             case Zeilenart::Titel:
                 // The system page's second heading sits at a fixed place below the text blocks.
@@ -52,10 +57,26 @@ public:
                 wert(zeile);
                 break;
             case Zeilenart::Leer: m_y += h(); break;
+            case Zeilenart::Tabelle: {
+                // The rows that follow share the columns.
+                size_t ende = i + 1;
+                while (ende < inhalt.size() && inhalt[ende].art == Zeilenart::Tabelle)
+                    ++ende;
+                m_y = drucktabelle::setzeTabelle(std::span(inhalt).subspan(i, ende - i), x(m_raster.einzug1), rechterRand(), m_y,
+                                                 m_metrik, m_elemente);
+                i = ende - 1;
+                break;
+            }
+            case Zeilenart::Unterschriften:
+                m_y = drucktabelle::setzeUnterschriften(zeile, x(m_raster.einzug1), rechterRand(), m_y, m_metrik, m_elemente);
+                break;
             }
             vorher = zeile.art;
         }
     }
+
+    // Below the last line set.
+    int y() const { return m_y; }
 
 private:
     int h() const { return m_metrik.zeilenhoehe; }
@@ -142,6 +163,54 @@ std::vector<Druckelement> druckseite(const Ausgabe& inhalt, bool systemseite, co
     kopfUndFuss(elemente, kopf, raster, metrik);
     Seitensetzer(raster, metrik, elemente).setze(inhalt, systemseite);
     return elemente;
+}
+
+std::vector<Ausgabe> seitenweise(const Ausgabe& inhalt, const Druckraster& raster, const Druckmetrik& metrik)
+{
+    // The body ends a line above the footer.
+    const int ende = metrik.hoehe - 2 * metrik.zeilenhoehe;
+    const auto passt = [&](const Ausgabe& seite) {
+        std::vector<Druckelement> elemente;
+        Seitensetzer setzer(raster, metrik, elemente);
+        setzer.setze(seite, false);
+        return setzer.y() <= ende;
+    };
+    // Captions stay with what follows them; a table's heading row begins its next page again.
+    const auto istKopf = [](const Ausgabezeile& z) {
+        return z.art == Zeilenart::Titel || z.art == Zeilenart::Ueberschrift || z.art == Zeilenart::Leer
+            || (z.art == Zeilenart::Tabelle && z.fett);
+    };
+    std::vector<Ausgabe> seiten;
+    Ausgabe seite;
+    std::optional<Ausgabezeile> tabellenkopf;
+    for (const Ausgabezeile& zeile : inhalt) {
+        if (zeile.art != Zeilenart::Tabelle)
+            tabellenkopf.reset();
+        else if (zeile.fett)
+            tabellenkopf = zeile;
+        Ausgabe mit = seite;
+        mit.push_back(zeile);
+        if (seite.empty() || passt(mit)) {
+            seite = std::move(mit);
+            continue;
+        }
+        Ausgabe naechste;
+        while (seite.size() > 1 && istKopf(seite.back())) {
+            naechste.insert(naechste.begin(), seite.back());
+            seite.pop_back();
+        }
+        if (zeile.art == Zeilenart::Tabelle && !zeile.fett && tabellenkopf && (naechste.empty() || naechste.back() != *tabellenkopf))
+            naechste.push_back(*tabellenkopf);
+        naechste.push_back(zeile);
+        // A page never begins with an empty line, also when the break falls on one.
+        while (!naechste.empty() && naechste.front().art == Zeilenart::Leer)
+            naechste.erase(naechste.begin());
+        seiten.push_back(std::move(seite));
+        seite = std::move(naechste);
+    }
+    if (!seite.empty() || seiten.empty())
+        seiten.push_back(std::move(seite));
+    return seiten;
 }
 
 QString gekuerzterPfad(const QString& pfad, const std::function<bool(const QString&)>& passt)

@@ -62,6 +62,11 @@ struct Kopfzeile {
 std::vector<Druckelement> druckseite(const Ausgabe& inhalt, bool systemseite, const Kopfzeile& kopf,
                                      const Druckraster& raster, const Druckmetrik& metrik);
 
+// A long body (a report) split into pages: each page's lines end above its footer. A caption
+// moves to the page of the lines it heads, and a table broken across pages begins the next page
+// with its heading row again.
+std::vector<Ausgabe> seitenweise(const Ausgabe& inhalt, const Druckraster& raster, const Druckmetrik& metrik);
+
 // The path as the footer shows it: while it does not fit, the folders after its first folder give
 // way to "...", one at a time ("/home/.../anlagen/kunde.hxd"); the file name always stays.
 QString gekuerzterPfad(const QString& pfad, const std::function<bool(const QString&)>& passt);

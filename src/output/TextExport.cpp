@@ -18,9 +18,20 @@ namespace hvx {
 namespace {
 
 const QString kZeilenende = QStringLiteral("\r\n");
+const QString kUnterschriftslinie = QStringLiteral("______________________________");
+
+} // namespace
 
 QString exportZeile(const Ausgabezeile& zeile)
 {
+    if (zeile.art == Zeilenart::Tabelle)
+        return zeile.spalten.join(QLatin1Char('\t'));
+    if (zeile.art == Zeilenart::Unterschriften) {
+        QStringList felder;
+        for (const QString& bezeichnung : zeile.spalten)
+            felder << bezeichnung + QStringLiteral(": ") + kUnterschriftslinie;
+        return felder.join(QStringLiteral("    "));
+    }
     if (zeile.art != Zeilenart::Wert)
         return zeile.label;
     QString wert = zeile.wert;
@@ -28,6 +39,8 @@ QString exportZeile(const Ausgabezeile& zeile)
     wert.replace(QLatin1Char('\n'), kZeilenende + QLatin1Char('\t'));
     return zeile.label + QLatin1Char('\t') + wert;
 }
+
+namespace {
 
 void haengeAn(QStringList& zeilen, const Ausgabe& ausgabe)
 {

@@ -12,6 +12,10 @@ class CHVXDoc;
 
 namespace hvx {
 
+// One line of an export file for a line of the output (without line end): label and value, a
+// table row's cells, separated by tabs; a text block's further lines start with a tab.
+QString exportZeile(const Ausgabezeile& zeile);
+
 // The lines of the export file (without line ends). zeitpunkt is the time the export shows.
 QStringList exportZeilen(const Ausgabequelle& quelle, const QDateTime& zeitpunkt);
 

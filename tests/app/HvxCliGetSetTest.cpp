@@ -30,12 +30,14 @@ protected:
         return doc.parametersatz();
     }
 
-    // KEY=VALUE of every line that get prints.
+    // KEY=VALUE of every field line that get prints (the groups after the fields are no fields).
     QStringList allesAus(const QString& path)
     {
         EXPECT_EQ(run({"get", path}), 0) << m_err.toStdString();
         QStringList zuweisungen;
         for (const QString& zeile : m_out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (zeile.startsWith(QLatin1String("== ")))
+                break;
             const QStringList teile = zeile.split(QLatin1Char('\t'));
             zuweisungen << teile[0] + QLatin1Char('=') + teile[2];
         }

@@ -1,7 +1,9 @@
 // The .hxd reader and the document's open: any bytes as a configuration file. Opening never
-// changes the file; a file that opens can be saved, and what was saved opens again.
+// changes the file; a file that opens can be saved, and what was saved opens again. The
+// inventory's summary reads a file exactly when the document opens it, and reads the same.
 #include "FuzzApp.h"
 
+#include "document/ConfigFileSummary.h"
 #include "document/HVXDoc.h"
 #include "document/KelConfigFile.h"
 
@@ -33,6 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QFile check(path);
     if (!check.open(QIODevice::ReadOnly) || check.readAll() != bytes)
         std::abort(); // reading must never change what it reads
+    const ConfigFileSummary summary = SummarizeConfigFile(path);
+    if (summary.error.isEmpty() != opened)
+        std::abort();
+    if (opened && (summary.texts != doc.infoTexts() || summary.geraetekennung != doc.parametersatz().geraetekennung()
+                   || summary.zugangscodeAktiv != (doc.parametersatz().zugangscodeAktiv() != 0)))
+        std::abort();
 
     if (opened) {
         const QString copy = fuzz::TempPath(QStringLiteral("saved.hxd"));

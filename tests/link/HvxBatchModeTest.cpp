@@ -3,12 +3,14 @@
 #include "SimulatedInstrument.h"
 
 #include "document/HVXDoc.h"
+#include "editing/Vergleich.h"
 #include "model/Kalibrierung.h"
 #include "support/LinkPty.h"
 #include "support/TestApp.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include "model/Bestueckung.h"
 #include "model/Reglerwerte.h"
 
@@ -151,4 +153,65 @@ TEST_F(HvxBatchMode, VerifyMakesACorruptingInstrumentEndTheRunWithExitStatus4)
     EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("Sollwert"))) << "the message names the field";
     EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("Parameter konnten nicht übertragen werden!")));
     EXPECT_TRUE(sim.received().endsWith(Commands({0x13, 0x11}))) << "read back before disconnecting";
+}
+
+// /Report: writes the report of the batch transfer as PDF or text; a name it cannot be written
+// to ends the run before anything is sent. The PDF's text holds what the text file holds.
+TEST_F(HvxBatchMode, ReportIsWrittenAsPdfOrTextAndABadNameSendsNothing)
+{
+    struct Fall {
+        const char* bericht;
+        int exitStatus;
+        const char* beginn; // of the file written; none for a refused name
+    };
+    const Fall faelle[] = {
+        {"bericht.txt", 0, "Serviceprotokoll"},
+        {"bericht.pdf", 0, "%PDF"},
+        {"bericht.odt", 1, nullptr},
+        {"fehlt/bericht.pdf", 1, nullptr},
+    };
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.bericht);
+        Parametersatz file = sim.parameterSet();
+        file.setModulWord(0, modulblock::kSollwert, quint16(file.modulWord(0, modulblock::kSollwert) + 15));
+        const QString path = saveFile(file, QStringLiteral("anlage.hxd"));
+        const QString bericht = testApp.filePath(QLatin1String(fall.bericht));
+        const Parametersatz before = sim.parameterSet();
+
+        const BatchRun run = runHvx({QStringLiteral("/remote:") + path, QStringLiteral("/SaveCalib"), portArgument(kInstrumentPort),
+                                     QStringLiteral("/Report:") + bericht});
+        EXPECT_EQ(run.exitStatus, fall.exitStatus) << run.errorOutput.toStdString();
+        if (!fall.beginn) {
+            EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("HVX error code 0x81000002"))) << run.errorOutput.toStdString();
+            EXPECT_TRUE(sim.received().isEmpty());
+            EXPECT_FALSE(QFile::exists(bericht));
+            continue;
+        }
+        EXPECT_TRUE(run.errorOutput.contains(QStringLiteral("Protokoll gespeichert"))) << run.errorOutput.toStdString();
+        QFile f(bericht);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll().startsWith(fall.beginn));
+        f.close();
+        QString text;
+        if (QByteArray(fall.beginn) == "%PDF") {
+            if (pdftotext.isEmpty())
+                continue;
+            QProcess p;
+            p.start(pdftotext, {QStringLiteral("-layout"), bericht, QStringLiteral("-")});
+            ASSERT_TRUE(p.waitForFinished(30000));
+            text = QString::fromUtf8(p.readAllStandardOutput());
+        } else {
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            text = QString::fromLatin1(f.readAll());
+        }
+        const auto changed = vergleiche(before, sim.parameterSet()).gruppe(Unterschiedsgruppe::Feld);
+        ASSERT_FALSE(changed.empty());
+        for (const Unterschied& u : changed) {
+            EXPECT_TRUE(text.contains(u.wertA) && text.contains(u.wertB)) << u.wertA.toStdString() << " -> " << u.wertB.toStdString()
+                                                                         << "\n" << text.toStdString();
+        }
+        for (const char* muss : {"Serviceprotokoll", "COM3", "erhalten", "Datum, Unterschrift Kunde"})
+            EXPECT_TRUE(text.contains(QLatin1String(muss))) << muss << "\n" << text.toStdString();
+    }
 }

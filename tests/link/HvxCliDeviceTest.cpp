@@ -3,6 +3,7 @@
 
 #include "app/cli/HvxCli.h"
 #include "document/HVXDoc.h"
+#include "editing/Vergleich.h"
 #include "link/PortLock.h"
 #include "support/LinkPty.h"
 #include "support/CliRun.h"
@@ -217,4 +218,60 @@ TEST_F(HvxCliDevice, EveryInstrumentCommandHasItsHelpAndIsListed)
         EXPECT_TRUE(m_out.startsWith(QStringLiteral("Aufruf: hvxcli %1").arg(command))) << command;
     }
     EXPECT_TRUE(sim.received().isEmpty());
+}
+
+// The report of a transfer against the simulated instrument: its rows are the comparison of the
+// instrument's set before with what it holds afterwards, the calibration it kept stays as it
+// was, it costs no read more, and a name it cannot be written to sends nothing.
+TEST_F(HvxCliDevice, TransferReportListsWhatChangedInTheInstrumentAndABadNameSendsNothing)
+{
+    CHVXDoc doc;
+    doc.parametersatz() = sim.parameterSet();
+    Parametersatz& file = doc.parametersatz();
+    file.setModulWord(0, modulblock::kSollwert, quint16(file.modulWord(0, modulblock::kSollwert) + 40));
+    file.setModulByte(0, modulblock::kKalibrierbyte, quint8(file.modulByte(0, modulblock::kKalibrierbyte) ^ 0x21));
+    const QString path = testApp.filePath(QStringLiteral("anlage.hxd"));
+    ASSERT_TRUE(doc.DoSave(path));
+
+    const QString unwritable[] = {testApp.filePath(QStringLiteral("bericht.docx")), testApp.filePath(QStringLiteral("fehlt/bericht.txt")),
+                                  testApp.filePath(QStringLiteral("bericht"))};
+    for (const QString& report : unwritable) {
+        SCOPED_TRACE(report.toStdString());
+        sim.clearReceived();
+        EXPECT_EQ(run({"transfer", kPortOption, "--keep-calibration", "--report", report, path}), cli::kExitFailedWithoutCode);
+        EXPECT_TRUE(m_err.contains(report)) << m_err.toStdString();
+        EXPECT_TRUE(sim.received().isEmpty()) << "nothing is sent when the report cannot be kept";
+        EXPECT_FALSE(QFile::exists(report));
+    }
+
+    const Parametersatz before = sim.parameterSet();
+    const QString report = testApp.filePath(QStringLiteral("bericht.txt"));
+    sim.clearReceived();
+    ASSERT_EQ(run({"transfer", kPortOption, "--keep-calibration", "--verify", "--report", report, path}), 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.contains(QStringLiteral("Protokoll gespeichert: ") + report)) << m_out.toStdString();
+    EXPECT_EQ(sim.received().count(char(0x13)), 2) << "one read before writing, one for --verify: none for the report";
+
+    QFile f(report);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(f.readAll());
+    QStringList rows;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        if (line.count(QLatin1Char('\t')) == 4)
+            rows << line;
+    }
+    const Vergleich changed = vergleiche(before, sim.parameterSet());
+    const auto fields = changed.gruppe(Unterschiedsgruppe::Feld);
+    ASSERT_FALSE(fields.empty());
+    EXPECT_TRUE(changed.gruppe(Unterschiedsgruppe::Kalibrierung).empty()) << "the instrument kept its calibration";
+    for (const Unterschied& u : fields) {
+        const QString cells = QStringLiteral("\t%1\t%2\t%3").arg(u.wertA, u.wertB, u.einheit);
+        EXPECT_EQ(rows.filter(cells).size(), 1) << cells.toStdString() << "\n" << text.toStdString();
+    }
+    // The file's calibration value differed and was kept: listed with the instrument's value on both sides.
+    const auto calibration = vergleiche(before, file).gruppe(Unterschiedsgruppe::Kalibrierung);
+    ASSERT_EQ(calibration.size(), 1u);
+    EXPECT_EQ(rows.filter(QStringLiteral("\t%1\t%1\t").arg(calibration[0].wertA)).size(), 1) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Kalibrierdaten: erhalten")));
+    EXPECT_TRUE(text.contains(QStringLiteral("bestanden")));
+    EXPECT_TRUE(text.contains(QStringLiteral("COM5")));
 }

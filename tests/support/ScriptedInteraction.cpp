@@ -75,6 +75,12 @@ int ScriptedInteraction::messageBox(const QString& text, unsigned type, unsigned
     return answer ? answer->button : IDCANCEL;
 }
 
+int ScriptedInteraction::messageBoxWithAction(const QString& text, unsigned type, const QString& action)
+{
+    const auto answer = take({Kind::MessageBox, text, type, 0, {}, action});
+    return answer ? answer->button : IDCANCEL;
+}
+
 std::optional<QString> ScriptedInteraction::askAccessCode()
 {
     const auto answer = take({Kind::AccessCode, QString(), 0, 0, {}});

@@ -23,6 +23,7 @@ public:
         unsigned type = 0; // message box type
         unsigned helpId = 0;
         FileChoice file;  // for file choices
+        QString action{}; // the follow-up button a message offered
     };
 
     struct Progress {
@@ -56,6 +57,8 @@ public:
     void clear();
 
     int messageBox(const QString& text, unsigned type, unsigned helpId) override;
+    // Answered from the same queue as messageBox: IDACTION chooses the follow-up.
+    int messageBoxWithAction(const QString& text, unsigned type, const QString& action) override;
     std::optional<QString> askAccessCode() override;
     void progressBegin(const QString& title, int range) override;
     void progressStep(int position) override;

@@ -45,6 +45,7 @@ const CliCommand& ChartCommand();
 const CliCommand& EepromCommand();
 const CliCommand& ServiceCommand();
 const CliCommand& DiffCommand();
+const CliCommand& InventoryCommand();
 
 // Every command built into the tool, in the order of the usage text.
 std::span<const CliCommand* const> BuiltInCommands();

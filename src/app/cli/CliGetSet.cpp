@@ -1,11 +1,15 @@
 // hvxcli get and set: the fields of the editing pages by key, through the pages themselves.
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "app/cli/QuietInteraction.h"
+#include "app/cli/ScopedInteraction.h"
 #include "base/FileLock.h"
 #include "base/Language.h"
+#include "document/ConfigFileSummary.h"
 #include "document/HVXDoc.h"
 #include "editing/Felder.h"
 #include "editing/InputError.h"
+#include "editing/Nachbau.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,6 +39,50 @@ QString alsZeile(const Feldangabe& f)
     return teile.join(QLatin1Char('\t'));
 }
 
+// A text of the information block on one line, its line breaks as set-info takes them.
+QString einzeilig(const QString& text)
+{
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\\n")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+}
+
+// What a text diff of two files needs beyond the fields: the general information, the revision
+// and the modules, and the bytes no page shows, each group under its title. No time of day: the
+// stamps of the file are left out, a save alone changes nothing here.
+void schreibeRest(QTextStream& out, const CHVXDoc& doc, const Parametersatz& ps, const std::vector<Feldangabe>& felder)
+{
+    const auto titel = [&out](const QString& text) { out << QStringLiteral("== %1 ==\n").arg(text); };
+    const auto zeile = [&out](const QStringList& teile) { out << teile.join(QLatin1Char('\t')) << '\n'; };
+    const InfoTexts& texte = doc.infoTexts();
+    titel(GetStringsText(kTextGeneralInformation));
+    zeile({GetStringsText(kTextInfoSerial), einzeilig(texte.seriennummer)});
+    zeile({GetStringsText(kTextInfoCustomer), einzeilig(texte.kunde)});
+    zeile({GetStringsText(kTextInfoSite), einzeilig(texte.standort)});
+    zeile({GetStringsText(kTextInfoRemark), einzeilig(texte.bemerkung)});
+
+    titel(GetStringsText(kTextFittedModules));
+    zeile({GetStringsText(kTextInfoRevision), RevisionWithCode(ps.geraetekennung())});
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
+        zeile({GetStringsText(kTextInfoModule).arg(slot + 1), ModuleText(ps, slot)});
+
+    std::vector<Unterschied> bytes;
+    {
+        // The rebuild enters values as set does; its messages are no concern of this look.
+        QuietInteraction quiet(theApp().ui());
+        const ScopedInteraction scope(quiet);
+        bytes = bytesOhneSeite(ps, felder);
+    }
+    for (const Unterschiedsgruppe gruppe : {Unterschiedsgruppe::Kalibrierung, Unterschiedsgruppe::Byte}) {
+        bool ersteZeile = true;
+        for (const Unterschied& u : bytes) {
+            if (u.gruppe != gruppe)
+                continue;
+            if (std::exchange(ersteZeile, false))
+                titel(gruppenTitel(gruppe));
+            zeile({u.schluessel, u.seite, u.beschriftung, u.wertB});
+        }
+    }
+}
+
 CommandResult runGet(const CliArguments& arguments, CliIo& io)
 {
     if (arguments.positional.isEmpty())
@@ -42,6 +90,8 @@ CommandResult runGet(const CliArguments& arguments, CliIo& io)
     CHVXDoc doc;
     if (!OpenExistingFile(doc, arguments.positional.first(), io, false))
         return CommandResult::Failed;
+    // The pages may settle values as they load; the rest of the view shows the file as it is.
+    const Parametersatz datei = doc.parametersatz();
     Bearbeitung bearbeitung(doc.parametersatz(), doc.accessGranted() != 0);
     const std::vector<Feldangabe> alle = felderAuflisten(bearbeitung);
 
@@ -63,7 +113,12 @@ CommandResult runGet(const CliArguments& arguments, CliIo& io)
         return CommandResult::Ok;
     }
     for (const Feldangabe& f : gewaehlt)
-        io.out << alsZeile(f) << Qt::endl;
+        io.out << alsZeile(f) << '\n';
+    // The whole file as text (what git diffs of configuration files show): after the fields
+    // whatever else the file holds, so that no change goes unseen.
+    if (schluessel.isEmpty())
+        schreibeRest(io.out, doc, datei, alle);
+    io.out.flush();
     return CommandResult::Ok;
 }
 

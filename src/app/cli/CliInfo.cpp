@@ -2,10 +2,8 @@
 #include "base/Language.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTexts.h"
+#include "document/ConfigFileSummary.h"
 #include "document/HVXDoc.h"
-#include "model/Modulnamen.h"
-#include "model/Reglerart.h"
-#include "model/Revisionen.h"
 
 #include <QStringList>
 
@@ -26,20 +24,8 @@ void writeField(QTextStream& out, const QString& label, const QString& value)
 
 QString stampText(const QByteArray& stamp)
 {
-    if (stamp.count('\0') == stamp.size())
-        return GetStringsText(kTextInfoNever);
-    const QDateTime time = QDateTime::fromString(QString::fromLatin1(stamp), QStringLiteral("yyyyMMddHHmm"));
-    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString::fromLatin1(stamp);
-}
-
-QString moduleText(const Parametersatz& ps, int slot)
-{
-    const QString name = modulName(ps.modultyp(slot), ps.familie());
-    QString text = name.isEmpty() ? QStringLiteral("%1").arg(ps.modultyp(slot)) : name;
-    const QString controller = reglerartName(reglerartCode(ps, slot));
-    if (ps.modultyp(slot) != modultyp::kKein && !controller.isEmpty())
-        text += QStringLiteral(", ") + controller;
-    return text;
+    const QString text = StampText(stamp);
+    return text.isEmpty() ? GetStringsText(kTextInfoNever) : text;
 }
 
 CommandResult run(const CliArguments& arguments, CliIo& io)
@@ -58,14 +44,11 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         return FailedFile(doc, path, io);
 
     const Parametersatz& ps = doc.parametersatz();
-    QString revision = revisionText(ps.geraetekennung());
-    if (revision.isEmpty())
-        revision = GetStringsText(kTextInfoUnknownRevision);
     QTextStream& out = io.out;
     writeField(out, GetStringsText(kTextInfoFile), path);
-    writeField(out, GetStringsText(kTextInfoRevision), QStringLiteral("%1 (0x%2)").arg(revision).arg(ps.geraetekennung(), 2, 16, QLatin1Char('0')));
+    writeField(out, GetStringsText(kTextInfoRevision), RevisionWithCode(ps.geraetekennung()));
     for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
-        writeField(out, GetStringsText(kTextInfoModule).arg(slot + 1), moduleText(ps, slot));
+        writeField(out, GetStringsText(kTextInfoModule).arg(slot + 1), ModuleText(ps, slot));
     writeField(out, GetStringsText(kTextInfoAccessCode), GetStringsText(ps.zugangscodeAktiv() ? kTextInfoAccessCodeOn : kTextInfoAccessCodeOff));
     const int stampLabels[] = {kTextInfoCreated, kTextInfoSaved, kTextInfoTransferred};
     for (int slot = 0; slot < configfile::kStampSlotCount; ++slot)

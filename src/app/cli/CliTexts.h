@@ -10,7 +10,7 @@ struct HelpText {
     int lines;
 };
 // The usage text runs in three parts: commands on files, commands on the instrument, exit status.
-constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3980, 1}, {3850, 2}, {3940, 1}, {3880, 2}, {3912, 2}, {3766, 3}, {3981, 1}};
+constexpr HelpText kHelpUsageParts[] = {{3760, 6}, {3800, 2}, {3830, 2}, {3785, 4}, {3980, 1}, {3920, 1}, {3850, 2}, {3940, 1}, {3880, 2}, {3912, 2}, {3766, 3}, {3981, 1}};
 constexpr HelpText kHelpNew{3770, 6};
 constexpr HelpText kHelpInfo{3777, 2};
 constexpr HelpText kHelpDump{3779, 2};
@@ -29,6 +29,7 @@ constexpr HelpText kHelpService{3887, 4};
 constexpr HelpText kHelpDiff{3982, 4};
 constexpr HelpText kHelpAlarms{3852, 4};
 constexpr HelpText kHelpRecord{3856, 3};
+constexpr HelpText kHelpInventory{3921, 5};
 constexpr HelpText kHelpChart{3941, 3};
 
 // Commands on the instrument
@@ -42,6 +43,8 @@ constexpr int kTextInstrumentFound = 3706;
 constexpr int kTextNoFileWanted = 3707;
 constexpr int kTextClockPc = 3708;
 constexpr int kTextClockInstrument = 3709;
+constexpr int kTextReportWritten = 3384;    // shared with the window's "Protokoll speichern…"
+constexpr int kTextReportNotWritten = 3385; // %1 path, %2 cause
 
 constexpr int kTextUnknownCommand = 3710;
 constexpr int kTextUnknownOption = 3711;
@@ -77,6 +80,13 @@ constexpr int kTextNothingChanged = 3819;
 // Comparison
 constexpr int kTextDiffArguments = 3986;
 
+// Inventory of configuration files
+constexpr int kTextInventoryError = 3926;
+constexpr int kTextInventoryNoSuchFolder = 3927;
+constexpr int kTextInventoryOneFormat = 3928;
+constexpr int kTextInventoryCount = 3929;
+constexpr int kTextInventoryNoFolder = 3930;
+
 constexpr int kTextInfoFile = 3740;
 constexpr int kTextInfoRevision = 3741;
 constexpr int kTextInfoModule = 3742;
@@ -92,6 +102,9 @@ constexpr int kTextInfoUnknownRevision = 3751;
 constexpr int kTextInfoAccessCode = 3752;
 constexpr int kTextInfoAccessCodeOn = 3753;
 constexpr int kTextInfoAccessCodeOff = 3754;
+// Group titles shared with the printout
+constexpr int kTextGeneralInformation = 3600;
+constexpr int kTextFittedModules = 3601;
 
 constexpr int kTextSupportWritten = 3914;
 constexpr int kTextAtMostOneFile = 3916;

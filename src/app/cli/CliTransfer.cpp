@@ -8,14 +8,15 @@
 #include "link/SerialPortFactory.h"
 #include "app/cli/TerminalProgress.h"
 #include "document/HVXDoc.h"
+#include "output/Serviceprotokoll.h"
 
 #include <optional>
 
 namespace hvx::cli {
 namespace {
 
-constexpr OptionDef kOptions[] = {
-    kPortOption, {"access-code", true}, {"keep-calibration", false}, {"overwrite-calibration", false}, {"verify", false}};
+constexpr OptionDef kOptions[] = {kPortOption,          {"access-code", true}, {"keep-calibration", false},
+                                  {"overwrite-calibration", false}, {"verify", false},     {"report", true}};
 
 CommandResult run(const CliArguments& arguments, CliIo& io)
 {
@@ -24,6 +25,12 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         return Fail(io, GetStringsText(kTextCalibrationChoice));
     if (!ApplyPortOption(arguments, io))
         return CommandResult::Failed;
+    // Nothing is sent when its report could not be kept.
+    const QString report = arguments.value("report");
+    if (arguments.has("report")) {
+        if (const QString problem = protokollpfadFehler(report); !problem.isEmpty())
+            return Fail(io, problem);
+    }
     CHVXDoc doc;
     const QString path = OpenFileArgument(doc, arguments, io, true);
     if (path.isEmpty())
@@ -48,6 +55,12 @@ CommandResult run(const CliArguments& arguments, CliIo& io)
         return CommandResult::Failed;
     io.out << GetStringsText(kTextTransferred).arg(path) << Qt::endl;
     io.out << PortUsedText() << Qt::endl;
+    if (!arguments.has("report") || !doc.lastTransfer())
+        return CommandResult::Ok;
+    QString cause;
+    if (!schreibeProtokoll(*doc.lastTransfer(), report, &cause))
+        return Fail(io, GetStringsText(kTextReportNotWritten).arg(report, cause));
+    io.out << GetStringsText(kTextReportWritten).arg(report) << Qt::endl;
     return CommandResult::Ok;
 }
 

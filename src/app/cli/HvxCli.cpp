@@ -45,6 +45,7 @@ std::span<const CliCommand* const> BuiltInCommands()
         &ClockCommand(),
         &PortsCommand(),
         &DiffCommand(),
+        &InventoryCommand(),
         &AlarmsCommand(),
         &RecordCommand(),
         &ChartCommand(),

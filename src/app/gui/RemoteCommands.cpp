@@ -11,6 +11,7 @@
 #include "app/gui/GeraetevergleichDlg.h"
 #include "base/Log.h"
 #include "link/RemoteProgramming.h"
+#include "output/Serviceprotokoll.h"
 
 #include <QApplication>
 
@@ -61,6 +62,8 @@ void RegisterRemoteCommands(CMainFrame& frame, CHvxDocManager& documents)
         CServiceDlg dialog(&frame);
         dialog.exec();
     });
+    // The success message of a transfer offers its report.
+    doc.setTransferReportHook([](const TransferRecord& transfer) { speichereProtokollMitDialog(transfer); });
     const auto transfer = run(kTextTransferDone, [&doc] { return doc.OnHvxRemotePaup(); });
     frame.RegisterCommand(
         cmd::kTransferParameters, [&doc, transfer] { theApp().m_bService ? void(doc.OnHvxRemotePaup()) : transfer(); },

@@ -5,6 +5,7 @@
 #include "base/gui/LanDialog.h"
 #include "base/gui/RemoteProgress.h"
 
+#include <QPushButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMainWindow>
@@ -80,6 +81,11 @@ GuiInteraction::~GuiInteraction()
 
 int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*helpId*/)
 {
+    return messageBoxWithAction(text, type, QString());
+}
+
+int GuiInteraction::messageBoxWithAction(const QString& text, unsigned type, const QString& action)
+{
     const unsigned buttons = type & MB_TYPEMASK;
     ButtonSet set = kButtonSets[0];
     for (const ButtonSet& candidate : kButtonSets) {
@@ -89,10 +95,13 @@ int GuiInteraction::messageBox(const QString& text, unsigned type, unsigned /*he
     QMessageBox box(iconOf(type), QStringLiteral("HVX"), text, set.buttons, dialogParent());
     UseDialogFrame(&box);
     box.setDefaultButton((type & MB_DEFMASK) == MB_DEFBUTTON2 ? set.secondButton : set.defaultButton);
+    QPushButton* follow = action.isEmpty() ? nullptr : box.addButton(action, QMessageBox::ActionRole);
     // A box is a question to the user: the wait cursor of a running command must not hide it.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int button = box.exec();
     QApplication::restoreOverrideCursor();
+    if (follow != nullptr && box.clickedButton() == follow)
+        return IDACTION;
     return answerOf(button);
 }
 

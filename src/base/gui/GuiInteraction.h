@@ -31,6 +31,8 @@ public:
     void endWait() override;
     bool isBatch() const override { return false; }
     void warning(const QString& text) override;
+    // The follow-up is one more button beside the box's own.
+    int messageBoxWithAction(const QString& text, unsigned type, const QString& action) override;
 
     CRemoteProgress* progressDialog() const { return m_progress; }
 

@@ -19,6 +19,7 @@
 #include <QSvgRenderer>
 
 #include <cmath>
+#include <functional>
 
 namespace hvx::gui {
 
@@ -159,7 +160,12 @@ void zeichneSeiten(QPainter& painter, QPagedPaintDevice& geraet, const CHVXDoc& 
     }
 }
 
-bool druckePdf(const CHVXDoc& doc, const QString& pfad, QString* fehler)
+namespace {
+
+// A PDF file (A4, the printable area a printer leaves) written through a temporary file: male
+// paints its pages.
+bool schreibePdf(const QString& pfad, const QString& titel, QString* fehler,
+                 const std::function<void(QPainter&, QPagedPaintDevice&)>& male)
 {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
@@ -172,9 +178,9 @@ bool druckePdf(const CHVXDoc& doc, const QString& pfad, QString* fehler)
         pdf.setResolution(kPdfAufloesung);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(kPdfRandMm, kPdfRandMm, kPdfRandMm, kPdfRandMm), QPageLayout::Millimeter);
-        pdf.setTitle(doc.title());
+        pdf.setTitle(titel);
         QPainter painter(&pdf);
-        zeichneSeiten(painter, pdf, doc);
+        male(painter, pdf);
     }
     if (!datei.commit()) {
         if (fehler != nullptr)
@@ -182,6 +188,36 @@ bool druckePdf(const CHVXDoc& doc, const QString& pfad, QString* fehler)
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool druckePdf(const CHVXDoc& doc, const QString& pfad, QString* fehler)
+{
+    return schreibePdf(pfad, doc.title(), fehler, [&doc](QPainter& painter, QPagedPaintDevice& pdf) { zeichneSeiten(painter, pdf, doc); });
+}
+
+void zeichneAusgabe(QPainter& painter, QPagedPaintDevice& geraet, const Ausgabe& inhalt, const QString& fusspfad,
+                    const QString& zeitpunkt)
+{
+    Seitenmaler maler(painter, geraet, druckschrift());
+    const Druckmetrik metrik = maler.metrik();
+    const Druckraster raster = leseDruckraster();
+    const std::vector<Ausgabe> seiten = seitenweise(inhalt, raster, metrik);
+    for (size_t i = 0; i < seiten.size(); ++i) {
+        if (i > 0)
+            geraet.newPage();
+        const Kopfzeile kopf{int(i) + 1, int(seiten.size()), fusspfad, zeitpunkt, maler.logoVerhaeltnis()};
+        maler.male(druckseite(seiten[i], false, kopf, raster, metrik));
+    }
+}
+
+bool druckeAusgabePdf(const Ausgabe& inhalt, const QString& titel, const QString& fusspfad, const QString& zeitpunkt,
+                      const QString& pfad, QString* fehler)
+{
+    return schreibePdf(pfad, titel, fehler, [&](QPainter& painter, QPagedPaintDevice& pdf) {
+        zeichneAusgabe(painter, pdf, inhalt, fusspfad, zeitpunkt);
+    });
 }
 
 } // namespace hvx::gui

@@ -2,6 +2,8 @@
 // Printing of the document: the print font, the pages drawn onto any paged device (printer,
 // preview, PDF file) from the computed page layout.
 
+#include "output/Ausgabe.h"
+
 #include <QFont>
 #include <QString>
 
@@ -24,5 +26,13 @@ void zeichneSeiten(QPainter& painter, QPagedPaintDevice& geraet, const CHVXDoc& 
 // Writes every page into a PDF file (A4) through a temporary file. On failure fehler holds the
 // cause.
 bool druckePdf(const CHVXDoc& doc, const QString& pfad, QString* fehler = nullptr);
+
+// A long body (a report) with the printout's frame, font and margins, page by page; fusspfad and
+// zeitpunkt stand in every footer.
+void zeichneAusgabe(QPainter& painter, QPagedPaintDevice& geraet, const Ausgabe& inhalt, const QString& fusspfad,
+                    const QString& zeitpunkt);
+// The same into a PDF file (A4) through a temporary file; fits ProtokollPdfSchreiber.
+bool druckeAusgabePdf(const Ausgabe& inhalt, const QString& titel, const QString& fusspfad, const QString& zeitpunkt,
+                      const QString& pfad, QString* fehler);
 
 } // namespace hvx::gui

@@ -10,6 +10,14 @@
 #include "app/gui/HvxDocManager.h"
 #include "app/gui/RemoteCommands.h"
 #include "support/TestApp.h"
+#include "model/ParametersatzLayout.h"
+#include "output/Serviceprotokoll.h"
+#include "output/gui/Druckausgabe.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <optional>
 
 #include <QAction>
 #include <gtest/gtest.h>
@@ -85,3 +93,60 @@ TEST_F(RemoteCommands, ClockQuestionAnsweredNoWritesNothing)
 }
 
 } // namespace
+
+// The success message of a transfer offers its report; the name's extension chooses PDF or
+// text, the dialog can be cancelled, and a plain OK writes nothing.
+TEST_F(RemoteCommands, TheSuccessMessageOffersTheReportAsPdfOrText)
+{
+    hvx::setzeProtokollPdfSchreiber(&hvx::gui::druckeAusgabePdf);
+    struct Fall {
+        const char* name;
+        int antwort;                 // to the success message
+        std::optional<QString> datei; // chosen in the save dialog
+        QByteArray beginn;           // of the report written
+    };
+    const Fall faelle[] = {
+        {"pdf", hvx::IDACTION, QStringLiteral("bericht.pdf"), "%PDF"},
+        {"text", hvx::IDACTION, QStringLiteral("bericht.txt"), "Serviceprotokoll"},
+        {"cancelled", hvx::IDACTION, std::nullopt, {}},
+        {"only OK", hvx::IDOK, std::nullopt, {}},
+    };
+    ASSERT_TRUE(frame.RunCommand(cmd::kReadParameters));
+    const QString path = t.filePath("geraet.hxd");
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        t.ui().clear();
+        for (const QString& alt : QDir(t.dir()).entryList({QStringLiteral("bericht*")}))
+            QFile::remove(t.filePath(alt));
+        doc.parametersatz().setModulWord(0, hvx::modulblock::kSollwert,
+                                         quint16(doc.parametersatz().modulWord(0, hvx::modulblock::kSollwert) + 5));
+        ASSERT_TRUE(doc.DoSave(path));
+        frame.UpdateCommandStates();
+        t.ui().answerMessageBox(fall.antwort, "Parameter wurden erfolgreich übertragen.");
+        if (fall.antwort == hvx::IDACTION)
+            t.ui().answerFileChoice(fall.datei ? std::optional(t.filePath(*fall.datei)) : std::nullopt);
+        if (fall.datei)
+            t.ui().answerMessageBox(hvx::IDOK, "Protokoll gespeichert");
+        ASSERT_TRUE(frame.RunCommand(cmd::kTransferProgramming));
+        const auto questions = t.ui().questions();
+        ASSERT_FALSE(questions.isEmpty());
+        const auto erfolg = std::find_if(questions.begin(), questions.end(), [](const auto& q) {
+            return q.text.contains(QStringLiteral("erfolgreich übertragen"));
+        });
+        ASSERT_NE(erfolg, questions.end());
+        EXPECT_EQ(erfolg->action, QStringLiteral("Protokoll speichern…"));
+        if (fall.antwort == hvx::IDACTION) {
+            const auto& wahl = std::next(erfolg)->file;
+            EXPECT_EQ(wahl.extension, QStringLiteral("pdf"));
+            EXPECT_TRUE(wahl.fileName.startsWith(QStringLiteral("geraet_"))) << wahl.fileName.toStdString();
+        }
+        if (!fall.datei) {
+            EXPECT_TRUE(QDir(t.dir()).entryList({QStringLiteral("bericht*")}).isEmpty());
+            continue;
+        }
+        QFile bericht(t.filePath(*fall.datei));
+        ASSERT_TRUE(bericht.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(bericht.readAll().startsWith(fall.beginn));
+    }
+    hvx::setzeProtokollPdfSchreiber({});
+}

@@ -9,10 +9,16 @@
 #include "InProcessSimulator.h"
 
 
+#include "output/Serviceprotokoll.h"
+#include "output/gui/Druckausgabe.h"
+
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -57,8 +63,15 @@ int main(int argc, char* argv[])
         PrintInLanguage(argc, argv, stdout, hvx::HvxUsageText);
         return 0;
     }
+    // A report of the transfer is written as the printout is painted (a PDF): that needs the
+    // window system's fonts, off screen without a display.
+    hvx::setzeProtokollPdfSchreiber(&hvx::gui::druckeAusgabePdf);
     if (hvx::IsBatchCommandLine(arguments)) {
-        QCoreApplication core(argc, argv);
+        const bool paints = std::any_of(arguments.begin(), arguments.end(), [](const QString& a) { return a.startsWith(QLatin1String("/Report:")); });
+        if (paints && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        const std::unique_ptr<QCoreApplication> core =
+            paints ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
         CHVXApp app;
         return hvx::RunBatchMode(app, arguments);
     }

@@ -6,6 +6,8 @@
 #include "app/cli/ChartPainter.h"
 #include "app/cli/gui/CliPrint.h"
 #include "devicedata/gui/TrendPicture.h"
+#include "output/Serviceprotokoll.h"
+#include "output/gui/Druckausgabe.h"
 
 #include "InProcessSimulator.h"
 
@@ -23,10 +25,19 @@
 namespace {
 
 // Printing paints with fonts, which needs the window system, and a chart is a widget; off screen
-// neither needs a display.
+// neither needs a display. The report of a transfer (a PDF) is painted as the printout.
+bool reportsTransfer(int argc, char* argv[])
+{
+    for (int i = 2; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--report", 8) == 0)
+            return true;
+    }
+    return false;
+}
+
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
 {
-    const bool print = argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0;
+    const bool print = (argc > 1 && std::strcmp(argv[1], hvx::cli::PrintCommand().name) == 0) || reportsTransfer(argc, argv);
     const bool chart = argc > 1 && std::strcmp(argv[1], hvx::cli::ChartCommand().name) == 0;
     if (print || chart) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -59,6 +70,7 @@ int main(int argc, char* argv[])
     app.SetUserInteraction(&batch);
     hvx::cli::AddCommand(hvx::cli::PrintCommand());
     hvx::cli::SetChartPainter(hvx::gui::WriteTrendPicture);
+    hvx::setzeProtokollPdfSchreiber(&hvx::gui::druckeAusgabePdf);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

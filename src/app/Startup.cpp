@@ -10,6 +10,8 @@
 #include "link/SerialPortFactory.h"
 #include "output/Serviceprotokoll.h"
 
+#include <algorithm>
+
 namespace hvx {
 namespace {
 constexpr int kTextStarted = 367;
@@ -43,13 +45,21 @@ QStringList ArgumentsOf(int argc, char* argv[])
     return arguments;
 }
 
+namespace {
+bool anyStartsWith(const QStringList& arguments, QLatin1String prefix)
+{
+    return std::any_of(arguments.begin(), arguments.end(), [prefix](const QString& a) { return a.startsWith(prefix); });
+}
+} // namespace
+
 bool IsBatchCommandLine(const QStringList& arguments)
 {
-    for (const QString& argument : arguments) {
-        if (argument.startsWith(QLatin1String("/remote:")))
-            return true;
-    }
-    return false;
+    return anyStartsWith(arguments, QLatin1String("/remote:"));
+}
+
+bool BatchWritesAReport(const QStringList& arguments)
+{
+    return anyStartsWith(arguments, QLatin1String("/Report:"));
 }
 
 void StartupCommon(CHVXApp& app)

@@ -14,6 +14,8 @@ QStringList ArgumentsOf(int argc, char* argv[]);
 
 // True when the arguments ask for a batch run ("/remote:"), which needs no window at all.
 bool IsBatchCommandLine(const QStringList& arguments);
+// Whether a batch run also writes a service report (/Report:FILE), which paints a printout.
+bool BatchWritesAReport(const QStringList& arguments);
 
 void StartupCommon(CHVXApp& app);
 

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -67,7 +66,7 @@ int main(int argc, char* argv[])
     // window system's fonts, off screen without a display.
     hvx::setzeProtokollPdfSchreiber(&hvx::gui::druckeAusgabePdf);
     if (hvx::IsBatchCommandLine(arguments)) {
-        const bool paints = std::any_of(arguments.begin(), arguments.end(), [](const QString& a) { return a.startsWith(QLatin1String("/Report:")); });
+        const bool paints = hvx::BatchWritesAReport(arguments);
         if (paints && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         const std::unique_ptr<QCoreApplication> core =

@@ -4,15 +4,16 @@
 
 namespace hvx {
 
-Bearbeitung::Bearbeitung(Parametersatz& ps, bool editierbar) : m_ps(ps), m_editierbar(editierbar)
+Bearbeitung::Bearbeitung(Parametersatz& ps, bool editierbar, Aufbau aufbau) : m_ps(ps), m_editierbar(editierbar)
 {
-    alleAufbauen();
+    if (aufbau == Aufbau::alleSeiten)
+        alleAufbauen();
 }
 
 void Bearbeitung::alleAufbauen()
 {
     for (const Seitenplatz& platz : plaetze())
-        seite(platz.tab, platz.subPage);
+        seite(platz);
 }
 
 std::unique_ptr<Seitenlauf> Bearbeitung::erzeuge(const Seitenplatz& platz)
@@ -51,6 +52,14 @@ Seitenlauf* Bearbeitung::seite(int tab, int subPage)
             return (m_seiten[schluessel] = erzeuge(platz)).get();
     }
     return nullptr;
+}
+
+Seitenlauf* Bearbeitung::seite(const Seitenplatz& platz)
+{
+    std::unique_ptr<Seitenlauf>& lauf = m_seiten[{platz.tab, platz.subPage}];
+    if (!lauf)
+        lauf = erzeuge(platz);
+    return lauf.get();
 }
 
 void Bearbeitung::initialisiereSlot(int slot, std::initializer_list<int> subPages)

@@ -12,9 +12,13 @@
 
 namespace hvx {
 
+// When the pages are composed: all at the start, as the view does, or each at its first use,
+// for a read-only look that may stop at the first page it needs.
+enum class Aufbau { alleSeiten, beiBedarf };
+
 class Bearbeitung {
 public:
-    Bearbeitung(Parametersatz& ps, bool editierbar);
+    Bearbeitung(Parametersatz& ps, bool editierbar, Aufbau aufbau = Aufbau::alleSeiten);
 
     Parametersatz& parametersatz() { return m_ps; }
     bool editierbar() const { return m_editierbar; }
@@ -23,6 +27,8 @@ public:
     std::vector<Seitenplatz> plaetze() const { return alleSeiten(m_ps); }
     // The page at a tab and sub page, initialised on first need; nullptr where there is none.
     Seitenlauf* seite(int tab, int subPage);
+    // The same for a place of plaetze(), without looking for it again.
+    Seitenlauf* seite(const Seitenplatz& platz);
 
     // Marks a page as edited; speichereBearbeitete() runs its save cycle as a tab switch does.
     void bearbeitet(int tab, int subPage) { m_bearbeitet.insert({tab, subPage}); }

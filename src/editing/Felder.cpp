@@ -2,6 +2,7 @@
 
 #include "base/HvxApp.h"
 #include "base/Language.h"
+#include "base/ProfileReader.h"
 #include "editing/InputError.h"
 #include "editing/ReglerSeite.h"
 
@@ -39,52 +40,60 @@ bool istTimerseite(const Seitenlauf& lauf)
     return &lauf.beschreibung() == &timerParaSeite();
 }
 
-// A text of the page as the window shows it: the record's own text where the page gives one,
-// else the language file's, else the German one beside the program.
-QString seitentext(const Seitenlauf& lauf, int id)
-{
-    if (id == 0)
-        return QString();
-    if (lauf.beschreibung().texte) {
-        for (const Seitentext& t : lauf.beschreibung().texte(lauf.kontext())) {
+// The texts of a page as the window shows them: the record's own text where the page gives one,
+// else the language file's, else the German one beside the program. A page's own texts depend
+// on the whole record, so they are made once per look at the page, not once per label.
+class Seitentexte {
+public:
+    explicit Seitentexte(const Seitenlauf& lauf)
+        : m_lauf(lauf), m_deutsch(theApp().m_strProgDir + QStringLiteral("/01-Deutsch/Dialog.lan"))
+    {
+        if (lauf.beschreibung().texte)
+            m_eigene = lauf.beschreibung().texte(lauf.kontext());
+    }
+
+    QString text(int id) const
+    {
+        if (id == 0)
+            return QString();
+        for (const Seitentext& t : m_eigene) {
             if (t.id == id)
                 return t.text;
         }
+        const QString& abschnitt = m_lauf.beschreibung().abschnitt;
+        const QString text = GetDialogText(abschnitt, id);
+        return text.isEmpty() ? ReadLanText(m_deutsch, abschnitt, id) : text;
     }
-    const QString text = GetDialogText(lauf.beschreibung().abschnitt, id);
-    if (!text.isEmpty())
-        return text;
-    return GetLanText(lauf.beschreibung().abschnitt, QString::number(id),
-                      theApp().m_strProgDir + QStringLiteral("/01-Deutsch/Dialog.lan"));
-}
 
-// A check box is labelled by its own text, the other controls by the text before them.
-QString feldnameVon(const Seitenlauf& lauf, const Steuerelement& e)
+    // A check box is labelled by its own text, the other controls by the text before them.
+    QString feldname(const Steuerelement& e) const
+    {
+        return text(e.art == Art::Kontrollkaestchen ? e.id : e.labelId);
+    }
+
+    QStringList knopftexte(const Steuerelement& e) const
+    {
+        QStringList texte;
+        for (int knopf : e.knoepfe)
+            texte << text(knopf);
+        return texte;
+    }
+
+private:
+    const Seitenlauf& m_lauf;
+    const QString m_deutsch; // the German texts beside the program, where the language has none
+    std::vector<Seitentext> m_eigene;
+};
+
+// A field's label: its group's caption, then its own label.
+QString beschriftungVon(const QString& gruppe, const QString& feldname)
 {
-    return seitentext(lauf, e.art == Art::Kontrollkaestchen ? e.id : e.labelId);
+    if (gruppe.isEmpty() || feldname.isEmpty())
+        return gruppe.isEmpty() ? feldname : gruppe;
+    return gruppe + QLatin1Char(' ') + feldname;
 }
 
-QString beschriftungVon(const Seitenlauf& lauf, const Gruppe& g, const Steuerelement& e)
-{
-    QStringList teile;
-    const QString gruppe = seitentext(lauf, g.titelId);
-    if (!gruppe.isEmpty())
-        teile << gruppe;
-    const QString eigene = feldnameVon(lauf, e);
-    if (!eigene.isEmpty())
-        teile << eigene;
-    return teile.join(QStringLiteral(" "));
-}
-
-QStringList knopftexte(const Seitenlauf& lauf, const Steuerelement& e)
-{
-    QStringList texte;
-    for (int knopf : e.knoepfe)
-        texte << seitentext(lauf, knopf);
-    return texte;
-}
-
-QString wertVon(const Seitenlauf& lauf, const Steuerelement& e)
+QString wertVon(const Seitenlauf& lauf, const Seitentexte& texte, const Steuerelement& e)
 {
     const KartenControls& c = lauf.controls();
     switch (e.art) {
@@ -93,8 +102,8 @@ QString wertVon(const Seitenlauf& lauf, const Steuerelement& e)
     case Art::Auswahlliste: return c.selectedText(e.id);
     case Art::Optionsfelder: {
         const int nummer = c.selectedRadio(e.id);
-        const QStringList texte = knopftexte(lauf, e);
-        return nummer >= 0 && nummer < texte.size() ? texte[nummer] : QString();
+        const QStringList knoepfe = texte.knopftexte(e);
+        return nummer >= 0 && nummer < knoepfe.size() ? knoepfe[nummer] : QString();
     }
     }
     return QString();
@@ -102,24 +111,27 @@ QString wertVon(const Seitenlauf& lauf, const Steuerelement& e)
 
 void listeSeite(std::vector<Feldangabe>& felder, Bearbeitung& b, const Seitenplatz& p, Seitenlauf& lauf, int eintrag)
 {
+    const Seitentexte texte(lauf);
+    const QString seite = seitentitel(b.parametersatz(), p);
+    const QString seitenschluessel = QString::number(p.tab) + QLatin1Char('.') + QString::number(p.subPage) + QLatin1Char('.');
+    const QString eintragsschluessel = eintrag >= 0 ? QLatin1Char('#') + QString::number(eintrag + 1) : QString();
     for (const Gruppe& g : lauf.beschreibung().gruppen) {
+        const QString gruppe = texte.text(g.titelId);
         for (const Steuerelement& e : g.elemente) {
             if (!lauf.istSichtbar(e.id) || (istTimerseite(lauf) && e.id == timerpara::kZeitpunkt))
                 continue;
             Feldangabe f;
-            f.schluessel = QStringLiteral("%1.%2.%3").arg(p.tab).arg(p.subPage).arg(e.id);
-            if (eintrag >= 0)
-                f.schluessel += QStringLiteral("#%1").arg(eintrag + 1);
-            f.seite = seitentitel(b.parametersatz(), p);
-            f.beschriftung = beschriftungVon(lauf, g, e);
-            f.feldname = feldnameVon(lauf, e);
-            f.wert = wertVon(lauf, e);
-            f.einheit = seitentext(lauf, e.einheitId);
+            f.schluessel = seitenschluessel + QString::number(e.id) + eintragsschluessel;
+            f.seite = seite;
+            f.feldname = texte.feldname(e);
+            f.beschriftung = beschriftungVon(gruppe, f.feldname);
+            f.wert = wertVon(lauf, texte, e);
+            f.einheit = texte.text(e.einheitId);
             f.istListe = e.art == Art::Auswahlliste || e.art == Art::Optionsfelder;
             if (e.art == Art::Auswahlliste)
                 f.auswahl = lauf.controls().listen.value(e.id);
             else if (e.art == Art::Optionsfelder)
-                f.auswahl = knopftexte(lauf, e);
+                f.auswahl = texte.knopftexte(e);
             else if (e.art == Art::Kontrollkaestchen)
                 f.auswahl = {QLatin1String(kNichtAngekreuzt), QLatin1String(kAngekreuzt)};
             felder.push_back(f);
@@ -151,7 +163,7 @@ Setzergebnis bediene(Seitenlauf& lauf, const Steuerelement& e, const QString& we
         ok = lauf.waehlen(e.id, wert);
         break;
     case Art::Optionsfelder: {
-        const int nummer = int(knopftexte(lauf, e).indexOf(wert));
+        const int nummer = int(Seitentexte(lauf).knopftexte(e).indexOf(wert));
         if (nummer < 0)
             return Setzergebnis::KeineAuswahl;
         ok = lauf.waehleKnopf(e.id, nummer);
@@ -163,25 +175,35 @@ Setzergebnis bediene(Seitenlauf& lauf, const Steuerelement& e, const QString& we
 
 } // namespace
 
-std::vector<Feldangabe> felderAuflisten(Bearbeitung& b)
+void felderJeSeite(Bearbeitung& b, const std::function<bool(std::span<const Feldangabe>)>& weiter)
 {
     std::vector<Feldangabe> felder;
     for (const Seitenplatz& p : b.plaetze()) {
-        Seitenlauf* lauf = b.seite(p.tab, p.subPage);
-        if (!lauf)
-            continue;
+        Seitenlauf* lauf = b.seite(p);
+        felder.clear();
         if (!istTimerseite(*lauf)) {
             listeSeite(felder, b, p, *lauf, -1);
-            continue;
+        } else {
+            const int gezeigt = lauf->kontext().eintrag;
+            for (int eintrag = 0; eintrag < timereintrag::kAnzahl; ++eintrag) {
+                zeigeEintrag(*lauf, eintrag);
+                listeSeite(felder, b, p, *lauf, eintrag);
+            }
+            zeigeEintrag(*lauf, gezeigt);
         }
-        const int gezeigt = lauf->kontext().eintrag;
-        for (int eintrag = 0; eintrag < timereintrag::kAnzahl; ++eintrag) {
-            zeigeEintrag(*lauf, eintrag);
-            listeSeite(felder, b, p, *lauf, eintrag);
-        }
-        zeigeEintrag(*lauf, gezeigt);
+        if (!weiter(felder))
+            return;
     }
-    return felder;
+}
+
+std::vector<Feldangabe> felderAuflisten(Bearbeitung& b)
+{
+    std::vector<Feldangabe> alle;
+    felderJeSeite(b, [&alle](std::span<const Feldangabe> seite) {
+        alle.insert(alle.end(), seite.begin(), seite.end());
+        return true;
+    });
+    return alle;
 }
 
 Setzergebnis feldSetzen(Bearbeitung& b, const QString& text, const QString& wert)
@@ -195,7 +217,7 @@ Setzergebnis feldSetzen(Bearbeitung& b, const QString& text, const QString& wert
         return Setzergebnis::UnbekannterSchluessel;
     if (s->eintrag >= 0)
         zeigeEintrag(*lauf, s->eintrag);
-    if (wertVon(*lauf, *e) == wert)
+    if (wertVon(*lauf, Seitentexte(*lauf), *e) == wert)
         return Setzergebnis::Ok;
     if (!b.editierbar() || !lauf->controls().isEnabled(e->id))
         return Setzergebnis::Gesperrt;

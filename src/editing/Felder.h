@@ -12,7 +12,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace hvx {
@@ -30,6 +32,9 @@ struct Feldangabe {
 
 // The shown fields of every page, in page and control order.
 std::vector<Feldangabe> felderAuflisten(Bearbeitung& bearbeitung);
+// The same fields handed over page by page (a timer page with all its entries); the listing
+// stops when `weiter` returns false.
+void felderJeSeite(Bearbeitung& bearbeitung, const std::function<bool(std::span<const Feldangabe>)>& weiter);
 
 enum class Setzergebnis {
     Ok,

@@ -34,9 +34,21 @@ bool gleichGezeigt(const Feldangabe& x, const Feldangabe& y)
         && x.einheit == y.einheit;
 }
 
-bool gleicheListen(const Liste& x, const Liste& y)
+// Whether a look at the set shows exactly these fields. The look stops at the first page that
+// shows otherwise: most sets the comparison looks at differ early.
+bool zeigtWie(const Parametersatz& ps, const Liste& liste)
 {
-    return std::equal(x.begin(), x.end(), y.begin(), y.end(), gleichGezeigt);
+    Parametersatz kopie = ps;
+    Bearbeitung bearbeitung(kopie, false, Aufbau::beiBedarf);
+    std::size_t bisher = 0;
+    bool gleich = true;
+    felderJeSeite(bearbeitung, [&](std::span<const Feldangabe> seite) {
+        gleich = seite.size() <= liste.size() - bisher
+            && std::equal(seite.begin(), seite.end(), liste.begin() + std::ptrdiff_t(bisher), gleichGezeigt);
+        bisher += seite.size();
+        return gleich;
+    });
+    return gleich && bisher == liste.size();
 }
 
 std::map<QString, const Feldangabe*> nachSchluessel(const Liste& liste)
@@ -248,22 +260,28 @@ private:
             a.setByte(offset, m_b.byte(offset));
             b.setByte(offset, m_a.byte(offset));
         }
-        return !gleicheListen(listeVon(a), m_listeA) || !gleicheListen(listeVon(b), m_listeB);
+        return !zeigtWie(a, m_listeA) || !zeigtWie(b, m_listeB);
     }
 
     // The offsets a page shows. A group whose change shows nowhere is hidden as a whole, so most
-    // bytes are settled in a few listings; a group that shows is split until single bytes remain.
-    void findeGezeigte(std::span<const int> offsets, std::set<int>& gezeigt) const
+    // bytes are settled in a few looks; a group that shows is split until single bytes remain,
+    // and each single byte is looked at alone. When the first half of a group that shows does
+    // not show, the second half is split without a look of its own: it is where the change is.
+    // Returns whether the group showed.
+    bool findeGezeigte(std::span<const int> offsets, std::set<int>& gezeigt, bool zeigtGewiss = false) const
     {
-        if (offsets.empty() || !aendertAnzeige(offsets))
-            return;
+        if (offsets.empty())
+            return false;
+        if ((offsets.size() == 1 || !zeigtGewiss) && !aendertAnzeige(offsets))
+            return false;
         if (offsets.size() == 1) {
             gezeigt.insert(offsets.front());
-            return;
+            return true;
         }
         const std::size_t haelfte = offsets.size() / 2;
-        findeGezeigte(offsets.first(haelfte), gezeigt);
-        findeGezeigte(offsets.subspan(haelfte), gezeigt);
+        const bool ersteZeigt = findeGezeigte(offsets.first(haelfte), gezeigt);
+        findeGezeigte(offsets.subspan(haelfte), gezeigt, !ersteZeigt);
+        return true;
     }
 
     // A copy of a descriptor byte that differs too is the same difference the page shows there.

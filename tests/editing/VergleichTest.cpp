@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 using namespace hvx;
 
 namespace {
@@ -278,5 +281,83 @@ TEST_F(VergleichTest, EachSideShowsItsFieldsUnderItsOwnLabelsAndARowIsADifferenc
             return u.schluessel == QStringLiteral("1.2.1050");
         });
         EXPECT_EQ(sollwertZeile, fall.sollA != fall.sollB);
+    }
+}
+
+namespace {
+
+// Whether a look at the set shows something else once byte `offset` takes `wert`.
+bool zeigtAnders(const Parametersatz& ps, const std::vector<Feldangabe>& felder, int offset, quint8 wert)
+{
+    Parametersatz geaendert = ps;
+    geaendert.setByte(offset, wert);
+    const std::vector<Feldangabe> danach = felderVon(geaendert);
+    return !std::equal(felder.begin(), felder.end(), danach.begin(), danach.end(), [](const Feldangabe& x, const Feldangabe& y) {
+        return x.schluessel == y.schluessel && x.beschriftung == y.beschriftung && x.wert == y.wert && x.einheit == y.einheit;
+    });
+}
+
+// A byte the comparison passes over on purpose: the module block's copy of a descriptor byte
+// that differs itself, or the controller type of a slot that holds type 13 on both sides.
+bool stillerUnterschied(const Parametersatz& a, const Parametersatz& b, int offset)
+{
+    for (int slot = 0; slot < layout::kSlotAnzahl; ++slot) {
+        const std::pair<int, int> kopien[] = {{modulblock::kModultyp, modulkopf::kModultyp},
+                                              {modulblock::kReglertyp, modulkopf::kReglertyp},
+                                              {modulblock::kModulflags, modulkopf::kModulflags},
+                                              {modulblock::kReglerflags, modulkopf::kReglerflags}};
+        for (const auto& [kopie, original] : kopien) {
+            const int o = Parametersatz::modulkopfOffset(slot) + original;
+            if (offset == Parametersatz::modulblockOffset(slot) + kopie && a.byte(o) != b.byte(o))
+                return true;
+        }
+        if (offset == Parametersatz::modulkopfOffset(slot) + modulkopf::kReglertyp
+            && a.modultyp(slot) == modultyp::kFreigabeOderTimer && b.modultyp(slot) == modultyp::kFreigabeOderTimer)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// Seeded pairs of sets, alike but for a few bytes or of other modules altogether: a byte lies in a
+// byte row exactly when putting the other side's value into it alone changes what neither side's
+// pages show. Any other differing byte shows on a page, or is one passed over on purpose.
+TEST_F(VergleichTest, AByteIsInAByteRowExactlyWhenItAloneShowsOnNoPage)
+{
+    const quint8 kennungen[] = {0x10, 0x13, 0x1B, 0x23, 0x31, 0x43, 0x53};
+    const quint8 typen[] = {modultyp::kKein, modultyp::kPH, modultyp::kRedox, modultyp::kTemperatur, modultyp::kNormsignal,
+                            modultyp::kLfKonduktiv, modultyp::kLfInduktiv, modultyp::kChlor, modultyp::kFreigabeOderTimer};
+    std::mt19937 zufall(20261209);
+    const auto eines = [&zufall](const auto& liste) { return liste[zufall() % std::size(liste)]; };
+    const auto satz = [&] {
+        return test::konfiguration(eines(kennungen), quint8(modultyp::kPH + zufall() % 7), eines(typen), eines(typen));
+    };
+    for (int paar = 0; paar < 16; ++paar) {
+        const Parametersatz a = satz();
+        Parametersatz b = paar % 3 == 0 ? satz() : a;
+        for (int n = int(1 + zufall() % 8); n > 0; --n)
+            b.setByte(int(1 + zufall() % (Parametersatz::kGroesse - 1)), quint8(zufall()));
+        const Vergleich v = vergleiche(a, b);
+        const std::vector<Feldangabe> felderA = felderVon(a);
+        const std::vector<Feldangabe> felderB = felderVon(b);
+        std::vector<int> verschieden;
+        for (int i = 0; i < Parametersatz::kGroesse; ++i) {
+            if (a.byte(i) != b.byte(i))
+                verschieden.push_back(i);
+        }
+        std::shuffle(verschieden.begin(), verschieden.end(), zufall);
+        verschieden.resize(std::min<std::size_t>(verschieden.size(), 10));
+        for (int offset : verschieden) {
+            SCOPED_TRACE(testing::Message() << "pair " << paar << " @" << offset);
+            const bool inByteZeile = std::any_of(v.unterschiede.begin(), v.unterschiede.end(), [offset](const Unterschied& u) {
+                return u.laenge > 0 && offset >= u.offset && offset < u.offset + u.laenge;
+            });
+            const bool zeigt = zeigtAnders(a, felderA, offset, b.byte(offset)) || zeigtAnders(b, felderB, offset, a.byte(offset));
+            if (inByteZeile)
+                EXPECT_FALSE(zeigt) << "a byte row holds a byte that a page shows";
+            else
+                EXPECT_TRUE(zeigt || stillerUnterschied(a, b, offset)) << "a differing byte is neither shown nor in a byte row";
+        }
     }
 }

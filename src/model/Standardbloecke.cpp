@@ -139,13 +139,16 @@ constexpr Auswahlzeile kAuswahl[] = {
     {kChlor, 0x10, 0x10, modul(Modulvorlage::Chlor10und20), regler(Reglervorlage::Chlor)},
     {kChlor, 0x20, 0x20, modul(Modulvorlage::Chlor10und20), regler(Reglervorlage::Chlor)},
     {kChlor, 0x11, 0x13, modul(Modulvorlage::Chlor11bis13und21bis23), regler(Reglervorlage::Chlor)},
+    // K 54 (E, I, S) is K 54 with other dialog languages: its chlorine module gets K 54's blocks,
+    // not zeros that its own pages would refuse (a dosing time of 0 s) in a new configuration.
+    {kChlor, 0x1B, 0x1B, modul(Modulvorlage::Chlor11bis13und21bis23), regler(Reglervorlage::Chlor)},
     {kChlor, 0x21, 0x23, modul(Modulvorlage::Chlor11bis13und21bis23), regler(Reglervorlage::Chlor)},
     {kChlor, 0x30, 0x30, modul(Modulvorlage::Chlor30), regler(Reglervorlage::Chlor)},
     {kChlor, 0x31, 0x33, modul(Modulvorlage::Chlor31bis33), regler(Reglervorlage::Chlor)},
     {kChlor, 0x40, 0x40, modul(Modulvorlage::Chlor40), kReglerNichtGeladen},
     {kChlor, 0x41, 0x43, modul(Modulvorlage::Chlor41bis43), regler(Reglervorlage::Chlor)},
     {kChlor, 0x51, 0x53, modul(Modulvorlage::Chlor51bis53), regler(Reglervorlage::ChlorN7400)},
-    {kChlor, 0x00, 0xFF, kModulNichtGeladen, kReglerNichtGeladen}, // e.g. 0x1B: no defaults known
+    {kChlor, 0x00, 0xFF, kModulNichtGeladen, kReglerNichtGeladen}, // an unknown revision: no defaults known
     {kFreigabeOderTimer, 0x00, 0x22, modul(Modulvorlage::TimerKurz), regler(Reglervorlage::AbsalzInduktivUndTimer)},
     {kFreigabeOderTimer, 0x23, 0xFF, modul(Modulvorlage::TimerLang), regler(Reglervorlage::AbsalzInduktivUndTimer)},
     {kAbsalzInduktiv, 0x00, 0xFF, modul(Modulvorlage::AbsalzInduktiv), regler(Reglervorlage::AbsalzInduktivUndTimer)},

@@ -83,7 +83,7 @@ std::optional<const char*> erwarteterModulblock(int typ, quint8 b0)
     case 13: return b0 < 0x23 ? kTimerKurz : kTimerLang;
     case 7:
         if (b0 == 0x10 || b0 == 0x20) return kChlor10;
-        if (zwischen(b0, 0x11, 0x13) || zwischen(b0, 0x21, 0x23)) return kChlor11;
+        if (zwischen(b0, 0x11, 0x13) || b0 == 0x1B || zwischen(b0, 0x21, 0x23)) return kChlor11;
         if (b0 == 0x30) return kChlor30;
         if (zwischen(b0, 0x31, 0x33)) return kChlor31;
         if (b0 == 0x40) return kChlor40;
@@ -108,9 +108,10 @@ std::optional<const char*> erwarteterReglerblock(int typ, quint8 b0)
     case 17: return kRAbsalzKonduktiv;
     case 7:
         if (zwischen(b0, 0x51, 0x53)) return kRChlorN7400;
-        if (zwischen(b0, 0x10, 0x13) || zwischen(b0, 0x20, 0x23) || zwischen(b0, 0x30, 0x33) || zwischen(b0, 0x41, 0x43))
+        if (zwischen(b0, 0x10, 0x13) || b0 == 0x1B || zwischen(b0, 0x20, 0x23) || zwischen(b0, 0x30, 0x33)
+            || zwischen(b0, 0x41, 0x43))
             return kRChlor;
-        return std::nullopt;  // 0x40 and 0x1B among them
+        return std::nullopt;  // 0x40 among them
     default: return nullptr;
     }
 }
@@ -223,7 +224,7 @@ TEST(ModelStandardwerte, OneEmptySlotIsZeroedAndTheOthersAreLeftAlone)
     EXPECT_FALSE(ladeStandardwerte(ps, -1));
 }
 
-TEST(ModelStandardwerte, ChlorineOfRevisionN21KeepsItsControllerBlockAndOfK54EisGetsNothing)
+TEST(ModelStandardwerte, ChlorineOfRevisionN21KeepsItsControllerBlockAndOfAnUnknownRevisionGetsNothing)
 {
     // N 21: module block loaded, controller block left as it was.
     Parametersatz ps;
@@ -236,18 +237,18 @@ TEST(ModelStandardwerte, ChlorineOfRevisionN21KeepsItsControllerBlockAndOfK54Eis
     // Right after program start the image is all zero, and so stays the controller block.
     EXPECT_EQ(bytesVon(neuerParametersatz(0x40, {{{7, 3}, {0, 0}, {0, 0}}}).reglerblock(0)), QByteArray(22, '\0'));
 
-    // K 54 (E, I, S): neither block is loaded.
-    Parametersatz eis;
-    eis.fill(46, 120, 0x77);
-    eis.fill(406, 22, 0x66);
-    richteNeuEin(eis, 0x1B, {{{1, 3}, {7, 3}, {0, 0}}});
-    EXPECT_EQ(bytesVon(eis.modulblock(0)).toHex().toUpper(), QByteArray(kPh));
-    EXPECT_EQ(bytesVon(eis.modulblock(1)), QByteArray(120, '\0'));  // slot 2 blocks were zero before
-    eis.fill(166, 120, 0x77);
-    ladeStandardwerte(eis, 2);
-    EXPECT_EQ(bytesVon(eis.modulblock(1)), QByteArray(120, '\x77'));
+    // A revision no table knows (0x14): neither block is loaded.
+    Parametersatz fremd;
+    fremd.fill(46, 120, 0x77);
+    fremd.fill(406, 22, 0x66);
+    richteNeuEin(fremd, 0x14, {{{1, 3}, {7, 3}, {0, 0}}});
+    EXPECT_EQ(bytesVon(fremd.modulblock(0)).toHex().toUpper(), QByteArray(kPh));
+    EXPECT_EQ(bytesVon(fremd.modulblock(1)), QByteArray(120, '\0'));  // slot 2 blocks were zero before
+    fremd.fill(166, 120, 0x77);
+    ladeStandardwerte(fremd, 2);
+    EXPECT_EQ(bytesVon(fremd.modulblock(1)), QByteArray(120, '\x77'));
     // The adaptive and extra blocks of the present module are set all the same.
-    EXPECT_EQ(bytesVon(eis.adaptivblock(1)), QByteArray::fromHex("240A000000"));
+    EXPECT_EQ(bytesVon(fremd.adaptivblock(1)), QByteArray::fromHex("240A000000"));
 }
 
 TEST(ModelStandardwerte, NewParameterSetTakesTypesAndFlagCopiesIntoTheDescriptors)
@@ -291,13 +292,13 @@ TEST(ModelStandardwerte, StandardCommandRefreshesDescriptorsButKeepsTheModuleKin
     }
     EXPECT_EQ(ps.modultyp(1), 1);
 
-    // A chlorine module of K 54 (E, I, S) has no defaults: its descriptor must survive, not be
+    // A chlorine module of a revision without defaults: its descriptor must survive, not be
     // overwritten by a block that was never loaded.
-    Parametersatz eis = neuerParametersatz(0x1B, {{{7, 3}, {0, 0}, {0, 0}}});
-    eis.setReglertyp(0, 4);
-    ASSERT_TRUE(setzeStandardeinstellung(eis, 1));
-    EXPECT_EQ(eis.modultyp(0), 7);
-    EXPECT_EQ(eis.reglertyp(0), 4);
+    Parametersatz fremd = neuerParametersatz(0x14, {{{7, 3}, {0, 0}, {0, 0}}});
+    fremd.setReglertyp(0, 4);
+    ASSERT_TRUE(setzeStandardeinstellung(fremd, 1));
+    EXPECT_EQ(fremd.modultyp(0), 7);
+    EXPECT_EQ(fremd.reglertyp(0), 4);
 }
 
 TEST(ModelStandardwerte, ModuleChangeResetsOnlyTheChangedSlot)

@@ -10,6 +10,7 @@
 
 #include <QGraphicsView>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -82,6 +83,7 @@ CHvxPreviewView::CHvxPreviewView(const CHVXDoc& doc, QPrinter& printer, QWidget*
     if (m_ansicht) {
         m_ansicht->viewport()->setMouseTracking(true);
         m_ansicht->viewport()->installEventFilter(this);
+        m_ansicht->installEventFilter(this);
     }
     for (const Knopf& knopf : kKnoepfe)
         SetDlgItemLanText(this, QLatin1String(kSection), knopf.id);
@@ -179,8 +181,33 @@ void CHvxPreviewView::zoomAt(QPoint stelle)
         m_ansicht->centerOn(punkt);
 }
 
+bool CHvxPreviewView::blaettere(int taste)
+{
+    switch (taste) {
+    case Qt::Key_PageDown: next(); return true;
+    case Qt::Key_PageUp: previous(); return true;
+    case Qt::Key_Home: m_preview->setCurrentPage(1); break;
+    case Qt::Key_End: m_preview->setCurrentPage(pageCount()); break;
+    default: return false;
+    }
+    updateButtons();
+    return true;
+}
+
+void CHvxPreviewView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() & (Qt::AltModifier | Qt::ShiftModifier) || !blaettere(event->key()))
+        QDialog::keyPressEvent(event);
+}
+
 bool CHvxPreviewView::eventFilter(QObject* watched, QEvent* event)
 {
+    // The whole pages turn with the keys; a zoomed page scrolls with them instead.
+    if (watched == m_ansicht && event->type() == QEvent::KeyPress && m_zoom == 0) {
+        const auto* taste = static_cast<QKeyEvent*>(event);
+        if (!(taste->modifiers() & (Qt::AltModifier | Qt::ShiftModifier)) && blaettere(taste->key()))
+            return true;
+    }
     if (m_ansicht && watched == m_ansicht->viewport()) {
         if (event->type() == QEvent::MouseMove) {
             const QPoint stelle = static_cast<QMouseEvent*>(event)->position().toPoint();

@@ -1,7 +1,9 @@
 #pragma once
 // The print preview: the printed pages of the document with a tool bar to print, page forward and
 // back, show one or two pages, zoom in and out (also by a click on a page, under the zoom cursor),
-// and close. Button texts come from the language section "PrintPreview-Dialog".
+// and close. Button texts come from the language section "PrintPreview-Dialog". Page Down and
+// Page Up turn the pages, Home and End go to the first and the last; in a zoomed page they
+// scroll it, as in any view.
 
 #include <QDialog>
 
@@ -9,6 +11,7 @@ class CHVXDoc;
 class QPrinter;
 class QPrintPreviewWidget;
 class QGraphicsView;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -53,8 +56,11 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Turns the pages for Page Down, Page Up, Home and End; false for any other key.
+    bool blaettere(int taste);
     bool ueberSeite(QPoint stelle) const;
     void zoomAt(QPoint stelle);
     void updateButtons();

@@ -7,13 +7,16 @@
 #include "model/Modulauswahl.h"
 #include "support/TestApp.h"
 
+#include <QAbstractScrollArea>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +126,50 @@ TEST_F(DruckGui, ClicksOnAPageZoomUnderTheZoomCursor)
         QCoreApplication::processEvents();
         EXPECT_EQ(preview.zoomLevel(), stufe);
     }
+}
+
+// Page Down and Page Up turn the pages, Home and End go to the first and the last, wherever the
+// focus is; in a zoomed page the view keeps the keys and scrolls.
+TEST_F(DruckGui, PagingKeysTurnWholePagesAndScrollAZoomedOne)
+{
+    CHVXDoc doc;
+    ASSERT_TRUE(neueKonfiguration(doc, 0x13, {modultyp::kPH, modultyp::kRedox, modultyp::kChlor}));
+    QPrinter printer;
+    CHvxPreviewView preview(doc, printer);
+    preview.resize(900, 1000);
+    preview.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(preview.pageCount(), 4);
+    QWidget* ansicht = preview.pageArea()->parentWidget();
+    const auto taste = [](QWidget* ziel, int key) {
+        QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(ziel, &druck);
+        QCoreApplication::processEvents();
+    };
+    const struct {
+        int key;
+        int seite;
+    } schritte[] = {{Qt::Key_PageDown, 2}, {Qt::Key_PageDown, 3}, {Qt::Key_End, 4},     {Qt::Key_PageDown, 4},
+                    {Qt::Key_PageUp, 3},   {Qt::Key_Home, 1},     {Qt::Key_PageUp, 1}};
+    for (QWidget* ziel : {static_cast<QWidget*>(&preview), ansicht}) {
+        preview.button(CHvxPreviewView::kIdZoomIn)->setFocus();
+        for (const auto& schritt : schritte) {
+            taste(ziel, schritt.key);
+            EXPECT_EQ(preview.currentPage(), schritt.seite) << "key " << std::hex << schritt.key;
+            EXPECT_EQ(preview.pageText(), QStringLiteral("Seite %1").arg(schritt.seite));
+            EXPECT_EQ(preview.button(CHvxPreviewView::kIdPrevious)->isEnabled(), schritt.seite > 1);
+        }
+    }
+    preview.zoomIn();
+    preview.zoomIn();
+    QCoreApplication::processEvents();
+    auto* flaeche = qobject_cast<QAbstractScrollArea*>(ansicht);
+    ASSERT_NE(flaeche, nullptr);
+    QScrollBar* rollbalken = flaeche->verticalScrollBar();
+    const int vorher = rollbalken->value();
+    taste(ansicht, Qt::Key_PageDown);
+    EXPECT_GT(rollbalken->value(), vorher) << "a zoomed page scrolls";
+    EXPECT_EQ(preview.zoomLevel(), 2);
 }
 
 TEST_F(DruckGui, OnePageDisablesTheTwoPageButton)

@@ -49,17 +49,17 @@ Seitenlauf* Bearbeitung::seite(int tab, int subPage)
         return it->second.get();
     for (const Seitenplatz& platz : plaetze()) {
         if (platz.tab == tab && platz.subPage == subPage)
-            return (m_seiten[schluessel] = erzeuge(platz)).get();
+            return seite(platz);
     }
     return nullptr;
 }
 
 Seitenlauf* Bearbeitung::seite(const Seitenplatz& platz)
 {
-    std::unique_ptr<Seitenlauf>& lauf = m_seiten[{platz.tab, platz.subPage}];
-    if (!lauf)
-        lauf = erzeuge(platz);
-    return lauf.get();
+    const Schluessel schluessel{platz.tab, platz.subPage};
+    if (auto it = m_seiten.find(schluessel); it != m_seiten.end())
+        return it->second.get();
+    return (m_seiten[schluessel] = erzeuge(platz)).get();
 }
 
 void Bearbeitung::initialisiereSlot(int slot, std::initializer_list<int> subPages)

@@ -16,10 +16,9 @@ constexpr int kManuelleTemperaturMax = 100; // °C
 constexpr int kKalibrierWochenMax = 52;
 constexpr int kKennungMitKalibrierueberwachung = 3;
 
-void tauscheStromliste(DataExchange& dx, SeitenKontext& k, int id, bool mitKopie)
+void tauscheStromliste(DataExchange& dx, SeitenKontext& k, int id)
 {
     quint8* flags = imModulblock(modulblock::kModulflags).zeiger(k);
-    quint8* kopie = imModulkopf(modulkopf::kModulflags).zeiger(k);
     if (dx.laden()) {
         zeigeAuswahl(dx, id, (*flags & modulflags::kStrom4bis20mA) ? 1 : 0, k.listen[id]);
         return;
@@ -27,12 +26,8 @@ void tauscheStromliste(DataExchange& dx, SeitenKontext& k, int id, bool mitKopie
     const auto wert = gewaehlterWert(dx, id, k.listen[id]);
     if (!wert)
         return;
-    const auto setze = [&](quint8* b) {
+    for (quint8* b : {flags, imModulkopf(modulkopf::kModulflags).zeiger(k)})
         *b = *wert ? quint8(*b | modulflags::kStrom4bis20mA) : quint8(*b & ~modulflags::kStrom4bis20mA);
-    };
-    setze(flags);
-    if (mitKopie)
-        setze(kopie);
 }
 
 void tauscheManuelleTemperatur(DataExchange& dx, SeitenKontext& k, int id)
@@ -83,19 +78,16 @@ bool modulInFahrenheit(const SeitenKontext& k)
     return k.ps->modulflags(k.slot) & modulflags::kFahrenheit;
 }
 
-Steuerelement stromRadio(int ersterKnopf, int zweiterKnopf, bool mitKopie)
+Steuerelement stromRadio(int ersterKnopf, int zweiterKnopf)
 {
-    std::optional<Feld> kopie;
-    if (mitKopie)
-        kopie = imModulkopf(modulkopf::kModulflags);
     return {.id = ersterKnopf, .art = Art::Optionsfelder, .knoepfe = {ersterKnopf, zweiterKnopf},
-            .austausch = alsRadioBit(imModulblock(modulblock::kModulflags), modulflags::kStrom4bis20mA, false, kopie)};
+            .austausch = alsRadioBit(imModulblock(modulblock::kModulflags), modulflags::kStrom4bis20mA, false,
+                                     imModulkopf(modulkopf::kModulflags))};
 }
 
-Steuerelement stromListe(int id, int labelId, bool mitKopie)
+Steuerelement stromListe(int id, int labelId)
 {
-    return {.id = id, .art = Art::Auswahlliste, .labelId = labelId,
-            .austausch = [mitKopie](DataExchange& dx, SeitenKontext& k, int i) { tauscheStromliste(dx, k, i, mitKopie); },
+    return {.id = id, .art = Art::Auswahlliste, .labelId = labelId, .austausch = tauscheStromliste,
             .auswahl = [](const SeitenKontext&) {
                 return auswahlAus({{seitentext::kStrom0, 0}, {seitentext::kStrom4, 1}});
             }};

@@ -10,9 +10,10 @@ namespace hvx {
 bool modulInFahrenheit(const SeitenKontext& k);
 
 // "0 bis 20 mA" / "4 bis 20 mA" as a radio group or as the list "0"/"4" on bit 1 of the module
-// flags; the descriptor copy is kept along where the page says so.
-Steuerelement stromRadio(int ersterKnopf, int zweiterKnopf, bool mitKopie);
-Steuerelement stromListe(int id, int labelId, bool mitKopie);
+// flags, kept along in the flags' copy in the slot's descriptor, which the instrument takes from
+// the block when it is sent the set.
+Steuerelement stromRadio(int ersterKnopf, int zweiterKnopf);
+Steuerelement stromListe(int id, int labelId);
 
 // "automatisch"/"manuell" and the manual temperature field, enabled only while "manuell".
 std::vector<Steuerelement> kompensation(int automatischId, int manuellId, int temperaturId, int labelId,

@@ -39,7 +39,7 @@ Seitenbeschreibung beschreibung()
 
     Gruppe strom{.titelId = kGruppeStromeingang};
     strom.elemente = {
-        stromListe(kStrom, kTextStrom, false),
+        stromListe(kStrom, kTextStrom),
         stromwert(kWertAnfang, modulblock::kWertBeiAnfangsstrom, kTextWertAnfang, kTextMglAnfang),
         stromwert(kWert20mA, modulblock::kWertBei20mA, kTextWert20mA, kTextMgl20mA),
     };

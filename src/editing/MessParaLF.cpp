@@ -43,7 +43,7 @@ Seitenbeschreibung beschreibung()
 
     Gruppe strom{.titelId = kGruppeStromeingang};
     strom.elemente = {
-        stromListe(kStrom, kTextStrom, true),
+        stromListe(kStrom, kTextStrom),
         stromwert(kWertAnfang, modulblock::kWertBeiAnfangsstrom, kTextWertAnfang, kTextEinheitAnfang),
         stromwert(kWert20mA, modulblock::kWertBei20mA, kTextWert20mA, kTextEinheit20mA),
     };

@@ -58,12 +58,17 @@ int artDerListe(const SeitenKontext& k, int id)
     return id == kBereich1 ? normsignalArt(*k.ps, k.slot) : art2(*k.ps, k.slot);
 }
 
+// The kind of input 1 lies in the flags byte, and so in its copy in the slot's descriptor too.
 void tauscheArt1(DataExchange& dx, SeitenKontext& k, int id)
 {
-    quint8* flags = imModulblock(modulblock::kModulflags).zeiger(k);
-    if (dx.laden())
+    if (dx.laden()) {
         zeigeAuswahl(dx, id, normsignalArt(*k.ps, k.slot), k.listen[id]);
-    else if (const auto art = gewaehlterWert(dx, id, k.listen[id]))
+        return;
+    }
+    const auto art = gewaehlterWert(dx, id, k.listen[id]);
+    if (!art)
+        return;
+    for (quint8* flags : {imModulblock(modulblock::kModulflags).zeiger(k), imModulkopf(modulkopf::kModulflags).zeiger(k)})
         *flags = quint8((*flags & ~modulflags::kNormsignalArtMaske) | (*art << modulflags::kNormsignalArtShift));
 }
 
@@ -152,10 +157,11 @@ Seitenbeschreibung beschreibung()
     Gruppe eingang{.titelId = kGruppeEingangsstrom, .spalte = 1};
     eingang.elemente = {
         {.id = kEingang0bis20, .art = Art::Optionsfelder, .knoepfe = {kEingang0bis20, kEingang4bis20},
-         .austausch = alsRadioBit(imModulblock(modulblock::kModulflags), modulflags::kNormsignalEingang4bis20mA)},
+         .austausch = alsRadioBit(imModulblock(modulblock::kModulflags), modulflags::kNormsignalEingang4bis20mA, false,
+                                  imModulkopf(modulkopf::kModulflags))},
     };
     Gruppe ausgang{.titelId = kGruppeAusgangsstrom, .spalte = 1};
-    ausgang.elemente = {stromRadio(kAusgang0bis20, kAusgang4bis20, false)};
+    ausgang.elemente = {stromRadio(kAusgang0bis20, kAusgang4bis20)};
 
     s.gruppen = {signal1, signal2, eingang, ausgang};
     return s;

@@ -45,7 +45,7 @@ Seitenbeschreibung beschreibung()
     };
 
     Gruppe strom{.titelId = kGruppeStromsignal};
-    strom.elemente = {stromRadio(kStrom0bis20, kStrom4bis20, true), ausgangsstrom(kAusgangsstrom, kTextAusgangsstrom, kTextMA)};
+    strom.elemente = {stromRadio(kStrom0bis20, kStrom4bis20), ausgangsstrom(kAusgangsstrom, kTextAusgangsstrom, kTextMA)};
 
     Gruppe abweichung{.titelId = kGruppeMaxAbweichung, .sichtbar = mitMaxAbweichung};
     abweichung.elemente = {

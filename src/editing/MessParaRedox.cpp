@@ -51,7 +51,7 @@ Seitenbeschreibung beschreibung()
 
     Gruppe strom{.titelId = kGruppeStromeingang};
     strom.elemente = {
-        stromListe(kStrom, kTextStrom, true),
+        stromListe(kStrom, kTextStrom),
         stromwert(kWertAnfang, modulblock::kWertBeiAnfangsstrom, kTextWertAnfang, kTextMVAnfang),
         stromwert(kWert20mA, modulblock::kWertBei20mA, kTextWert20mA, kTextMV20mA),
     };

@@ -13,7 +13,7 @@ Seitenbeschreibung beschreibung()
     s.abschnitt = QStringLiteral("Messparameter-Temperatur-Dialog");
     s.vorlage = kVorlage;
     Gruppe strom{.titelId = kGruppeStromsignal};
-    strom.elemente = {stromRadio(kStrom0bis20, kStrom4bis20, true), ausgangsstrom(kAusgangsstrom, kTextAusgangsstrom, kTextMA)};
+    strom.elemente = {stromRadio(kStrom0bis20, kStrom4bis20), ausgangsstrom(kAusgangsstrom, kTextAusgangsstrom, kTextMA)};
     s.gruppen = {strom};
     return s;
 }

@@ -75,9 +75,13 @@ Austausch alsWertfeld(Feld f)
     return [f](DataExchange& dx, SeitenKontext& k, int id) { tauscheWertfeld(dx, k, id, f.zeiger(k)); };
 }
 
-void nurAktivRegeln(SeitenKontext&, IControls&, ISeitenAktionen& seite)
+// An "aus" box of a limit enables its value field, and is stored at once as a box without a
+// command of its own, so that an export or a save right after the click cannot miss it.
+void limitAusGeklickt(SeitenKontext&, IControls&, ISeitenAktionen& seite)
 {
     seite.aktivRegelnAnwenden();
+    seite.speichern();
+    seite.laden();
 }
 
 Gruppe zeilen()
@@ -131,13 +135,13 @@ Seitenbeschreibung beschreibung()
          .aktiv = wennNichtAngekreuzt(kLimitMinusAus)},
         {.id = kLimitMinusAus, .art = Art::Kontrollkaestchen,
          .austausch = alsCheckBit(imReglerblock(reglerblock::kFlags), reglerblockflags::kLimitMinusEin, true),
-         .kommando = nurAktivRegeln, .nebenVorigem = true},
+         .kommando = limitAusGeklickt, .nebenVorigem = true},
         {.id = kLimitPlus, .labelId = kTextLimitPlus, .einheitId = kEinheitLimitPlus,
          .austausch = alsWertfeld(imReglerblock(reglerblock::kLimitPlus)), .pruefung = pruefeWertfeld,
          .aktiv = wennNichtAngekreuzt(kLimitPlusAus)},
         {.id = kLimitPlusAus, .art = Art::Kontrollkaestchen,
          .austausch = alsCheckBit(imReglerblock(reglerblock::kFlags), reglerblockflags::kLimitPlusEin, true),
-         .kommando = nurAktivRegeln, .nebenVorigem = true},
+         .kommando = limitAusGeklickt, .nebenVorigem = true},
         {.id = kLimitX2SD, .labelId = kTextLimitX2SD, .einheitId = kEinheitLimitX2SD,
          .austausch = alsScaledWord(imReglerblock(reglerblock::kLimitHystereseX2SD), 1), .pruefung = alsZahl(0, 30, 1)},
     };

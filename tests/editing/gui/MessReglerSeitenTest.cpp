@@ -83,16 +83,32 @@ TEST_F(SubPages, FahrenheitOnTheConfigurationPageConvertsTheControllerPage)
     EXPECT_EQ(beschriftung(regler, reglerpara::kEinheit[0]), QStringLiteral("°F"));
 }
 
-TEST_F(SubPages, LimitOffBoxEnablesItsField)
+// An "aus" box of a limit enables its value field and is stored at once, so that an export, a
+// printout or a save right after the click, with the page still shown, does not miss it.
+TEST_F(SubPages, LimitOffBoxEnablesItsFieldAndIsStoredAtOnce)
 {
-    neu(0x13, {modultyp::kRedox});
-    CHvxModelessDlg* regler = oeffne(0, 2);
-    QAbstractButton* aus = knopf(regler, reglerpara::kLimitMinusAus);
-    if (aus->isChecked())
-        aus->click();
-    EXPECT_TRUE(edit(regler, reglerpara::kLimitMinus)->isEnabled());
-    aus->click();
-    EXPECT_FALSE(edit(regler, reglerpara::kLimitMinus)->isEnabled());
+    const struct {
+        int box;
+        int feld;
+        quint8 bit;
+    } limits[] = {{reglerpara::kLimitMinusAus, reglerpara::kLimitMinus, reglerblockflags::kLimitMinusEin},
+                  {reglerpara::kLimitPlusAus, reglerpara::kLimitPlus, reglerblockflags::kLimitPlusEin}};
+    for (const auto& limit : limits) {
+        SCOPED_TRACE(limit.box);
+        // The second of two modules of one kind, as a technician finds it on a plant.
+        neu(0x13, {modultyp::kRedox, modultyp::kRedox});
+        CHvxModelessDlg* regler = oeffne(1, 2);
+        QAbstractButton* aus = knopf(regler, limit.box);
+        const bool anfangs = aus->isChecked();
+        for (const bool angekreuzt : {!anfangs, anfangs}) {
+            aus->setFocus();
+            aus->click();
+            EXPECT_EQ(aus->isChecked(), angekreuzt);
+            EXPECT_EQ(edit(regler, limit.feld)->isEnabled(), !angekreuzt);
+            EXPECT_EQ((ps().reglerByte(1, reglerblock::kFlags) & limit.bit) == 0, angekreuzt) << "stored at the click";
+            EXPECT_EQ(doc.isModified(), angekreuzt != anfangs) << "the mark follows the record";
+        }
+    }
 }
 
 TEST_F(SubPages, TimerEntrySwitchSavesTheShownEntry)

@@ -75,13 +75,20 @@ Austausch alsWertfeld(Feld f)
     return [f](DataExchange& dx, SeitenKontext& k, int id) { tauscheWertfeld(dx, k, id, f.zeiger(k)); };
 }
 
-// An "aus" box of a limit enables its value field, and is stored at once as a box without a
-// command of its own, so that an export or a save right after the click cannot miss it.
-void limitAusGeklickt(SeitenKontext&, IControls&, ISeitenAktionen& seite)
+// The "aus" box of a limit: its click writes its own bit at once, so that an export or a save
+// right after it cannot miss it, and enables the value field beside it; the other fields keep
+// what is typed in them until the page is stored.
+Steuerelement limitAus(int id, quint8 bit)
 {
-    seite.aktivRegelnAnwenden();
-    seite.speichern();
-    seite.laden();
+    const Austausch austausch = alsCheckBit(imReglerblock(reglerblock::kFlags), bit, true);
+    return {.id = id, .art = Art::Kontrollkaestchen, .austausch = austausch,
+            .kommando =
+                [austausch, id](SeitenKontext& k, IControls& c, ISeitenAktionen& seite) {
+                    DataExchange dx(c, DataExchange::Richtung::Speichern);
+                    austausch(dx, k, id);
+                    seite.aktivRegelnAnwenden();
+                },
+            .nebenVorigem = true};
 }
 
 Gruppe zeilen()
@@ -133,15 +140,11 @@ Seitenbeschreibung beschreibung()
         {.id = kLimitMinus, .labelId = kTextLimitMinus, .einheitId = kEinheitLimitMinus,
          .austausch = alsWertfeld(imReglerblock(reglerblock::kLimitMinus)), .pruefung = pruefeWertfeld,
          .aktiv = wennNichtAngekreuzt(kLimitMinusAus)},
-        {.id = kLimitMinusAus, .art = Art::Kontrollkaestchen,
-         .austausch = alsCheckBit(imReglerblock(reglerblock::kFlags), reglerblockflags::kLimitMinusEin, true),
-         .kommando = limitAusGeklickt, .nebenVorigem = true},
+        limitAus(kLimitMinusAus, reglerblockflags::kLimitMinusEin),
         {.id = kLimitPlus, .labelId = kTextLimitPlus, .einheitId = kEinheitLimitPlus,
          .austausch = alsWertfeld(imReglerblock(reglerblock::kLimitPlus)), .pruefung = pruefeWertfeld,
          .aktiv = wennNichtAngekreuzt(kLimitPlusAus)},
-        {.id = kLimitPlusAus, .art = Art::Kontrollkaestchen,
-         .austausch = alsCheckBit(imReglerblock(reglerblock::kFlags), reglerblockflags::kLimitPlusEin, true),
-         .kommando = limitAusGeklickt, .nebenVorigem = true},
+        limitAus(kLimitPlusAus, reglerblockflags::kLimitPlusEin),
         {.id = kLimitX2SD, .labelId = kTextLimitX2SD, .einheitId = kEinheitLimitX2SD,
          .austausch = alsScaledWord(imReglerblock(reglerblock::kLimitHystereseX2SD), 1), .pruefung = alsZahl(0, 30, 1)},
     };

@@ -493,13 +493,18 @@ void Lauf::fuelleUngesetzteAus()
             return;
         const SeitenKontext& k = seite->kontext();
         auto* feld = qobject_cast<QLineEdit*>(seite->control(id));
-        // The word 0xFFFF as the proportional band (in tenths) or as a time in seconds shows.
+        // The word 0xFFFF as the proportional band (in tenths) or as a time in seconds shows; the
+        // byte 0xFF as the switching-point distance of a three-point kind (in tenths of a percent).
         const auto ungesetztGezeigt = [&](int offset, const char* text) {
             return k.ps->modulWord(k.slot, offset) == 0xFFFF && feld->text() == QLatin1String(text);
         };
+        const auto ungesetztesByteGezeigt = [&](int offset, const char* text) {
+            return k.ps->modulByte(k.slot, offset) == 0xFF && feld->text() == QLatin1String(text);
+        };
         if (!feld
             || !(ungesetztGezeigt(modulblock::kProportionalbereichXP1, "6553") || ungesetztGezeigt(modulblock::kProportionalbereichXP2, "6553")
-                 || ungesetztGezeigt(modulblock::kVorhaltezeit, "65535") || ungesetztGezeigt(modulblock::kNachstellzeit, "65535")))
+                 || ungesetztGezeigt(modulblock::kVorhaltezeit, "65535") || ungesetztGezeigt(modulblock::kNachstellzeit, "65535")
+                 || ungesetztesByteGezeigt(modulblock::kSchaltpunktabstandXSH, "25.5")))
             return;
         notiere(QStringLiteral("fill in %1, left unset by the defaults").arg(schluessel(id)));
         inputError().clear();

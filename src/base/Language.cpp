@@ -73,6 +73,14 @@ QString GetStringsTextForCount(qint64 count, int singular, int plural)
     return GetStringsText(count == 1 ? singular : plural);
 }
 
+QString LabelWithoutColon(const QString& label)
+{
+    QString text = label.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
 QString BuiltinGermanText(int number)
 {
     // Unescaped once, at the first use: the table never changes.

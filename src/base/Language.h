@@ -16,3 +16,7 @@ QString GetStringsTextForCount(qint64 count, int singular, int plural);
 
 // The built-in German text of a number (the German Strings.lan built into the program).
 QString BuiltinGermanText(int number);
+
+// A label as a row or a column heading states it: a page puts a colon after its labels, the
+// row or heading its own separator.
+QString LabelWithoutColon(const QString& label);

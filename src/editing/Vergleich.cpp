@@ -374,12 +374,8 @@ QStringList unterschiedsZeilen(const Vergleich& vergleich)
     QStringList zeilen;
     for (const Unterschied& u : vergleich.unterschiede) {
         const QString leer = GetStringsText(editingtext::kWertFehlt);
-        // Labels end in a colon on the page; the line puts its own after them.
-        QString beschriftung = u.beschriftung.trimmed();
-        if (beschriftung.endsWith(QLatin1Char(':')))
-            beschriftung.chop(1);
         zeilen << GetStringsText(editingtext::kUnterschiedZeile)
-                      .arg(u.seite, beschriftung, u.wertA.isEmpty() ? leer : u.wertA,
+                      .arg(u.seite, LabelWithoutColon(u.beschriftung), u.wertA.isEmpty() ? leer : u.wertA,
                            u.wertB.isEmpty() ? leer : u.wertB, u.einheit)
                       .trimmed();
     }

@@ -18,6 +18,10 @@ inline constexpr int kBiozidDosierung = 3510;
 inline constexpr int kModul1 = 3173; // "Modul 1".."Modul 3" follow
 inline constexpr int kAus = 3176;
 inline constexpr int kNormsignal = 3124;
+// Shared with hvxcli info and the service report.
+inline constexpr int kDatei = 3740;
+inline constexpr int kRevision = 3741;
+inline constexpr int kModul = 3742; // "Modul %1:"
 inline constexpr int kSeriennummer = 3747;
 inline constexpr int kKunde = 3748;
 inline constexpr int kStandort = 3749;

@@ -8,6 +8,7 @@
 #include "document/ConfigFileSummary.h"
 #include "editing/EditingTexts.h"
 #include "editing/Vergleich.h"
+#include "output/AusgabeTexte.h"
 #include "output/TextExport.h"
 #include "output/Zeilen.h"
 
@@ -43,13 +44,6 @@ constexpr int kGespeichert = 3384;
 constexpr int kNichtGeschrieben = 3385; // %1 path, %2 cause
 constexpr int kFalscheEndung = 3386;    // %1 path
 constexpr int kOrdnerFehlt = 3387;      // %1 folder
-// Shared with hvxcli info and the printout.
-constexpr int kDatei = 3740;
-constexpr int kRevision = 3741;
-constexpr int kModul = 3742;
-constexpr int kSeriennummer = 3747;
-constexpr int kKunde = 3748;
-constexpr int kStandort = 3749;
 
 ProtokollPdfSchreiber& pdfSchreiber()
 {
@@ -65,14 +59,6 @@ QString t(int nummer)
 QString einzeilig(const QString& text)
 {
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(", ")).replace(QLatin1Char('\n'), QStringLiteral(", "));
-}
-
-QString ohneDoppelpunkt(QString text)
-{
-    text = text.trimmed();
-    if (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text;
 }
 
 Ausgabezeile tabellenzeile(const QStringList& spalten, bool kopf = false)
@@ -95,7 +81,7 @@ void tabelle(Ausgabe& a, const std::vector<Unterschied>& unterschiede)
     const QString fehlt = t(editingtext::kWertFehlt);
     QString seite;
     for (const Unterschied& u : unterschiede) {
-        a.push_back(tabellenzeile({u.seite == seite ? QString() : u.seite, ohneDoppelpunkt(u.beschriftung),
+        a.push_back(tabellenzeile({u.seite == seite ? QString() : u.seite, LabelWithoutColon(u.beschriftung),
                                    u.wertA.isEmpty() ? fehlt : u.wertA, u.wertB.isEmpty() ? fehlt : u.wertB, u.einheit}));
         seite = u.seite;
     }
@@ -107,7 +93,7 @@ void uebertragung(Ausgabe& a, const TransferRecord& r, const QString& zeitpunkt)
     a.push_back(zeilen::wert(t(kZeitpunkt), zeitpunkt));
     const QString port = r.device.isEmpty() || r.device == r.port ? r.port : QStringLiteral("%1 (%2)").arg(r.port, r.device);
     a.push_back(zeilen::wert(t(kSchnittstelle), port));
-    a.push_back(zeilen::wert(t(kDatei), r.path));
+    a.push_back(zeilen::wert(t(ausgabe::kDatei), r.path));
     a.push_back(zeilen::wert(t(kKalibrierdaten), t(r.calibrationKept ? kErhalten : kUeberschrieben)));
     a.push_back(zeilen::wert(t(kKontrolle), t(r.check == TransferRecord::Check::Passed ? kBestanden : kNichtAusgefuehrt)));
 }
@@ -115,12 +101,12 @@ void uebertragung(Ausgabe& a, const TransferRecord& r, const QString& zeitpunkt)
 void geraet(Ausgabe& a, const TransferRecord& r)
 {
     a.push_back(zeilen::ueberschrift(t(kGeraet)));
-    a.push_back(zeilen::wert(t(kSeriennummer), einzeilig(r.texts.seriennummer)));
-    a.push_back(zeilen::wert(t(kKunde), einzeilig(r.texts.kunde)));
-    a.push_back(zeilen::wert(t(kStandort), einzeilig(r.texts.standort)));
-    a.push_back(zeilen::wert(t(kRevision), RevisionWithCode(r.sent.geraetekennung())));
+    a.push_back(zeilen::wert(t(ausgabe::kSeriennummer), einzeilig(r.texts.seriennummer)));
+    a.push_back(zeilen::wert(t(ausgabe::kKunde), einzeilig(r.texts.kunde)));
+    a.push_back(zeilen::wert(t(ausgabe::kStandort), einzeilig(r.texts.standort)));
+    a.push_back(zeilen::wert(t(ausgabe::kRevision), RevisionWithCode(r.sent.geraetekennung())));
     for (int slot = 0; slot < layout::kSlotAnzahl; ++slot)
-        a.push_back(zeilen::wert(t(kModul).arg(slot + 1), ModuleText(r.sent, slot)));
+        a.push_back(zeilen::wert(t(ausgabe::kModul).arg(slot + 1), ModuleText(r.sent, slot)));
 }
 
 void aenderungen(Ausgabe& a, const TransferRecord& r)

@@ -98,12 +98,8 @@ constexpr const char* kErrorKey = "error";
 
 QString heading(const ColumnName& column, int index)
 {
-    QString text = GetStringsText(column.text);
-    if (column.text == kTextInfoModule)
-        text = text.arg(index - kModule1 + 1);
-    if (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text;
+    const QString text = GetStringsText(column.text);
+    return LabelWithoutColon(column.text == kTextInfoModule ? text.arg(index - kModule1 + 1) : text);
 }
 
 QString oneLine(const QString& text)

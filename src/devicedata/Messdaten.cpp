@@ -3,16 +3,15 @@
 namespace hvx {
 namespace {
 
-constexpr int kStampLength = 17;
-constexpr int kStampBlank = 8;
-
-std::optional<int> TwoDigits(const QByteArray& text, int at)
+std::optional<StempelSekunden> StempelVon(const QByteArray& field)
 {
-    const char a = text[at];
-    const char b = text[at + 1];
-    if (a < '0' || a > '9' || b < '0' || b > '9')
-        return std::nullopt;
-    return (a - '0') * 10 + (b - '0');
+    return ParseStempelSekunden(std::string_view(field.constData(), std::size_t(field.size())));
+}
+
+// The stamp moved by seconds on the instrument's clock.
+StempelSekunden VerschobenUm(const StempelSekunden& stamp, qint64 seconds)
+{
+    return {stamp.sekunden + seconds, stamp.slashLayout};
 }
 
 // The line without its line end.
@@ -46,10 +45,10 @@ bool WellFormed(const QByteArray& line)
 }
 
 // For a bad first stamp: the next valid stamp n lines ahead, less n intervals.
-std::optional<MessZeitstempel> StampFromAhead(const std::vector<QByteArray>& lines, std::size_t current, int interval)
+std::optional<StempelSekunden> StampFromAhead(const std::vector<QByteArray>& lines, std::size_t current, int interval)
 {
     for (std::size_t ahead = current + 1; ahead < lines.size(); ++ahead) {
-        if (std::optional<MessZeitstempel> next = ParseMessZeitstempel(FirstField(lines[ahead]))) {
+        if (std::optional<StempelSekunden> next = StempelVon(FirstField(lines[ahead]))) {
             return VerschobenUm(*next, -qint64(ahead - current) * interval);
         }
     }
@@ -71,49 +70,11 @@ std::optional<QStringList> SplitMesswertZeile(const QByteArray& text)
     return fields;
 }
 
-std::optional<MessZeitstempel> ParseMessZeitstempel(const QByteArray& text)
-{
-    if (text.size() != kStampLength || text[kStampBlank] != ' ')
-        return std::nullopt;
-    const bool slash = text.contains('/');
-    int numbers[6];
-    for (int i = 0; i < 6; ++i) {
-        const std::optional<int> n = TwoDigits(text, i * 3);
-        if (!n)
-            return std::nullopt;
-        numbers[i] = *n;
-    }
-    const int day = slash ? numbers[1] : numbers[0];
-    const int month = slash ? numbers[0] : numbers[1];
-    const QDate date(2000 + numbers[2], month, day);
-    const QTime time(numbers[3], numbers[4], numbers[5]);
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return MessZeitstempel{QDateTime(date, time, Qt::UTC), slash};
-}
-
-MessZeitstempel VerschobenUm(const MessZeitstempel& stamp, qint64 seconds)
-{
-    return MessZeitstempel{stamp.zeit.addSecs(seconds), stamp.slashLayout};
-}
-
-QByteArray FormatMessZeitstempel(const MessZeitstempel& stamp)
-{
-    const QDate d = stamp.zeit.date();
-    const QTime t = stamp.zeit.time();
-    const int first = stamp.slashLayout ? d.month() : d.day();
-    const int second = stamp.slashLayout ? d.day() : d.month();
-    const char separator = stamp.slashLayout ? '/' : '.';
-    return QString::asprintf("%02d%c%02d%c%02d %02d:%02d:%02d", first, separator, second, separator, d.year() % 100,
-                             t.hour(), t.minute(), t.second())
-        .toLatin1();
-}
-
 ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalSeconds)
 {
     ConversionResult result;
     const std::vector<QByteArray> lines = LinesOf(temporaryText);
-    std::optional<MessZeitstempel> previous;
+    std::optional<StempelSekunden> previous;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         QByteArray line = lines[i];
         if (!WellFormed(line)) {
@@ -121,7 +82,7 @@ ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalS
             continue;
         }
         const QByteArray field = FirstField(line);
-        std::optional<MessZeitstempel> stamp = ParseMessZeitstempel(field);
+        std::optional<StempelSekunden> stamp = StempelVon(field);
         if (!stamp) {
             result.notes.push_back({ConversionNote::TimeRepaired, field});
             if (previous)
@@ -130,7 +91,7 @@ ConversionResult ConvertMessdaten(const QByteArray& temporaryText, int intervalS
                 stamp = StampFromAhead(lines, i, intervalSeconds);
             if (!stamp)
                 break;
-            line = FormatMessZeitstempel(*stamp) + line.mid(field.size());
+            line = FormatStempelSekunden(*stamp) + line.mid(field.size());
         }
         result.dat += line + "\r\n";
         ++result.written;

@@ -6,8 +6,9 @@
 //
 // Everything here is a pure function of its input, so that any received text can be fed to it.
 
+#include "devicedata/MessStempel.h"
+
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,22 +23,6 @@ inline constexpr int kMaxMesswertZeile = 254; // characters of one line in the t
 // The 12 fields of one line (the last without its CR LF); nothing unless the text has exactly
 // 11 TABs.
 std::optional<QStringList> SplitMesswertZeile(const QByteArray& text);
-
-// "dd.mm.yy hh:mm:ss" or "mm/dd/yy hh:mm:ss", year within 2000..2099: the instrument's
-// wall-clock time, which knows no time zone. zeit holds it as a UTC date-time, so that no
-// daylight-saving rule of the PC can refuse or shift a stamp.
-struct MessZeitstempel {
-    QDateTime zeit;
-    bool slashLayout = false;
-};
-
-// The stamp moved by seconds on the instrument's clock: plain date and time arithmetic.
-MessZeitstempel VerschobenUm(const MessZeitstempel& stamp, qint64 seconds);
-
-// Valid when 17 characters long, a blank at index 8, two digits per number, and a real date
-// and time.
-std::optional<MessZeitstempel> ParseMessZeitstempel(const QByteArray& text);
-QByteArray FormatMessZeitstempel(const MessZeitstempel& stamp);
 
 // What the conversion did to a line, for the log book.
 struct ConversionNote {

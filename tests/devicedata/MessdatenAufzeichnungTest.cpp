@@ -89,7 +89,7 @@ TEST_F(MessdatenRecording, LinesAreCollectedShownAndConverted)
     EXPECT_EQ(lines.size() - 1, all.count('\n') - 1) << "every line but the malformed one";
     for (const QByteArray& line : lines.mid(0, lines.size() - 1)) {
         EXPECT_EQ(line.count('\t'), 11);
-        EXPECT_TRUE(ParseMessZeitstempel(line.left(17))) << line.constData();
+        EXPECT_TRUE(ParseStempelSekunden(std::string_view(line.constData(), 17))) << line.constData();
     }
     EXPECT_FALSE(QFile::exists(temporary));
     EXPECT_TRUE(testApp.logEntries().join(u'\n').contains(QStringLiteral("CHvxMessdatenDlg Format-CUT")));

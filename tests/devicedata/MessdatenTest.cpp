@@ -2,6 +2,7 @@
 #include "devicedata/Messdaten.h"
 #include "devicedata/MessdatenSpalten.h"
 
+#include <QDateTime>
 #include <gtest/gtest.h>
 
 using namespace hvx;
@@ -43,21 +44,21 @@ TEST(Messdaten, LinesWithElevenTabsSplitIntoTwelveFields)
 
 TEST(Messdaten, StampsAreValidOnlyAsRealDatesInEitherLayout)
 {
-    const std::optional<MessZeitstempel> dotted = ParseMessZeitstempel("07.12.12 10:00:05");
+    const std::optional<StempelSekunden> dotted = ParseStempelSekunden("07.12.12 10:00:05");
     ASSERT_TRUE(dotted);
-    EXPECT_EQ(dotted->zeit, QDateTime(QDate(2012, 12, 7), QTime(10, 0, 5), Qt::UTC)) << "wall-clock time, no zone";
+    EXPECT_EQ(dotted->sekunden, QDateTime(QDate(2012, 12, 7), QTime(10, 0, 5), Qt::UTC).toSecsSinceEpoch()) << "wall-clock time, no zone";
     EXPECT_FALSE(dotted->slashLayout);
-    const std::optional<MessZeitstempel> slashed = ParseMessZeitstempel("12/07/12 10:00:05");
+    const std::optional<StempelSekunden> slashed = ParseStempelSekunden("12/07/12 10:00:05");
     ASSERT_TRUE(slashed);
-    EXPECT_EQ(slashed->zeit, dotted->zeit) << "month first";
-    EXPECT_EQ(FormatMessZeitstempel(*slashed), QByteArray("12/07/12 10:00:05"));
-    EXPECT_EQ(FormatMessZeitstempel(*dotted), QByteArray("07.12.12 10:00:05"));
+    EXPECT_EQ(slashed->sekunden, dotted->sekunden) << "month first";
+    EXPECT_EQ(FormatStempelSekunden(*slashed), QByteArray("12/07/12 10:00:05"));
+    EXPECT_EQ(FormatStempelSekunden(*dotted), QByteArray("07.12.12 10:00:05"));
     for (const QByteArray& bad : {QByteArray("0#.1?.12 1x:00:00"), QByteArray("07.12.12 10:00:0"),
                                   QByteArray("07.12.12_10:00:00"), QByteArray("31.02.12 10:00:00"),
                                   QByteArray("07.13.12 10:00:00"), QByteArray("07.12.12 24:00:00"),
                                   QByteArray("07.12.12 10:60:00"), QByteArray(""), QByteArray(" 7.12.12 10:00:00"),
                                   QByteArray("07.12.12 10:00:000")})
-        EXPECT_FALSE(ParseMessZeitstempel(bad)) << bad.constData();
+        EXPECT_FALSE(ParseStempelSekunden(std::string_view(bad.constData(), std::size_t(bad.size())))) << bad.constData();
 }
 
 TEST(MessdatenConversion, LinesWithoutElevenTabsAreCut)
